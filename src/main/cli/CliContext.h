@@ -1,0 +1,21 @@
+#pragma once
+
+#include "CliArguments.h"
+#include "EraDate.h"
+#include "NameplateTexts.h"
+#include "RecordSheet.h"
+#include "SettingsFile.h"
+
+// What the window would hold when a command runs: the loaded record file, the
+// settings (company name f0 and captions), today's era date and the options.
+struct CliContext {
+    QString companyName;
+    RecordSheet sheet;
+    Settings settings = Settings::defaults();
+    EraDate today;
+
+    // Loads the record file named (when not empty), the settings and the date.
+    static CliContext from(const CliArguments& args, const QString& recordFile);
+};
+
+TextOrder textOrderOption(const CliArguments& args);

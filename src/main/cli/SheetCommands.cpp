@@ -1,0 +1,61 @@
+// tagrio-cli dump, save and texts: the record file as the window loads it.
+#include "CliCommand.h"
+#include "CliContext.h"
+#include "NameplateTexts.h"
+#include "RecordFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+int runDump(const CliArguments& args, QTextStream& out)
+{
+    requirePositional(args, 1, 1);
+    const CliContext context = CliContext::from(args, args.positional[0]);
+    QJsonArray rows;
+    for (const Record& record : context.sheet.rows()) {
+        QJsonArray cells;
+        for (const QString& cell : record)
+            cells.append(cell);
+        rows.append(cells);
+    }
+    const QJsonObject json{
+        {QStringLiteral("company"), context.companyName},
+        {QStringLiteral("count"), context.sheet.recordCount},
+        {QStringLiteral("rowCount"), context.sheet.rowCount()},
+        {QStringLiteral("rows"), rows},
+    };
+    out << QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact)) << '\n';
+    return 0;
+}
+
+int runSave(const CliArguments& args, QTextStream& out)
+{
+    requirePositional(args, 2, 2);
+    const CliContext context = CliContext::from(args, args.positional[0]);
+    const QString target = RecordFile::targetPath(args.positional[1]);
+    RecordFile::save(target, context.companyName, context.sheet);
+    out << target << '\n';
+    return 0;
+}
+
+int runTexts(const CliArguments& args, QTextStream& out)
+{
+    requirePositional(args, 1, 1);
+    const CliContext context = CliContext::from(args, args.positional[0]);
+    const TextOrder order = textOrderOption(args);
+    for (int r = 1; r <= context.sheet.recordCount; ++r) {
+        const Record& record = context.sheet.recordOrEmpty(r);
+        out << NameplateTexts::routeText(record, order) << '\t' << NameplateTexts::circuitText(record) << '\t'
+            << NameplateTexts::dateLine(record) << '\n';
+    }
+    return 0;
+}
+
+} // namespace
+
+extern const CliCommand kDumpCommand{"dump", "dump FILE", runDump};
+extern const CliCommand kSaveCommand{"save", "save IN OUT", runSave};
+extern const CliCommand kTextsCommand{"texts", "texts FILE [--order standard|from-to|to-from]", runTexts};

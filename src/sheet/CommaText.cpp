@@ -1,0 +1,124 @@
+#include "CommaText.h"
+
+namespace CommaText {
+namespace {
+
+// U+0000 is quoted as well as U+0001..U+0020: an unquoted NUL would end the
+// field on reading and lose the rest of the cell.
+bool isBlankOrControl(QChar c) { return c.unicode() <= 0x20; }
+bool isSkippable(QChar c) { return c.unicode() >= 0x01 && c.unicode() <= 0x20; }
+
+bool needsQuotes(QStringView cell)
+{
+    for (QChar c : cell) {
+        if (isBlankOrControl(c) || c == u',' || c == u'"')
+            return true;
+    }
+    return false;
+}
+
+void appendCell(QString& out, QStringView cell)
+{
+    if (!needsQuotes(cell)) {
+        out += cell;
+        return;
+    }
+    out += u'"';
+    for (QChar c : cell) {
+        if (c == u'"')
+            out += u'"';
+        out += c;
+    }
+    out += u'"';
+}
+
+template <typename Cells>
+QString joinCells(const Cells& cells)
+{
+    QString out;
+    qsizetype size = 0;
+    for (const QString& cell : cells)
+        size += cell.size() + 1;
+    out.reserve(size + 8);
+    bool first = true;
+    for (const QString& cell : cells) {
+        if (!first)
+            out += u',';
+        first = false;
+        appendCell(out, cell);
+    }
+    return out;
+}
+
+// Calls take(field) for every field of the line, left to right.
+template <typename Take>
+void forEachField(QStringView line, Take take)
+{
+    const qsizetype n = line.size();
+    qsizetype i = 0;
+    auto skip = [&] {
+        while (i < n && isSkippable(line[i]))
+            ++i;
+    };
+    skip();
+    while (i < n) {
+        if (line[i] == u'"') {
+            QString value;
+            ++i;
+            while (i < n) {
+                if (line[i] == u'"') {
+                    if (i + 1 < n && line[i + 1] == u'"') {
+                        value += u'"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                value += line[i++];
+            }
+            take(std::move(value));
+        } else {
+            const qsizetype start = i;
+            while (i < n && line[i] != u',' && !isBlankOrControl(line[i]))
+                ++i;
+            take(line.mid(start, i - start).toString());
+            // A NUL is neither skipped nor part of a field; step over it so the
+            // rest of the line is still read.
+            if (start == i && i < n && line[i].unicode() == 0)
+                ++i;
+        }
+        skip();
+        if (i < n && line[i] == u',') {
+            if (i == n - 1)
+                take(QString());
+            ++i;
+            skip();
+        }
+    }
+}
+
+} // namespace
+
+QString writeRow(const Record& row) { return joinCells(row); }
+QString writeFields(const QStringList& fields) { return joinCells(fields); }
+
+QStringList readFields(QStringView line)
+{
+    QStringList fields;
+    forEachField(line, [&](QString field) { fields.push_back(std::move(field)); });
+    return fields;
+}
+
+void readRow(QStringView line, Record& row)
+{
+    row = Record{};
+    size_t k = 0;
+    forEachField(line, [&](QString field) {
+        if (k < row.size())
+            row[k] = std::move(field);
+        ++k;
+    });
+}
+
+} // namespace CommaText

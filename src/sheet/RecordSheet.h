@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <vector>
+
+// Columns of a cable record: 0 record number, 1..10 the record's texts.
+inline constexpr int kColumnCount = 11;
+inline constexpr int kInitialRowCount = 100;
+// The largest sheet a record file or a paste may produce; larger inputs are refused.
+inline constexpr int kMaxRowCount = 100000;
+
+using Record = std::array<QString, kColumnCount>;
+
+enum Column : int {
+    ColNumber = 0,
+    ColFrom1 = 1,
+    ColFrom2 = 2,
+    ColTo1 = 3,
+    ColTo2 = 4,
+    ColCircuit = 5,
+    ColCableType = 6,
+    ColPurpose = 7,
+    ColConstructionDate = 8,
+    ColConstructor = 9,
+    ColManufactureYear = 10,
+};
+
+// The grid of cable records: row 0 is the header row, rows 1.. are records.
+// recordCount is the highest record number handed out (st1_count).
+class RecordSheet {
+public:
+    RecordSheet();
+
+    static const Record& headerTexts();
+
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    // Grows with empty rows or drops rows at the end; never below one row.
+    void setRowCount(int count);
+
+    const Record& row(int r) const { return rows_[static_cast<size_t>(r)]; }
+    Record& row(int r) { return rows_[static_cast<size_t>(r)]; }
+    // A row past the end reads as empty texts, so outputs may walk to recordCount freely.
+    const Record& recordOrEmpty(int r) const;
+
+    const QString& cell(int column, int r) const { return row(r)[static_cast<size_t>(column)]; }
+    void setCell(int column, int r, QString text) { row(r)[static_cast<size_t>(column)] = std::move(text); }
+
+    void writeHeader() { rows_.front() = headerTexts(); }
+    void clearRow(int r) { row(r) = Record{}; }
+
+    int recordCount = 0;
+
+    // Whole-sheet access for operations that reorder rows.
+    std::vector<Record>& rows() { return rows_; }
+    const std::vector<Record>& rows() const { return rows_; }
+
+    friend bool operator==(const RecordSheet&, const RecordSheet&) = default;
+
+private:
+    std::vector<Record> rows_;
+};
+
+// Gives column 0 of every numbered record row the consecutive numbers 1, 2, ...
+// in row order and sets recordCount to how many there are.
+void renumber(RecordSheet& sheet);

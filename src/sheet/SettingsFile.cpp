@@ -1,0 +1,60 @@
+#include "SettingsFile.h"
+
+#include "Failure.h"
+#include "FileAccess.h"
+#include "TextCodec.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStringList>
+
+Settings Settings::defaults()
+{
+    return Settings{{
+        QStringLiteral("〇〇〇〇株式会社"),
+        QStringLiteral("行　き　先"),
+        QStringLiteral("ｹｰﾌﾞﾙ種類"),
+        QStringLiteral("用　　　途"),
+        QStringLiteral("施工年月日"),
+        QStringLiteral("施 工 者 名"),
+        QStringLiteral("ｹｰﾌﾞﾙ製造年"),
+    }};
+}
+
+namespace SettingsFile {
+
+bool load(const QString& path, Settings& settings)
+{
+    QByteArray bytes;
+    try {
+        bytes = FileAccess::readAll(path);
+    } catch (const Failure&) {
+        return false;
+    }
+    const QString text = TextCodec::decode(bytes);
+    const std::vector<QStringView> lines = TextCodec::splitLines(text);
+    const size_t present = std::min(lines.size(), settings.lines.size());
+    for (size_t i = 0; i < present; ++i)
+        settings.lines[i] = lines[i].toString();
+    return true;
+}
+
+void save(const QString& path, const Settings& settings)
+{
+    QStringList lines(settings.lines.begin(), settings.lines.end());
+    FileAccess::writeAtomically(path, TextCodec::encodeLinesForSaving(lines));
+}
+
+QString pathFor(const QString& executableFolder)
+{
+    const QString local = QDir(executableFolder).filePath(QString::fromLatin1(kFileName));
+    const QFileInfo folder(executableFolder);
+    if (folder.isDir() && folder.isWritable())
+        return local;
+    const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(configFolder);
+    return QDir(configFolder).filePath(QString::fromLatin1(kFileName));
+}
+
+} // namespace SettingsFile

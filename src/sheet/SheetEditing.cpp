@@ -1,0 +1,167 @@
+#include "SheetEditing.h"
+
+#include "Failure.h"
+#include "TextCodec.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace SheetEditing {
+namespace {
+
+const QString kPlaceholder = QStringLiteral("9999");
+
+// Sort rank of a key: whole numbers by value, then other texts, then rows
+// without a number. Ranks keep the order transitive when numbers and texts mix.
+struct SortKey {
+    int group = 0; // 0 number, 1 text, 2 unnumbered
+    qulonglong number = 0;
+    QString text;
+};
+
+SortKey sortKeyOf(const QString& key)
+{
+    if (key == kPlaceholder)
+        return {2, 0, {}};
+    bool isWholeNumber = !key.isEmpty() && key.size() <= 18;
+    for (QChar c : key)
+        isWholeNumber = isWholeNumber && c >= u'0' && c <= u'9';
+    if (isWholeNumber)
+        return {0, key.toULongLong(), {}};
+    return {1, 0, key};
+}
+
+bool keyLess(const SortKey& a, const SortKey& b)
+{
+    if (a.group != b.group)
+        return a.group < b.group;
+    if (a.group == 0)
+        return a.number < b.number;
+    return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
+}
+
+} // namespace
+
+QString copyText(const RecordSheet& sheet, int firstRow, int lastRow)
+{
+    QString out;
+    for (int r = std::max(firstRow, 0); r <= lastRow && r < sheet.rowCount(); ++r) {
+        const Record& row = sheet.row(r);
+        for (int c = 0; c < kColumnCount; ++c) {
+            if (c > 0)
+                out += u'\t';
+            out += row[static_cast<size_t>(c)];
+        }
+        out += u"\r\n";
+    }
+    return out;
+}
+
+void paste(RecordSheet& sheet, int startRow, QStringView clipboardText)
+{
+    const std::vector<QStringView> lines = TextCodec::splitLines(clipboardText);
+    if (lines.empty())
+        return;
+    const int row0 = std::max(startRow, 0);
+    const qint64 lastRowNeeded = qint64(row0) + qint64(lines.size()) - 1;
+    if (lastRowNeeded >= kMaxRowCount) {
+        throw Failure(QStringLiteral("貼り付けると %1 行になり、扱える上限の %2 行を超えます。貼り付けませんでした。")
+                          .arg(lastRowNeeded + 1)
+                          .arg(kMaxRowCount));
+    }
+    if (lastRowNeeded >= sheet.rowCount())
+        sheet.setRowCount(static_cast<int>(lastRowNeeded + 1));
+
+    int r = row0;
+    for (QStringView line : lines) {
+        Record& row = sheet.row(r++);
+        int column = 0;
+        for (QStringView piece : line.split(u'\t')) {
+            if (column >= kColumnCount)
+                break;
+            row[static_cast<size_t>(column++)] = piece.toString();
+        }
+    }
+}
+
+void sort(RecordSheet& sheet)
+{
+    std::vector<Record>& rows = sheet.rows();
+    if (rows.size() < 2)
+        return;
+    for (auto it = rows.begin() + 1; it != rows.end(); ++it) {
+        QString& number = (*it)[ColNumber];
+        if (number == u" ")
+            number.clear();
+        if (number.isEmpty())
+            number = kPlaceholder;
+    }
+
+    std::vector<SortKey> keys;
+    keys.reserve(rows.size() - 1);
+    for (auto it = rows.begin() + 1; it != rows.end(); ++it)
+        keys.push_back(sortKeyOf((*it)[ColNumber]));
+    std::vector<size_t> order(keys.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return keyLess(keys[a], keys[b]); });
+
+    std::vector<Record> sorted;
+    sorted.reserve(rows.size());
+    sorted.push_back(std::move(rows.front()));
+    for (size_t index : order)
+        sorted.push_back(std::move(rows[index + 1]));
+    rows = std::move(sorted);
+
+    for (auto it = rows.begin() + 1; it != rows.end(); ++it) {
+        if ((*it)[ColNumber] == kPlaceholder)
+            (*it)[ColNumber].clear();
+    }
+}
+
+bool deleteRow(RecordSheet& sheet, int t, DeleteMode mode, const ConfirmDelete& confirm)
+{
+    if (t < 1 || t >= sheet.rowCount())
+        return false;
+    if (mode == DeleteMode::Ask) {
+        const QString question = QStringLiteral("No. ") + sheet.cell(ColNumber, t) + QStringLiteral(" を削除しますか？");
+        if (!confirm || !confirm(question))
+            return false;
+    }
+    std::vector<Record>& rows = sheet.rows();
+    std::move(rows.begin() + t + 1, rows.end(), rows.begin() + t);
+    rows.back() = Record{};
+    return true;
+}
+
+void deleteRows(RecordSheet& sheet, int ny1, int& uy1, const ConfirmDelete& confirm)
+{
+    if (ny1 == 0 || uy1 == 0)
+        return;
+    const int top = std::min(ny1, uy1);
+    const int bottom = std::max(ny1, uy1);
+    uy1 = top;
+    if (top == bottom) {
+        deleteRow(sheet, top, DeleteMode::Ask, confirm);
+    } else if (top >= 1) {
+        // Deleting row top (bottom - top + 1) times without asking: the rows
+        // below move up by that many and empty rows fill the end.
+        std::vector<Record>& rows = sheet.rows();
+        const int last = std::min(bottom, sheet.rowCount() - 1);
+        if (top <= last) {
+            const auto first = rows.begin() + top;
+            auto tail = std::move(first + (last - top + 1), rows.end(), first);
+            std::fill(tail, rows.end(), Record{});
+        }
+    }
+    renumber(sheet);
+}
+
+void deleteAll(RecordSheet& sheet)
+{
+    for (int r = 1; r < sheet.rowCount(); ++r)
+        sheet.clearRow(r);
+    sheet.recordCount = 0;
+}
+
+} // namespace SheetEditing

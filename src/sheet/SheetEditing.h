@@ -1,0 +1,42 @@
+#pragma once
+
+#include "RecordSheet.h"
+
+#include <QString>
+#include <functional>
+
+// The editing operations of the record sheet's pop-up menu, over the model.
+namespace SheetEditing {
+
+// Rows first..last (inclusive), cells joined by tabs, each line ending CR LF.
+QString copyText(const RecordSheet& sheet, int firstRow, int lastRow);
+
+// Writes the clipboard's lines from startRow on, piece k of a line (split at
+// tabs) into column k, growing the sheet by a row whenever a line runs past
+// the last one. Throws Failure, changing nothing, when the sheet would grow
+// beyond kMaxRowCount rows.
+void paste(RecordSheet& sheet, int startRow, QStringView clipboardText);
+
+// Orders the record rows by column 0: whole numbers by value, then other
+// texts, then unnumbered rows; a stable sort. A row numbered exactly 9999
+// counts as unnumbered and comes out without its number.
+void sort(RecordSheet& sheet);
+
+// Asked before a single row is deleted; the text is the question to show.
+using ConfirmDelete = std::function<bool(const QString& question)>;
+
+enum class DeleteMode { Ask, NoQuestion };
+
+// Deletes row t (rows below move up, the last row is emptied). In Ask mode the
+// row goes only when confirm returns true. Returns whether it was deleted.
+bool deleteRow(RecordSheet& sheet, int t, DeleteMode mode, const ConfirmDelete& confirm);
+
+// Deletes the rows between the left press row ny1 and the release row uy1
+// (asking only when they are the same row), then renumbers. Nothing happens
+// when either lies on the header row. Sets uy1 to the top row.
+void deleteRows(RecordSheet& sheet, int ny1, int& uy1, const ConfirmDelete& confirm);
+
+// Empties every record row and sets the record count to 0.
+void deleteAll(RecordSheet& sheet);
+
+} // namespace SheetEditing

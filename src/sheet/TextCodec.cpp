@@ -1,0 +1,164 @@
+#include "TextCodec.h"
+
+#include <unicode/ucnv.h>
+
+#include <memory>
+#include <stdexcept>
+
+namespace TextCodec {
+namespace {
+
+struct ConverterCloser {
+    void operator()(UConverter* c) const { ucnv_close(c); }
+};
+using Converter = std::unique_ptr<UConverter, ConverterCloser>;
+
+// "windows-31j" is Microsoft's table; other aliases of Shift_JIS map a few
+// characters differently.
+Converter openConverter(const char* name)
+{
+    UErrorCode err = U_ZERO_ERROR;
+    Converter c(ucnv_open(name, &err));
+    if (U_FAILURE(err))
+        throw std::runtime_error(std::string("cannot open converter ") + name);
+    return c;
+}
+
+Converter openShiftJisWriter()
+{
+    Converter c = openConverter("windows-31j");
+    UErrorCode err = U_ZERO_ERROR;
+    ucnv_setFallback(c.get(), true);
+    ucnv_setSubstChars(c.get(), "?", 1, &err);
+    return c;
+}
+
+QString decodeWith(const char* converterName, const char* data, qsizetype size)
+{
+    if (size <= 0)
+        return {};
+    Converter c = openConverter(converterName);
+    // Every byte yields at most one UTF-16 unit for these encodings (plus one
+    // replacement unit for a trailing partial sequence).
+    QString out(size + 2, Qt::Uninitialized);
+    UErrorCode err = U_ZERO_ERROR;
+    const int32_t length = ucnv_toUChars(c.get(), reinterpret_cast<UChar*>(out.data()),
+                                         static_cast<int32_t>(out.size()), data,
+                                         static_cast<int32_t>(size), &err);
+    if (U_FAILURE(err))
+        throw std::runtime_error("text decoding failed");
+    out.truncate(length);
+    return out;
+}
+
+QByteArray encodeShiftJis(UConverter* c, QStringView text)
+{
+    if (text.isEmpty())
+        return {};
+    const auto* src = reinterpret_cast<const UChar*>(text.utf16());
+    const auto len = static_cast<int32_t>(text.size());
+    // Code page 932 needs at most two bytes per UTF-16 unit.
+    QByteArray out(text.size() * 2 + 1, Qt::Uninitialized);
+    UErrorCode err = U_ZERO_ERROR;
+    const int32_t n = ucnv_fromUChars(c, out.data(), static_cast<int32_t>(out.size()), src, len, &err);
+    if (U_FAILURE(err))
+        throw std::runtime_error("text encoding failed");
+    out.truncate(n);
+    return out;
+}
+
+} // namespace
+
+Encoding detectEncoding(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return Encoding::Utf8;
+    if (bytes.startsWith("\xFF\xFE"))
+        return Encoding::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        return Encoding::Utf16BE;
+    return Encoding::ShiftJis;
+}
+
+QString decode(const QByteArray& bytes)
+{
+    switch (detectEncoding(bytes)) {
+    case Encoding::Utf8:
+        return decodeWith("UTF-8", bytes.constData() + 3, bytes.size() - 3);
+    case Encoding::Utf16LE:
+        return decodeWith("UTF-16LE", bytes.constData() + 2, bytes.size() - 2);
+    case Encoding::Utf16BE:
+        return decodeWith("UTF-16BE", bytes.constData() + 2, bytes.size() - 2);
+    case Encoding::ShiftJis:
+        break;
+    }
+    return fromShiftJis(bytes);
+}
+
+QString fromShiftJis(const QByteArray& bytes)
+{
+    return decodeWith("windows-31j", bytes.constData(), bytes.size());
+}
+
+QByteArray toShiftJis(QStringView text)
+{
+    Converter c = openShiftJisWriter();
+    return encodeShiftJis(c.get(), text);
+}
+
+int byteWidth(QStringView text)
+{
+    if (text.isEmpty())
+        return 0;
+    Converter c = openShiftJisWriter();
+    UErrorCode err = U_ZERO_ERROR;
+    // Preflight: with no buffer ICU returns the byte count and reports overflow.
+    const int32_t n = ucnv_fromUChars(c.get(), nullptr, 0, reinterpret_cast<const UChar*>(text.utf16()),
+                                      static_cast<int32_t>(text.size()), &err);
+    return n;
+}
+
+std::vector<QStringView> splitLines(QStringView text)
+{
+    std::vector<QStringView> lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    const QChar* data = text.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t ch = data[i].unicode();
+        if (ch != u'\r' && ch != u'\n')
+            continue;
+        lines.push_back(text.mid(start, i - start));
+        if (ch == u'\r' && i + 1 < n && data[i + 1].unicode() == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.push_back(text.mid(start));
+    return lines;
+}
+
+QByteArray encodeTextForSaving(const QString& text)
+{
+    Converter c = openShiftJisWriter();
+    QByteArray shiftJis = encodeShiftJis(c.get(), text);
+    if (fromShiftJis(shiftJis) == text)
+        return shiftJis;
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+QByteArray encodeLinesForSaving(const QStringList& lines)
+{
+    qsizetype total = 0;
+    for (const QString& line : lines)
+        total += line.size() + 2;
+    QString text;
+    text.reserve(total);
+    for (const QString& line : lines) {
+        text += line;
+        text += u"\r\n";
+    }
+    return encodeTextForSaving(text);
+}
+
+} // namespace TextCodec

@@ -1,0 +1,229 @@
+#include "CommaText.h"
+#include "Failure.h"
+#include "RecordFile.h"
+#include "TestSupport.h"
+#include "TextCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+QByteArray sjis(const QString& text) { return TextCodec::toShiftJis(text); }
+
+QString failureOf(const QByteArray& bytes, QString& company, RecordSheet& sheet)
+{
+    try {
+        RecordFile::loadFromBytes(bytes, company, sheet);
+    } catch (const Failure& f) {
+        return f.message();
+    }
+    return {};
+}
+
+// A file of header lines and row lines joined by CR LF.
+QByteArray fileOf(const QStringList& lines)
+{
+    QString text;
+    for (const QString& l : lines)
+        text += l + u"\r\n"_qs;
+    return sjis(text);
+}
+
+TEST(RecordFile, NewSheetSavesAsTheFamiliar103LineShiftJisFile)
+{
+    const QByteArray bytes = RecordFile::serialize(u"〇〇〇〇株式会社"_qs, RecordSheet());
+    QByteArray expected = sjis(u"〇〇〇〇株式会社\r\n0\r\n100\r\n"_qs)
+        + sjis(u"No.,\"(自) NAME-1\",\"(自) NAME-2\",\"(至) NAME-1\",\"(至) NAME-2\",回路番号,ｹｰﾌﾞﾙ種類,用途,施行年月日,施行者名,ｹｰﾌﾞﾙ製造年\r\n"_qs);
+    for (int i = 0; i < 99; ++i)
+        expected += ",,,,,,,,,,\r\n";
+    EXPECT_EQ(bytes, expected);
+    EXPECT_EQ(bytes.count("\r\n"), 103);
+}
+
+TEST(RecordFile, EveryEncodingAndLineEndLoadsToTheSameSheet)
+{
+    RecordSheet original;
+    original.recordCount = 2;
+    original.row(1) = {u"1"_qs, u"キュービクル"_qs, QString(), u"電灯分電盤 "_qs, u"L-1"_qs};
+    original.row(2) = {u"2"_qs, u"受電盤"_qs, u"a,b"_qs, QString(), QString(), QString(), u"CV 14ﾟsq-2C"_qs, u"\"照明\""_qs};
+    const QString text = TextCodec::decode(RecordFile::serialize(u"株式会社テスト"_qs, original));
+
+    const auto withEnds = [&](const char16_t* end) { return QString(text).replace(u"\r\n"_qs, QString::fromUtf16(end)); };
+    const auto utf16 = [](const QString& t, bool little) {
+        QByteArray b = little ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+        for (QChar c : t) {
+            const char lo = char(c.unicode() & 0xFF), hi = char(c.unicode() >> 8);
+            b.append(little ? lo : hi).append(little ? hi : lo);
+        }
+        return b;
+    };
+    const QList<QByteArray> files = {
+        sjis(text), sjis(withEnds(u"\n")), sjis(withEnds(u"\r")),
+        QByteArray("\xEF\xBB\xBF") + withEnds(u"\n").toUtf8(),
+        utf16(text, true), utf16(withEnds(u"\r"), false),
+    };
+    for (const QByteArray& bytes : files) {
+        QString company;
+        RecordSheet sheet;
+        ASSERT_EQ(failureOf(bytes, company, sheet), QString());
+        EXPECT_EQ(company, u"株式会社テスト");
+        EXPECT_EQ(sheet, original);
+    }
+}
+
+TEST(RecordFile, LoadRewritesHeaderAndEmptiesSingleBlankCells)
+{
+    QString company;
+    RecordSheet sheet;
+    sheet.row(50)[3] = u"stale"_qs;
+    const QByteArray bytes = fileOf({u"会社"_qs, u"1"_qs, u"3"_qs, u"anything,at,all"_qs, u"1,\" \",x y z,1,2,3,4,5,6,7,8,9,10"_qs, u""_qs});
+    ASSERT_EQ(failureOf(bytes, company, sheet), QString());
+    EXPECT_EQ(sheet.rowCount(), 3);
+    EXPECT_EQ(sheet.row(0), RecordSheet::headerTexts());
+    EXPECT_EQ(sheet.row(1), (Record{u"1"_qs, QString(), u"x"_qs, u"y"_qs, u"z"_qs, u"1"_qs, u"2"_qs, u"3"_qs, u"4"_qs, u"5"_qs, u"6"_qs}));
+    EXPECT_EQ(sheet.row(2), Record{});
+    EXPECT_EQ(sheet.recordCount, 1);
+}
+
+TEST(RecordFile, RowCountDecidesRowsReadAndMissingLinesFail)
+{
+    QStringList lines = {u"c"_qs, u"5"_qs, u"120"_qs};
+    for (int i = 0; i < 120; ++i)
+        lines << QString::number(i) + u",x"_qs;
+    {
+        QString company;
+        RecordSheet sheet;
+        ASSERT_EQ(failureOf(fileOf(lines), company, sheet), QString());
+        EXPECT_EQ(sheet.rowCount(), 120);
+        EXPECT_EQ(sheet.cell(0, 119), u"119");
+    }
+    // 110 lines for 120 rows: rows up to 106 are loaded, the header row is not rewritten.
+    lines = lines.mid(0, 110);
+    lines[3] = u"hdr"_qs;
+    QString company;
+    RecordSheet sheet;
+    EXPECT_EQ(failureOf(fileOf(lines), company, sheet), u"リストのインデックスが範囲を超えています (110)");
+    EXPECT_EQ(sheet.rowCount(), 120);
+    EXPECT_EQ(sheet.cell(0, 0), u"hdr");
+    EXPECT_EQ(sheet.cell(0, 106), u"106");
+    EXPECT_EQ(sheet.cell(1, 106), u"x");
+}
+
+TEST(RecordFile, HeaderLineFailuresLeaveTheStatedState)
+{
+    struct Case {
+        QByteArray bytes;
+        QString message;
+        QString company;       // company after the failure
+        int recordCount;       // recordCount after the failure
+    };
+    const Case cases[] = {
+        {QByteArray(), u"リストのインデックスが範囲を超えています (0)"_qs, u"before"_qs, 7},
+        {fileOf({u"新社"_qs}), u"リストのインデックスが範囲を超えています (1)"_qs, u"新社"_qs, 7},
+        {fileOf({u"新社"_qs, u"x1"_qs, u"100"_qs}), u"'x1' は整数ではありません"_qs, u"新社"_qs, 7},
+        {fileOf({u"新社"_qs, u"3"_qs, u""_qs}), u"'' は整数ではありません"_qs, u"新社"_qs, 3},
+        {fileOf({u"新社"_qs, u"3"_qs, u"99999999999"_qs}), u"'99999999999' は整数ではありません"_qs, u"新社"_qs, 3},
+        {fileOf({u"新社"_qs, u"3"_qs, u"2000000000"_qs}), u"行数 '2000000000' は扱える上限の 100000 行を超えています"_qs, u"新社"_qs, 3},
+        {fileOf({u"新社"_qs, u"3"_qs, u"100001"_qs}), u"行数 '100001' は扱える上限の 100000 行を超えています"_qs, u"新社"_qs, 3},
+    };
+    for (const Case& c : cases) {
+        QString company = u"before"_qs;
+        RecordSheet sheet;
+        sheet.recordCount = 7;
+        sheet.row(5)[1] = u"kept"_qs;
+        EXPECT_EQ(failureOf(c.bytes, company, sheet), c.message);
+        EXPECT_EQ(company, c.company) << c.message.toStdString();
+        EXPECT_EQ(sheet.recordCount, c.recordCount) << c.message.toStdString();
+        EXPECT_EQ(sheet.rowCount(), 100);
+        EXPECT_EQ(sheet.cell(1, 5), u"kept");
+    }
+}
+
+TEST(RecordFile, RowCountBelowOneCountsAsOne)
+{
+    for (const char16_t* count : {u"0", u"-5"}) {
+        QString company;
+        RecordSheet sheet;
+        ASSERT_EQ(failureOf(fileOf({u"c"_qs, u"0"_qs, QString::fromUtf16(count), u"h"_qs}), company, sheet), QString());
+        EXPECT_EQ(sheet.rowCount(), 1);
+        EXPECT_EQ(sheet.row(0), RecordSheet::headerTexts());
+    }
+}
+
+TEST(RecordFile, SaveAppendsKavUnlessTheNameEndsInLowerCaseKav)
+{
+    EXPECT_EQ(RecordFile::targetPath(u"/d/plan"_qs), u"/d/plan.kav");
+    EXPECT_EQ(RecordFile::targetPath(u"/d/plan.kav"_qs), u"/d/plan.kav");
+    EXPECT_EQ(RecordFile::targetPath(u"/d/plan.KAV"_qs), u"/d/plan.KAV.kav");
+    EXPECT_EQ(RecordFile::targetPath(u"/d/plankav"_qs), u"/d/plankav");
+}
+
+TEST(RecordFile, CharactersOutsideCodePage932SurviveSaveAndLoad)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"家.kav"_qs);
+    RecordSheet sheet;
+    sheet.recordCount = 1;
+    sheet.row(1) = {u"1"_qs, u"𠮷野 〜 café"_qs};
+    RecordFile::save(path, u"髙橋電設"_qs, sheet);
+    QString company;
+    RecordSheet loaded;
+    RecordFile::load(path, company, loaded);
+    EXPECT_EQ(company, u"髙橋電設");
+    EXPECT_EQ(loaded, sheet);
+}
+
+TEST(RecordFile, FailedSavesKeepTheOldFileAndSayWhy)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"old.kav"_qs);
+    RecordSheet sheet;
+    RecordFile::save(path, u"old"_qs, sheet);
+    const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool canStillWrite = QFileInfo(dir.path()).isWritable(); // true when run as root
+    try {
+        RecordFile::save(path, u"new"_qs, sheet);
+        EXPECT_TRUE(canStillWrite) << "save into a read-only folder reported success";
+    } catch (const Failure& f) {
+        EXPECT_TRUE(f.message().startsWith(u"ファイル \""_qs + path + u"\" を作成できません。"_qs)) << f.message().toStdString();
+    }
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!canStillWrite) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), before);
+    }
+
+    const QString folder = dir.filePath(u"folder.kav"_qs);
+    QDir().mkdir(folder);
+    try {
+        RecordFile::save(folder, u"x"_qs, sheet);
+        ADD_FAILURE() << "saving over a folder reported success";
+    } catch (const Failure& f) {
+        EXPECT_TRUE(f.message().startsWith(u"ファイル \""_qs + folder + u"\" を作成できません。"_qs));
+    }
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+TEST(RecordFile, MissingFileFailsWithTheOpenMessageAndChangesNothing)
+{
+    QString company = u"keep"_qs;
+    RecordSheet sheet;
+    sheet.row(1)[1] = u"keep"_qs;
+    try {
+        RecordFile::load(u"/nonexistent/none.kav"_qs, company, sheet);
+        ADD_FAILURE() << "no failure";
+    } catch (const Failure& f) {
+        EXPECT_TRUE(f.message().startsWith(u"ファイル /nonexistent/none.kav は開けません。 "));
+        EXPECT_TRUE(f.message().endsWith(u" "));
+    }
+    EXPECT_EQ(company, u"keep");
+    EXPECT_EQ(sheet.cell(1, 1), u"keep");
+}
+
+} // namespace

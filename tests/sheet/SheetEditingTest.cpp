@@ -1,0 +1,176 @@
+#include "Failure.h"
+#include "SheetEditing.h"
+#include "TestSupport.h"
+
+namespace {
+
+QStringList numbers(const RecordSheet& sheet, int upTo)
+{
+    QStringList out;
+    for (int r = 1; r <= upTo; ++r)
+        out << sheet.cell(ColNumber, r);
+    return out;
+}
+
+RecordSheet numberedSheet(int records)
+{
+    RecordSheet sheet;
+    for (int r = 1; r <= records; ++r)
+        sheet.row(r) = {QString::number(r), u"from"_qs + QString::number(r)};
+    sheet.recordCount = records;
+    return sheet;
+}
+
+TEST(SheetEditing, CopyJoinsCellsWithTabsAndEndsEveryLineWithCrLf)
+{
+    RecordSheet sheet = numberedSheet(3);
+    const QString text = SheetEditing::copyText(sheet, 2, 3);
+    EXPECT_EQ(text, u"2\tfrom2\t\t\t\t\t\t\t\t\t\r\n3\tfrom3\t\t\t\t\t\t\t\t\t\r\n");
+}
+
+TEST(SheetEditing, PasteWritesPiecesGrowsTheSheetAndDropsExtraPieces)
+{
+    RecordSheet sheet;
+    sheet.row(99) = {u"old"_qs, u"keep"_qs, u"keep2"_qs};
+    const QString line11 = u"a\tb\tc\td\te\tf\tg\th\ti\tj\tk"_qs;
+    SheetEditing::paste(sheet, 98, line11 + u"\r\nx\t\r\n"_qs + line11 + u"\tl\tm\r\n"_qs);
+    EXPECT_EQ(sheet.rowCount(), 101);
+    EXPECT_EQ(sheet.cell(10, 98), u"k");
+    EXPECT_EQ(sheet.row(99)[0], u"x");
+    EXPECT_EQ(sheet.row(99)[1], u"");      // a tab at the end gives a final empty piece
+    EXPECT_EQ(sheet.row(99)[2], u"keep2"); // columns past the last piece keep their texts
+    EXPECT_EQ(sheet.cell(10, 100), u"k");  // pieces beyond column 10 are dropped
+}
+
+TEST(SheetEditing, PasteOfAnEmptyLineEmptiesOnlyColumnZero)
+{
+    RecordSheet sheet = numberedSheet(2);
+    SheetEditing::paste(sheet, 2, u"\n");
+    EXPECT_EQ(sheet.row(2)[0], u"");
+    EXPECT_EQ(sheet.row(2)[1], u"from2");
+    SheetEditing::paste(sheet, 1, u"");
+    EXPECT_EQ(sheet.row(1)[0], u"1");
+}
+
+TEST(SheetEditing, PastePastTheRowCapIsRefusedWholeAndChangesNothing)
+{
+    RecordSheet sheet = numberedSheet(2);
+    const RecordSheet before = sheet;
+    QString text;
+    for (int i = 0; i < kMaxRowCount; ++i)
+        text += u"n\n"_qs;
+    EXPECT_THROW(SheetEditing::paste(sheet, 1, text), Failure);
+    EXPECT_EQ(sheet, before);
+    text.chop(2);
+    SheetEditing::paste(sheet, 1, text); // exactly up to the last allowed row
+    EXPECT_EQ(sheet.rowCount(), kMaxRowCount);
+}
+
+TEST(SheetEditing, PasteSortRenumberSettlesTheNumbering)
+{
+    RecordSheet sheet;
+    SheetEditing::paste(sheet, 1, u"3\tthree\r\n\tunnumbered\r\n1\tone\r\n");
+    SheetEditing::sort(sheet);
+    renumber(sheet);
+    EXPECT_EQ(sheet.row(1)[1], u"one");
+    EXPECT_EQ(sheet.row(2)[1], u"three");
+    EXPECT_EQ(sheet.row(3)[1], u"unnumbered");
+    EXPECT_EQ(numbers(sheet, 4), (QStringList{u"1"_qs, u"2"_qs, u""_qs, u""_qs}));
+    EXPECT_EQ(sheet.recordCount, 2);
+}
+
+TEST(SheetEditing, SortOrdersNumbersByValueTextsAfterAndUnnumberedLast)
+{
+    RecordSheet sheet;
+    const QStringList keys = {u"10"_qs, u" "_qs, u"b"_qs, u"2"_qs, u"9999"_qs, u"A"_qs, u"10000"_qs, u"02"_qs, u""_qs};
+    for (int i = 0; i < keys.size(); ++i)
+        sheet.row(i + 1) = {keys[i], QString::number(i)};
+    SheetEditing::sort(sheet);
+    // 2 and 02 keep their order (stable); 9999 is the placeholder and loses its number.
+    EXPECT_EQ(numbers(sheet, 9), (QStringList{u"2"_qs, u"02"_qs, u"10"_qs, u"10000"_qs, u"A"_qs, u"b"_qs, u""_qs, u""_qs, u""_qs}));
+    EXPECT_EQ(sheet.row(9)[1], u"8");     // unnumbered rows keep their order
+    EXPECT_EQ(sheet.row(99), Record{});   // empty rows stay at the end
+    EXPECT_EQ(sheet.row(0), RecordSheet::headerTexts());
+}
+
+TEST(SheetEditing, DeleteOfOneRowAsksAndMovesRowsUp)
+{
+    RecordSheet sheet = numberedSheet(8);
+    QString asked;
+    int uy1 = 6;
+    SheetEditing::deleteRows(sheet, 6, uy1, [&](const QString& q) { asked = q; return false; });
+    EXPECT_EQ(asked, u"No. 6 を削除しますか？");
+    EXPECT_EQ(sheet.row(6)[1], u"from6");
+    EXPECT_EQ(sheet.recordCount, 8); // renumbered even after No
+
+    SheetEditing::deleteRows(sheet, 6, uy1, [](const QString&) { return true; });
+    EXPECT_EQ(sheet.row(6)[1], u"from7");
+    EXPECT_EQ(numbers(sheet, 8), (QStringList{u"1"_qs, u"2"_qs, u"3"_qs, u"4"_qs, u"5"_qs, u"6"_qs, u"7"_qs, u""_qs}));
+    EXPECT_EQ(sheet.recordCount, 7);
+    EXPECT_EQ(sheet.rowCount(), 100);
+}
+
+TEST(SheetEditing, DeleteOfARangeNeverAsksAndKeepsTheRowCount)
+{
+    struct Case {
+        int ny1, uy1;
+        QString firstLeftInRow5;
+        int recordCount;
+        int uy1After;
+    };
+    const Case cases[] = {
+        {5, 8, u"from9"_qs, 8, 5},
+        {8, 5, u"from9"_qs, 8, 5},
+        {0, 8, u"from5"_qs, 12, 8},  // press on the header row: nothing at all
+        {5, 0, u"from5"_qs, 12, 0},
+        {-1, 8, u"from5"_qs, 12, -1}, // press on no cell: nothing deleted, still renumbered
+    };
+    for (const Case& c : cases) {
+        RecordSheet sheet = numberedSheet(12);
+        int uy1 = c.uy1;
+        SheetEditing::deleteRows(sheet, c.ny1, uy1, [](const QString&) -> bool { throw std::logic_error("asked"); });
+        EXPECT_EQ(sheet.row(5)[1], c.firstLeftInRow5) << c.ny1 << "," << c.uy1;
+        EXPECT_EQ(sheet.recordCount, c.recordCount) << c.ny1 << "," << c.uy1;
+        EXPECT_EQ(uy1, c.uy1After);
+        EXPECT_EQ(sheet.rowCount(), 100);
+    }
+}
+
+TEST(SheetEditing, DeleteAllEmptiesRecordsButKeepsHeaderAndRowCount)
+{
+    RecordSheet sheet = numberedSheet(5);
+    sheet.setRowCount(150);
+    SheetEditing::deleteAll(sheet);
+    EXPECT_EQ(sheet.recordCount, 0);
+    EXPECT_EQ(sheet.rowCount(), 150);
+    EXPECT_EQ(sheet.row(0), RecordSheet::headerTexts());
+    EXPECT_EQ(sheet.row(1), Record{});
+}
+
+TEST(RecordSheetRenumber, GivesConsecutiveNumbersAndSkipsUnnumberedRows)
+{
+    RecordSheet sheet;
+    sheet.row(1)[0] = u"1"_qs;
+    sheet.row(2)[1] = u"data"_qs;
+    sheet.row(3)[0] = u"7"_qs;
+    sheet.row(4)[0] = u"2"_qs;
+    renumber(sheet);
+    EXPECT_EQ(numbers(sheet, 4), (QStringList{u"1"_qs, u""_qs, u"2"_qs, u"3"_qs}));
+    EXPECT_EQ(sheet.recordCount, 3);
+
+    RecordSheet empty;
+    empty.recordCount = 9;
+    renumber(empty);
+    EXPECT_EQ(empty.recordCount, 0);
+    EXPECT_EQ(empty, RecordSheet());
+}
+
+TEST(RecordSheet, RowsPastTheEndReadAsEmpty)
+{
+    const RecordSheet sheet;
+    EXPECT_EQ(sheet.recordOrEmpty(100), Record{});
+    EXPECT_EQ(sheet.recordOrEmpty(-1), Record{});
+    EXPECT_EQ(sheet.recordOrEmpty(0), RecordSheet::headerTexts());
+}
+
+} // namespace

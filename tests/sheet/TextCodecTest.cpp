@@ -1,0 +1,97 @@
+#include "TestSupport.h"
+#include "TextCodec.h"
+
+#include <QStringList>
+
+namespace {
+
+QStringList toList(const std::vector<QStringView>& views)
+{
+    QStringList out;
+    for (QStringView v : views)
+        out << v.toString();
+    return out;
+}
+
+TEST(TextCodec, SplitsAtEveryLineEndWithoutAnExtraLastLine)
+{
+    struct Case {
+        const char16_t* text;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {u"", {}},
+        {u"a", {u"a"_qs}},
+        {u"a\r\nb\r\n", {u"a"_qs, u"b"_qs}},
+        {u"a\nb\rc", {u"a"_qs, u"b"_qs, u"c"_qs}},
+        {u"a\r\r\nb", {u"a"_qs, QString(), u"b"_qs}},
+        {u"\n\n", {QString(), QString()}},
+        {u"a\n\r", {u"a"_qs, QString()}}, // LF then a lone CR: two line ends
+    };
+    for (const Case& c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        EXPECT_EQ(toList(TextCodec::splitLines(text)), c.lines) << text.toStdString();
+    }
+}
+
+TEST(TextCodec, DecodesEveryMarkedEncodingAndShiftJisOtherwise)
+{
+    const QString text = u"〇〇〇〇株式会社\r\nｹｰﾌﾞﾙ種類～"_qs;
+    QByteArray utf16le("\xFF\xFE"), utf16be("\xFE\xFF");
+    for (QChar c : text) {
+        utf16le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+        utf16be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+    }
+    EXPECT_EQ(TextCodec::decode(TextCodec::toShiftJis(text)), text);
+    EXPECT_EQ(TextCodec::decode(QByteArray("\xEF\xBB\xBF") + text.toUtf8()), text);
+    EXPECT_EQ(TextCodec::decode(utf16le), text);
+    EXPECT_EQ(TextCodec::decode(utf16be), text);
+    // UTF-8 without a mark is read as Shift_JIS, as the file format says.
+    EXPECT_NE(TextCodec::decode(text.toUtf8()), text);
+}
+
+TEST(TextCodec, ShiftJisBytesMatchCodePage932)
+{
+    EXPECT_EQ(TextCodec::toShiftJis(u"〇〇〇〇株式会社"), QByteArray::fromHex("815a815a815a815a8a948eae89ef8ed0"));
+    EXPECT_EQ(TextCodec::toShiftJis(u"ｹｰﾌﾞﾙ種類"), QByteArray::fromHex("b9b0ccded98eed97de"));
+    EXPECT_EQ(TextCodec::toShiftJis(u"～㈱①"), QByteArray::fromHex("8160878a8740"));
+    EXPECT_EQ(TextCodec::toShiftJis(u"𠮷é"), QByteArray("??"));
+}
+
+TEST(TextCodec, ByteWidthCountsFullWidthTwoAndUnmappableOne)
+{
+    struct Case {
+        const char16_t* text;
+        int bytes;
+        int characters;
+    };
+    const Case cases[] = {
+        {u"", 0, 0}, {u"CV 3C", 5, 5}, {u"ｹｰﾌﾞﾙ", 5, 5}, {u"電灯分電盤", 10, 5}, {u"𠮷", 1, 2}, {u"é", 1, 1},
+    };
+    for (const Case& c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        EXPECT_EQ(TextCodec::byteWidth(text), c.bytes) << text.toStdString();
+        EXPECT_EQ(TextCodec::characterCount(text), c.characters) << text.toStdString();
+    }
+}
+
+TEST(TextCodec, SavesShiftJisUnlessACharacterWouldBeLost)
+{
+    const QByteArray plain = TextCodec::encodeLinesForSaving({u"株式会社"_qs, u"ｱ"_qs});
+    EXPECT_EQ(plain, TextCodec::toShiftJis(u"株式会社\r\nｱ\r\n"));
+    for (const char16_t* lossy : {u"𠮷野家", u"〜wave", u"café"}) {
+        const QByteArray bytes = TextCodec::encodeLinesForSaving({QString::fromUtf16(lossy)});
+        EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+        EXPECT_EQ(TextCodec::decode(bytes), QString::fromUtf16(lossy) + u"\r\n"_qs);
+    }
+}
+
+TEST(TextCodec, DamagedInputDecodesWithoutFailing)
+{
+    EXPECT_EQ(TextCodec::decode(QByteArray("\xFF\xFE" "A", 3)).size(), 1);   // odd UTF-16 byte count
+    EXPECT_TRUE(TextCodec::decode(QByteArray("\xEF\xBB\xBF\xC3")).size() == 1); // cut UTF-8 sequence
+    EXPECT_EQ(TextCodec::decode(QByteArray("\xEF\xBB\xBF")), QString());
+    EXPECT_EQ(TextCodec::decode(QByteArray("a\0b", 3)), QStringView(u"a\0b", 3).toString());
+}
+
+} // namespace
