@@ -54,8 +54,8 @@ int runTexts(const CliArguments& args, QTextStream& out)
     return 0;
 }
 
-} // namespace
+const CliRegistration registerDump{{10, "dump", "dump FILE", runDump}};
+const CliRegistration registerSave{{20, "save", "save IN OUT", runSave}};
+const CliRegistration registerTexts{{30, "texts", "texts FILE [--order standard|from-to|to-from]", runTexts}};
 
-extern const CliCommand kDumpCommand{"dump", "dump FILE", runDump};
-extern const CliCommand kSaveCommand{"save", "save IN OUT", runSave};
-extern const CliCommand kTextsCommand{"texts", "texts FILE [--order standard|from-to|to-from]", runTexts};
+} // namespace
