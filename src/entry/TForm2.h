@@ -1,0 +1,50 @@
+#pragma once
+
+#include "EraDate.h"
+#include "RecordSheet.h"
+#include "SettingsFile.h"
+
+#include <QDialog>
+#include <array>
+#include <memory>
+
+class QLineEdit;
+
+// The record entry form: edits one cable record and registers it into the
+// record sheet. Created hidden at start; shown modally by a double click on
+// the record sheet.
+class TForm2 : public QDialog {
+    Q_OBJECT
+public:
+    // sheet: the main window's record sheet (recordCount is st1_count);
+    // f: the main window's f0..f6 (lines[1..6] are the label captions).
+    TForm2(RecordSheet& sheet, const Settings& f, QWidget* parent = nullptr);
+    ~TForm2() override;
+
+    // Fills the form from sheet row `row` with today's date, the company name
+    // and the era year where the row is empty, then shows it modally and
+    // returns when it has closed.
+    void openOnRow(int row, const EraDate& today, const QString& companyName);
+
+    // The No. box text (Edit14), which begins every type B plate.
+    QString noBoxText() const;
+    // Caption boxes Edit1..Edit6, as the settings file stores them at close.
+    std::array<QString, 6> captionBoxTexts() const;
+    // Fills Edit1..Edit6 from f1..f6 (also done at every activation).
+    void loadCaptionBoxes();
+
+    // The window the "ｹｰﾌﾞﾙ呼出" button shows (the cable catalogue).
+    void setCatalogueWindow(QWidget* catalogue);
+    QLineEdit* cableTypeField() const; // Edit9
+    QLineEdit* purposeField() const;   // Edit10
+
+Q_SIGNALS:
+    // A register wrote a row of the sheet (the grid should repaint).
+    void recordRegistered();
+
+private:
+    struct Controls;
+    RecordSheet& sheet_;
+    const Settings& f_;
+    std::unique_ptr<Controls> controls_;
+};
