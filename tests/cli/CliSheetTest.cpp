@@ -1,0 +1,87 @@
+#include "CliRun.h"
+#include "RecordFile.h"
+#include "RecordSheet.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kSample = QStringLiteral(TAGRIO_SAMPLE);
+
+TEST(CliSheet, DumpPrintsTheLoadedSheetAsJson)
+{
+    const CliRun run = CliRun::of({u"dump"_qs, kSample});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    EXPECT_EQ(json[u"company"_qs].toString(), u"タグリオ電設株式会社");
+    EXPECT_EQ(json[u"count"_qs].toInt(), 8);
+    EXPECT_EQ(json[u"rowCount"_qs].toInt(), 100);
+    const QJsonArray rows = json[u"rows"_qs].toArray();
+    ASSERT_EQ(rows.size(), 100);
+    EXPECT_EQ(rows[0].toArray()[1].toString(), u"(自) NAME-1");
+    EXPECT_EQ(rows[1].toArray()[3].toString(), u"電灯分電盤 ");
+    EXPECT_EQ(rows[1].toArray().size(), 11);
+}
+
+TEST(CliSheet, SaveAppliesTheExtensionRuleAndWritesTheSameBytes)
+{
+    QTemporaryDir dir;
+    const CliRun run = CliRun::of({u"save"_qs, kSample, dir.filePath(u"copy"_qs)});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.trimmed(), dir.filePath(u"copy.kav"_qs));
+    QFile original(kSample), copy(dir.filePath(u"copy.kav"_qs));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), original.readAll());
+}
+
+TEST(CliSheet, TextsPrintsOneLinePerRecordInTheChosenOrder)
+{
+    const CliRun run = CliRun::of({u"texts"_qs, kSample, u"--order"_qs, u"to-from"_qs});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(lines[0], u"(至)キュービクル ～ (自)電灯分電盤  L-1\t【 1 】 CV 14sq-3C\t令和8年12月10日 / タグリオ電設株式会社");
+}
+
+TEST(CliSheet, FailuresAndUsageErrorsHaveTheirExitCodes)
+{
+    struct Case {
+        QStringList args;
+        int exitCode;
+        QString errStart;
+    };
+    const Case cases[] = {
+        {{u"dump"_qs, u"/nonexistent.kav"_qs}, 1, u"ファイル /nonexistent.kav は開けません。"_qs},
+        {{u"dump"_qs}, 2, u"tagrio-cli:"_qs},
+        {{u"texts"_qs, kSample, u"--order"_qs, u"sideways"_qs}, 2, u"tagrio-cli:"_qs},
+        {{u"frobnicate"_qs}, 2, u"tagrio-cli: unknown command"_qs},
+        {{u"dump"_qs, kSample, u"--bogus"_qs, u"x"_qs}, 2, u"tagrio-cli: unknown option"_qs},
+        {{}, 2, u"tagrio-cli: no command"_qs},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = CliRun::of(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith(c.errStart)) << run.err.toStdString();
+    }
+}
+
+TEST(CliSheet, BadRecordFileReportsTheLoadMessage)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"bad.kav"_qs);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("company\r\nseven\r\n100\r\n");
+    f.close();
+    const CliRun run = CliRun::of({u"dump"_qs, path});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, u"'seven' は整数ではありません\n");
+}
+
+} // namespace
