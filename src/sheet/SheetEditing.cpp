@@ -9,8 +9,6 @@
 namespace SheetEditing {
 namespace {
 
-const QString kPlaceholder = QStringLiteral("9999");
-
 // Sort rank of a key: whole numbers by value, then other texts, then rows
 // without a number. Ranks keep the order transitive when numbers and texts mix.
 struct SortKey {
@@ -21,9 +19,9 @@ struct SortKey {
 
 SortKey sortKeyOf(const QString& key)
 {
-    if (key == kPlaceholder)
+    if (key.isEmpty() || key == u" ")
         return {2, 0, {}};
-    bool isWholeNumber = !key.isEmpty() && key.size() <= 18;
+    bool isWholeNumber = key.size() <= 18;
     for (QChar c : key)
         isWholeNumber = isWholeNumber && c >= u'0' && c <= u'9';
     if (isWholeNumber)
@@ -89,18 +87,14 @@ void sort(RecordSheet& sheet)
     std::vector<Record>& rows = sheet.rows();
     if (rows.size() < 2)
         return;
+    std::vector<SortKey> keys;
+    keys.reserve(rows.size() - 1);
     for (auto it = rows.begin() + 1; it != rows.end(); ++it) {
         QString& number = (*it)[ColNumber];
         if (number == u" ")
             number.clear();
-        if (number.isEmpty())
-            number = kPlaceholder;
+        keys.push_back(sortKeyOf(number));
     }
-
-    std::vector<SortKey> keys;
-    keys.reserve(rows.size() - 1);
-    for (auto it = rows.begin() + 1; it != rows.end(); ++it)
-        keys.push_back(sortKeyOf((*it)[ColNumber]));
     std::vector<size_t> order(keys.size());
     std::iota(order.begin(), order.end(), size_t{0});
     std::stable_sort(order.begin(), order.end(),
@@ -112,11 +106,6 @@ void sort(RecordSheet& sheet)
     for (size_t index : order)
         sorted.push_back(std::move(rows[index + 1]));
     rows = std::move(sorted);
-
-    for (auto it = rows.begin() + 1; it != rows.end(); ++it) {
-        if ((*it)[ColNumber] == kPlaceholder)
-            (*it)[ColNumber].clear();
-    }
 }
 
 bool deleteRow(RecordSheet& sheet, int t, DeleteMode mode, const ConfirmDelete& confirm)

@@ -18,8 +18,9 @@ QString copyText(const RecordSheet& sheet, int firstRow, int lastRow);
 void paste(RecordSheet& sheet, int startRow, QStringView clipboardText);
 
 // Orders the record rows by column 0: whole numbers by value, then other
-// texts, then unnumbered rows; a stable sort. A row numbered exactly 9999
-// counts as unnumbered and comes out without its number.
+// texts, then unnumbered rows (a number of one blank counts as none); a
+// stable sort. Unnumbered rows sort last by rank, not through a stand-in
+// number, so no real record number is ever taken for "no number".
 void sort(RecordSheet& sheet);
 
 // Asked before a single row is deleted; the text is the question to show.

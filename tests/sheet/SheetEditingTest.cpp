@@ -86,9 +86,10 @@ TEST(SheetEditing, SortOrdersNumbersByValueTextsAfterAndUnnumberedLast)
     for (int i = 0; i < keys.size(); ++i)
         sheet.row(i + 1) = {keys[i], QString::number(i)};
     SheetEditing::sort(sheet);
-    // 2 and 02 keep their order (stable); 9999 is the placeholder and loses its number.
-    EXPECT_EQ(numbers(sheet, 9), (QStringList{u"2"_qs, u"02"_qs, u"10"_qs, u"10000"_qs, u"A"_qs, u"b"_qs, u""_qs, u""_qs, u""_qs}));
-    EXPECT_EQ(sheet.row(9)[1], u"8");     // unnumbered rows keep their order
+    // 2 and 02 keep their order (stable); 9999 stays a record number like any other.
+    EXPECT_EQ(numbers(sheet, 9), (QStringList{u"2"_qs, u"02"_qs, u"10"_qs, u"9999"_qs, u"10000"_qs, u"A"_qs, u"b"_qs, u""_qs, u""_qs}));
+    EXPECT_EQ(sheet.row(8)[1], u"1");     // unnumbered rows keep their order
+    EXPECT_EQ(sheet.row(9)[1], u"8");
     EXPECT_EQ(sheet.row(99), Record{});   // empty rows stay at the end
     EXPECT_EQ(sheet.row(0), RecordSheet::headerTexts());
 }
