@@ -1,0 +1,64 @@
+#include "Registration.h"
+
+#include "Failure.h"
+
+namespace {
+
+constexpr std::array kRecognisingColumns = {
+    ColFrom1, ColTo1, ColCableType, ColPurpose, ColConstructionDate, ColConstructor, ColManufactureYear,
+};
+
+// A decimal integer within 32 bits; leading blanks and a sign are accepted,
+// trailing blanks are not, as a number typed into column 0 would be read.
+int parseRecordNumber(const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok || text.isEmpty() || text.back().isSpace())
+        throw Failure(QStringLiteral("'%1' は整数ではありません").arg(text));
+    return value;
+}
+
+} // namespace
+
+bool isBlankForRegister(const FieldTexts& fields)
+{
+    for (Column column : kRecognisingColumns) {
+        if (!fields.at(column).isEmpty())
+            return false;
+    }
+    return true;
+}
+
+RegisterResult registerRecord(RecordSheet& sheet, PreviousEntries& ed, const EntryRecord& entry)
+{
+    if (isBlankForRegister(entry.fields))
+        return {};
+    ed = entry.fields;
+
+    RegisterResult result;
+    result.outcome = RegisterOutcome::Written;
+    const int number = parseRecordNumber(entry.numberLabel);
+    // Numbers below 1 would point at the header row or at no row: they are
+    // treated like any number that names no existing record.
+    result.newRecord = number < 1 || number > sheet.recordCount;
+    const qint64 targetRow = result.newRecord ? qint64(sheet.recordCount) + 1 : number;
+    if (targetRow >= kMaxRowCount) {
+        throw Failure(QStringLiteral("レコード %1 を書き込むと %2 行になり、扱える上限の %3 行を超えます。登録しませんでした。")
+                          .arg(targetRow)
+                          .arg(targetRow + 1)
+                          .arg(kMaxRowCount));
+    }
+    result.row = static_cast<int>(targetRow);
+    // Usually one row; more only when the record count ran ahead of the sheet.
+    if (result.row >= sheet.rowCount())
+        sheet.setRowCount(result.row + 1);
+
+    Record& target = sheet.row(result.row);
+    target[ColNumber] = QString::number(result.row);
+    for (Column column : kDataColumns)
+        target[column] = ed.at(column);
+    if (result.newRecord)
+        sheet.recordCount = result.row;
+    return result;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "EntryRecord.h"
+#include "RecordSheet.h"
+
+// The previous-entry store `ed`: the data fields of the last registered record.
+using PreviousEntries = FieldTexts;
+
+enum class RegisterOutcome {
+    NothingToStore, // the fields that make a record were all empty: nothing changed
+    Written,        // the record is in the sheet
+};
+
+struct RegisterResult {
+    RegisterOutcome outcome = RegisterOutcome::NothingToStore;
+    int row = 0;            // the row written
+    bool newRecord = false; // it took the next record number
+};
+
+// True when the seven fields a record is recognised by are all empty; the
+// second from/to names and the circuit number alone do not make a record.
+bool isBlankForRegister(const FieldTexts& fields);
+
+// Registers the form's record into the sheet. Unless the record is blank, the
+// store `ed` takes the fields first. The record goes into the row of its number
+// when that is an existing record (1..recordCount); any other number makes it
+// a new record with number recordCount + 1. A row past the end of the sheet is
+// added. Throws Failure, with the store already updated and the sheet untouched,
+// when the number label is not a decimal integer or the row would exceed
+// kMaxRowCount.
+RegisterResult registerRecord(RecordSheet& sheet, PreviousEntries& ed, const EntryRecord& entry);
