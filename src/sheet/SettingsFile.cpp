@@ -32,18 +32,27 @@ bool load(const QString& path, Settings& settings)
     } catch (const Failure&) {
         return false;
     }
+    loadFromBytes(bytes, settings);
+    return true;
+}
+
+void loadFromBytes(const QByteArray& bytes, Settings& settings)
+{
     const QString text = TextCodec::decode(bytes);
     const std::vector<QStringView> lines = TextCodec::splitLines(text);
     const size_t present = std::min(lines.size(), settings.lines.size());
     for (size_t i = 0; i < present; ++i)
         settings.lines[i] = lines[i].toString();
-    return true;
+}
+
+QByteArray serialize(const Settings& settings)
+{
+    return TextCodec::encodeLinesForSaving(QStringList(settings.lines.begin(), settings.lines.end()));
 }
 
 void save(const QString& path, const Settings& settings)
 {
-    QStringList lines(settings.lines.begin(), settings.lines.end());
-    FileAccess::writeAtomically(path, TextCodec::encodeLinesForSaving(lines));
+    FileAccess::writeAtomically(path, serialize(settings));
 }
 
 QString pathFor(const QString& executableFolder)

@@ -21,6 +21,8 @@ inline constexpr auto kFileName = "kiroku.ggs";
 // Takes the lines present in order over settings and stops at the first missing
 // one. Returns false when the file is missing or unreadable (nothing taken).
 bool load(const QString& path, Settings& settings);
+void loadFromBytes(const QByteArray& bytes, Settings& settings);
+QByteArray serialize(const Settings& settings);
 // Throws Failure ファイル "%s" を作成できません。%s when it cannot be written.
 void save(const QString& path, const Settings& settings);
 
