@@ -2,7 +2,7 @@
 #include "CliCommand.h"
 #include "Failure.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
@@ -18,11 +18,28 @@ void printUsage(QTextStream& err)
            "         --today YYYY-MM-DD, --dpi N, -o OUT\n";
 }
 
+QtMessageHandler previousMessageHandler = nullptr;
+
+// Starting the offscreen platform looks up a runtime folder that tagrio-cli
+// never uses; where XDG_RUNTIME_DIR is unset (scripts, containers) Qt would
+// warn about it on stderr on every run.
+void dropRuntimeFolderWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set"))
+        return;
+    previousMessageHandler(type, context, message);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Drawing text for the PDF outputs needs a GUI application, but never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousMessageHandler = qInstallMessageHandler(dropRuntimeFolderWarning);
+    QGuiApplication app(argc, argv);
+    qInstallMessageHandler(previousMessageHandler);
     QCoreApplication::setApplicationName(QStringLiteral("tagrio"));
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "PrinterOutput.h"
+
+#include <QString>
+#include <functional>
+
+class PageSource;
+class QPrinter;
+class QWidget;
+
+// What a print job asks of the user and tells the window. Each step left
+// empty takes the real dialog or message box; tests put in their own.
+struct PrintJobHooks {
+    // Lets the user choose the printer (and its PDF output); false when cancelled.
+    std::function<bool(QPrinter& printer)> choosePrinter;
+    // Shows the warning of a failed print.
+    std::function<void(const QString& message)> warn;
+    // The printer's resolution after page set-up, for the window's labels.
+    std::function<void(const PrinterResolution& resolution)> showResolution;
+};
+
+// One print: the print dialog, page set-up, the pages, and the warning
+// "情報不足で印刷出来ませんでした。" on any failure. A preview shows the same pages
+// before anything is printed, and printing from it prints the same job.
+class PrintJob {
+public:
+    explicit PrintJob(QWidget* parent, PrintJobHooks hooks = {});
+
+    // True when the pages were handed to the printer; false when the user
+    // cancelled (nothing shown) or the print failed (the warning shown).
+    bool print(const PageSource& pages);
+    // Shows the preview window modally; returns when it has closed.
+    void preview(const PageSource& pages);
+
+private:
+    bool setUpAndDraw(QPrinter& printer, const PageSource& pages);
+
+    QWidget* parent_;
+    PrintJobHooks hooks_;
+};

@@ -1,0 +1,129 @@
+#include "TypeAPlates.h"
+
+#include "LayoutSurface.h"
+#include "TextCodec.h"
+
+namespace {
+
+// Columns and rows of a plate, in layout units.
+constexpr int kFrameLeft = 490;
+constexpr int kFrameWidth = 3530;
+constexpr int kFrameHeight = 930;
+constexpr int kLabelX = kFrameLeft + 240;
+constexpr int kTextX = kFrameLeft + 1340;
+constexpr int kNumberX = 4200;
+constexpr std::array<int, 6> kLineOffsets = {50, 200, 350, 500, 650, 800};
+// The route text takes one line up to this byte width, two smaller lines beyond.
+constexpr int kOneLineRouteBytes = 45;
+constexpr int kTwoLineRouteOffsets[2] = {30, 105};
+
+constexpr int kFramePen = 17;
+constexpr int kCutMarkPen = 2;
+constexpr int kCutMarkBelowTop = 955;
+constexpr int kCutMarkLength = 100;
+constexpr int kRightCutMarkX = 4500;
+
+constexpr int kLabelPoints = 11;
+constexpr int kTextPoints = 10;
+constexpr int kTwoLineRoutePoints = 9;
+
+// Default caption, and how it prints.
+struct WidenedCaption {
+    const char16_t* defaultText;
+    const char16_t* printed;
+};
+constexpr std::array<WidenedCaption, 6> kWidenedCaptions = {{
+    {u"行　き　先", u"行　　き　　先"},
+    {u"ｹｰﾌﾞﾙ種類", u"ケーブル 種 類"},
+    {u"用　　　途", u"用　   　 　途"},
+    {u"施工年月日", u"施 工 年 月 日"},
+    {u"施 工 者 名", u"施  工  者  名"},
+    {u"ｹｰﾌﾞﾙ製造年", u"ケーブル製造年"},
+}};
+
+// Every text of a plate sits 10 units higher than its row offset, counted in
+// dots of the horizontal factor as the layout was first drawn.
+QPoint textRaise(const LayoutSurface& surface)
+{
+    return {0, -10 * surface.factors().horizontal};
+}
+
+QString secondNamePart(const QString& name)
+{
+    return name.isEmpty() ? QString() : QStringLiteral(" ") + name;
+}
+
+} // namespace
+
+TypeAPlates::TypeAPlates(const RecordSheet& sheet, const Settings& captions, TextOrder order)
+    : sheet_(sheet), order_(order)
+{
+    for (int n = 1; n <= 6; ++n)
+        labels_[static_cast<size_t>(n - 1)] = printedCaption(n, captions.caption(n));
+}
+
+QString TypeAPlates::printedCaption(int n, const QString& caption)
+{
+    const WidenedCaption& widened = kWidenedCaptions[static_cast<size_t>(n - 1)];
+    return caption == QStringView(widened.defaultText) ? QString::fromUtf16(widened.printed) : caption;
+}
+
+int TypeAPlates::pageCount() const
+{
+    return (sheet_.recordCount + kPlatesPerPage - 1) / kPlatesPerPage;
+}
+
+void TypeAPlates::drawPage(LayoutSurface& surface, int page) const
+{
+    for (int q = 0; q < kPlatesPerPage; ++q) {
+        const int row = (page - 1) * kPlatesPerPage + q + 1;
+        drawPlate(surface, kFirstPlateTop + kPlatePitch * q, row, sheet_.recordOrEmpty(row));
+    }
+}
+
+void TypeAPlates::drawPlate(LayoutSurface& surface, int plateTop, int row, const Record& record) const
+{
+    const QPoint raise = textRaise(surface);
+    const auto at = [plateTop](int x, int offset) { return QPoint(x, plateTop + offset); };
+
+    for (size_t i = 0; i < labels_.size(); ++i)
+        surface.text(at(kLabelX, kLineOffsets[i]), labels_[i], kLabelPoints, raise);
+    surface.text(at(kNumberX, kLineOffsets[0]), QStringLiteral("No.") + QString::number(row), kLabelPoints, raise);
+    drawRoute(surface, plateTop, record);
+
+    surface.text(at(kTextX, kLineOffsets[1]), NameplateTexts::circuitText(record), kTextPoints, raise);
+    const std::array<Column, 4> lowerColumns = {ColPurpose, ColConstructionDate, ColConstructor, ColManufactureYear};
+    for (size_t i = 0; i < lowerColumns.size(); ++i)
+        surface.text(at(kTextX, kLineOffsets[i + 2]), record[lowerColumns[i]], kTextPoints, raise);
+
+    const int left = kFrameLeft;
+    const int right = kFrameLeft + kFrameWidth;
+    const int top = plateTop;
+    const int bottom = plateTop + kFrameHeight;
+    surface.line({left, top}, {right, top}, kFramePen);
+    surface.line({left, top}, {left, bottom}, kFramePen);
+    surface.line({right, top}, {right, bottom}, kFramePen);
+    surface.line({left, bottom}, {right, bottom}, kFramePen);
+
+    const int cutY = plateTop + kCutMarkBelowTop;
+    surface.line({0, cutY}, {kCutMarkLength, cutY}, kCutMarkPen);
+    surface.line({kRightCutMarkX, cutY}, {kRightCutMarkX + kCutMarkLength, cutY}, kCutMarkPen);
+}
+
+void TypeAPlates::drawRoute(LayoutSurface& surface, int plateTop, const Record& record) const
+{
+    const QPoint raise = textRaise(surface);
+    const QString oneLine = NameplateTexts::routeText(record, order_);
+    if (TextCodec::byteWidth(oneLine) <= kOneLineRouteBytes) {
+        surface.text({kTextX, plateTop + kLineOffsets[0]}, oneLine, kTextPoints, raise);
+        return;
+    }
+    const TextOrderInfo& markers = textOrderInfo(order_);
+    const QString tilde = QStringLiteral(" ～ ");
+    const QString fromLine = markers.firstMarker + record[ColFrom1] + secondNamePart(record[ColFrom2]) + tilde;
+    // Only the standard order, which has no markers, repeats the tilde.
+    const QString toLine = (order_ == TextOrder::Standard ? tilde : QString()) + markers.secondMarker + record[ColTo1]
+        + secondNamePart(record[ColTo2]);
+    surface.text({kTextX, plateTop + kTwoLineRouteOffsets[0]}, fromLine, kTwoLineRoutePoints, raise);
+    surface.text({kTextX, plateTop + kTwoLineRouteOffsets[1]}, toLine, kTwoLineRoutePoints, raise);
+}

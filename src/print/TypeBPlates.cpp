@@ -1,0 +1,137 @@
+#include "TypeBPlates.h"
+
+#include "LayoutSurface.h"
+#include "NameplateTexts.h"
+#include "TextCodec.h"
+
+#include <algorithm>
+
+namespace {
+
+// A date line longer than this is broken into constructor and date.
+constexpr int kOneLineDateMax = 22;
+
+void drawFixed(LayoutSurface& surface, QPoint base, const FixedText& fixed, const QString& text)
+{
+    surface.text(base + QPoint(fixed.x, fixed.y), text, fixed.points, {fixed.shiftDots, 0});
+}
+
+} // namespace
+
+TypeBPlates::TypeBPlates(const RecordSheet& sheet, TypeBSize size, QString noBoxText)
+    : sheet_(sheet), geometry_(TypeBGeometry::of(size)), noBoxText_(std::move(noBoxText))
+{
+}
+
+int TypeBPlates::pageCount() const
+{
+    const int perPage = geometry_.platesPerPage();
+    return std::max(1, (sheet_.recordCount + perPage - 1) / perPage);
+}
+
+void TypeBPlates::drawPage(LayoutSurface& surface, int page) const
+{
+    const TypeBGeometry& g = geometry_;
+    int row = (page - 1) * g.platesPerPage() + 1;
+    for (int k = 0; k < g.rowsPerPage; ++k) {
+        const int top = g.firstTop + g.rowPitch * k;
+        const auto baseOf = [&](int c) { return QPoint(g.firstLeft + g.columnPitch * c, top); };
+        for (int c = 0; c < TypeBGeometry::kPlatesAcross; ++c)
+            drawPlateTexts(surface, baseOf(c), sheet_.recordOrEmpty(row++));
+
+        // The bottom cut line of one row lies on the top cut line of the next.
+        surface.line({0, top + g.cutTop}, {kTypeBCutLineRight, top + g.cutTop}, kTypeBThinPen);
+        const int leftCut = g.firstLeft + g.cutLeft;
+        surface.line({leftCut, top + g.cutTop}, {leftCut, top + g.cutBottom}, kTypeBThinPen);
+        for (int c = 0; c < TypeBGeometry::kPlatesAcross; ++c)
+            drawPlateLines(surface, baseOf(c));
+        surface.line({0, top + g.cutBottom}, {kTypeBCutLineRight, top + g.cutBottom}, kTypeBThinPen);
+    }
+}
+
+void TypeBPlates::drawPlateTexts(LayoutSurface& surface, QPoint base, const Record& record) const
+{
+    const TypeBGeometry& g = geometry_;
+    drawFixed(surface, base, g.noBox, noBoxText_);
+    drawFixed(surface, base, g.from, QStringLiteral("自"));
+    drawFixed(surface, base, g.to, QStringLiteral("至"));
+    drawCounted(surface, base, g.circuit, record[g.circuit.column]);
+    drawByWidth(surface, base, g.cableType, record[g.cableType.column]);
+    for (const CountedText& name : g.names)
+        drawCounted(surface, base, name, record[name.column]);
+    drawDateLine(surface, base, record);
+}
+
+void TypeBPlates::drawPlateLines(LayoutSurface& surface, QPoint base) const
+{
+    const TypeBGeometry& g = geometry_;
+    const auto at = [base](int x, int y) { return base + QPoint(x, y); };
+    const auto horizontal = [&](int y, int pen) { surface.line(at(g.frameLeft, y), at(g.frameRight, y), pen); };
+    const auto vertical = [&](int x, int fromY, int toY, int pen) { surface.line(at(x, fromY), at(x, toY), pen); };
+
+    horizontal(g.frameTop, g.framePen);
+    vertical(g.frameLeft, g.frameTop, g.frameBottom, g.framePen);
+    vertical(g.frameRight, g.frameTop, g.frameBottom, g.framePen);
+    horizontal(g.frameBottom, g.framePen);
+    horizontal(g.firstRuleY, kTypeBRulePen);
+    horizontal(g.secondRuleY, kTypeBRulePen);
+    vertical(g.labelRuleX, g.frameTop, g.frameBottom, kTypeBRulePen);
+    vertical(g.splitX, g.frameTop, g.firstRuleY, kTypeBRulePen);
+    vertical(g.splitX, g.firstRuleY, g.frameBottom, kTypeBThinPen);
+    vertical(g.cutRight, g.cutTop, g.cutBottom, kTypeBThinPen);
+}
+
+void TypeBPlates::drawCounted(LayoutSurface& surface, QPoint base, const CountedText& cell, const QString& text) const
+{
+    const int n = TextCodec::characterCount(text);
+    if (n == 0)
+        return;
+    if (n > CountedText::kOneLineMax) {
+        // Characters after the second row are not printed.
+        const int x = cell.anchor + cell.twoLineShift;
+        surface.text(base + QPoint(x, cell.upperY), text.left(CountedText::kPerRow), cell.twoLinePoints);
+        surface.text(base + QPoint(x, cell.lowerY), text.mid(CountedText::kPerRow, CountedText::kPerRow),
+                     cell.twoLinePoints);
+        return;
+    }
+    const OneLineCell& one = cell.byCount[static_cast<size_t>(CountedText::kOneLineMax - n)];
+    surface.text(base + QPoint(cell.anchor + one.offset, one.y), text, one.points);
+}
+
+void TypeBPlates::drawByWidth(LayoutSurface& surface, QPoint base, const WidthText& cell, const QString& text) const
+{
+    const int bytes = TextCodec::byteWidth(text);
+    if (bytes == 0)
+        return;
+    if (bytes > cell.oneLineMaxBytes) {
+        const int x = cell.anchor + cell.twoLineShift;
+        surface.text(base + QPoint(x, cell.upperY), text.left(WidthText::kPerRow), cell.twoLinePoints);
+        surface.text(base + QPoint(x, cell.lowerY), text.mid(WidthText::kPerRow, WidthText::kPerRow),
+                     cell.twoLinePoints);
+        return;
+    }
+    const OneLineCell& one = cell.byWidth[static_cast<size_t>(cell.oneLineMaxBytes - bytes)];
+    surface.text(base + QPoint(cell.anchor + one.offset, one.y), text, one.points);
+}
+
+int TypeBPlates::dateLineOffset(int characters)
+{
+    // 14 characters or fewer, then 15, 16, ... 21, then 22 or more.
+    static constexpr std::array<int, 9> kOffsets = {160, 145, 120, 95, 80, 65, 50, 35, 25};
+    return kOffsets[static_cast<size_t>(std::clamp(characters - 14, 0, 8))];
+}
+
+void TypeBPlates::drawDateLine(LayoutSurface& surface, QPoint base, const Record& record) const
+{
+    const DateLineCells& cells = geometry_.dateLine;
+    const QString line = NameplateTexts::dateLine(record);
+    const int m = TextCodec::characterCount(line);
+    if (m <= kOneLineDateMax) {
+        surface.text(base + QPoint(cells.anchor + dateLineOffset(m), cells.oneLineY), line, cells.oneLinePoints);
+        return;
+    }
+    const QString& constructor = record[ColConstructor];
+    const int x = cells.anchor + dateLineOffset(TextCodec::characterCount(constructor));
+    surface.text(base + QPoint(x, cells.constructorY), constructor, cells.twoLinePoints);
+    surface.text(base + QPoint(x, cells.dateY), record[ColConstructionDate], cells.twoLinePoints);
+}

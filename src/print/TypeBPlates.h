@@ -1,0 +1,36 @@
+#pragma once
+
+#include "PageSource.h"
+#include "RecordSheet.h"
+#include "TypeBGeometry.h"
+
+#include <QPoint>
+#include <QString>
+
+// Type B nameplates: small plates of three strips, three across, each inside
+// its cut lines, in trunk or branch size.
+class TypeBPlates : public PageSource {
+public:
+    // noBoxText begins every plate (the entry form's No. box, "No." unless cleared).
+    TypeBPlates(const RecordSheet& sheet, TypeBSize size, QString noBoxText);
+
+    // At least one page, even without records.
+    int pageCount() const override;
+    void drawPage(LayoutSurface& surface, int page) const override;
+
+    // The texts and the lines of one plate whose base point is `base`.
+    void drawPlateTexts(LayoutSurface& surface, QPoint base, const Record& record) const;
+    void drawPlateLines(LayoutSurface& surface, QPoint base) const;
+
+    // Offset of a date line from its anchor by its character count.
+    static int dateLineOffset(int characters);
+
+private:
+    void drawCounted(LayoutSurface& surface, QPoint base, const CountedText& cell, const QString& text) const;
+    void drawByWidth(LayoutSurface& surface, QPoint base, const WidthText& cell, const QString& text) const;
+    void drawDateLine(LayoutSurface& surface, QPoint base, const Record& record) const;
+
+    const RecordSheet& sheet_;
+    const TypeBGeometry& geometry_;
+    QString noBoxText_;
+};
