@@ -1,0 +1,42 @@
+#include "MainWindowPrompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+
+namespace {
+
+const auto kRecordFileFilter = QStringLiteral("kav (*.kav)");
+
+} // namespace
+
+MainWindowPrompts MainWindowPrompts::dialogs(QWidget* parent)
+{
+    const QPointer<QWidget> owner(parent);
+    MainWindowPrompts prompts;
+    prompts.showError = [owner](const QString& message) {
+        QMessageBox::critical(owner, QString(), message);
+    };
+    prompts.askYesNo = [owner](const QString& question) {
+        return QMessageBox::warning(owner, QString(), question, QMessageBox::Yes | QMessageBox::No)
+               == QMessageBox::Yes;
+    };
+    prompts.askUnsavedChanges = [owner] {
+        const auto answer = QMessageBox::warning(
+            owner, QString(), QStringLiteral("一覧の変更が保存されていません。保存しますか？"),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        if (answer == QMessageBox::Save)
+            return UnsavedChoice::Save;
+        return answer == QMessageBox::Discard ? UnsavedChoice::Discard : UnsavedChoice::Cancel;
+    };
+    prompts.chooseOpenPath = [owner](const QString& startFolder) {
+        return QFileDialog::getOpenFileName(owner, QString(), startFolder, kRecordFileFilter);
+    };
+    // The save dialog replaces an existing file without asking, as users of
+    // this tool are used to; the save itself is atomic.
+    prompts.chooseSavePath = [owner](const QString& startFolder) {
+        return QFileDialog::getSaveFileName(owner, QString(), startFolder, kRecordFileFilter, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
+    };
+    return prompts;
+}

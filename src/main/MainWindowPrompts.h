@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// What to do with record changes that were never saved, asked at close.
+enum class UnsavedChoice { Save, Discard, Cancel };
+
+// Every question, message and file choice the main window puts to the user.
+// The window uses dialogs; tests put answers in their place.
+struct MainWindowPrompts {
+    std::function<void(const QString& message)> showError;
+    // A warning with Yes and No; true for Yes.
+    std::function<bool(const QString& question)> askYesNo;
+    std::function<UnsavedChoice()> askUnsavedChanges;
+    // The chosen path, or empty when the user cancelled.
+    std::function<QString(const QString& startFolder)> chooseOpenPath;
+    std::function<QString(const QString& startFolder)> chooseSavePath;
+
+    static MainWindowPrompts dialogs(QWidget* parent);
+};

@@ -1,0 +1,480 @@
+#include "TForm1.h"
+
+#include "Failure.h"
+#include "FileAccess.h"
+#include "MainWindowRules.h"
+#include "RecordFile.h"
+#include "RecordSheetModel.h"
+#include "RecordSheetView.h"
+#include "SheetEditing.h"
+#include "UiStyle.h"
+
+#ifdef TAGRIO_HAVE_ENTRY_FORM
+#include "TForm2.h"
+#endif
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+const auto kCaption = QStringLiteral("ケーブル名板作成支援ソフトウェア  /  タグリオ   Ver1.05");
+const auto kHelpCaption = QStringLiteral("HELP");
+const auto kOutputCaption = QStringLiteral("ｹｰﾌﾞﾙ名板   出力");
+const auto kCloseCaption = QStringLiteral("閉じる");
+
+bool hasRecords(const RecordSheet& sheet)
+{
+    if (sheet.recordCount != 0)
+        return true;
+    return std::any_of(sheet.rows().begin() + 1, sheet.rows().end(), [](const Record& row) {
+        return std::any_of(row.begin(), row.end(), [](const QString& cell) { return !cell.isEmpty(); });
+    });
+}
+
+} // namespace
+
+MainWindowStartup MainWindowStartup::fromApplication()
+{
+    return {QDate::currentDate(), QCoreApplication::arguments().mid(1), QCoreApplication::applicationFilePath(), {}};
+}
+
+TForm1::TForm1(const MainWindowStartup& startup, QWidget* parent)
+    : QWidget(parent), startup_(startup), f_(Settings::defaults()), prompts_(MainWindowPrompts::dialogs(this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kCaption);
+    setFont(UiStyle::screenFont(11));
+    UiStyle::setBackground(this, UiStyle::kWindowBackground);
+    setCursor(Qt::PointingHandCursor);
+    setMinimumHeight(MainWindowRules::minimumClientHeight());
+
+    c_ = buildMainWindowControls(this);
+    model_ = new RecordSheetModel(sheet_, this);
+    c_.StringGrid1->setSheetModel(model_);
+    connectControls();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::connectControls()
+{
+    const auto onClick = [this](QPushButton* button, auto operation) {
+        connect(button, &QPushButton::clicked, this, [this, operation] { (this->*operation)(); });
+    };
+    onClick(c_.Button3, &TForm1::Button3Click);
+    onClick(c_.Button4, &TForm1::Button4Click);
+    onClick(c_.Button5, &TForm1::Button5Click);
+    onClick(c_.Button6, &TForm1::Button6Click);
+    onClick(c_.Button7, &TForm1::Button7Click);
+    onClick(c_.Button8, &TForm1::Button8Click);
+    onClick(c_.Button9, &TForm1::Button9Click);
+    onClick(c_.Button10, &TForm1::Button10Click);
+    onClick(c_.Button11, &TForm1::Button11Click);
+    onClick(c_.Button12, &TForm1::Button12Click);
+    onClick(c_.Button13, &TForm1::Button13Click);
+    onClick(c_.Button14, &TForm1::Button14Click);
+
+    connect(c_.RadioButton1, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton1Click(); });
+    connect(c_.RadioButton2, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton2Click(); });
+    c_.Edit1->installEventFilter(this);
+
+    connect(c_.N1, &QAction::triggered, this, &TForm1::N1Click);
+    connect(c_.N2, &QAction::triggered, this, &TForm1::N2Click);
+    connect(c_.N3, &QAction::triggered, this, &TForm1::N3Click);
+    connect(c_.N6, &QAction::triggered, this, &TForm1::N6Click);
+
+    RecordSheetView* grid = c_.StringGrid1;
+    connect(grid, &RecordSheetView::sheetMousePressed, this,
+            [this](Qt::MouseButton button, SheetCell cell, QPoint) { StringGrid1MouseDown(button, cell); });
+    connect(grid, &RecordSheetView::sheetMouseReleased, this, &TForm1::StringGrid1MouseUp);
+    connect(grid, &RecordSheetView::sheetDoubleClicked, this, &TForm1::StringGrid1DblClick);
+}
+
+// Runs once before the window is first shown. A failing step skips the steps
+// after it; the company box shows f0 in any case.
+void TForm1::FormCreate()
+{
+    try {
+        resize(MainWindowRules::kInitialClientWidth, MainWindowRules::kInitialClientHeight);
+        c_.Button17->move(341, 8);
+        c_.Button18->move(341, 8);
+        c_.Panel6->move(c_.StringGrid1->pos());
+        c_.Panel8->move(c_.StringGrid1->pos());
+        today_ = EraDate::forDate(startup_.today);
+        sheet_.recordCount = 0;
+        c_.StringGrid1->setColumnWidths(MainWindowRules::kCreationColumnWidths);
+        sheet_.writeHeader();
+        f_ = Settings::defaults();
+        setFilePaths();
+        Button13Click();
+    } catch (const std::exception&) {
+        // Nothing to tell the user: the defaults stand.
+    }
+    c_.Edit2->setText(f_.companyName());
+    refreshSheet();
+}
+
+void TForm1::setFilePaths()
+{
+    strFileName_ = startup_.executablePath;
+    strFilePath_ = QFileInfo(strFileName_).absolutePath() + u'/';
+}
+
+QString TForm1::settingsPath() const
+{
+    return startup_.settingsPath.isEmpty() ? SettingsFile::pathFor(strFilePath_) : startup_.settingsPath;
+}
+
+QString TForm1::dialogFolder() const
+{
+    return fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath();
+}
+
+QString TForm1::companyName() const { return c_.Edit2->text(); }
+
+void TForm1::setEntryForm(TForm2* form)
+{
+    entryForm_ = form;
+#ifdef TAGRIO_HAVE_ENTRY_FORM
+    if (!form)
+        return;
+    form->loadCaptionBoxes();
+    connect(form, &TForm2::recordRegistered, this, [this] {
+        markRecordsChanged();
+        refreshSheet();
+    });
+#endif
+}
+
+void TForm1::refreshSheet() { c_.StringGrid1->refreshFromSheet(); }
+
+void TForm1::showFailure(const QString& message)
+{
+    if (prompts_.showError)
+        prompts_.showError(message);
+}
+
+// --- Activation, resize and close ---------------------------------------
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Open the command-line file once the activation is over, so a failure
+    // message does not appear in the middle of it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
+}
+
+void TForm1::FormActivate()
+{
+    // Tried once: a failed open would otherwise come back with every
+    // activation, including the one after its own error message closes.
+    if (kidou2_ != 0 || commandLineOpenTried_ || startup_.arguments.isEmpty())
+        return;
+    commandLineOpenTried_ = true;
+    setFilePaths();
+    fileName_ = startup_.arguments.first();
+    if (Button5Click())
+        kidou2_ = 1;
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TForm1::FormResize()
+{
+    using namespace MainWindowRules;
+    const int gridHeight = sheetHeight(height());
+    // Only the height follows the user; the width snaps back.
+    setFixedWidth(clientWidth());
+    c_.StringGrid1->resize(sheetWidth(), gridHeight);
+    c_.StringGrid1->setColumnWidths(columnWidthsForSheetWidth(c_.StringGrid1->width()));
+    c_.Panel6->resize(c_.StringGrid1->size());
+    c_.Panel8->resize(c_.StringGrid1->size());
+    placeOutputProgress(c_);
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (recordsChanged_ && prompts_.askUnsavedChanges) {
+        switch (prompts_.askUnsavedChanges()) {
+        case UnsavedChoice::Cancel:
+            event->ignore();
+            return;
+        case UnsavedChoice::Save:
+            if (!Button4Click()) {
+                event->ignore();
+                return;
+            }
+            break;
+        case UnsavedChoice::Discard:
+            break;
+        }
+    }
+    Button12Click(); // a failure has been shown; the program ends anyway
+    Q_EMIT closing();
+    event->accept();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == c_.Edit1 && event->type() == QEvent::MouseButtonPress) {
+        Edit1Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::Edit1Click() { c_.Button3->setFocus(Qt::MouseFocusReason); }
+
+// --- Panels ---------------------------------------------------------------
+
+void TForm1::togglePanel(QWidget* panel, QPushButton* toggle, const QString& caption, QPushButton* otherToggle)
+{
+    bool show = false;
+    if (toggle->text() == caption)
+        show = true;
+    else if (toggle->text() != kCloseCaption)
+        return;
+    panel->setVisible(show);
+    panel->raise();
+    toggle->setText(show ? kCloseCaption : caption);
+    for (QPushButton* button : {c_.Button3, c_.Button4, otherToggle})
+        button->setEnabled(!show);
+}
+
+void TForm1::Button11Click() { togglePanel(c_.Panel6, c_.Button11, kHelpCaption, c_.Button14); }
+
+void TForm1::Button14Click() { togglePanel(c_.Panel8, c_.Button14, kOutputCaption, c_.Button11); }
+
+bool TForm1::runOutputPanelToggle()
+{
+    Button14Click();
+    return !c_.Panel8->isHidden();
+}
+
+void TForm1::RadioButton1Click()
+{
+    c_.Button17->show();
+    c_.Button18->hide();
+}
+
+void TForm1::RadioButton2Click()
+{
+    c_.Button17->hide();
+    c_.Button18->show();
+}
+
+// --- Record file ----------------------------------------------------------
+
+void TForm1::Button3Click()
+{
+    // Opening replaces the sheet: offer to keep unsaved records first.
+    if (recordsChanged_ && prompts_.askUnsavedChanges) {
+        const UnsavedChoice choice = prompts_.askUnsavedChanges();
+        if (choice == UnsavedChoice::Cancel || (choice == UnsavedChoice::Save && !Button4Click()))
+            return;
+    }
+    const QString chosen = prompts_.chooseOpenPath ? prompts_.chooseOpenPath(dialogFolder()) : QString();
+    if (chosen.isEmpty())
+        return;
+    fileName_ = chosen;
+    Button5Click();
+}
+
+bool TForm1::Button4Click()
+{
+    const QString chosen = prompts_.chooseSavePath ? prompts_.chooseSavePath(dialogFolder()) : QString();
+    if (chosen.isEmpty())
+        return false;
+    fileName_ = chosen;
+    try {
+        RecordFile::save(RecordFile::targetPath(chosen), companyName(), sheet_);
+    } catch (const Failure& failure) {
+        showFailure(failure.message());
+        return false;
+    }
+    recordsChanged_ = false;
+    return true;
+}
+
+bool TForm1::Button5Click()
+{
+    QByteArray bytes;
+    try {
+        bytes = FileAccess::readAll(fileName_);
+    } catch (const Failure& failure) {
+        showFailure(failure.message()); // nothing was touched
+        return false;
+    }
+    QString company = companyName();
+    QString failureMessage;
+    try {
+        RecordFile::loadFromBytes(bytes, company, sheet_);
+    } catch (const Failure& failure) {
+        failureMessage = failure.message();
+    }
+    // A failed load keeps what it had taken already; show that.
+    c_.Edit2->setText(company);
+    refreshSheet();
+    if (!failureMessage.isEmpty()) {
+        recordsChanged_ = true; // the sheet now matches no file
+        showFailure(failureMessage);
+        return false;
+    }
+    recordsChanged_ = false;
+    return true;
+}
+
+// --- Settings -------------------------------------------------------------
+
+bool TForm1::Button12Click()
+{
+    setFilePaths();
+    Settings settings = f_;
+    settings.lines[0] = companyName();
+#ifdef TAGRIO_HAVE_ENTRY_FORM
+    if (entryForm_) {
+        const std::array<QString, 6> captions = entryForm_->captionBoxTexts();
+        std::copy(captions.begin(), captions.end(), settings.lines.begin() + 1);
+    }
+#endif
+    try {
+        SettingsFile::save(settingsPath(), settings);
+    } catch (const Failure& failure) {
+        showFailure(failure.message());
+        return false;
+    }
+    return true;
+}
+
+bool TForm1::Button13Click()
+{
+    setFilePaths();
+    return SettingsFile::load(settingsPath(), f_);
+}
+
+// --- Sheet editing --------------------------------------------------------
+
+void TForm1::Button6Click()
+{
+    if (SheetEditing::deleteRow(sheet_, mouse_.uy1, SheetEditing::DeleteMode::Ask, prompts_.askYesNo))
+        markRecordsChanged();
+    refreshSheet();
+}
+
+bool TForm1::Button7Click()
+{
+    const QString text = QGuiApplication::clipboard()->text();
+    try {
+        SheetEditing::paste(sheet_, c_.StringGrid1->currentSheetRow(), text);
+    } catch (const Failure& failure) {
+        showFailure(failure.message());
+        return false;
+    }
+    if (!text.isEmpty())
+        markRecordsChanged();
+    refreshSheet();
+    return true;
+}
+
+void TForm1::Button8Click()
+{
+    const auto [first, last] = c_.StringGrid1->selectedSheetRows();
+    QGuiApplication::clipboard()->setText(SheetEditing::copyText(sheet_, std::max(first, 1), last));
+}
+
+void TForm1::Button9Click()
+{
+    renumber(sheet_);
+    refreshSheet();
+}
+
+void TForm1::Button10Click()
+{
+    try {
+        SheetEditing::sort(sheet_);
+    } catch (...) {
+        // A failed sort just ends; the sheet stays as far as it got.
+    }
+    refreshSheet();
+}
+
+void TForm1::N1Click() { Button8Click(); }
+
+void TForm1::N2Click()
+{
+    // A refused paste ends the menu item, as its failure would.
+    if (!Button7Click())
+        return;
+    Button10Click();
+    Button9Click();
+}
+
+void TForm1::N3Click()
+{
+    const int top = std::min(mouse_.ny1, mouse_.uy1);
+    const bool onRecordRows = mouse_.ny1 != 0 && mouse_.uy1 != 0 && top >= 1;
+    bool declined = false;
+    const SheetEditing::ConfirmDelete confirm = [&](const QString& question) {
+        declined = !(prompts_.askYesNo && prompts_.askYesNo(question));
+        return !declined;
+    };
+    SheetEditing::deleteRows(sheet_, mouse_.ny1, mouse_.uy1, confirm);
+    if (onRecordRows && !declined)
+        markRecordsChanged();
+    refreshSheet();
+}
+
+void TForm1::N6Click()
+{
+    if (hasRecords(sheet_))
+        markRecordsChanged();
+    SheetEditing::deleteAll(sheet_);
+    refreshSheet();
+}
+
+// --- Mouse on the sheet ---------------------------------------------------
+
+void TForm1::StringGrid1MouseDown(Qt::MouseButton button, SheetCell cell)
+{
+    if (button == Qt::LeftButton) {
+        mouse_.nx1 = cell.column;
+        mouse_.ny1 = cell.row;
+    }
+}
+
+void TForm1::StringGrid1MouseUp(Qt::MouseButton button, SheetCell cell, QPoint sheetPoint)
+{
+    if (button == Qt::LeftButton) {
+        mouse_.ux1 = cell.column;
+        mouse_.uy1 = cell.row;
+    } else if (button == Qt::RightButton) {
+        c_.PopupMenu1->popup(
+            MainWindowRules::popupScreenPoint(sheetPoint, frameGeometry().topLeft(), c_.StringGrid1->pos()));
+    }
+}
+
+void TForm1::StringGrid1DblClick()
+{
+    if (mouse_.uy1 < 0 || !entryForm_)
+        return;
+#ifdef TAGRIO_HAVE_ENTRY_FORM
+    entryForm_->openOnRow(mouse_.uy1, today_, companyName());
+    refreshSheet();
+#endif
+}

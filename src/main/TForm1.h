@@ -1,0 +1,129 @@
+#pragma once
+
+#include "EraDate.h"
+#include "MainWindowLayout.h"
+#include "MainWindowPrompts.h"
+#include "RecordSheet.h"
+#include "SettingsFile.h"
+
+#include <QDate>
+#include <QStringList>
+#include <QWidget>
+
+class RecordSheetModel;
+class TForm2;
+struct SheetCell;
+
+// What the main window takes from its surroundings when it is created.
+struct MainWindowStartup {
+    QDate today;
+    QStringList arguments;      // the command-line arguments after the program's name
+    QString executablePath;     // strFileName
+    QString settingsPath;       // empty: kiroku.ggs found from the executable's folder
+
+    static MainWindowStartup fromApplication();
+};
+
+// The main window: the command bar, the company name, the record sheet and
+// the help and output panels. It owns the program-wide state the other
+// windows and outputs read: the sheet (recordCount is st1_count), the company
+// name, f0..f6, today's era date and the current record file name.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(const MainWindowStartup& startup = MainWindowStartup::fromApplication(),
+                    QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    RecordSheet& sheet() { return sheet_; }
+    const RecordSheet& sheet() const { return sheet_; }
+    const Settings& f() const { return f_; }
+    const EraDate& today() const { return today_; }
+    QString companyName() const;
+    const QString& FileName() const { return fileName_; }
+    int kidou2() const { return kidou2_; }
+
+    struct MouseTracking {
+        int nx1 = 0, ny1 = 0; // cell of the last left press
+        int ux1 = 0, uy1 = 0; // cell of the last left release
+    };
+    const MouseTracking& mouse() const { return mouse_; }
+
+    // The entry form a double click opens; its caption boxes are filled
+    // from f1..f6 here, so a close never stores stale captions.
+    void setEntryForm(TForm2* form);
+    void setPrompts(MainWindowPrompts prompts) { prompts_ = std::move(prompts); }
+
+    // Shows the sheet's current contents; call after changing sheet() directly.
+    void refreshSheet();
+    // Record changes since the last load or save (asked about at close).
+    bool hasUnsavedRecordChanges() const { return recordsChanged_; }
+    void markRecordsChanged() { recordsChanged_ = true; }
+
+    const MainWindowControls& controls() const { return c_; }
+
+    // Runs the output panel toggle (the spreadsheet outputs close the panel
+    // this way); returns whether the panel is shown afterwards.
+    bool runOutputPanelToggle();
+
+public Q_SLOTS:
+    void FormActivate();
+    void Button3Click();  // 開く
+    bool Button4Click();  // 保存; false when nothing was written
+    bool Button5Click();  // load FileName; false when the load failed
+    void Button6Click();  // delete row uy1 after asking
+    bool Button7Click();  // paste at the current row; false when refused
+    void Button8Click();  // copy the selected rows
+    void Button9Click();  // renumber
+    void Button10Click(); // sort
+    void Button11Click(); // help toggle
+    bool Button12Click(); // save the settings; false (after the message) when it failed
+    bool Button13Click(); // load the settings; false when there was nothing to read
+    void Button14Click(); // output panel toggle
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void Edit1Click();
+    void StringGrid1DblClick();
+    void N1Click();
+    void N2Click();
+    void N3Click();
+    void N6Click();
+
+Q_SIGNALS:
+    // The window is closing, the settings already saved.
+    void closing();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormResize();
+    void StringGrid1MouseDown(Qt::MouseButton button, SheetCell cell);
+    void StringGrid1MouseUp(Qt::MouseButton button, SheetCell cell, QPoint sheetPoint);
+    void connectControls();
+    void setFilePaths();
+    QString settingsPath() const;
+    QString dialogFolder() const;
+    void togglePanel(QWidget* panel, QPushButton* toggle, const QString& caption, QPushButton* otherToggle);
+    void showFailure(const QString& message);
+
+    MainWindowStartup startup_;
+    RecordSheet sheet_;
+    Settings f_;
+    EraDate today_;
+    QString strFileName_;
+    QString strFilePath_;
+    QString fileName_;
+    int kidou2_ = 0;
+    bool commandLineOpenTried_ = false;
+    bool recordsChanged_ = false;
+    MouseTracking mouse_;
+    TForm2* entryForm_ = nullptr;
+    MainWindowPrompts prompts_;
+    RecordSheetModel* model_ = nullptr;
+    MainWindowControls c_;
+};
