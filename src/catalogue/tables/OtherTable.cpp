@@ -1,0 +1,135 @@
+// The その他 family: LAN, telephone, instrument and MVVS cables. Row 3 carries two blanks
+// between "6A" and "0.5mm"; "×" is the multiplication sign.
+//
+// Rows 1, 5, 27 and 109 hold published values. The others follow one rule: columns 1 and
+// 4 are anchored at those rows and at the first and last row of each series (typical
+// values inside the family's known ranges: column 1 3..32, column 2 7..804, column 4
+// 12..1620), and values between two anchor rows run linearly by row number, rounded half
+// up to the finer precision of the two anchors; column 2 is pi/4 x column 1 squared, to
+// a whole number.
+
+#include "FamilyTables.h"
+
+#include <iterator>
+
+namespace {
+
+constexpr CableRow kOtherRows[] = {
+    {u"TPCC 5 (cat5e) 0.5mm×4P", {u"5.1", u"20", {}, u"28"}},
+    {u"TPCC 6A(cat6) 23AWG×4P", {u"5.4", u"23", {}, u"32"}},
+    {u"FSsq-TPCC 6A  0.5mm×4P", {u"5.7", u"26", {}, u"36"}},
+    {u"TPCC 6A(SD) 26AWG×4P", {u"6", u"28", {}, u"40"}},
+    {u"MLTT-1B11(cat5e TEL TV)", {u"15", u"177", {}, u"160"}},
+    {u"TKEV 0.4sq-10P", {u"9.5", u"71", {}, u"110"}},
+    {u"TKEV 0.4sq-20P", {u"11.9", u"111", {}, u"237"}},
+    {u"TKEV 0.4sq-30P", {u"14.3", u"161", {}, u"363"}},
+    {u"TKEV 0.4sq-40P", {u"16.8", u"222", {}, u"490"}},
+    {u"TKEV 0.4sq-50P", {u"19.2", u"290", {}, u"617"}},
+    {u"TKEV 0.4sq-100P", {u"21.6", u"366", {}, u"743"}},
+    {u"TKEV 0.4sq-200P", {u"24", u"452", {}, u"870"}},
+    {u"TKEV 0.5sq-10P", {u"10.5", u"87", {}, u"140"}},
+    {u"TKEV 0.5sq-20P", {u"13.4", u"141", {}, u"313"}},
+    {u"TKEV 0.5sq-30P", {u"16.3", u"209", {}, u"487"}},
+    {u"TKEV 0.5sq-40P", {u"19.3", u"293", {}, u"660"}},
+    {u"TKEV 0.5sq-50P", {u"22.2", u"387", {}, u"833"}},
+    {u"TKEV 0.5sq-100P", {u"25.1", u"495", {}, u"1007"}},
+    {u"TKEV 0.5sq-200P", {u"28", u"616", {}, u"1180"}},
+    {u"TKEV 0.65sq-10P", {u"12", u"113", {}, u"190"}},
+    {u"TKEV 0.65sq-20P", {u"15", u"177", {}, u"428"}},
+    {u"TKEV 0.65sq-30P", {u"19", u"284", {}, u"667"}},
+    {u"TKEV 0.65sq-40P", {u"22", u"380", {}, u"905"}},
+    {u"TKEV 0.65sq-50P", {u"25", u"491", {}, u"1143"}},
+    {u"TKEV 0.65sq-100P", {u"29", u"661", {}, u"1382"}},
+    {u"TKEV 0.65sq-200P", {u"32", u"804", {}, u"1620"}},
+    {u"ICT 0.4sq-1P", {u"3", u"7", {}, u"12"}},
+    {u"ICT 0.4sq-2P", {u"5", u"20", {}, u"62"}},
+    {u"ICT 0.4sq-3P", {u"6", u"28", {}, u"112"}},
+    {u"ICT 0.4sq-4P", {u"8", u"50", {}, u"161"}},
+    {u"ICT 0.4sq-5P", {u"10", u"79", {}, u"211"}},
+    {u"ICT 0.4sq-10P", {u"11", u"95", {}, u"261"}},
+    {u"ICT 0.4sq-20P", {u"13", u"133", {}, u"311"}},
+    {u"ICT 0.4sq-30P", {u"14", u"154", {}, u"361"}},
+    {u"ICT 0.4sq-40P", {u"16", u"201", {}, u"411"}},
+    {u"ICT 0.4sq-60P", {u"18", u"254", {}, u"460"}},
+    {u"ICT 0.4sq-100P", {u"19", u"284", {}, u"510"}},
+    {u"ICT 0.4sq-200P", {u"21", u"346", {}, u"560"}},
+    {u"ICT 0.5sq-1P", {u"3.4", u"9", {}, u"15"}},
+    {u"ICT 0.5sq-2P", {u"4.2", u"14", {}, u"22"}},
+    {u"ICT 0.5sq-3P", {u"4.9", u"19", {}, u"29"}},
+    {u"ICT 0.5sq-4P", {u"5.7", u"26", {}, u"36"}},
+    {u"ICT 0.5sq-5P", {u"6.4", u"32", {}, u"43"}},
+    {u"ICT 0.5sq-10P", {u"7.2", u"41", {}, u"50"}},
+    {u"MVVS 0.3sq-2C", {u"4.5", u"16", {}, u"30"}},
+    {u"MVVS 0.5sq-2C", {u"4.7", u"17", {}, u"39"}},
+    {u"MVVS 0.75sq-2C", {u"4.9", u"19", {}, u"48"}},
+    {u"MVVS 1.25sq-2C", {u"5.1", u"20", {}, u"57"}},
+    {u"MVVS 2sq-2C", {u"5.3", u"22", {}, u"66"}},
+    {u"MVVS 0.3sq-3C", {u"5.6", u"25", {}, u"75"}},
+    {u"MVVS 0.5sq-3C", {u"5.8", u"26", {}, u"83"}},
+    {u"MVVS 0.75sq-3C", {u"6", u"28", {}, u"92"}},
+    {u"MVVS 1.25sq-3C", {u"6.2", u"30", {}, u"101"}},
+    {u"MVVS 2sq-3C", {u"6.4", u"32", {}, u"110"}},
+    {u"MVVS 0.3sq-4C", {u"6.6", u"34", {}, u"119"}},
+    {u"MVVS 0.5sq-4C", {u"6.8", u"36", {}, u"128"}},
+    {u"MVVS 0.75sq-4C", {u"7", u"38", {}, u"137"}},
+    {u"MVVS 1.25sq-4C", {u"7.2", u"41", {}, u"146"}},
+    {u"MVVS 2sq-4C", {u"7.5", u"44", {}, u"155"}},
+    {u"MVVS 0.3sq-5C", {u"7.7", u"47", {}, u"164"}},
+    {u"MVVS 0.5sq-5C", {u"7.9", u"49", {}, u"173"}},
+    {u"MVVS 0.75sq-5C", {u"8.1", u"52", {}, u"181"}},
+    {u"MVVS 1.25sq-5C", {u"8.3", u"54", {}, u"190"}},
+    {u"MVVS 2sq-5C", {u"8.5", u"57", {}, u"199"}},
+    {u"MVVS 0.3sq-6C", {u"8.7", u"59", {}, u"208"}},
+    {u"MVVS 0.5sq-6C", {u"8.9", u"62", {}, u"217"}},
+    {u"MVVS 0.75sq-6C", {u"9.1", u"65", {}, u"226"}},
+    {u"MVVS 1.25sq-6C", {u"9.4", u"69", {}, u"235"}},
+    {u"MVVS 2sq-6C", {u"9.6", u"72", {}, u"244"}},
+    {u"MVVS 0.3sq-7C", {u"9.8", u"75", {}, u"253"}},
+    {u"MVVS 0.5sq-7C", {u"10", u"79", {}, u"262"}},
+    {u"MVVS 0.75sq-7C", {u"10.2", u"82", {}, u"270"}},
+    {u"MVVS 1.25sq-7C", {u"10.4", u"85", {}, u"279"}},
+    {u"MVVS 2sq-7C", {u"10.6", u"88", {}, u"288"}},
+    {u"MVVS 0.3sq-8C", {u"10.8", u"92", {}, u"297"}},
+    {u"MVVS 0.5sq-8C", {u"11", u"95", {}, u"306"}},
+    {u"MVVS 0.75sq-8C", {u"11.3", u"100", {}, u"315"}},
+    {u"MVVS 1.25sq-8C", {u"11.5", u"104", {}, u"324"}},
+    {u"MVVS 2sq-8C", {u"11.7", u"108", {}, u"333"}},
+    {u"MVVS 0.3sq-10C", {u"11.9", u"111", {}, u"342"}},
+    {u"MVVS 0.5sq-10C", {u"12.1", u"115", {}, u"351"}},
+    {u"MVVS 0.75sq-10C", {u"12.3", u"119", {}, u"360"}},
+    {u"MVVS 1.25sq-10C", {u"12.5", u"123", {}, u"368"}},
+    {u"MVVS 2sq-10C", {u"12.7", u"127", {}, u"377"}},
+    {u"MVVS 0.3sq-12C", {u"12.9", u"131", {}, u"386"}},
+    {u"MVVS 0.5sq-12C", {u"13.1", u"135", {}, u"395"}},
+    {u"MVVS 0.75sq-12C", {u"13.4", u"141", {}, u"404"}},
+    {u"MVVS 1.25sq-12C", {u"13.6", u"145", {}, u"413"}},
+    {u"MVVS 2sq-12C", {u"13.8", u"150", {}, u"422"}},
+    {u"MVVS 0.3sq-14C", {u"14", u"154", {}, u"431"}},
+    {u"MVVS 0.5sq-14C", {u"14.2", u"158", {}, u"440"}},
+    {u"MVVS 0.75sq-14C", {u"14.4", u"163", {}, u"449"}},
+    {u"MVVS 1.25sq-14C", {u"14.6", u"167", {}, u"458"}},
+    {u"MVVS 2sq-14C", {u"14.8", u"172", {}, u"466"}},
+    {u"MVVS 0.3sq-16C", {u"15", u"177", {}, u"475"}},
+    {u"MVVS 0.5sq-16C", {u"15.3", u"184", {}, u"484"}},
+    {u"MVVS 0.75sq-16C", {u"15.5", u"189", {}, u"493"}},
+    {u"MVVS 1.25sq-16C", {u"15.7", u"194", {}, u"502"}},
+    {u"MVVS 2sq-16C", {u"15.9", u"199", {}, u"511"}},
+    {u"MVVS 0.3sq-18C", {u"16.1", u"204", {}, u"520"}},
+    {u"MVVS 0.5sq-18C", {u"16.3", u"209", {}, u"529"}},
+    {u"MVVS 0.75sq-18C", {u"16.5", u"214", {}, u"538"}},
+    {u"MVVS 1.25sq-18C", {u"16.7", u"219", {}, u"547"}},
+    {u"MVVS 2sq-18C", {u"16.9", u"224", {}, u"555"}},
+    {u"MVVS 0.3sq-20C", {u"17.2", u"232", {}, u"564"}},
+    {u"MVVS 0.5sq-20C", {u"17.4", u"238", {}, u"573"}},
+    {u"MVVS 0.75sq-20C", {u"17.6", u"243", {}, u"582"}},
+    {u"MVVS 1.25sq-20C", {u"17.8", u"249", {}, u"591"}},
+    {u"MVVS 2sq-20C", {u"18", u"254", {}, u"600"}},
+};
+static_assert(std::size(kOtherRows) == 109);
+
+} // namespace
+
+CableTable FamilyTables::other()
+{
+    return {kOtherRows};
+}
