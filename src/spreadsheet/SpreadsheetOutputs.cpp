@@ -1,0 +1,158 @@
+#include "SpreadsheetOutputs.h"
+
+#include "DesktopWorkbookOpener.h"
+#include "Failure.h"
+#include "TemplateSheet.h"
+#include "TypeASheet.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressBar>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// The banner and the bar for the time of one output; whatever happens, they
+// are cleared and hidden again when it ends.
+class BusyDisplay {
+public:
+    BusyDisplay(QWidget* banner, QProgressBar* bar, int maximum)
+        : banner_(banner)
+        , bar_(bar)
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        banner_->show();
+        bar_->setMinimum(0);
+        bar_->setMaximum(std::max(maximum, 1));
+        bar_->setValue(0);
+        bar_->show();
+        repaint();
+    }
+
+    ~BusyDisplay()
+    {
+        bar_->setValue(0);
+        bar_->hide();
+        banner_->hide();
+        QApplication::restoreOverrideCursor();
+    }
+
+    BusyDisplay(const BusyDisplay&) = delete;
+    BusyDisplay& operator=(const BusyDisplay&) = delete;
+
+    void step()
+    {
+        ++steps_;
+        keepRepainting();
+    }
+
+    // Repaints now and then only, so that a build of many thousand steps is
+    // not slowed down by its own progress bar.
+    void keepRepainting()
+    {
+        if (sinceRepaint_.isValid() && sinceRepaint_.elapsed() < kRepaintMilliseconds)
+            return;
+        repaint();
+    }
+
+private:
+    static constexpr int kRepaintMilliseconds = 40;
+
+    void repaint()
+    {
+        // A position past the maximum shows a full bar.
+        bar_->setValue(std::min(steps_, bar_->maximum()));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        sinceRepaint_.start();
+    }
+
+    QWidget* banner_;
+    QProgressBar* bar_;
+    int steps_ = 0;
+    QElapsedTimer sinceRepaint_;
+};
+
+QString splitNotice(int pages, int sheets)
+{
+    return QStringLiteral("ページ数が %1 ページと多いため、%2 枚のシートに分けて作成しました"
+                          "（1 枚のシートは %3 ページまで）。")
+        .arg(pages)
+        .arg(sheets)
+        .arg(TypeBSheet::kMaxPagesPerSheet);
+}
+
+} // namespace
+
+SpreadsheetOutputs::SpreadsheetOutputs(QWidget* window, QWidget* banner, QProgressBar* bar,
+                                       std::unique_ptr<WorkbookOpener> opener)
+    : window_(window)
+    , banner_(banner)
+    , bar_(bar)
+    , opener_(opener ? std::move(opener) : std::make_unique<DesktopWorkbookOpener>())
+    , messages_([this](QMessageBox::Icon icon, const QString& text) {
+        QMessageBox box(icon, window_ ? window_->windowTitle() : QString(), text, QMessageBox::Ok, window_);
+        box.exec();
+    })
+{
+}
+
+SpreadsheetOutputs::~SpreadsheetOutputs() = default;
+
+bool SpreadsheetOutputs::createTemplate(const QString& companyName, const EraDate& today)
+{
+    return run(TemplateSheet::kProgressSteps, QString::fromUtf16(WorkbookHandOff::kTemplateFileName),
+               [&](Workbook& workbook, const ProgressStep& step) {
+                   TemplateSheet::build(workbook, companyName, today, step);
+               });
+}
+
+bool SpreadsheetOutputs::createTypeA(const RecordSheet& records, const Settings& settings)
+{
+    if (records.recordCount <= 0)
+        return false;
+    return run(TypeASheet::progressMaximum(records.recordCount), QString::fromUtf16(WorkbookHandOff::kTypeAFileName),
+               [&](Workbook& workbook, const ProgressStep& step) {
+                   TypeASheet::build(workbook, records, settings, step);
+               });
+}
+
+bool SpreadsheetOutputs::createTypeB(const RecordSheet& records, const QString& noBoxText, TypeBSheet::Size size)
+{
+    if (records.recordCount <= 0)
+        return false;
+    const bool made = run(TypeBSheet::progressMaximum(records.recordCount, size),
+                          QString::fromUtf16(WorkbookHandOff::kTypeBFileName),
+                          [&](Workbook& workbook, const ProgressStep& step) {
+                              TypeBSheet::build(workbook, records, noBoxText, size, step);
+                          });
+    const int sheets = TypeBSheet::sheetCount(records.recordCount);
+    if (made && sheets > 1)
+        messages_(QMessageBox::Information, splitNotice(TypeBSheet::pageCount(records.recordCount), sheets));
+    return made;
+}
+
+bool SpreadsheetOutputs::run(int progressMaximum, const QString& fileName, const Build& build)
+{
+    QString failure;
+    try {
+        BusyDisplay busy(banner_, bar_, progressMaximum);
+        Workbook workbook;
+        build(workbook, [&busy] { busy.step(); });
+        const QString path =
+            WorkbookHandOff::writeToPrivateFolder(workbook, fileName, [&busy] { busy.keepRepainting(); });
+        if (!opener_->open(path))
+            throw Failure(WorkbookHandOff::cannotOpenMessage(path));
+        return true;
+    } catch (const Failure& error) {
+        failure = error.message();
+    } catch (const std::bad_alloc&) {
+        failure = QStringLiteral("メモリーが足りないため、ブックを作成できませんでした。");
+    } catch (const std::exception& error) {
+        failure = QStringLiteral("ブックを作成できませんでした。%1").arg(QString::fromLocal8Bit(error.what()));
+    }
+    // The banner and the bar are already cleared when the message shows.
+    messages_(QMessageBox::Critical, failure);
+    return false;
+}

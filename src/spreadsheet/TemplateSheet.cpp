@@ -1,0 +1,73 @@
+#include "TemplateSheet.h"
+
+namespace TemplateSheet {
+namespace {
+
+struct HeadColumn {
+    double width;
+    const char16_t* head;
+};
+
+// Columns A to K: the record columns 0 to 10.
+constexpr HeadColumn kColumns[] = {
+    {4, u"No."},           {14, u"(自) NAME-1"}, {14, u"(自) NAME-2"}, {14, u"(至) NAME-1"},
+    {14, u"(至) NAME-2"},  {9, u"回路番号"},     {20, u"ｹｰﾌﾞﾙ種類"},   {12, u"用途"},
+    {16, u"施行年月日"},   {20, u"施行者名"},    {12, u"ｹｰﾌﾞﾙ製造年"},
+};
+constexpr int kColumnCount = int(std::size(kColumns));
+constexpr int kNumberedRows = 100;
+
+QString fullWidthSpaces(int count) { return QString(count, QChar(0x3000)); }
+
+void writeHeads(Worksheet& sheet, int firstColumn, int lastColumn)
+{
+    for (int column = firstColumn; column <= lastColumn; ++column)
+        sheet.setValue(CellAddress{1, column}, QString::fromUtf16(kColumns[column - 1].head));
+}
+
+} // namespace
+
+void build(Workbook& workbook, const QString& companyName, const EraDate& today, const ProgressStep& step)
+{
+    workbook.addSheetsBeyond(1);
+    step();
+
+    Worksheet& sheet = workbook.sheet(1);
+    sheet.setName(QStringLiteral("ｹｰﾌﾞﾙ一覧表"));
+    for (int column = 1; column <= kColumnCount; ++column)
+        sheet.setColumnWidth(column, kColumns[column - 1].width);
+    step();
+
+    sheet.setHorizontalAlignment(CellRange::parse(u"A1:K1"), HorizontalAlignment::Center);
+    sheet.setHorizontalAlignment(CellRange::parse(u"A2:K500"), HorizontalAlignment::General);
+    writeHeads(sheet, 1, 5);
+    step();
+    writeHeads(sheet, 6, kColumnCount);
+    step();
+
+    for (int n = 1; n <= kNumberedRows; ++n) {
+        const CellAddress cell{n + 1, 1};
+        sheet.setHorizontalAlignment(cell, HorizontalAlignment::Center);
+        sheet.setNumber(cell, n);
+        step();
+    }
+
+    sheet.setValue(CellRange::parse(u"I2"), today.hizuke1);
+    sheet.setHorizontalAlignment(CellRange::parse(u"I2"), HorizontalAlignment::Center);
+    sheet.setValue(CellRange::parse(u"J2"), companyName);
+    sheet.setValue(CellRange::parse(u"K2"), today.gengou + today.nen + QStringLiteral("年"));
+    sheet.setHorizontalAlignment(CellRange::parse(u"K2"), HorizontalAlignment::Center);
+    sheet.setValue(CellRange::parse(u"C8"),
+                   QStringLiteral("※注1【エクセルで入力したい方の為に作成した帳票となります、ご利用ください】")
+                       + fullWidthSpaces(15));
+    sheet.setValue(CellRange::parse(u"C9"),
+                   QStringLiteral("※注2【書き込んだデーターは範囲選択でコピーしてクリップボード経由で、"
+                                  "タグリオへ貼付する事が出来ます】"));
+    sheet.setValue(CellRange::parse(u"C10"),
+                   QStringLiteral("※注3【範囲選択は行全体で選択するか、若しくはA列～K列の範囲を選択して"
+                                  "からコピーしてください。】")
+                       + fullWidthSpaces(5));
+    step();
+}
+
+} // namespace TemplateSheet

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "EraDate.h"
+#include "Workbook.h"
+
+#include <QString>
+
+// The entry sheet template: one sheet laid out like the record sheet, for
+// users who type their cable list in the spreadsheet application and paste
+// it back. It reads no records.
+namespace TemplateSheet {
+
+inline constexpr int kProgressSteps = 105;
+
+// companyName is f0, the company name as it stood at start.
+void build(Workbook& workbook, const QString& companyName, const EraDate& today, const ProgressStep& step);
+
+} // namespace TemplateSheet
