@@ -6,9 +6,13 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QLineEdit;
+struct EntryRecord;
+struct QuickFill;
+struct RepeatButton;
 
 // The record entry form: edits one cable record and registers it into the
 // record sheet. Created hidden at start; shown modally by a double click on
@@ -38,11 +42,36 @@ public:
     QLineEdit* cableTypeField() const; // Edit9
     QLineEdit* purposeField() const;   // Edit10
 
+    // Where register failures are told; an error message box unless replaced.
+    void setMessageSink(std::function<void(const QString&)> sink);
+
 Q_SIGNALS:
     // A register wrote a row of the sheet (the grid should repaint).
     void recordRegistered();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
+    void FormCreate();
+    void FormActivate();
+    void Button1Click();
+    void Button9Click();
+    void Button14Click();
+    void Button15Click();
+    void repeatPrevious(const RepeatButton& button);
+    void quickFill(const QuickFill& fill);
+    void moveAlongEnterChain(Column from);
+    void lendCatalogueToThisForm();
+    void giveCatalogueBack();
+
+    QLineEdit* field(Column column) const;
+    EntryRecord currentEntry() const;
+    void showEntry(const EntryRecord& entry);
+
     struct Controls;
     RecordSheet& sheet_;
     const Settings& f_;
