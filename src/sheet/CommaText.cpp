@@ -3,10 +3,10 @@
 namespace CommaText {
 namespace {
 
-// U+0000 is quoted as well as U+0001..U+0020: an unquoted NUL would end the
-// field on reading and lose the rest of the cell.
+// Blanks and control characters end an unquoted field and are skipped
+// between fields. NUL counts among them (where it would otherwise stop the
+// reader short of the rest of the line), so a cell holding one is quoted.
 bool isBlankOrControl(QChar c) { return c.unicode() <= 0x20; }
-bool isSkippable(QChar c) { return c.unicode() >= 0x01 && c.unicode() <= 0x20; }
 
 bool needsQuotes(QStringView cell)
 {
@@ -57,7 +57,7 @@ void forEachField(QStringView line, Take take)
     const qsizetype n = line.size();
     qsizetype i = 0;
     auto skip = [&] {
-        while (i < n && isSkippable(line[i]))
+        while (i < n && isBlankOrControl(line[i]))
             ++i;
     };
     skip();
@@ -83,10 +83,6 @@ void forEachField(QStringView line, Take take)
             while (i < n && line[i] != u',' && !isBlankOrControl(line[i]))
                 ++i;
             take(line.mid(start, i - start).toString());
-            // A NUL is neither skipped nor part of a field; step over it so the
-            // rest of the line is still read.
-            if (start == i && i < n && line[i].unicode() == 0)
-                ++i;
         }
         skip();
         if (i < n && line[i] == u',') {

@@ -21,8 +21,12 @@ QString cannotCreateMessage(const QString& path, const QString& reason)
 QByteArray readAll(const QString& path)
 {
     QFile file(path);
-    if (QFileInfo(path).isDir())
-        throw Failure(cannotOpenMessage(path, QStringLiteral("フォルダーです。")));
+    const QFileInfo info(path);
+    // Devices and pipes may never end or block; only plain files are read.
+    if (info.exists() && !info.isFile())
+        throw Failure(cannotOpenMessage(path, QStringLiteral("通常のファイルではありません。")));
+    if (info.size() > kMaxFileSize)
+        throw Failure(cannotOpenMessage(path, QStringLiteral("ファイルが大きすぎます。")));
     if (!file.open(QIODevice::ReadOnly))
         throw Failure(cannotOpenMessage(path, file.errorString()));
     QByteArray bytes = file.readAll();

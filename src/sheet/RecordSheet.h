@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -50,6 +51,11 @@ public:
     void clearRow(int r) { row(r) = Record{}; }
 
     int recordCount = 0;
+
+    // How many record rows the nameplate outputs make plates for: the record
+    // count, but never past the sheet's last row (a record file may claim any
+    // count; rows that do not exist would only give blank plates).
+    int outputRecordCount() const { return std::clamp(recordCount, 0, rowCount() - 1); }
 
     // Whole-sheet access for operations that reorder rows.
     std::vector<Record>& rows() { return rows_; }
