@@ -2,6 +2,7 @@
 // reading rules give, or fails with the user's message; none crashes.
 #include "Failure.h"
 #include "RecordFile.h"
+#include "SheetEditing.h"
 #include "TestSupport.h"
 #include "TextCodec.h"
 
@@ -114,6 +115,48 @@ TEST(HostileRecordFiles, FoldersAndDevicesAreRefusedWithTheOpenMessage)
         }
         EXPECT_EQ(company, u"kept");
         EXPECT_EQ(sheet, RecordSheet());
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(HostileClipboard, HugeOrOddTextPastesWithinTheCapOrIsRefusedWhole)
+{
+    {
+        // 1,000,000 lines: refused whole, the sheet stays as it was.
+        QString million;
+        million.reserve(3 * 1000000);
+        for (int i = 0; i < 1000000; ++i)
+            million += u"n\r\n"_qs;
+        RecordSheet sheet;
+        try {
+            SheetEditing::paste(sheet, 1, million);
+            ADD_FAILURE() << "a million lines pasted";
+        } catch (const Failure& f) {
+            EXPECT_TRUE(f.message().contains(u"100000"_qs)) << f.message().toStdString();
+        }
+        EXPECT_EQ(sheet, RecordSheet());
+    }
+    struct Case {
+        const char* name;
+        QString text;
+        std::function<void(const RecordSheet&)> check;
+    };
+    const Case cases[] = {
+        {"a line of 10 MB", QString(10 * 1024 * 1024, u'x'),
+         [](const RecordSheet& s) { EXPECT_EQ(s.cell(0, 1).size(), 10 * 1024 * 1024); }},
+        {"NUL characters", QStringView(u"1\t\0a\0\t", 6).toString(),
+         [](const RecordSheet& s) { EXPECT_EQ(s.cell(1, 1), QStringView(u"\0a\0", 3).toString()); }},
+        {"lone CR line ends", u"1\ta\r2\tb\r"_qs,
+         [](const RecordSheet& s) { EXPECT_EQ(s.cell(1, 2), u"b"); EXPECT_EQ(s.cell(0, 3), u""); }},
+    };
+    for (const Case& c : cases) {
+        RecordSheet sheet;
+        SheetEditing::paste(sheet, 1, c.text);
+        EXPECT_EQ(sheet.rowCount(), 100) << c.name;
+        c.check(sheet);
     }
 }
 
