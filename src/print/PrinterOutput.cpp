@@ -5,6 +5,7 @@
 #include "PageSource.h"
 #include "PainterSurface.h"
 
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -21,6 +22,21 @@ namespace {
 [[noreturn]] void fail()
 {
     throw Failure(kPrintFailureMessage);
+}
+
+// Print-to-file output that cannot be written is refused before the document
+// begins, so that the user sees the one warning and no engine complaint.
+// Only looks: a preview must never truncate the file.
+bool canWriteOutputFile(const QPrinter& printer)
+{
+    const QString path = printer.outputFileName();
+    if (path.isEmpty())
+        return true;
+    const QFileInfo file(path);
+    if (file.exists())
+        return file.isFile() && file.isWritable();
+    const QFileInfo folder(file.absolutePath());
+    return folder.isDir() && folder.isWritable();
 }
 
 } // namespace
@@ -46,6 +62,8 @@ void drawDocument(QPrinter& printer, const PageSource& pages)
 {
     const LayoutFactors factors = LayoutFactors::forResolution(printer.logicalDpiX(), printer.logicalDpiY());
     if (!factors.canDraw())
+        fail();
+    if (!canWriteOutputFile(printer))
         fail();
     const int pageCount = pages.pageCount();
     printer.setDocName(QString());

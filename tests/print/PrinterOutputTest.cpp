@@ -1,28 +1,16 @@
 #include "Failure.h"
 #include "GuiApplication.h"
+#include "PdfReadBack.h"
 #include "PrintTestSupport.h"
 #include "PrinterOutput.h"
 
 #include <QPageLayout>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <stdexcept>
 
 namespace {
-
-int pdfPageCount(const QString& path)
-{
-    QProcess pdfinfo;
-    pdfinfo.start(u"pdfinfo"_qs, {path});
-    pdfinfo.waitForFinished();
-    for (const QString& line : QString::fromUtf8(pdfinfo.readAllStandardOutput()).split(u'\n')) {
-        if (line.startsWith(u"Pages:"))
-            return line.mid(6).trimmed().toInt();
-    }
-    return -1;
-}
 
 // Pages with one line each; optionally fails while drawing one of them.
 class LinePages : public PageSource {
@@ -104,7 +92,7 @@ TEST_F(PrinterOutputTest, DrawsEveryPageIntoOneDocument)
     const LinePages pages(3);
     PrinterOutput::drawDocument(*printer, pages);
     EXPECT_EQ(pages.drawn, 3);
-    EXPECT_EQ(pdfPageCount(path), 3);
+    EXPECT_EQ(PdfReadBack::pageCount(path), 3);
 }
 
 TEST_F(PrinterOutputTest, AFailureEndsTheDocumentKeepingThePagesDrawnAndReportsTheMessage)
@@ -119,7 +107,7 @@ TEST_F(PrinterOutputTest, AFailureEndsTheDocumentKeepingThePagesDrawnAndReportsT
         EXPECT_EQ(failure.message(), u"情報不足で印刷出来ませんでした。");
     }
     // The document was ended, not cancelled: pages 1 and 2 and the begun page 3 are out.
-    EXPECT_EQ(pdfPageCount(path), 3);
+    EXPECT_EQ(PdfReadBack::pageCount(path), 3);
 }
 
 TEST_F(PrinterOutputTest, ADocumentThatCannotBeginFails)

@@ -1,0 +1,237 @@
+// The print job and the window's print commands, with the print dialog and
+// the warning replaced by hooks so that nothing blocks.
+#include "LayoutSurface.h"
+#include "PdfReadBack.h"
+#include "PrintCommands.h"
+#include "PrintJob.h"
+#include "SamplePictures.h"
+#include "TypeBPlates.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+
+namespace {
+
+RecordSheet numberedSheet(int count)
+{
+    RecordSheet sheet;
+    sheet.setRowCount(count + 1);
+    for (int r = 1; r <= count; ++r) {
+        sheet.setCell(ColNumber, r, QString::number(r));
+        sheet.setCell(ColFrom1, r, u"東棟"_qs);
+        sheet.setCell(ColTo1, r, u"西棟"_qs);
+    }
+    sheet.recordCount = count;
+    return sheet;
+}
+
+// The controls of the output panel that the print commands read, by name.
+struct OutputPanel {
+    QWidget window;
+    QWidget* groupA = new QWidget(&window);
+    QWidget* groupB = new QWidget(&window);
+
+    OutputPanel()
+    {
+        for (const char16_t* name : {u"RadioButton3", u"RadioButton4", u"RadioButton5"})
+            (new QRadioButton(groupA))->setObjectName(QString::fromUtf16(name));
+        for (const char16_t* name : {u"RadioButton1", u"RadioButton2"})
+            (new QRadioButton(groupB))->setObjectName(QString::fromUtf16(name));
+        for (const char16_t* name : {u"Button16", u"PreviewButtonA"})
+            (new QPushButton(groupA))->setObjectName(QString::fromUtf16(name));
+        for (const char16_t* name : {u"Button17", u"Button18", u"PreviewButtonB"})
+            (new QPushButton(groupB))->setObjectName(QString::fromUtf16(name));
+        (new QLabel(&window))->setObjectName(u"Label1"_qs);
+        (new QLabel(&window))->setObjectName(u"Label2"_qs);
+        check(u"RadioButton3"_qs);
+        check(u"RadioButton1"_qs);
+    }
+    void check(const QString& name) { window.findChild<QRadioButton*>(name)->setChecked(true); }
+    QString label(const QString& name) { return window.findChild<QLabel*>(name)->text(); }
+    void click(const QString& name) { window.findChild<QPushButton*>(name)->click(); }
+};
+
+// Pages that fail while drawing the second one.
+class FailingPages : public PageSource {
+public:
+    int pageCount() const override { return 3; }
+    void drawPage(LayoutSurface& surface, int page) const override
+    {
+        if (page == 2)
+            throw std::runtime_error("out of paper");
+        surface.text({0, 0}, u"page"_qs, 10);
+    }
+};
+
+} // namespace
+
+class PrintWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QStringList warnings;
+    int dialogs = 0;
+
+    QString pdfPath() const { return dir.filePath(u"job.pdf"_qs); }
+
+    // Hooks that choose PDF output (or cancel, or an unwritable file) and
+    // collect warnings instead of showing them.
+    PrintJobHooks hooks(bool confirm = true, QString path = {})
+    {
+        if (path.isEmpty())
+            path = pdfPath();
+        return {
+            [this, confirm, path](QPrinter& printer) {
+                ++dialogs;
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(path);
+                return confirm;
+            },
+            [this](const QString& message) { warnings << message; },
+            {},
+        };
+    }
+
+    QString pdfText(const QString& path) const
+    {
+        return PdfReadBack::run(u"pdftotext"_qs, {path, u"-"_qs}).out;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        warnings.clear();
+        dialogs = 0;
+        QFile::remove(pdfPath());
+    }
+
+    void cancelledPrintEndsQuietly()
+    {
+        const RecordSheet sheet = numberedSheet(3);
+        PrintJob job(nullptr, hooks(false));
+        QVERIFY(!job.print(TypeBPlates(sheet, TypeBSize::Trunk, u"No."_qs)));
+        QCOMPARE(dialogs, 1);
+        QVERIFY(warnings.isEmpty());
+        QVERIFY(!QFile::exists(pdfPath()));
+    }
+
+    void anyFailureShowsTheWarningOnce()
+    {
+        const RecordSheet sheet = numberedSheet(3);
+        PrintJob unwritable(nullptr, hooks(true, dir.filePath(u"no/such/folder/job.pdf"_qs)));
+        QVERIFY(!unwritable.print(TypeBPlates(sheet, TypeBSize::Trunk, u"No."_qs)));
+        QCOMPARE(warnings, QStringList{u"情報不足で印刷出来ませんでした。"_qs});
+
+        warnings.clear();
+        PrintJob failing(nullptr, hooks());
+        QVERIFY(!failing.print(FailingPages()));
+        QCOMPARE(warnings, QStringList{u"情報不足で印刷出来ませんでした。"_qs});
+        // The document was ended: the first page and the begun second one came out.
+        QCOMPARE(PdfReadBack::pageCount(pdfPath()), 2);
+    }
+
+    void commandsReadTheTextOrderAndFillTheResolutionLabels()
+    {
+        OutputPanel panel;
+        const RecordSheet sheet = numberedSheet(7);
+        const Settings f = Settings::defaults();
+        PrintCommands commands(&panel.window, sheet, f, [] { return u"No."_qs; }, hooks());
+
+        panel.check(u"RadioButton4"_qs);
+        commands.printTypeA();
+        QVERIFY(warnings.isEmpty());
+        QCOMPARE(PdfReadBack::pageCount(pdfPath()), 2);
+        QVERIFY(pdfText(pdfPath()).contains(u"(自)東棟"_qs));
+        QCOMPARE(panel.label(u"Label1"_qs), u"1200 [DPI]"_qs);
+        QCOMPARE(panel.label(u"Label2"_qs), u"1200 [DPI]"_qs);
+
+        panel.check(u"RadioButton5"_qs);
+        commands.printTypeA();
+        QVERIFY(pdfText(pdfPath()).contains(u"(至)東棟"_qs));
+    }
+
+    void connectedButtonsRunTheirPrints()
+    {
+        OutputPanel panel;
+        const RecordSheet sheet = numberedSheet(37);
+        const Settings f = Settings::defaults();
+        QString noBox = u"番号"_qs;
+        auto* commands = new PrintCommands(&panel.window, sheet, f, [&noBox] { return noBox; }, hooks());
+        commands->connectButtons();
+
+        panel.click(u"Button17"_qs); // trunk: 24 a page
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(PdfReadBack::pageCount(pdfPath()), 2);
+        QCOMPARE(pdfText(pdfPath()).count(u"番号"_qs), 48);
+
+        noBox.clear(); // the No. box is read anew for every print
+        panel.click(u"Button18"_qs); // branch: 36 a page
+        QCOMPARE(dialogs, 2);
+        QCOMPARE(PdfReadBack::pageCount(pdfPath()), 2);
+        QCOMPARE(pdfText(pdfPath()).count(u"番号"_qs), 0);
+
+        panel.click(u"Button16"_qs);
+        QCOMPARE(dialogs, 3);
+        QCOMPARE(PdfReadBack::pageCount(pdfPath()), 7); // 37 type A plates
+    }
+
+    void previewShowsTheSamePagesAndPrintsThem()
+    {
+        OutputPanel panel;
+        const RecordSheet sheet = numberedSheet(37);
+        const Settings f = Settings::defaults();
+        PrintCommands commands(&panel.window, sheet, f, [] { return u"No."_qs; }, hooks());
+        panel.check(u"RadioButton2"_qs);
+
+        int previewPages = -1;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+            QVERIFY(preview);
+            previewPages = preview->pageCount();
+            // Printing from the preview draws the same job on the chosen printer.
+            dialog->printer()->setOutputFileName(pdfPath());
+            preview->print();
+            dialog->reject();
+        });
+        commands.previewTypeB();
+        QCOMPARE(previewPages, 2); // branch size for 37 records
+        QCOMPARE(dialogs, 0);      // nothing printed before the user asks
+        QVERIFY(warnings.isEmpty());
+        QCOMPARE(PdfReadBack::pageCount(pdfPath()), 2);
+        QCOMPARE(pdfText(pdfPath()).count(u"自"_qs), 72);
+    }
+
+    void samplePicturesAreDrawnToTheirSize()
+    {
+        for (const auto& [picture, size] : {std::pair{sampleTypeAPicture(QSize(445, 123)), QSize(445, 123)},
+                                            std::pair{sampleTypeBPicture(QSize(171, 108)), QSize(171, 108)}}) {
+            QCOMPARE(picture.size(), size);
+            const QImage image = picture.toImage();
+            int navy = 0, dark = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    navy += c.blue() > c.red() + 60 && c.blue() > c.green() + 60;
+                    dark += c.red() < 100 && c.green() < 100 && c.blue() < 100;
+                }
+            }
+            QVERIFY2(navy > 50, "navy texts");
+            QVERIFY2(dark > 200, "black frame");
+        }
+    }
+};
+
+QTEST_MAIN(PrintWindowTest)
+#include "PrintWindowTest.moc"
