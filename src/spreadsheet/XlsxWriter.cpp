@@ -138,6 +138,15 @@ void writePageSetup(lxw_worksheet* target, const Worksheet& sheet)
     }
 }
 
+// libxlsxwriter marks a row's height as set only when it differs from its
+// default of 15 points; a set height of exactly 15 would be left for the
+// application to size from the row's contents. A nudge far below what a
+// file shows keeps it a set height.
+double customHeight(double points)
+{
+    return points == LXW_DEF_ROW_HEIGHT ? points + 1e-9 : points;
+}
+
 void writeCell(lxw_worksheet* target, const Worksheet& sheet, int row, const Worksheet::Cell& cell, FormatCache& formats)
 {
     const auto r = static_cast<lxw_row_t>(row - 1);
@@ -175,7 +184,8 @@ void writeSheet(lxw_workbook* workbook, const Worksheet& sheet, FormatCache& for
     const int lastRow = sheet.lastRow();
     for (int row = 1; row <= lastRow; ++row) {
         if (const auto height = sheet.rowHeight(row))
-            check(worksheet_set_row(target, static_cast<lxw_row_t>(row - 1), *height, nullptr), sheet, {row, 1});
+            check(worksheet_set_row(target, static_cast<lxw_row_t>(row - 1), customHeight(*height), nullptr), sheet,
+                  {row, 1});
         for (; nextMerge != merges.end() && nextMerge->last.row == row; ++nextMerge) {
             check(worksheet_merge_range(target, static_cast<lxw_row_t>(nextMerge->first.row - 1),
                                         static_cast<lxw_col_t>(nextMerge->first.column - 1),
