@@ -6,7 +6,7 @@
 #include "Failure.h"
 #include "TForm2Controls.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +24,7 @@ TForm2::TForm2(RecordSheet& sheet, const Settings& f, QWidget* parent)
 
     Controls& c = *controls_;
     c.showMessage = [this](const QString& message) {
-        QMessageBox::critical(this, QGuiApplication::applicationDisplayName(), message);
+        QMessageBox::critical(this, QApplication::applicationDisplayName(), message);
     };
     for (QLineEdit* edit : c.fields)
         edit->installEventFilter(this);
@@ -62,6 +62,12 @@ void TForm2::FormActivate()
 void TForm2::openOnRow(int row, const EraDate& today, const QString& companyName)
 {
     showEntry(entryForRow(sheet_, row, today, companyName));
+    // Qt centres a dialog over its parent; one without a parent would open in
+    // the middle of the screen instead of over the window that opened it.
+    if (!parentWidget()) {
+        if (QWidget* opener = QApplication::activeWindow(); opener && opener != this)
+            adjustPosition(opener);
+    }
     exec();
 }
 

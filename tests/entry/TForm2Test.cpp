@@ -98,6 +98,7 @@ private Q_SLOTS:
     void doubleClickEmptiesADataFieldOrTheNoBox();
     void captionBoxesAreReloadedAtEachOpening();
     void helpToggle();
+    void opensCentredOverTheMainWindow();
     void catalogueStaysUsableWhileTheFormIsOpen_data();
     void catalogueStaysUsableWhileTheFormIsOpen();
 };
@@ -606,6 +607,28 @@ void TForm2Test::helpToggle()
     QStringList reopened;
     openOnRow(1, [&] { reopened = state(); });
     QCOMPARE(reopened, states.value(1));
+}
+
+void TForm2Test::opensCentredOverTheMainWindow()
+{
+    mainWindow->setGeometry(40, 50, 700, 300);
+    mainWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow.get()));
+
+    QRect withParent, withoutParent;
+    openOnRow(1, [&] { withParent = form->geometry(); });
+    TForm2* child = form;
+    // The double click that opens the form comes from the active main window.
+    mainWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow.get()));
+    TForm2 parentless(sheet, f);
+    form = &parentless;
+    openOnRow(1, [&] { withoutParent = form->geometry(); });
+    form = child;
+
+    QCOMPARE(withParent.center().y(), mainWindow->geometry().center().y());
+    // Horizontally both are kept on the (small) offscreen screen the same way.
+    QCOMPARE(withoutParent, withParent);
 }
 
 void TForm2Test::catalogueStaysUsableWhileTheFormIsOpen_data()
