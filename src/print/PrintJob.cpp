@@ -1,6 +1,5 @@
 #include "PrintJob.h"
 
-#include "Failure.h"
 #include "PageSource.h"
 
 #include <QMessageBox>
