@@ -57,9 +57,6 @@ public:
         repaint();
     }
 
-private:
-    static constexpr int kRepaintMilliseconds = 40;
-
     void repaint()
     {
         // A position past the maximum shows a full bar.
@@ -67,6 +64,9 @@ private:
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         sinceRepaint_.start();
     }
+
+private:
+    static constexpr int kRepaintMilliseconds = 40;
 
     QWidget* banner_;
     QProgressBar* bar_;
@@ -140,6 +140,7 @@ bool SpreadsheetOutputs::run(int progressMaximum, const QString& fileName, const
         BusyDisplay busy(banner_, bar_, progressMaximum);
         Workbook workbook;
         build(workbook, [&busy] { busy.step(); });
+        busy.repaint(); // the bar shows where the build ended while the file is written
         const QString path =
             WorkbookHandOff::writeToPrivateFolder(workbook, fileName, [&busy] { busy.keepRepainting(); });
         if (!opener_->open(path))

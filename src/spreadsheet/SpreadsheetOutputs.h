@@ -29,6 +29,8 @@ public:
     SpreadsheetOutputs(QWidget* window, QWidget* banner, QProgressBar* bar,
                        std::unique_ptr<WorkbookOpener> opener = {});
     ~SpreadsheetOutputs();
+    SpreadsheetOutputs(const SpreadsheetOutputs&) = delete;
+    SpreadsheetOutputs& operator=(const SpreadsheetOutputs&) = delete;
 
     // Button2: companyName is f0.
     bool createTemplate(const QString& companyName, const EraDate& today);
