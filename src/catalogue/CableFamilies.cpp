@@ -23,6 +23,8 @@ const FamilyPositioning kNoPositioning{};
 
 QString CableFamily::designation(int row) const
 {
+    if (row < 1 || row > rowCount())
+        return {};
     const auto index = std::size_t(row - 1);
     return text(table.ownDesignations.empty() ? table.rows[index].designation : table.ownDesignations[index]);
 }
@@ -31,6 +33,8 @@ QString CableFamily::value(int column, int row) const
 {
     if (column == 0)
         return designation(row);
+    if (row < 1 || row > rowCount() || column < 0 || column > 7)
+        return {};
     return text(table.rows[std::size_t(row - 1)].hidden[std::size_t(column - 1)]);
 }
 

@@ -44,7 +44,7 @@ struct CableFamily {
     CableTable table;
 
     int rowCount() const { return int(table.rows.size()); }
-    // row runs from 1 to rowCount(), as in the grid.
+    // row runs from 1 to rowCount(), as in the grid; outside it reads empty.
     QString designation(int row) const;
     // column 0 is the designation, 1..7 the hidden columns.
     QString value(int column, int row) const;

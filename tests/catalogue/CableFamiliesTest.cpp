@@ -65,6 +65,8 @@ TEST(CableFamilies, SixteenFamiliesInListOrderWithTheirSizesButtonsAndEnds)
     }
     EXPECT_EQ(total, 1140);
     EXPECT_EQ(findCableFamily(u"VVF,VV"), nullptr);
+    EXPECT_EQ(families[0].designation(0), QString());
+    EXPECT_EQ(families[0].value(1, 15), QString());
     EXPECT_EQ(initialCableFamily().caption, u"CVT");
 }
 

@@ -358,6 +358,16 @@ private Q_SLOTS:
         }
     }
 
+    void aPickWithTheEntryFormClosedStillFillsTheFieldAndHides()
+    {
+        openCatalogue();
+        entry->window.hide();
+        doubleClickRow(14);
+        QCOMPARE(entry->cableType->text(), u"CVT 14sq");
+        QVERIFY(!form->isVisible());
+        QVERIFY(!entry->window.isVisible());
+    }
+
     void aFamilyButtonNeverPicks()
     {
         openCatalogue();

@@ -47,7 +47,12 @@ TForm3::TForm3(QWidget* parent)
     FormCreate();
 }
 
-TForm3::~TForm3() = default;
+// The view reports to the grid model until it goes, so it must go first:
+// child widgets would otherwise outlive the model member.
+TForm3::~TForm3()
+{
+    delete view_;
+}
 
 void TForm3::buildControls()
 {
@@ -129,7 +134,9 @@ void TForm3::StringGrid2DblClick()
     if (cableTypeField_)
         cableTypeField_->setText(designation);
     hide();
-    if (purposeField_) {
+    // With the entry form closed there is nothing to focus; it reloads its
+    // fields when it opens again.
+    if (purposeField_ && purposeField_->isVisible()) {
         purposeField_->activateWindow();
         purposeField_->setFocus(Qt::OtherFocusReason);
     }
