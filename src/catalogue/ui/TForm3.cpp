@@ -57,14 +57,14 @@ TForm3::~TForm3()
 void TForm3::buildControls()
 {
     using namespace CatalogueLayout;
-    for (const FamilyButton& spec : kFamilyButtons) {
-        auto* button = new QPushButton(spec.caption.toString(), this);
-        button->setObjectName(spec.name.toString());
-        button->setGeometry(spec.geometry);
-        button->setFont(buttonFont(spec.monospaceFace));
+    for (const FamilyButton& place : kFamilyButtons) {
+        auto* button = new QPushButton(place.caption.toString(), this);
+        button->setObjectName(place.name.toString());
+        button->setGeometry(place.geometry);
+        button->setFont(buttonFont(place.monospaceFace));
         button->setCursor(Qt::PointingHandCursor);
         button->setAutoDefault(false);
-        const CableFamily* family = findCableFamily(spec.caption);
+        const CableFamily* family = findCableFamily(place.caption);
         Q_ASSERT(family);
         connect(button, &QPushButton::clicked, this, [this, family] { loadFamily(*family); });
     }
