@@ -230,9 +230,11 @@ private Q_SLOTS:
 
         // CV then IV: IV's values, and nothing left of CV's columns 5 to 7.
         button(*form, u"Button9"_qs)->click();
+        QCoreApplication::processEvents();
         QCOMPARE(currentRow(*form), 30);
         QCOMPARE(firstVisibleRow(*form), 29);
         button(*form, u"Button8"_qs)->click();
+        QCoreApplication::processEvents();
         QCOMPARE(grid->model()->rowCount(), 14);
         const CableFamily& iv = *findCableFamily(u"IV");
         for (int row = 1; row <= 14; ++row) {
@@ -245,9 +247,11 @@ private Q_SLOTS:
 
         // FP with row 81 current, then 同軸: its last row becomes current.
         button(*form, u"Button12"_qs)->click();
+        QCoreApplication::processEvents();
         QCOMPARE(currentRow(*form), 81);
         QCOMPARE(firstVisibleRow(*form), 81);
         button(*form, u"Button19"_qs)->click();
+        QCoreApplication::processEvents();
         QCOMPARE(grid->model()->rowCount(), 32);
         QCOMPARE(currentRow(*form), 32);
         QCOMPARE(firstVisibleRow(*form), 18);
@@ -256,19 +260,23 @@ private Q_SLOTS:
 
         // CVT as at start, then 高圧ケーブル: the highlight and view stay.
         button(*form, u"Button10"_qs)->click();
+        QCoreApplication::processEvents();
         QCOMPARE(currentRow(*form), 13);
         QCOMPARE(firstVisibleRow(*form), 13);
         form->StringGrid2()->verticalScrollBar()->setValue(9);
         QCOMPARE(form->grid().firstVisibleRow(), 10);
         button(*form, u"Button17"_qs)->click();
+        QCoreApplication::processEvents();
         QCOMPARE(grid->model()->rowCount(), 120);
         QCOMPARE(currentRow(*form), 13);
         QCOMPARE(firstVisibleRow(*form), 10);
 
         // AE,HP scrolls to the top and leaves the highlight out of view.
         button(*form, u"Button14"_qs)->click(); // CPEV: row 27 current
+        QCoreApplication::processEvents();
         form->StringGrid2()->verticalScrollBar()->setValue(60);
         button(*form, u"Button15"_qs)->click();
+        QCoreApplication::processEvents();
         QCOMPARE(currentRow(*form), 27);
         QCOMPARE(firstVisibleRow(*form), 1);
         QCOMPARE(grid->model()->headerData(0, Qt::Horizontal).toString(), QString());
@@ -383,7 +391,7 @@ private Q_SLOTS:
     void theWindowKeepsItsStateBetweenOpenings()
     {
         openCatalogue();
-        button(*form, u"Button14"_qs)->click();
+        button(*form, u"Button14"_qs)->click(); // CPEV: row 27 current
         form->StringGrid2()->verticalScrollBar()->setValue(150);
         clickAt(form->StringGrid2()->viewport(), centreOfRow(*form, 155));
         QCOMPARE(currentRow(*form), 155);
