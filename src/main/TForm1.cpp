@@ -65,7 +65,12 @@ TForm1::TForm1(const MainWindowStartup& startup, QWidget* parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The grid reads the sheet while it lives; QWidget's own destructor would
+    // delete it only after the sheet is gone.
+    delete c_.StringGrid1;
+}
 
 void TForm1::connectControls()
 {

@@ -1,0 +1,359 @@
+#include "WindowTestSupport.h"
+
+#include "RecordFile.h"
+#include "TForm2.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QSignalSpy>
+
+namespace {
+
+const QString kSample = QStringLiteral(TAGRIO_SAMPLES "/sample.kav");
+
+void writeUtf8(const QString& path, const QString& text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\xEF\xBB\xBF");
+    file.write(text.toUtf8());
+}
+
+Settings readSettings(const QString& path)
+{
+    Settings settings{};
+    SettingsFile::load(path, settings);
+    return settings;
+}
+
+QString headerLine()
+{
+    return u"No.,\"(自) NAME-1\",\"(自) NAME-2\",\"(至) NAME-1\",\"(至) NAME-2\",回路番号,ｹｰﾌﾞﾙ種類,用途,施行年月日,施行者名,ｹｰﾌﾞﾙ製造年"_qs;
+}
+
+} // namespace
+
+class MainWindowFilesTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void openLoadsTheChosenFile();
+    void cancelledOpenChangesNothing();
+    void loadFailuresAreShownAndTheSheetShowsWhatWasLoaded_data();
+    void loadFailuresAreShownAndTheSheetShowsWhatWasLoaded();
+    void saveWritesTheFileUnderTheKavName();
+    void saveFailureIsShown();
+    void firstActivationOpensTheFirstArgument();
+    void failedCommandLineOpenIsReportedOnce();
+    void settingsAtStart_data();
+    void settingsAtStart();
+    void settingsWrittenAtClose();
+    void storedCaptionsSurviveARunWithoutTheEntryForm();
+    void unwritableSettingsAreReportedAndTheWindowStillCloses();
+    void unsavedRecordsAreOfferedForSaving_data();
+    void unsavedRecordsAreOfferedForSaving();
+    void openingOverUnsavedRecordsAsksFirst();
+};
+
+void MainWindowFilesTest::openLoadsTheChosenFile()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    fx.prompts.openAnswer = kSample;
+    w.Button3Click();
+
+    RecordSheet expected;
+    QString company;
+    RecordFile::load(kSample, company, expected);
+    QVERIFY(w.sheet() == expected);
+    QCOMPARE(w.companyName(), company);
+    QCOMPARE(w.FileName(), kSample);
+    QCOMPARE(fx.grid()->model()->index(0, ColFrom1).data().toString(), expected.cell(ColFrom1, 1));
+    QVERIFY(fx.prompts.errors.isEmpty());
+    QVERIFY(!w.hasUnsavedRecordChanges());
+
+    // The next dialog starts in the folder of the file last chosen.
+    fx.prompts.openAnswer.clear();
+    w.Button3Click();
+    QCOMPARE(fx.prompts.openFolders, (QStringList{QString(), QFileInfo(kSample).absolutePath()}));
+}
+
+void MainWindowFilesTest::cancelledOpenChangesNothing()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    const RecordSheet before = w.sheet();
+    w.Button3Click();
+    QCOMPARE(fx.prompts.openFolders.size(), 1);
+    QVERIFY(w.sheet() == before);
+    QVERIFY(w.FileName().isEmpty());
+    QVERIFY(fx.prompts.errors.isEmpty());
+}
+
+void MainWindowFilesTest::loadFailuresAreShownAndTheSheetShowsWhatWasLoaded_data()
+{
+    QTest::addColumn<QString>("content"); // empty: no file at all
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("company");
+    QTest::addColumn<int>("gridRows");
+    QTest::addColumn<QString>("row1From1");
+
+    QTest::newRow("missing file") << QString() << u"ファイル %1 は開けません。"_qs << u"〇〇〇〇株式会社"_qs << 99
+                                  << u"marker"_qs;
+    QTest::newRow("row count not a number") << u"甲社\r\n3\r\nabc\r\n"_qs << u"'abc' は整数ではありません"_qs
+                                            << u"甲社"_qs << 99 << u"marker"_qs;
+    QTest::newRow("file too short") << u"乙社\r\n1\r\n4\r\n"_qs + headerLine() + u"\r\n1,受電盤\r\n"_qs
+                                    << u"リストのインデックスが範囲を超えています (5)"_qs << u"乙社"_qs << 3
+                                    << u"受電盤"_qs;
+}
+
+void MainWindowFilesTest::loadFailuresAreShownAndTheSheetShowsWhatWasLoaded()
+{
+    QFETCH(QString, content);
+    QFETCH(QString, message);
+    QFETCH(QString, company);
+    QFETCH(int, gridRows);
+    QFETCH(QString, row1From1);
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    w.sheet().setCell(ColFrom1, 1, u"marker"_qs);
+    w.refreshSheet();
+    const QString path = fx.path(u"bad.kav"_qs);
+    if (!content.isEmpty())
+        writeUtf8(path, content);
+
+    fx.prompts.openAnswer = path;
+    w.Button3Click();
+    QCOMPARE(fx.prompts.errors.size(), 1);
+    QVERIFY2(fx.prompts.errors.first().startsWith(message.contains(u"%1") ? message.arg(path) : message),
+             qPrintable(fx.prompts.errors.first()));
+    QCOMPARE(w.companyName(), company);
+    QCOMPARE(fx.grid()->model()->rowCount(), gridRows);
+    QCOMPARE(fx.grid()->model()->index(0, ColFrom1).data().toString(), row1From1);
+}
+
+void MainWindowFilesTest::saveWritesTheFileUnderTheKavName()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    fx.fillRecords(3);
+    w.markRecordsChanged();
+    fx.child<QLineEdit>("Edit2")->setText(u"丙電設"_qs);
+    fx.prompts.saveAnswer = fx.path(u"plan"_qs);
+
+    QVERIFY(w.Button4Click());
+    QCOMPARE(w.FileName(), fx.path(u"plan"_qs));
+    QVERIFY(!w.hasUnsavedRecordChanges());
+    RecordSheet reread;
+    QString company;
+    RecordFile::load(fx.path(u"plan.kav"_qs), company, reread);
+    QCOMPARE(company, u"丙電設"_qs);
+    QVERIFY(reread == w.sheet());
+    QVERIFY(!QFile::exists(fx.path(u"plan"_qs)));
+}
+
+void MainWindowFilesTest::saveFailureIsShown()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    w.markRecordsChanged();
+    const QString chosen = fx.path(u"no-such-folder/plan.kav"_qs);
+    fx.prompts.saveAnswer = chosen;
+    QVERIFY(!w.Button4Click());
+    QCOMPARE(fx.prompts.errors.size(), 1);
+    QVERIFY(fx.prompts.errors.first().startsWith(u"ファイル \""_qs + chosen + u"\" を作成できません。"_qs));
+    QCOMPARE(w.FileName(), chosen);
+    QVERIFY(w.hasUnsavedRecordChanges());
+
+    // A cancelled save writes nothing and keeps the name.
+    fx.prompts.saveAnswer.clear();
+    QVERIFY(!w.Button4Click());
+    QCOMPARE(w.FileName(), chosen);
+}
+
+void MainWindowFilesTest::firstActivationOpensTheFirstArgument()
+{
+    WindowFixture fx;
+    TForm1& w = fx.create({kSample, fx.path(u"ignored.kav"_qs)});
+    QCOMPARE(w.sheet().recordCount, 0); // nothing before the first activation
+    w.show();
+    w.activateWindow();
+    QTRY_COMPARE(w.kidou2(), 1);
+    QCOMPARE(w.FileName(), kSample);
+    QCOMPARE(w.companyName(), u"タグリオ電設株式会社"_qs);
+    QVERIFY(w.sheet().recordCount > 0);
+    QVERIFY(fx.prompts.errors.isEmpty());
+
+    // Later activations leave the sheet alone.
+    w.sheet().setCell(ColFrom1, 1, u"edited"_qs);
+    w.FormActivate();
+    QCOMPARE(w.sheet().cell(ColFrom1, 1), u"edited"_qs);
+
+    WindowFixture none;
+    TForm1& plain = none.create();
+    plain.FormActivate();
+    QCOMPARE(plain.kidou2(), 0);
+    QVERIFY(plain.FileName().isEmpty());
+    QCOMPARE(plain.sheet().recordCount, 0);
+}
+
+void MainWindowFilesTest::failedCommandLineOpenIsReportedOnce()
+{
+    WindowFixture fx;
+    const QString missing = fx.path(u"missing.kav"_qs);
+    TForm1& w = fx.create({missing});
+    w.FormActivate();
+    QCOMPARE(fx.prompts.errors.size(), 1);
+    QVERIFY(fx.prompts.errors.first().contains(missing));
+    QCOMPARE(w.kidou2(), 0);
+    // Closing the message reactivates the window: no second message.
+    w.FormActivate();
+    QCOMPARE(fx.prompts.errors.size(), 1);
+}
+
+void MainWindowFilesTest::settingsAtStart_data()
+{
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<QStringList>("expected");
+    const Settings d = Settings::defaults();
+    QTest::newRow("three lines") << u"丁社\r\n行先\r\n種類\r\n"_qs
+                                 << QStringList{u"丁社"_qs, u"行先"_qs, u"種類"_qs, d.lines[3], d.lines[4], d.lines[5],
+                                                d.lines[6]};
+    QTest::newRow("nine lines") << u"a\nb\nc\nd\ne\nf\ng\nh\ni\n"_qs
+                                << QStringList{u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs, u"e"_qs, u"f"_qs, u"g"_qs};
+    QTest::newRow("no file") << QString() << QStringList(d.lines.begin(), d.lines.end());
+}
+
+void MainWindowFilesTest::settingsAtStart()
+{
+    QFETCH(QString, content);
+    QFETCH(QStringList, expected);
+    WindowFixture fx;
+    if (!content.isEmpty())
+        writeUtf8(fx.settingsPath(), content);
+    TForm1& w = fx.create();
+    QCOMPARE(QStringList(w.f().lines.begin(), w.f().lines.end()), expected);
+    QCOMPARE(w.companyName(), expected.first());
+}
+
+void MainWindowFilesTest::settingsWrittenAtClose()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    TForm2 form2(w.sheet(), w.f());
+    w.setEntryForm(&form2);
+    fx.child<QLineEdit>("Edit2")->setText(u"新会社"_qs);
+    form2.findChild<QLineEdit*>(u"Edit3"_qs)->setText(u"用途欄"_qs);
+    QSignalSpy closing(&w, &TForm1::closing);
+
+    QVERIFY(w.close());
+    QCOMPARE(closing.size(), 1);
+    Settings expected = Settings::defaults();
+    expected.lines[0] = u"新会社"_qs;
+    expected.lines[3] = u"用途欄"_qs;
+    QCOMPARE(readSettings(fx.settingsPath()).lines, expected.lines);
+
+    // The next start takes them up.
+    WindowFixture next;
+    QVERIFY(QFile::copy(fx.settingsPath(), next.settingsPath()));
+    TForm1& again = next.create();
+    QCOMPARE(again.companyName(), u"新会社"_qs);
+    QCOMPARE(again.f().lines[3], u"用途欄"_qs);
+}
+
+void MainWindowFilesTest::storedCaptionsSurviveARunWithoutTheEntryForm()
+{
+    WindowFixture fx;
+    writeUtf8(fx.settingsPath(), u"戊社\r\nA\r\nB\r\nC\r\nD\r\nE\r\nF\r\n"_qs);
+    {
+        TForm1& w = fx.show();
+        TForm2 form2(w.sheet(), w.f()); // never shown
+        w.setEntryForm(&form2);
+        QVERIFY(w.close());
+        fx.window.reset();
+    }
+    QCOMPARE(readSettings(fx.settingsPath()).lines,
+             (std::array<QString, 7>{u"戊社"_qs, u"A"_qs, u"B"_qs, u"C"_qs, u"D"_qs, u"E"_qs, u"F"_qs}));
+
+    // Without any entry form the loaded captions are stored back as they were.
+    TForm1& alone = fx.show();
+    QVERIFY(alone.close());
+    QCOMPARE(readSettings(fx.settingsPath()).lines[6], u"F"_qs);
+}
+
+void MainWindowFilesTest::unwritableSettingsAreReportedAndTheWindowStillCloses()
+{
+    WindowFixture fx;
+    MainWindowStartup startup = fx.startup();
+    startup.settingsPath = fx.path(u"no-such-folder/kiroku.ggs"_qs);
+    TForm1 w(startup);
+    w.setPrompts(fx.prompts.prompts());
+    w.show();
+    QSignalSpy closing(&w, &TForm1::closing);
+    QVERIFY(w.close());
+    QCOMPARE(closing.size(), 1);
+    QCOMPARE(fx.prompts.errors.size(), 1);
+    QVERIFY(fx.prompts.errors.first().startsWith(u"ファイル \""_qs + startup.settingsPath + u"\" を作成できません。"_qs));
+}
+
+void MainWindowFilesTest::unsavedRecordsAreOfferedForSaving_data()
+{
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("saveAs");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("no changes: no question") << false << int(UnsavedChoice::Cancel) << QString() << true << false;
+    QTest::newRow("discard") << true << int(UnsavedChoice::Discard) << QString() << true << false;
+    QTest::newRow("cancel") << true << int(UnsavedChoice::Cancel) << QString() << false << false;
+    QTest::newRow("save") << true << int(UnsavedChoice::Save) << u"kept"_qs << true << true;
+    QTest::newRow("save, dialog cancelled") << true << int(UnsavedChoice::Save) << QString() << false << false;
+}
+
+void MainWindowFilesTest::unsavedRecordsAreOfferedForSaving()
+{
+    QFETCH(bool, changed);
+    QFETCH(int, answer);
+    QFETCH(QString, saveAs);
+    QFETCH(bool, closes);
+    QFETCH(bool, written);
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    if (changed) {
+        QGuiApplication::clipboard()->setText(u"1\t配電盤\r\n"_qs);
+        w.N2Click();
+    }
+    fx.prompts.unsavedAnswer = static_cast<UnsavedChoice>(answer);
+    fx.prompts.saveAnswer = saveAs.isEmpty() ? QString() : fx.path(saveAs);
+
+    QCOMPARE(w.close(), closes);
+    QCOMPARE(fx.prompts.unsavedAsked, changed ? 1 : 0);
+    QCOMPARE(w.isVisible(), !closes);
+    QCOMPARE(QFile::exists(fx.path(u"kept.kav"_qs)), written);
+    // The settings are saved only when the window really closes.
+    QCOMPARE(QFile::exists(fx.settingsPath()), closes);
+}
+
+void MainWindowFilesTest::openingOverUnsavedRecordsAsksFirst()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    w.markRecordsChanged();
+    fx.prompts.openAnswer = kSample;
+    fx.prompts.unsavedAnswer = UnsavedChoice::Cancel;
+    w.Button3Click();
+    QVERIFY(fx.prompts.openFolders.isEmpty());
+    QCOMPARE(w.sheet().recordCount, 0);
+
+    fx.prompts.unsavedAnswer = UnsavedChoice::Discard;
+    w.Button3Click();
+    QCOMPARE(w.FileName(), kSample);
+    QVERIFY(!w.hasUnsavedRecordChanges());
+}
+
+int runMainWindowFileTests(int argc, char** argv)
+{
+    MainWindowFilesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "MainWindowFilesTest.moc"

@@ -1,0 +1,381 @@
+#include "WindowTestSupport.h"
+
+#include "TForm2.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+
+namespace {
+
+QString row(std::initializer_list<QString> cells)
+{
+    QStringList texts(cells);
+    while (texts.size() < kColumnCount)
+        texts << QString();
+    return texts.join(u'\t') + u"\r\n"_qs;
+}
+
+QString cellText(const WindowFixture& fx, int column, int sheetRow)
+{
+    return fx.grid()->model()->index(RecordSheetModel::modelRow(sheetRow), column).data().toString();
+}
+
+} // namespace
+
+class RecordSheetTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void leftButtonTracksPressAndReleaseCells();
+    void rightClickOpensThePopupAndChangesNothing();
+    void popupOpensAtTheComputedScreenPoint();
+    void copyPutsTheSelectedRowsOnTheClipboard();
+    void pasteFromTheMenuSortsAndRenumbers();
+    void pasteStartsAtTheCurrentRowAndGrowsTheSheet();
+    void pastePastTheRowCapIsRefused();
+    void singleRowDeleteAsksFirst();
+    void rangeDeleteDoesNotAsk();
+    void deleteFromTheHeaderRowDoesNothing();
+    void deleteAllEmptiesTheRecordRows();
+    void doubleClickOpensTheEntryFormOnTheReleasedRow();
+    void doubleClickOffTheCellsDoesNothing();
+    void registerRefreshesTheGrid();
+    void hundredThousandRowsNeedNoPerRowWork();
+};
+
+void RecordSheetTest::leftButtonTracksPressAndReleaseCells()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    fx.fillRecords(10);
+
+    fx.pressCell(2, 3);
+    QCOMPARE(w.mouse().nx1, 2);
+    QCOMPARE(w.mouse().ny1, 3);
+    fx.releaseCell(4, 5);
+    QCOMPARE(w.mouse().ux1, 4);
+    QCOMPARE(w.mouse().uy1, 5);
+
+    // The header row is row 0 for the mouse.
+    QHeaderView* header = fx.grid()->horizontalHeader();
+    const QPoint onHeader(header->sectionViewportPosition(3) + 5, header->height() / 2);
+    QTest::mousePress(header, Qt::LeftButton, {}, onHeader);
+    QTest::mouseRelease(header, Qt::LeftButton, {}, onHeader);
+    QCOMPARE(w.mouse().nx1, 3);
+    QCOMPARE(w.mouse().ny1, 0);
+    QCOMPARE(w.mouse().uy1, 0);
+
+    // Below the last row there is no cell: both values become -1.
+    w.sheet().setRowCount(4);
+    w.refreshSheet();
+    const QPoint belowRows(fx.cellCentre(1, 3) + QPoint(0, 3 * MainWindowRules::kRowHeight));
+    QTest::mousePress(fx.viewport(), Qt::LeftButton, {}, belowRows);
+    QTest::mouseRelease(fx.viewport(), Qt::LeftButton, {}, belowRows);
+    QCOMPARE(w.mouse().nx1, -1);
+    QCOMPARE(w.mouse().ny1, -1);
+    QCOMPARE(w.mouse().ux1, -1);
+    QCOMPARE(w.mouse().uy1, -1);
+}
+
+void RecordSheetTest::rightClickOpensThePopupAndChangesNothing()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    fx.fillRecords(10);
+    fx.pressCell(1, 5);
+    fx.releaseCell(1, 8);
+    fx.clickCell(1, 3);
+    fx.clickCell(1, 4, Qt::ShiftModifier);
+    const auto tracked = w.mouse();
+    const auto selected = fx.grid()->selectedSheetRows();
+    QCOMPARE(selected, std::make_pair(3, 4));
+
+    fx.pressCell(6, 7, Qt::RightButton);
+    fx.releaseCell(6, 7, Qt::RightButton);
+    auto* menu = fx.child<QMenu>("PopupMenu1");
+    QTRY_VERIFY(menu->isVisible());
+    menu->hide();
+
+    QCOMPARE(w.mouse().nx1, tracked.nx1);
+    QCOMPARE(w.mouse().ny1, tracked.ny1);
+    QCOMPARE(w.mouse().ux1, tracked.ux1);
+    QCOMPARE(w.mouse().uy1, tracked.uy1);
+    QCOMPARE(fx.grid()->selectedSheetRows(), selected);
+    QCOMPARE(fx.grid()->currentSheetRow(), 3);
+
+    QStringList items;
+    for (const QAction* action : menu->actions())
+        items << (action->isSeparator() ? u"--"_qs : action->text());
+    QCOMPARE(items, (QStringList{u"コピー"_qs, u"貼り付け"_qs, u"--"_qs, u"行削除"_qs, u"--"_qs, u"全削除"_qs}));
+}
+
+void RecordSheetTest::popupOpensAtTheComputedScreenPoint()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    w.move(0, 0);
+    QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(0, 0));
+    const QPoint inViewport = fx.cellCentre(0, 1);
+    const int frame = fx.grid()->frameWidth();
+    const QPoint sheetPoint = fx.viewport()->mapTo(fx.grid(), inViewport) - QPoint(frame, frame);
+
+    QTest::mouseRelease(fx.viewport(), Qt::RightButton, {}, inViewport);
+    auto* menu = fx.child<QMenu>("PopupMenu1");
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->pos(), MainWindowRules::popupScreenPoint(sheetPoint, QPoint(0, 0), QPoint(11, 45)));
+    menu->hide();
+}
+
+void RecordSheetTest::copyPutsTheSelectedRowsOnTheClipboard()
+{
+    WindowFixture fx;
+    fx.show();
+    fx.fillRecords(5);
+    fx.clickCell(3, 2);
+    fx.clickCell(3, 3, Qt::ShiftModifier);
+    QGuiApplication::clipboard()->setText(u"old"_qs);
+
+    fx.child<QMenu>("PopupMenu1")->findChild<QAction*>(u"N1"_qs)->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), row({u"2"_qs, u"盤2"_qs}) + row({u"3"_qs, u"盤3"_qs}));
+}
+
+void RecordSheetTest::pasteFromTheMenuSortsAndRenumbers()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    QGuiApplication::clipboard()->setText(u"3\tC\r\n\tB\r\n1\tA\r\n"_qs);
+    w.N2Click(); // the current row is row 1 until the user picks another
+
+    QCOMPARE(w.sheet().row(1)[0], u"1"_qs);
+    QCOMPARE(w.sheet().row(1)[1], u"A"_qs);
+    QCOMPARE(w.sheet().row(2)[0], u"2"_qs);
+    QCOMPARE(w.sheet().row(2)[1], u"C"_qs);
+    QCOMPARE(w.sheet().row(3)[0], QString());
+    QCOMPARE(w.sheet().row(3)[1], u"B"_qs);
+    QCOMPARE(w.sheet().recordCount, 2);
+    QCOMPARE(cellText(fx, 1, 1), u"A"_qs); // the grid shows it
+    QVERIFY(w.hasUnsavedRecordChanges());
+}
+
+void RecordSheetTest::pasteStartsAtTheCurrentRowAndGrowsTheSheet()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    fx.clickCell(0, 98);
+    fx.clickCell(0, 99, Qt::ShiftModifier); // extends the selection, keeps the current row
+    QCOMPARE(fx.grid()->currentSheetRow(), 98);
+    QGuiApplication::clipboard()->setText(u"a\tx\nb\ty\rc\tz"_qs);
+
+    w.Button7Click();
+    QCOMPARE(w.sheet().rowCount(), 101);
+    QCOMPARE(fx.grid()->model()->rowCount(), 100);
+    QCOMPARE(w.sheet().row(98)[1], u"x"_qs);
+    QCOMPARE(w.sheet().row(99)[1], u"y"_qs);
+    QCOMPARE(w.sheet().row(100)[1], u"z"_qs);
+    QCOMPARE(cellText(fx, 1, 100), u"z"_qs);
+    QVERIFY(fx.prompts.errors.isEmpty());
+
+    // An empty clipboard pastes nothing and changes nothing.
+    WindowFixture fresh;
+    TForm1& clean = fresh.show();
+    QGuiApplication::clipboard()->clear();
+    clean.N2Click();
+    QCOMPARE(clean.sheet().rowCount(), 100);
+    QVERIFY(!clean.hasUnsavedRecordChanges());
+    QVERIFY(fresh.prompts.errors.isEmpty());
+}
+
+void RecordSheetTest::pastePastTheRowCapIsRefused()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    w.sheet().setRowCount(kMaxRowCount);
+    w.sheet().setCell(0, 1, u"2"_qs);
+    w.sheet().setCell(0, 2, u"1"_qs);
+    w.refreshSheet();
+    fx.grid()->selectSheetRows(kMaxRowCount - 1, kMaxRowCount - 1);
+    QGuiApplication::clipboard()->setText(u"a\r\nb\r\n"_qs);
+
+    w.N2Click();
+    QCOMPARE(fx.prompts.errors.size(), 1);
+    QCOMPARE(w.sheet().rowCount(), kMaxRowCount);
+    QCOMPARE(w.sheet().row(kMaxRowCount - 1)[0], QString());
+    // The refused paste ends the menu item: no sort, no renumber.
+    QCOMPARE(w.sheet().row(1)[0], u"2"_qs);
+    QCOMPARE(w.sheet().row(2)[0], u"1"_qs);
+}
+
+void RecordSheetTest::singleRowDeleteAsksFirst()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    fx.fillRecords(8);
+    w.sheet().setCell(0, 8, u"20"_qs);
+    fx.clickCell(1, 6);
+
+    fx.prompts.answerYes = false;
+    w.N3Click();
+    QCOMPARE(fx.prompts.questions, QStringList{u"No. 6 を削除しますか？"_qs});
+    QCOMPARE(w.sheet().row(6)[1], u"盤6"_qs);
+    QCOMPARE(w.sheet().row(8)[0], u"8"_qs); // renumbered all the same
+
+    fx.prompts.answerYes = true;
+    fx.clickCell(1, 6);
+    w.N3Click();
+    QCOMPARE(fx.prompts.questions.size(), 2);
+    QCOMPARE(w.sheet().row(6)[1], u"盤7"_qs);
+    QCOMPARE(w.sheet().row(6)[0], u"6"_qs);
+    QCOMPARE(w.sheet().row(8)[1], QString());
+    QCOMPARE(w.sheet().recordCount, 7);
+    QCOMPARE(cellText(fx, 1, 6), u"盤7"_qs);
+    QVERIFY(w.hasUnsavedRecordChanges());
+}
+
+void RecordSheetTest::rangeDeleteDoesNotAsk()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    fx.fillRecords(10);
+    fx.pressCell(1, 5);
+    fx.releaseCell(1, 8);
+    // A right click in between leaves the rows to delete alone.
+    fx.pressCell(1, 2, Qt::RightButton);
+    fx.releaseCell(1, 2, Qt::RightButton);
+    fx.child<QMenu>("PopupMenu1")->hide();
+
+    fx.child<QMenu>("PopupMenu1")->findChild<QAction*>(u"N3"_qs)->trigger();
+    QVERIFY(fx.prompts.questions.isEmpty());
+    QCOMPARE(w.sheet().row(4)[1], u"盤4"_qs);
+    QCOMPARE(w.sheet().row(5)[1], u"盤9"_qs);
+    QCOMPARE(w.sheet().row(6)[1], u"盤10"_qs);
+    QCOMPARE(w.sheet().row(6)[0], u"6"_qs);
+    QCOMPARE(w.sheet().row(7)[1], QString());
+    QCOMPARE(w.sheet().recordCount, 6);
+    QCOMPARE(w.mouse().uy1, 5);
+    QCOMPARE(w.sheet().rowCount(), 100);
+}
+
+void RecordSheetTest::deleteFromTheHeaderRowDoesNothing()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    fx.fillRecords(3);
+    const RecordSheet before = w.sheet();
+    QHeaderView* header = fx.grid()->horizontalHeader();
+    QTest::mousePress(header, Qt::LeftButton, {}, QPoint(10, 10));
+    fx.releaseCell(1, 2);
+    w.N3Click();
+    QVERIFY(w.sheet() == before);
+    QVERIFY(fx.prompts.questions.isEmpty());
+}
+
+void RecordSheetTest::deleteAllEmptiesTheRecordRows()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    fx.fillRecords(5);
+    w.sheet().setRowCount(120);
+    w.refreshSheet();
+
+    fx.child<QMenu>("PopupMenu1")->findChild<QAction*>(u"N6"_qs)->trigger();
+    QVERIFY(fx.prompts.questions.isEmpty());
+    QCOMPARE(w.sheet().recordCount, 0);
+    QCOMPARE(w.sheet().rowCount(), 120);
+    QCOMPARE(w.sheet().row(0), RecordSheet::headerTexts());
+    for (int r = 1; r < 120; ++r)
+        QVERIFY(w.sheet().row(r) == Record{});
+    QCOMPARE(cellText(fx, 1, 1), QString());
+    QVERIFY(w.hasUnsavedRecordChanges());
+}
+
+void RecordSheetTest::doubleClickOpensTheEntryFormOnTheReleasedRow()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    fx.fillRecords(5);
+    fx.child<QLineEdit>("Edit2")->setText(u"双葉電気"_qs);
+    TForm2 form2(w.sheet(), w.f());
+    w.setEntryForm(&form2);
+
+    QWidget* shownModal = nullptr;
+    QStringList fields;
+    QTimer::singleShot(0, &form2, [&] {
+        shownModal = QApplication::activeModalWidget();
+        fields << form2.findChild<QLabel*>(u"Label2"_qs)->text();
+        for (const char* name : {"Edit7", "Edit11", "Edit12", "Edit13"})
+            fields << form2.findChild<QLineEdit*>(QLatin1String(name))->text();
+        form2.reject();
+    });
+    fx.clickCell(1, 8);
+    QTest::mouseDClick(fx.viewport(), Qt::LeftButton, {}, fx.cellCentre(1, 8));
+
+    QCOMPARE(shownModal, &form2);
+    QCOMPARE(fields, (QStringList{u"6"_qs, QString(), u"令和5年4月1日"_qs, u"双葉電気"_qs, u"令和5年"_qs}));
+}
+
+void RecordSheetTest::doubleClickOffTheCellsDoesNothing()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    w.sheet().setRowCount(3);
+    w.refreshSheet();
+    TForm2 form2(w.sheet(), w.f());
+    w.setEntryForm(&form2);
+
+    bool modalSeen = false;
+    QTimer::singleShot(0, &form2, [&] {
+        if (QApplication::activeModalWidget()) {
+            modalSeen = true;
+            QApplication::activeModalWidget()->close();
+        }
+    });
+    const QPoint belowRows = fx.cellCentre(1, 2) + QPoint(0, 4 * MainWindowRules::kRowHeight);
+    QTest::mouseClick(fx.viewport(), Qt::LeftButton, {}, belowRows);
+    QCOMPARE(w.mouse().uy1, -1);
+    QTest::mouseDClick(fx.viewport(), Qt::LeftButton, {}, belowRows);
+    QTest::qWait(20);
+    QVERIFY(!modalSeen);
+}
+
+void RecordSheetTest::registerRefreshesTheGrid()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    TForm2 form2(w.sheet(), w.f());
+    w.setEntryForm(&form2);
+    // A new record past the last row grows the sheet; the grid follows.
+    w.sheet().setRowCount(101);
+    w.sheet().setCell(0, 100, u"1"_qs);
+    w.sheet().setCell(1, 100, u"受電盤"_qs);
+    Q_EMIT form2.recordRegistered();
+    QCOMPARE(fx.grid()->model()->rowCount(), 100);
+    QCOMPARE(cellText(fx, 1, 100), u"受電盤"_qs);
+    QVERIFY(w.hasUnsavedRecordChanges());
+}
+
+void RecordSheetTest::hundredThousandRowsNeedNoPerRowWork()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    w.sheet().setRowCount(kMaxRowCount);
+    w.sheet().setCell(ColCableType, kMaxRowCount - 1, u"CVT 60sq"_qs);
+    w.refreshSheet();
+
+    QHeaderView* rows = fx.grid()->verticalHeader();
+    QCOMPARE(fx.grid()->model()->rowCount(), kMaxRowCount - 1);
+    QCOMPARE(rows->sectionResizeMode(0), QHeaderView::Fixed);
+    QCOMPARE(rows->defaultSectionSize(), MainWindowRules::kRowHeight);
+    QCOMPARE(fx.grid()->rowHeight(kMaxRowCount - 2), MainWindowRules::kRowHeight);
+    QCOMPARE(rows->length(), (kMaxRowCount - 1) * MainWindowRules::kRowHeight);
+    QCOMPARE(cellText(fx, ColCableType, kMaxRowCount - 1), u"CVT 60sq"_qs);
+}
+
+int runRecordSheetTests(int argc, char** argv)
+{
+    RecordSheetTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "RecordSheetTest.moc"

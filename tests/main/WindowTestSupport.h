@@ -1,0 +1,137 @@
+#pragma once
+
+#include "MainWindowRules.h"
+#include "RecordSheetModel.h"
+#include "RecordSheetView.h"
+#include "TForm1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// Answers and records every prompt the main window puts up, so tests never
+// block on a dialog.
+struct PromptRecorder {
+    QStringList errors;
+    QStringList questions;
+    bool answerYes = false;
+    int unsavedAsked = 0;
+    UnsavedChoice unsavedAnswer = UnsavedChoice::Discard;
+    QString openAnswer;
+    QString saveAnswer;
+    QStringList openFolders;
+    QStringList saveFolders;
+
+    MainWindowPrompts prompts()
+    {
+        MainWindowPrompts p;
+        p.showError = [this](const QString& message) { errors << message; };
+        p.askYesNo = [this](const QString& question) {
+            questions << question;
+            return answerYes;
+        };
+        p.askUnsavedChanges = [this] {
+            ++unsavedAsked;
+            return unsavedAnswer;
+        };
+        p.chooseOpenPath = [this](const QString& folder) {
+            openFolders << folder;
+            return openAnswer;
+        };
+        p.chooseSavePath = [this](const QString& folder) {
+            saveFolders << folder;
+            return saveAnswer;
+        };
+        return p;
+    }
+};
+
+// A main window over a private folder: its settings file lives there and
+// today is fixed.
+struct WindowFixture {
+    QTemporaryDir dir;
+    PromptRecorder prompts;
+    std::unique_ptr<TForm1> window;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString settingsPath() const { return path(QStringLiteral("kiroku.ggs")); }
+
+    MainWindowStartup startup(const QStringList& arguments = {}) const
+    {
+        return {QDate(2023, 4, 1), arguments, path(QStringLiteral("tagrio")), settingsPath()};
+    }
+
+    TForm1& create(const QStringList& arguments = {})
+    {
+        window = std::make_unique<TForm1>(startup(arguments));
+        window->setPrompts(prompts.prompts());
+        return *window;
+    }
+
+    TForm1& show(const QStringList& arguments = {})
+    {
+        create(arguments);
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qWarning("main window not exposed");
+        return *window;
+    }
+
+    template <typename T = QWidget>
+    T* child(const char* name) const
+    {
+        if (window->objectName() == QLatin1String(name))
+            return qobject_cast<T*>(window.get());
+        return window->findChild<T*>(QLatin1String(name));
+    }
+
+    RecordSheetView* grid() const { return child<RecordSheetView>("StringGrid1"); }
+    QWidget* viewport() const { return grid()->viewport(); }
+
+    // The centre of a cell of the sheet, in the grid viewport's pixels.
+    QPoint cellCentre(int column, int sheetRow) const
+    {
+        const QModelIndex index = grid()->model()->index(RecordSheetModel::modelRow(sheetRow), column);
+        grid()->scrollTo(index);
+        return grid()->visualRect(index).center();
+    }
+
+    void pressCell(int column, int sheetRow, Qt::MouseButton button = Qt::LeftButton,
+                   Qt::KeyboardModifiers modifiers = {}) const
+    {
+        QTest::mousePress(viewport(), button, modifiers, cellCentre(column, sheetRow));
+    }
+    void releaseCell(int column, int sheetRow, Qt::MouseButton button = Qt::LeftButton,
+                     Qt::KeyboardModifiers modifiers = {}) const
+    {
+        QTest::mouseRelease(viewport(), button, modifiers, cellCentre(column, sheetRow));
+    }
+    void clickCell(int column, int sheetRow, Qt::KeyboardModifiers modifiers = {}) const
+    {
+        pressCell(column, sheetRow, Qt::LeftButton, modifiers);
+        releaseCell(column, sheetRow, Qt::LeftButton, modifiers);
+    }
+
+    // Numbers the first `count` record rows and gives each a text in column 1.
+    void fillRecords(int count) const
+    {
+        RecordSheet& sheet = window->sheet();
+        for (int r = 1; r <= count; ++r) {
+            sheet.setCell(ColNumber, r, QString::number(r));
+            sheet.setCell(ColFrom1, r, QStringLiteral("盤%1").arg(r));
+        }
+        sheet.recordCount = count;
+        window->refreshSheet();
+    }
+};
+
+// Each test file's class is run from one main.
+int runMainWindowLayoutTests(int argc, char** argv);
+int runRecordSheetTests(int argc, char** argv);
+int runMainWindowFileTests(int argc, char** argv);

@@ -1,0 +1,12 @@
+#include "WindowTestSupport.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tagrio-window-tests"));
+    int failures = 0;
+    failures += runMainWindowLayoutTests(argc, argv);
+    failures += runRecordSheetTests(argc, argv);
+    failures += runMainWindowFileTests(argc, argv);
+    return failures == 0 ? 0 : 1;
+}
