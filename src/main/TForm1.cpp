@@ -7,11 +7,8 @@
 #include "RecordSheetModel.h"
 #include "RecordSheetView.h"
 #include "SheetEditing.h"
-#include "UiStyle.h"
-
-#ifdef TAGRIO_HAVE_ENTRY_FORM
 #include "TForm2.h"
-#endif
+#include "UiStyle.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -151,7 +148,6 @@ QString TForm1::companyName() const { return c_.Edit2->text(); }
 void TForm1::setEntryForm(TForm2* form)
 {
     entryForm_ = form;
-#ifdef TAGRIO_HAVE_ENTRY_FORM
     if (!form)
         return;
     form->loadCaptionBoxes();
@@ -159,7 +155,6 @@ void TForm1::setEntryForm(TForm2* form)
         markRecordsChanged();
         refreshSheet();
     });
-#endif
 }
 
 void TForm1::refreshSheet() { c_.StringGrid1->refreshFromSheet(); }
@@ -352,12 +347,10 @@ bool TForm1::Button12Click()
     setFilePaths();
     Settings settings = f_;
     settings.lines[0] = companyName();
-#ifdef TAGRIO_HAVE_ENTRY_FORM
     if (entryForm_) {
         const std::array<QString, 6> captions = entryForm_->captionBoxTexts();
         std::copy(captions.begin(), captions.end(), settings.lines.begin() + 1);
     }
-#endif
     try {
         SettingsFile::save(settingsPath(), settings);
     } catch (const Failure& failure) {
@@ -478,8 +471,6 @@ void TForm1::StringGrid1DblClick()
 {
     if (mouse_.uy1 < 0 || !entryForm_)
         return;
-#ifdef TAGRIO_HAVE_ENTRY_FORM
     entryForm_->openOnRow(mouse_.uy1, today_, companyName());
     refreshSheet();
-#endif
 }

@@ -1,12 +1,7 @@
 // tagrio: the main window, the entry form and the cable catalogue.
 #include "TForm1.h"
-
-#ifdef TAGRIO_HAVE_ENTRY_FORM
 #include "TForm2.h"
-#endif
-#ifdef TAGRIO_HAVE_CATALOGUE_WINDOW
 #include "TForm3.h"
-#endif
 
 #include <QApplication>
 #include <QScreen>
@@ -17,17 +12,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("tagrio"));
 
     TForm1 form1;
-#ifdef TAGRIO_HAVE_ENTRY_FORM
     TForm2 form2(form1.sheet(), form1.f());
-    form1.setEntryForm(&form2);
-#endif
-#ifdef TAGRIO_HAVE_CATALOGUE_WINDOW
     TForm3 form3;
-#ifdef TAGRIO_HAVE_ENTRY_FORM
+    form1.setEntryForm(&form2);
     form2.setCatalogueWindow(&form3);
     form3.setPickTarget(form2.cableTypeField(), form2.purposeField());
-#endif
-#endif
 
     // The program ends with the main window, even while the catalogue is open.
     QObject::connect(&form1, &TForm1::closing, &app, &QCoreApplication::quit, Qt::QueuedConnection);
