@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -21,6 +22,13 @@ QString row(std::initializer_list<QString> cells)
 QString cellText(const WindowFixture& fx, int column, int sheetRow)
 {
     return fx.grid()->model()->index(RecordSheetModel::modelRow(sheetRow), column).data().toString();
+}
+
+QString readSettingsCompany(const QString& path)
+{
+    Settings settings{};
+    SettingsFile::load(path, settings);
+    return settings.lines[0];
 }
 
 } // namespace
@@ -43,6 +51,7 @@ private Q_SLOTS:
     void doubleClickOffTheCellsDoesNothing();
     void registerRefreshesTheGrid();
     void hundredThousandRowsNeedNoPerRowWork();
+    void hiddenCommandButtonsRunTheirOperations();
 };
 
 void RecordSheetTest::leftButtonTracksPressAndReleaseCells()
@@ -370,6 +379,40 @@ void RecordSheetTest::hundredThousandRowsNeedNoPerRowWork()
     QCOMPARE(fx.grid()->rowHeight(kMaxRowCount - 2), MainWindowRules::kRowHeight);
     QCOMPARE(rows->length(), (kMaxRowCount - 1) * MainWindowRules::kRowHeight);
     QCOMPARE(cellText(fx, ColCableType, kMaxRowCount - 1), u"CVT 60sq"_qs);
+}
+
+void RecordSheetTest::hiddenCommandButtonsRunTheirOperations()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    const auto click = [&](const char* name) {
+        QPushButton* button = fx.child<QPushButton>(name);
+        QVERIFY2(button && button->isHidden(), name);
+        button->click();
+    };
+
+    // Paste, sort and renumber, one named operation at a time.
+    QGuiApplication::clipboard()->setText(u"7\tB\r\n3\tA\r\n"_qs);
+    click("Button7");
+    QCOMPARE(w.sheet().row(1)[0], u"7"_qs);
+    click("Button10");
+    QCOMPARE(w.sheet().row(1)[1], u"A"_qs);
+    click("Button9");
+    QCOMPARE(w.sheet().row(2)[0], u"2"_qs);
+    QCOMPARE(w.sheet().recordCount, 2);
+    QCOMPARE(cellText(fx, 0, 2), u"2"_qs);
+
+    fx.clickCell(1, 1);
+    click("Button8");
+    QCOMPARE(QGuiApplication::clipboard()->text(), row({u"1"_qs, u"A"_qs}));
+
+    fx.prompts.answerYes = true;
+    click("Button6"); // the row of the last left release
+    QCOMPARE(fx.prompts.questions, QStringList{u"No. 1 を削除しますか？"_qs});
+    QCOMPARE(w.sheet().row(1)[1], u"B"_qs);
+
+    click("Button12");
+    QCOMPARE(readSettingsCompany(fx.settingsPath()), w.companyName());
 }
 
 int runRecordSheetTests(int argc, char** argv)
