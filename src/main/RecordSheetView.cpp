@@ -23,6 +23,7 @@ RecordSheetView::RecordSheetView(QWidget* parent) : QTableView(parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     setShowGrid(true);
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone); // long texts are cut at the cell edge, not shortened
     setCornerButtonEnabled(false);
 
     // Fixed row heights: sizing rows to their contents would visit every
