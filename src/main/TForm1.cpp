@@ -3,10 +3,13 @@
 #include "Failure.h"
 #include "FileAccess.h"
 #include "MainWindowRules.h"
+#include "PrintCommands.h"
 #include "RecordFile.h"
 #include "RecordSheetModel.h"
 #include "RecordSheetView.h"
+#include "SamplePictures.h"
 #include "SheetEditing.h"
+#include "SpreadsheetOutputs.h"
 #include "TForm2.h"
 #include "UiStyle.h"
 
@@ -15,6 +18,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -59,6 +64,7 @@ TForm1::TForm1(const MainWindowStartup& startup, QWidget* parent)
     model_ = new RecordSheetModel(sheet_, this);
     c_.StringGrid1->setSheetModel(model_);
     connectControls();
+    connectOutputs();
     FormCreate();
 }
 
@@ -258,6 +264,55 @@ void TForm1::togglePanel(QWidget* panel, QPushButton* toggle, const QString& cap
 }
 
 void TForm1::Button11Click() { togglePanel(c_.Panel6, c_.Button11, kHelpCaption, c_.Button14); }
+
+void TForm1::connectOutputs()
+{
+    spreadsheetOutputs_ = std::make_unique<SpreadsheetOutputs>(this, c_.Panel14, c_.ProgressBar1);
+    printCommands_ = new PrintCommands(this, sheet_, f_, [this] { return noBoxText(); });
+    const auto onClick = [this](QPushButton* button, void (TForm1::*operation)()) {
+        connect(button, &QPushButton::clicked, this, operation);
+    };
+    onClick(c_.Button2, &TForm1::Button2Click);
+    onClick(c_.Button1, &TForm1::Button1Click);
+    onClick(c_.Button15, &TForm1::Button15Click);
+    onClick(c_.Button16, &TForm1::Button16Click);
+    onClick(c_.Button17, &TForm1::Button17Click);
+    onClick(c_.Button18, &TForm1::Button18Click);
+    connect(c_.PreviewButtonA, &QPushButton::clicked, printCommands_, &PrintCommands::previewTypeA);
+    connect(c_.PreviewButtonB, &QPushButton::clicked, printCommands_, &PrintCommands::previewTypeB);
+    // The samples are drawn by the same painters that print.
+    c_.SamplePictureA->setPixmap(sampleTypeAPicture(c_.SamplePictureA->size()));
+    c_.SamplePictureB->setPixmap(sampleTypeBPicture(c_.SamplePictureB->size()));
+}
+
+QString TForm1::noBoxText() const
+{
+    return entryForm_ ? entryForm_->noBoxText() : QStringLiteral("No.");
+}
+
+// A spreadsheet output that reached the user closes the output panel.
+void TForm1::Button2Click()
+{
+    if (spreadsheetOutputs_->createTemplate(f_.companyName(), today_))
+        Button14Click();
+}
+
+void TForm1::Button1Click()
+{
+    if (spreadsheetOutputs_->createTypeA(sheet_, f_))
+        Button14Click();
+}
+
+void TForm1::Button15Click()
+{
+    const auto size = c_.RadioButton1->isChecked() ? TypeBSheet::Size::Trunk : TypeBSheet::Size::Branch;
+    if (spreadsheetOutputs_->createTypeB(sheet_, noBoxText(), size))
+        Button14Click();
+}
+
+void TForm1::Button16Click() { printCommands_->printTypeA(); }
+void TForm1::Button17Click() { printCommands_->printTypeBTrunk(); }
+void TForm1::Button18Click() { printCommands_->printTypeBBranch(); }
 
 void TForm1::Button14Click() { togglePanel(c_.Panel8, c_.Button14, kOutputCaption, c_.Button11); }
 

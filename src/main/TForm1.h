@@ -10,7 +10,11 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
+
+class PrintCommands;
 class RecordSheetModel;
+class SpreadsheetOutputs;
 class TForm2;
 struct SheetCell;
 
@@ -80,6 +84,12 @@ public Q_SLOTS:
     bool Button12Click(); // save the settings; false (after the message) when it failed
     bool Button13Click(); // load the settings; false when there was nothing to read
     void Button14Click(); // output panel toggle
+    void Button2Click();  // entry sheet template workbook
+    void Button1Click();  // type A workbook
+    void Button15Click(); // type B workbook, size from RadioButton1/RadioButton2
+    void Button16Click(); // type A print
+    void Button17Click(); // type B print, trunk size
+    void Button18Click(); // type B print, branch size
     void RadioButton1Click();
     void RadioButton2Click();
     void Edit1Click();
@@ -110,6 +120,8 @@ private:
     QString dialogFolder() const;
     void togglePanel(QWidget* panel, QPushButton* toggle, const QString& caption, QPushButton* otherToggle);
     void showFailure(const QString& message);
+    void connectOutputs();
+    QString noBoxText() const;
 
     MainWindowStartup startup_;
     RecordSheet sheet_;
@@ -125,5 +137,7 @@ private:
     TForm2* entryForm_ = nullptr;
     MainWindowPrompts prompts_;
     RecordSheetModel* model_ = nullptr;
+    std::unique_ptr<SpreadsheetOutputs> spreadsheetOutputs_;
+    PrintCommands* printCommands_ = nullptr; // child of the window
     MainWindowControls c_;
 };

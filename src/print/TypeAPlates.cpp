@@ -70,7 +70,7 @@ QString TypeAPlates::printedCaption(int n, const QString& caption)
 
 int TypeAPlates::pageCount() const
 {
-    return (sheet_.recordCount + kPlatesPerPage - 1) / kPlatesPerPage;
+    return (sheet_.outputRecordCount() + kPlatesPerPage - 1) / kPlatesPerPage;
 }
 
 void TypeAPlates::drawPage(LayoutSurface& surface, int page) const

@@ -26,7 +26,7 @@ TypeBPlates::TypeBPlates(const RecordSheet& sheet, TypeBSize size, QString noBox
 int TypeBPlates::pageCount() const
 {
     const int perPage = geometry_.platesPerPage();
-    return std::max(1, (sheet_.recordCount + perPage - 1) / perPage);
+    return std::max(1, (sheet_.outputRecordCount() + perPage - 1) / perPage);
 }
 
 void TypeBPlates::drawPage(LayoutSurface& surface, int page) const

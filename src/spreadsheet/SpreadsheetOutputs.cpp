@@ -110,9 +110,9 @@ bool SpreadsheetOutputs::createTemplate(const QString& companyName, const EraDat
 
 bool SpreadsheetOutputs::createTypeA(const RecordSheet& records, const Settings& settings)
 {
-    if (records.recordCount <= 0)
+    if (records.outputRecordCount() <= 0)
         return false;
-    return run(TypeASheet::progressMaximum(records.recordCount), QString::fromUtf16(WorkbookHandOff::kTypeAFileName),
+    return run(TypeASheet::progressMaximum(records.outputRecordCount()), QString::fromUtf16(WorkbookHandOff::kTypeAFileName),
                [&](Workbook& workbook, const ProgressStep& step) {
                    TypeASheet::build(workbook, records, settings, step);
                });
@@ -120,16 +120,16 @@ bool SpreadsheetOutputs::createTypeA(const RecordSheet& records, const Settings&
 
 bool SpreadsheetOutputs::createTypeB(const RecordSheet& records, const QString& noBoxText, TypeBSheet::Size size)
 {
-    if (records.recordCount <= 0)
+    if (records.outputRecordCount() <= 0)
         return false;
-    const bool made = run(TypeBSheet::progressMaximum(records.recordCount, size),
+    const bool made = run(TypeBSheet::progressMaximum(records.outputRecordCount(), size),
                           QString::fromUtf16(WorkbookHandOff::kTypeBFileName),
                           [&](Workbook& workbook, const ProgressStep& step) {
                               TypeBSheet::build(workbook, records, noBoxText, size, step);
                           });
-    const int sheets = TypeBSheet::sheetCount(records.recordCount);
+    const int sheets = TypeBSheet::sheetCount(records.outputRecordCount());
     if (made && sheets > 1)
-        messages_(QMessageBox::Information, splitNotice(TypeBSheet::pageCount(records.recordCount), sheets));
+        messages_(QMessageBox::Information, splitNotice(TypeBSheet::pageCount(records.outputRecordCount()), sheets));
     return made;
 }
 

@@ -63,7 +63,7 @@ void buildSheet(Worksheet& sheet, TextOrder order, const RecordSheet& records, c
     sheet.setName(textOrderInfo(order).sheetName);
     sheet.setColumnFontSize(ColV, 9);
     sheet.setValue(CellRange::parse(u"B1"), QStringLiteral("【ケーブル名板】"));
-    sheet.setValue(CellRange::parse(u"Q1"), QStringLiteral("No.1～No.") + QString::number(records.recordCount));
+    sheet.setValue(CellRange::parse(u"Q1"), QStringLiteral("No.1～No.") + QString::number(records.outputRecordCount()));
 
     for (int page = 1; page <= pages; ++page) {
         step();
@@ -106,7 +106,7 @@ int progressSteps(int recordCount) { return 21 * pageCount(recordCount) + 60; }
 
 void build(Workbook& workbook, const RecordSheet& records, const Settings& settings, const ProgressStep& step)
 {
-    const int pages = pageCount(records.recordCount);
+    const int pages = pageCount(records.outputRecordCount());
     if (pages == 0)
         return;
     workbook.addSheetsBeyond(2);

@@ -157,13 +157,13 @@ QString sheetName(int part)
 void build(Workbook& workbook, const RecordSheet& records, const QString& noBoxText, Size size,
            const ProgressStep& step)
 {
-    const int pages = pageCount(records.recordCount);
+    const int pages = pageCount(records.outputRecordCount());
     if (pages == 0)
         return;
     workbook.addSheetsBeyond(2);
     const Geometry& layout = geometry(size);
     int recordRow = 1;
-    for (int part = 1; part <= sheetCount(records.recordCount); ++part) {
+    for (int part = 1; part <= sheetCount(records.outputRecordCount()); ++part) {
         while (workbook.sheetCount() < part)
             workbook.addSheet();
         const int pagesHere = std::min(kMaxPagesPerSheet, pages - (part - 1) * kMaxPagesPerSheet);

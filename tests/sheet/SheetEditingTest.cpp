@@ -175,3 +175,17 @@ TEST(RecordSheet, RowsPastTheEndReadAsEmpty)
 }
 
 } // namespace
+
+namespace {
+
+TEST(RecordSheet, OutputsMakePlatesOnlyForRowsTheSheetHas)
+{
+    RecordSheet sheet; // 100 rows
+    const std::pair<int, int> cases[] = {{0, 0}, {-5, 0}, {7, 7}, {99, 99}, {100, 99}, {2147483647, 99}};
+    for (const auto& [recordCount, plates] : cases) {
+        sheet.recordCount = recordCount;
+        EXPECT_EQ(sheet.outputRecordCount(), plates) << recordCount;
+    }
+}
+
+} // namespace

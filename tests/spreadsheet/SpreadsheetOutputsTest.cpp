@@ -161,6 +161,7 @@ TEST_F(SpreadsheetOutputsTest, AWorkbookOfMoreThan1023PagesTellsItGoesOnFurtherS
 {
     RecordSheet records = numberedRecords(1);
     records.recordCount = 1023 * 8 + 1;
+    records.setRowCount(records.recordCount + 1);
     EXPECT_TRUE(outputs()->createTypeB(records, QStringLiteral("No."), TypeBSheet::Size::Trunk));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].first, QMessageBox::Information);

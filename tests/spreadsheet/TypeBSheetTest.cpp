@@ -192,8 +192,8 @@ TEST(TypeBSheet, MoreThan1023PagesGoOnOnAFurtherSheet)
 {
     const int records = 1023 * 8 + 1; // 1024 pages
     RecordSheet sheet = numberedRecords(0);
-    sheet.recordCount = records;        // rows past the sheet read as empty
-    sheet.setRowCount(2);
+    sheet.recordCount = records;
+    sheet.setRowCount(records + 1);     // one real record, the rest empty rows
     sheet.row(1) = numberedRecords(1).row(1);
     const Built built = build(sheet, Size::Trunk);
     EXPECT_EQ(TypeBSheet::sheetCount(records), 2);

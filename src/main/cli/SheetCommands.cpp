@@ -46,7 +46,7 @@ int runTexts(const CliArguments& args, QTextStream& out)
     requirePositional(args, 1, 1);
     const CliContext context = CliContext::from(args, args.positional[0]);
     const TextOrder order = textOrderOption(args);
-    for (int r = 1; r <= context.sheet.recordCount; ++r) {
+    for (int r = 1; r <= context.sheet.outputRecordCount(); ++r) {
         const Record& record = context.sheet.recordOrEmpty(r);
         out << NameplateTexts::routeText(record, order) << '\t' << NameplateTexts::circuitText(record) << '\t'
             << NameplateTexts::dateLine(record) << '\n';

@@ -14,7 +14,7 @@ namespace {
 
 void requireRecords(const CliContext& context)
 {
-    if (context.sheet.recordCount <= 0)
+    if (context.sheet.outputRecordCount() <= 0)
         throw Failure(QStringLiteral("出力するレコードがありません。"));
 }
 
@@ -41,9 +41,9 @@ int runXlsx(const CliArguments& args, QTextStream& out)
         const auto size = kind == u"b-trunk" ? TypeBSheet::Size::Trunk : TypeBSheet::Size::Branch;
         TypeBSheet::build(workbook, context.sheet, args.option(QStringLiteral("no-box"), QStringLiteral("No.")), size,
                           noProgress);
-        if (const int sheets = TypeBSheet::sheetCount(context.sheet.recordCount); sheets > 1)
+        if (const int sheets = TypeBSheet::sheetCount(context.sheet.outputRecordCount()); sheets > 1)
             notice = QStringLiteral("%1 pages: written on %2 sheets of at most %3 pages each")
-                         .arg(TypeBSheet::pageCount(context.sheet.recordCount))
+                         .arg(TypeBSheet::pageCount(context.sheet.outputRecordCount()))
                          .arg(sheets)
                          .arg(TypeBSheet::kMaxPagesPerSheet);
     } else {
