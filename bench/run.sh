@@ -1,47 +1,125 @@
 #!/usr/bin/env bash
 # Builds in release mode, generates realistic record files and reports the
-# time and peak memory of every measured operation against its target.
-# Exits non-zero when a target is missed.  Usage: bench/run.sh
+# time and peak memory of every measured operation against its target, then
+# the checks derived from those figures (growth with the record count, PDF
+# memory as pages grow, the workbook against a direct libxlsxwriter program).
+# Exits non-zero when a target is missed or a command fails.
+#   bench/run.sh            build, generate, measure
+#   BENCH_RUNS=5 bench/run.sh   more runs per row (default 3; the best time counts)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-bench"
 data="$root/bench/out"
+runs=${BENCH_RUNS:-3}
+
 "$root/deps/install.sh"
-"$root/deps/build.sh" "$build" -DCMAKE_BUILD_TYPE=Release
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" --target bench_records bench_process bench_spreadsheet bench_sheet_view tagrio tagrio-cli \
+  -- -j"$(nproc)" >/dev/null
 mkdir -p "$data"
 
 bin="$build/bench"
-[[ -f "$data/records-100000rows.kav" ]] || "$bin/bench_records" generate 10000 100000 "$data/records-100000rows.kav"
+cli="$build/src/main/tagrio-cli"
+process="$bin/bench_process"
 
-# name | command | time target (ms) | peak memory target (MB)
+# The record files, the same every run: 1 record (the outputs' fixed cost),
+# 1,000 and 10,000 records, and a full sheet of 100,000 rows.
+for records in 1 1000 10000; do
+  "$bin/bench_records" generate "$records" "$((records + 1))" "$data/records-$records.kav"
+done
+"$bin/bench_records" generate 99999 100000 "$data/records-100000rows.kav"
+
+# id | work | command | time target (ms) | peak memory target (MB); an empty target is not checked.
 benchmarks=(
-  "load 100,000 rows|$bin/bench_records load $data/records-100000rows.kav|250|150"
-  "save 100,000 rows|$bin/bench_records save $data/records-100000rows.kav|250|150"
-  "paste 10,000 lines + sort + renumber|$bin/bench_records paste 10000|150|"
+  "load|load 100,000 rows|$bin/bench_records load $data/records-100000rows.kav|250|150"
+  "save|save 100,000 rows|$bin/bench_records save $data/records-100000rows.kav|250|150"
+  "paste|paste 10,000 lines + sort + renumber|$bin/bench_records paste 10000|150|"
+  "view|sheet view: 100,000 rows set and painted|$bin/bench_sheet_view $data/records-100000rows.kav|250|150"
+  "start|tagrio start to first painted window|env QT_QPA_PLATFORM=offscreen TAGRIO_BENCH_FIRST_SHOW=1 $build/src/main/tagrio|500|120"
 )
+# Checks over the measured rows, filled by the sourced files:
+# work | kind | a | b | c, where a, b, c are row ids (kinds: see derived_check below)
+checks=()
 if [[ -f "$root/bench/more-benchmarks.sh" ]]; then
   # shellcheck source=/dev/null
   source "$root/bench/more-benchmarks.sh"
 fi
 
-runs=3
+declare -A best_ms peak_mb
 failed=0
-printf '%-44s %10s %10s %12s %10s  %s\n' "work" "time ms" "target" "peak MB" "target" "result"
-for row in "${benchmarks[@]}"; do
-  IFS='|' read -r name command time_target mem_target <<<"$row"
-  best_ms=""; peak_kb=0
+row() { printf '%-58s %10s %10s %9s %9s  %s\n' "$@"; }
+verdict() { # value target -> ok when value < target or no target
+  if [[ -z "$2" ]] || awk -v a="$1" -v t="$2" 'BEGIN{exit !(a<t)}'; then echo ok; else echo MISSED; fi
+}
+
+row "work" "time ms" "target" "peak MB" "target" "result"
+for entry in "${benchmarks[@]}"; do
+  IFS='|' read -r id name command time_target mem_target <<<"$entry"
+  best="" peak_kb=0 status=ok
   for ((i = 0; i < runs; i++)); do
-    line=$($command | grep -E '^time_ms=' | tail -n 1)
+    # shellcheck disable=SC2086 # the command is a word list
+    if ! output=$($command 2>/dev/null); then status=FAILED; break; fi
+    line=$(grep -E '^time_ms=' <<<"$output" | tail -n 1)
     ms=${line#time_ms=}; ms=${ms%% *}
     kb=${line##*peak_kb=}
-    if [[ -z "$best_ms" ]] || awk -v a="$ms" -v b="$best_ms" 'BEGIN{exit !(a<b)}'; then best_ms=$ms; fi
-    (( kb > peak_kb )) && peak_kb=$kb
+    if [[ -z "$best" ]] || awk -v a="$ms" -v b="$best" 'BEGIN{exit !(a<b)}'; then best=$ms; fi
+    ((kb > peak_kb)) && peak_kb=$kb
   done
-  peak_mb=$(awk -v k="$peak_kb" 'BEGIN{printf "%.1f", k/1024}')
-  verdict=ok
-  if [[ -n "$time_target" ]] && awk -v a="$best_ms" -v t="$time_target" 'BEGIN{exit !(a>=t)}'; then verdict=MISSED; fi
-  if [[ -n "$mem_target" ]] && awk -v a="$peak_mb" -v t="$mem_target" 'BEGIN{exit !(a>=t)}'; then verdict=MISSED; fi
-  [[ $verdict == ok ]] || failed=1
-  printf '%-44s %10s %10s %12s %10s  %s\n' "$name" "$best_ms" "${time_target:--}" "$peak_mb" "${mem_target:--}" "$verdict"
+  if [[ $status == FAILED ]]; then
+    failed=1
+    row "$name" "-" "${time_target:--}" "-" "${mem_target:--}" FAILED
+    continue
+  fi
+  best_ms[$id]=$best
+  peak_mb[$id]=$(awk -v k="$peak_kb" 'BEGIN{printf "%.1f", k/1024}')
+  result=ok
+  [[ $(verdict "$best" "$time_target") == ok ]] || result=MISSED
+  [[ $(verdict "${peak_mb[$id]}" "$mem_target") == ok ]] || result=MISSED
+  [[ $result == ok ]] || failed=1
+  row "$name" "$best" "${time_target:--}" "${peak_mb[$id]}" "${mem_target:--}" "$result"
 done
+
+# small:  time(a) < time(b) / 10 + time(c)             a 1,000 records, b 10,000, c the fixed cost
+# linear: time(b) - time(c) <= 11 x (time(a) - time(c))  10,000 at most 11 times 1,000 after start-up
+# flat:   peak(b) <= 1.5 x peak(a)                      memory flat as the pages grow
+# ratio:  time(a) <= 1.25 x time(b)                     against a direct program
+derived_check() {
+  local name=$1 kind=$2 a=$3 b=$4 c=${5:-}
+  for id in "$a" "$b" ${c:+"$c"}; do
+    if [[ -z "${best_ms[$id]:-}" ]]; then
+      row "$name" "-" "-" "-" "-" FAILED; failed=1; return
+    fi
+  done
+  local value target result
+  case $kind in
+    small)
+      value=${best_ms[$a]}
+      target=$(awk -v b="${best_ms[$b]}" -v c="${best_ms[$c]}" 'BEGIN{printf "%.1f", b / 10 + c}') ;;
+    linear)
+      value=$(awk -v b="${best_ms[$b]}" -v c="${best_ms[$c]}" 'BEGIN{printf "%.1f", b - c}')
+      target=$(awk -v a="${best_ms[$a]}" -v c="${best_ms[$c]}" 'BEGIN{printf "%.1f", 11 * (a - c) + 0.05}') ;;
+    ratio)
+      value=${best_ms[$a]}
+      target=$(awk -v b="${best_ms[$b]}" 'BEGIN{printf "%.1f", 1.25 * b + 0.05}') ;;
+    flat)
+      value=${peak_mb[$b]}
+      target=$(awk -v a="${peak_mb[$a]}" 'BEGIN{printf "%.1f", 1.5 * a + 0.05}') ;;
+  esac
+  result=$(verdict "$value" "$target")
+  [[ $result == ok ]] || failed=1
+  if [[ $kind == flat ]]; then
+    row "$name" "" "" "$value" "$target" "$result"
+  else
+    row "$name" "$value" "$target" "" "" "$result"
+  fi
+}
+
+if ((${#checks[@]})); then
+  echo
+  row "check" "time ms" "limit" "peak MB" "limit" "result"
+  for entry in "${checks[@]}"; do
+    IFS='|' read -r name kind a b c <<<"$entry"
+    derived_check "$name" "$kind" "$a" "$b" "$c"
+  done
+fi
 exit $failed
