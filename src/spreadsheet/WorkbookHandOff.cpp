@@ -11,7 +11,13 @@ namespace WorkbookHandOff {
 
 QString writeToPrivateFolder(const Workbook& workbook, const QString& fileName, const std::function<void()>& tick)
 {
-    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/tagrio-XXXXXX"));
+    // Qt gives an empty temporary path when TMPDIR names a folder that does
+    // not exist; the folder would then be made in the root folder.
+    const QString temporaryPath = QDir::tempPath();
+    if (temporaryPath.isEmpty())
+        throw Failure(QStringLiteral("一時フォルダーを作成できません。フォルダー \"%1\" がありません。")
+                          .arg(QDir::toNativeSeparators(qEnvironmentVariable("TMPDIR"))));
+    QTemporaryDir folder(temporaryPath + QStringLiteral("/tagrio-XXXXXX"));
     if (!folder.isValid())
         throw Failure(QStringLiteral("一時フォルダーを作成できません。%1").arg(folder.errorString()));
     folder.setAutoRemove(false);
