@@ -1,0 +1,515 @@
+// The outputs' failure paths, driven through the real main window and its
+// real dialogs: no spreadsheet application, an unusable temporary folder, a
+// print the printer refuses, and cancel in every dialog. Each must end with
+// one clear message (or none for a cancel), the banner and bar cleared and
+// the record sheet as it was.
+#include "DialogScript.h"
+#include "FileAccess.h"
+#include "PdfReadBack.h"
+#include "ReliabilitySupport.h"
+#include "WindowTestSupport.h"
+#include "XlsxReadBack.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+const QString kPrintFailure = QStringLiteral("情報不足で印刷出来ませんでした。");
+const QString kUnsavedQuestion = QStringLiteral("一覧の変更が保存されていません。保存しますか？");
+
+// Counts how often a widget was shown.
+class ShowCounter : public QObject {
+public:
+    explicit ShowCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+// An environment variable set for one scope.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const QString& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), saved_(qgetenv(name))
+    {
+        qputenv(name, QFile::encodeName(value));
+    }
+    ~ScopedEnvironment()
+    {
+        if (had_)
+            qputenv(name_, saved_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray saved_;
+};
+
+// A disk that is full after a few bytes: the process may write files of at
+// most `bytes`; a longer write fails with EFBIG instead of killing it.
+class ScopedFileSizeLimit {
+public:
+    explicit ScopedFileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~ScopedFileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+// What an output must leave as it was.
+struct WindowState {
+    RecordSheet sheet;
+    QString fileName;
+    QString company;
+    bool unsaved = false;
+    bool outputPanelShown = false;
+};
+
+QStringList differences(const WindowState& before, const WindowState& after)
+{
+    QStringList changed;
+    if (!(before.sheet == after.sheet))
+        changed << u"record sheet"_qs;
+    if (before.fileName != after.fileName)
+        changed << u"FileName"_qs;
+    if (before.company != after.company)
+        changed << u"company name"_qs;
+    if (before.unsaved != after.unsaved)
+        changed << u"unsaved flag"_qs;
+    if (before.outputPanelShown != after.outputPanelShown)
+        changed << u"output panel"_qs;
+    return changed;
+}
+
+// The main window over a loaded record file, with its real dialogs and its
+// output panel open.
+struct OutputWindow {
+    WindowFixture fx;
+    TForm1* w = nullptr;
+    QString recordPath;
+
+    // records: the record count; the sheet has records + 1 rows unless rowCount says otherwise.
+    bool open(int records, int rowCount = 0)
+    {
+        recordPath = fx.path(u"records.kav"_qs);
+        writePlatesFile(recordPath, rowCount > 0 ? rowCount : records + 1, records);
+        w = &fx.show({recordPath});
+        w->activateWindow();
+        if (!QTest::qWaitFor([this] { return w->kidou2() == 1; }) || !fx.prompts.errors.isEmpty())
+            return false;
+        w->setPrompts(MainWindowPrompts::dialogs(w));
+        return w->runOutputPanelToggle();
+    }
+
+    QWidget* banner() const { return fx.child("Panel14"); }
+    QProgressBar* bar() const { return fx.child<QProgressBar>("ProgressBar1"); }
+    QString label(const char* name) const { return fx.child<QLabel>(name)->text(); }
+
+    void click(const QString& button) const { fx.child<QPushButton>(qPrintable(button))->click(); }
+    void check(const QString& radioButton) const
+    {
+        if (!radioButton.isEmpty())
+            fx.child<QRadioButton>(qPrintable(radioButton))->setChecked(true);
+    }
+
+    WindowState state() const
+    {
+        return {w->sheet(), w->FileName(), w->companyName(), w->hasUnsavedRecordChanges(),
+                !fx.child("Panel8")->isHidden()};
+    }
+};
+
+// Chooses `pdf` as the output file in whichever dialog asks for it (the
+// print dialog, or the preview's save dialog when only PDF output exists),
+// confirming it the way a user does, then runs `afterChoice`.
+DialogScript::Answer chooseOutputFile(const QString& pdf, std::function<void()> afterChoice = {})
+{
+    return [pdf, afterChoice](QDialog& dialog) {
+        if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+            files->selectFile(pdf);
+            static_cast<QDialog*>(files)->accept(); // as its Save button does
+        } else if (auto* fileName = dialog.findChild<QLineEdit*>(u"filename"_qs)) {
+            fileName->setText(pdf);
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        } else {
+            QFAIL("no output file to choose in this dialog");
+        }
+        if (afterChoice)
+            afterChoice();
+    };
+}
+
+// Presses the preview window's own print button.
+DialogScript::Answer printFromPreview()
+{
+    return [](QDialog& dialog) {
+        for (QAction* action : dialog.findChildren<QAction*>()) {
+            if (action->text() == u"Print") {
+                action->trigger();
+                return;
+            }
+        }
+        QFAIL("the preview has no print button");
+    };
+}
+
+int countIn(const XlsxSheet& sheet, const QString& text)
+{
+    int count = 0;
+    for (const auto& [address, cell] : sheet.cells)
+        count += cell.text.count(text);
+    return count;
+}
+
+QString pdfText(const QString& pdf)
+{
+    return PdfReadBack::run(u"pdftotext"_qs, {pdf, u"-"_qs}).out;
+}
+
+// The workbook path a "no spreadsheet application" message names: its last line.
+QString namedWorkbook(const QString& message)
+{
+    return QDir::fromNativeSeparators(message.split(u'\n').last());
+}
+
+} // namespace
+
+class OutputFailuresTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir toolFolder_;
+    std::unique_ptr<ScopedEnvironment> path_;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // Nothing can be found to open a workbook (no LibreOffice, no
+        // xdg-open); only the tools that read the outputs back are on the PATH.
+        for (const QString& tool : {u"unzip"_qs, u"pdfinfo"_qs, u"pdftotext"_qs}) {
+            const QString found = QStandardPaths::findExecutable(tool);
+            QVERIFY2(!found.isEmpty(), qPrintable(tool));
+            QVERIFY(QFile::link(found, toolFolder_.filePath(tool)));
+        }
+        path_ = std::make_unique<ScopedEnvironment>("PATH", toolFolder_.path());
+        QVERIFY(QStandardPaths::findExecutable(u"soffice"_qs).isEmpty());
+        QVERIFY(QStandardPaths::findExecutable(u"xdg-open"_qs).isEmpty());
+    }
+
+    void cleanupTestCase() { path_.reset(); }
+
+    void noSpreadsheetApplicationSaysWhereTheWorkbookIs_data();
+    void noSpreadsheetApplicationSaysWhereTheWorkbookIs();
+    void unusableTemporaryFolderIsReported_data();
+    void unusableTemporaryFolderIsReported();
+    void refusedPrintWarnsOnce_data();
+    void refusedPrintWarnsOnce();
+    void cancelInAnyDialogChangesNothing_data();
+    void cancelInAnyDialogChangesNothing();
+    void hugeRecordCountMakesPlatesOnlyForTheRows();
+};
+
+void OutputFailuresTest::noSpreadsheetApplicationSaysWhereTheWorkbookIs_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<int>("sheets");
+    QTest::newRow("template") << QString() << u"Button2"_qs << u"入力用帳票.xlsx"_qs << 2;
+    QTest::newRow("type A") << QString() << u"Button1"_qs << u"ケーブル名板A.xlsx"_qs << 3;
+    QTest::newRow("type B trunk") << u"RadioButton1"_qs << u"Button15"_qs << u"ケーブル名板B.xlsx"_qs << 3;
+    QTest::newRow("type B branch") << u"RadioButton2"_qs << u"Button15"_qs << u"ケーブル名板B.xlsx"_qs << 3;
+}
+
+void OutputFailuresTest::noSpreadsheetApplicationSaysWhereTheWorkbookIs()
+{
+    QFETCH(QString, radio);
+    QFETCH(QString, button);
+    QFETCH(QString, fileName);
+    QFETCH(int, sheets);
+    OutputWindow win;
+    QVERIFY(win.open(7));
+    win.check(radio);
+    const WindowState before = win.state();
+    ShowCounter bannerShows(win.banner());
+    ShowCounter barShows(win.bar());
+    bool clearedAtMessage = false;
+
+    DialogScript script({[&](QDialog& box) {
+        clearedAtMessage = win.banner()->isHidden() && win.bar()->isHidden();
+        DialogScript::press(QMessageBox::Ok)(box);
+    }});
+    win.click(button);
+
+    QCOMPARE(script.met.size(), 1);
+    const QString message = script.messages().value(0);
+    QVERIFY2(message.startsWith(u"ブックを開ける表計算アプリケーションが見つかりません。"_qs), qPrintable(message));
+    // The workbook is there, complete, where the message says.
+    const QString workbook = namedWorkbook(message);
+    QCOMPARE(QFileInfo(workbook).fileName(), fileName);
+    QCOMPARE(int(XlsxFile::read(workbook).sheets.size()), sheets);
+    QDir(QFileInfo(workbook).absolutePath()).removeRecursively();
+
+    QVERIFY(bannerShows.shows > 0 && barShows.shows > 0);
+    QVERIFY(clearedAtMessage);
+    QVERIFY(win.banner()->isHidden());
+    QVERIFY(win.bar()->isHidden());
+    QCOMPARE(win.bar()->value(), 0);
+    QCOMPARE(differences(before, win.state()), QStringList());
+}
+
+void OutputFailuresTest::unusableTemporaryFolderIsReported_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("fault");
+    const std::pair<const char*, std::pair<QString, QString>> commands[] = {
+        {"template", {QString(), u"Button2"_qs}},
+        {"type A", {QString(), u"Button1"_qs}},
+        {"type B", {u"RadioButton2"_qs, u"Button15"_qs}},
+    };
+    for (const auto& [name, command] : commands) {
+        for (const char* fault : {"missing folder", "folder under a file", "disk full"}) {
+            QTest::addRow("%s, %s", name, fault) << command.first << command.second << QString::fromLatin1(fault);
+        }
+    }
+}
+
+void OutputFailuresTest::unusableTemporaryFolderIsReported()
+{
+    QFETCH(QString, radio);
+    QFETCH(QString, button);
+    QFETCH(QString, fault);
+    OutputWindow win;
+    QVERIFY(win.open(30));
+    win.check(radio);
+    const WindowState before = win.state();
+    ShowCounter bannerShows(win.banner());
+
+    QString temporaryFolder = win.fx.path(u"missing/deeper"_qs);
+    if (fault == u"folder under a file") {
+        QFile plain(win.fx.path(u"plain"_qs));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        temporaryFolder = plain.fileName() + u"/sub"_qs;
+    } else if (fault == u"disk full") {
+        temporaryFolder = win.fx.path(u"small-disk"_qs);
+        QVERIFY(QDir().mkpath(temporaryFolder));
+    }
+
+    DialogScript script({DialogScript::press(QMessageBox::Ok)});
+    {
+        ScopedEnvironment tmpdir("TMPDIR", temporaryFolder);
+        std::optional<ScopedFileSizeLimit> full;
+        if (fault == u"disk full")
+            full.emplace(2048);
+        win.click(button);
+    }
+
+    QCOMPARE(script.met.size(), 1);
+    const QString message = script.messages().value(0);
+    if (fault == u"disk full") {
+        // The private folder was made, the workbook could not be written
+        // into it: the message names the file, and nothing is left behind.
+        QVERIFY2(message.startsWith(u"ファイル \""_qs + temporaryFolder + u"/tagrio-"_qs), qPrintable(message));
+        QVERIFY2(message.contains(u"を作成できません。"_qs), qPrintable(message));
+        QVERIFY(QDir(temporaryFolder).isEmpty());
+    } else {
+        QVERIFY2(message.startsWith(u"一時フォルダーを作成できません。"_qs), qPrintable(message));
+        QVERIFY2(message.contains(temporaryFolder), qPrintable(message));
+    }
+    QVERIFY(bannerShows.shows > 0);
+    QVERIFY(win.banner()->isHidden());
+    QVERIFY(win.bar()->isHidden());
+    QCOMPARE(win.bar()->value(), 0);
+    QCOMPARE(differences(before, win.state()), QStringList());
+}
+
+void OutputFailuresTest::refusedPrintWarnsOnce_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("preview");
+    QTest::newRow("type A print") << QString() << u"Button16"_qs << false;
+    QTest::newRow("type B trunk print") << u"RadioButton1"_qs << u"Button17"_qs << false;
+    QTest::newRow("type B branch print") << u"RadioButton2"_qs << u"Button18"_qs << false;
+    QTest::newRow("type A preview") << QString() << u"PreviewButtonA"_qs << true;
+    QTest::newRow("type B preview") << u"RadioButton2"_qs << u"PreviewButtonB"_qs << true;
+}
+
+// The user confirms a PDF file in a folder that is gone by the time the job
+// starts: the print system refuses the job after the dialog accepted it.
+void OutputFailuresTest::refusedPrintWarnsOnce()
+{
+    QFETCH(QString, radio);
+    QFETCH(QString, button);
+    QFETCH(bool, preview);
+    OutputWindow win;
+    QVERIFY(win.open(30));
+    win.check(radio);
+    const WindowState before = win.state();
+    const QString folder = win.fx.path(u"vanishing"_qs);
+    QVERIFY(QDir().mkpath(folder));
+    const QString pdf = folder + u"/job.pdf"_qs;
+
+    std::deque<DialogScript::Answer> answers;
+    if (preview)
+        answers.push_back(printFromPreview());
+    answers.push_back(chooseOutputFile(pdf, [folder] { QDir(folder).removeRecursively(); }));
+    answers.push_back(DialogScript::press(QMessageBox::Yes));
+    DialogScript script(std::move(answers));
+    win.click(button);
+
+    QCOMPARE(script.messages(), QStringList{kPrintFailure});
+    QCOMPARE(script.met.size(), preview ? 3 : 2);
+    QCOMPARE(script.unanswered(), 0);
+    QVERIFY(!QFile::exists(pdf));
+    QCOMPARE(differences(before, win.state()), QStringList());
+}
+
+void OutputFailuresTest::cancelInAnyDialogChangesNothing_data()
+{
+    using Answers = QList<QMessageBox::StandardButton>; // NoButton: reject the dialog
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<QString>("operation"); // a button's name, or "close"
+    QTest::addColumn<bool>("unsaved");
+    QTest::addColumn<Answers>("answers");
+    QTest::addColumn<QStringList>("dialogs");
+    const auto none = QMessageBox::NoButton;
+    const QString question = u"QMessageBox: "_qs + kUnsavedQuestion;
+
+    QTest::newRow("open dialog") << QString() << u"Button3"_qs << false << Answers{none} << QStringList{u"QFileDialog"_qs};
+    QTest::newRow("question before open") << QString() << u"Button3"_qs << true << Answers{QMessageBox::Cancel}
+                                          << QStringList{question};
+    QTest::newRow("save dialog") << QString() << u"Button4"_qs << true << Answers{none} << QStringList{u"QFileDialog"_qs};
+    QTest::newRow("question at close") << QString() << u"close"_qs << true << Answers{QMessageBox::Cancel}
+                                       << QStringList{question};
+    QTest::newRow("save dialog from the question at close")
+        << QString() << u"close"_qs << true << Answers{QMessageBox::Save, none}
+        << QStringList{question, u"QFileDialog"_qs};
+    QTest::newRow("type A print dialog") << QString() << u"Button16"_qs << false << Answers{none}
+                                         << QStringList{u"QPrintDialog"_qs};
+    QTest::newRow("type B trunk print dialog") << u"RadioButton1"_qs << u"Button17"_qs << false << Answers{none}
+                                               << QStringList{u"QPrintDialog"_qs};
+    QTest::newRow("type B branch print dialog") << u"RadioButton2"_qs << u"Button18"_qs << false << Answers{none}
+                                                << QStringList{u"QPrintDialog"_qs};
+    QTest::newRow("type A preview closed") << QString() << u"PreviewButtonA"_qs << false << Answers{none}
+                                           << QStringList{u"QPrintPreviewDialog"_qs};
+    QTest::newRow("type B preview closed") << u"RadioButton2"_qs << u"PreviewButtonB"_qs << false << Answers{none}
+                                           << QStringList{u"QPrintPreviewDialog"_qs};
+}
+
+void OutputFailuresTest::cancelInAnyDialogChangesNothing()
+{
+    using Answers = QList<QMessageBox::StandardButton>;
+    QFETCH(QString, radio);
+    QFETCH(QString, operation);
+    QFETCH(bool, unsaved);
+    QFETCH(Answers, answers);
+    QFETCH(QStringList, dialogs);
+    OutputWindow win;
+    QVERIFY(win.open(7));
+    // The record file commands sit on the command bar, usable with the output panel closed.
+    if (operation == u"Button3" || operation == u"Button4" || operation == u"close")
+        QVERIFY(!win.w->runOutputPanelToggle());
+    win.check(radio);
+    if (unsaved)
+        win.w->markRecordsChanged();
+    const WindowState before = win.state();
+    const QString labels = win.label("Label1") + win.label("Label2");
+    const QStringList folderBefore = QDir(win.fx.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QByteArray recordFileBefore = FileAccess::readAll(win.recordPath);
+
+    std::deque<DialogScript::Answer> scripted;
+    for (QMessageBox::StandardButton answer : answers)
+        scripted.push_back(answer == QMessageBox::NoButton ? DialogScript::reject() : DialogScript::press(answer));
+    DialogScript script(std::move(scripted));
+    if (operation == u"close")
+        win.w->close();
+    else
+        win.click(operation);
+
+    QCOMPARE(script.met, dialogs);
+    QCOMPARE(script.unanswered(), 0);
+    QVERIFY(win.w->isVisible());
+    QCOMPARE(differences(before, win.state()), QStringList());
+    // A preview sets the printer up to draw its pages, and with it the
+    // resolution labels; a cancelled print dialog never reaches the set-up.
+    if (!operation.startsWith(u"Preview"))
+        QCOMPARE(win.label("Label1") + win.label("Label2"), labels);
+    // Nothing written: no settings file, no new file, the record file as it was.
+    QCOMPARE(QDir(win.fx.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), folderBefore);
+    QCOMPARE(FileAccess::readAll(win.recordPath), recordFileBefore);
+}
+
+// A record file may claim 2147483647 records on a sheet of 100 rows: every
+// window output makes plates for the 99 record rows the sheet has.
+void OutputFailuresTest::hugeRecordCountMakesPlatesOnlyForTheRows()
+{
+    OutputWindow win;
+    QVERIFY(win.open(kHugeRecordCount, 100));
+    QCOMPARE(win.w->sheet().recordCount, kHugeRecordCount);
+    const WindowState before = win.state();
+
+    for (const char* button : {"Button1", "Button15"}) {
+        DialogScript script({DialogScript::press(QMessageBox::Ok)});
+        win.click(QString::fromLatin1(button));
+        QCOMPARE(script.met.size(), 1);
+        const QString workbook = namedWorkbook(script.messages().value(0));
+        const XlsxFile file = XlsxFile::read(workbook);
+        QDir(QFileInfo(workbook).absolutePath()).removeRecursively();
+        QVERIFY(!file.sheets.empty());
+        QCOMPARE(countIn(file.sheets.front(), u"鯱"_qs), 99);
+        QCOMPARE(countIn(file.sheets.front(), u"鯱99"_qs), 1);
+    }
+
+    struct Print {
+        const char* radio;
+        const char* button;
+        int pages;
+    };
+    for (const Print& print : {Print{"", "Button16", 17}, Print{"RadioButton1", "Button17", 5},
+                               Print{"RadioButton2", "Button18", 3}}) {
+        win.check(QString::fromLatin1(print.radio));
+        const QString pdf = win.fx.path(QString::fromLatin1(print.button) + u".pdf"_qs);
+        DialogScript script({chooseOutputFile(pdf)});
+        win.click(QString::fromLatin1(print.button));
+        QCOMPARE(script.met, QStringList{u"QPrintDialog"_qs});
+        QCOMPARE(PdfReadBack::pageCount(pdf), print.pages);
+        QCOMPARE(pdfText(pdf).count(u"鯱"_qs), 99);
+    }
+    QCOMPARE(differences(before, win.state()), QStringList());
+}
+
+QTEST_MAIN(OutputFailuresTest)
+#include "OutputFailuresTest.moc"
