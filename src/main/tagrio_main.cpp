@@ -81,5 +81,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIntValue("TAGRIO_BENCH_FIRST_SHOW") == 1)
         new FirstPaintReport(&form1);
     form1.show();
+    // Without a window manager nothing activates the window, and the record
+    // file named on the command line opens at the first activation.
+    form1.activateWindow();
     return app.exec();
 }
