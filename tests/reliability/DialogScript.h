@@ -2,11 +2,12 @@
 
 // Answers the real modal dialogs a window opens (file dialogs, the print and
 // preview dialogs, message boxes), one after another, and notes every one it
-// met. A dialog with no answer left is noted and closed, so a test never
-// hangs on a dialog it did not expect.
+// met. A dialog with no answer left is noted and closed, and so is a dialog
+// that its answer left open for seconds: a test never hangs on a dialog.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
@@ -67,10 +68,13 @@ public:
 
 private:
     inline static const QString kMessagePrefix = QStringLiteral("QMessageBox: ");
+    static constexpr qint64 kLeftOpenMilliseconds = 5000;
 
     struct State {
         std::deque<Answer> answers;
         QList<QPointer<QDialog>> seen;
+        QPointer<QDialog> lastActive;
+        QElapsedTimer activeSince;
         bool running = true;
         int unanswered = 0;
     };
@@ -84,8 +88,19 @@ private:
                 return;
             poll(state, script);
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible() || state->seen.contains(dialog))
+            if (dialog != state->lastActive) {
+                state->lastActive = dialog;
+                state->activeSince.start();
+            }
+            if (!dialog || !dialog->isVisible())
                 return;
+            if (state->seen.contains(dialog)) {
+                if (state->activeSince.elapsed() > kLeftOpenMilliseconds) {
+                    ++state->unanswered;
+                    dialog->reject();
+                }
+                return;
+            }
             state->seen << dialog;
             const auto* box = qobject_cast<QMessageBox*>(dialog);
             script->met << (box ? kMessagePrefix + box->text() : QString::fromLatin1(dialog->metaObject()->className()));

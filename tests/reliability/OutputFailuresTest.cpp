@@ -11,8 +11,8 @@
 #include "XlsxReadBack.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QProgressBar>
@@ -151,37 +151,35 @@ struct OutputWindow {
     }
 };
 
-// Chooses `pdf` as the output file in whichever dialog asks for it (the
-// print dialog, or the preview's save dialog when only PDF output exists),
-// confirming it the way a user does, then runs `afterChoice`.
+// Chooses PDF output to `pdf` in the print dialog and presses its Print
+// button, which checks the file first as for a user; then runs `afterChoice`.
 DialogScript::Answer chooseOutputFile(const QString& pdf, std::function<void()> afterChoice = {})
 {
     return [pdf, afterChoice](QDialog& dialog) {
-        if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
-            files->selectFile(pdf);
-            static_cast<QDialog*>(files)->accept(); // as its Save button does
-        } else if (auto* fileName = dialog.findChild<QLineEdit*>(u"filename"_qs)) {
-            fileName->setText(pdf);
-            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        } else {
-            QFAIL("no output file to choose in this dialog");
-        }
+        auto* fileName = dialog.findChild<QLineEdit*>(u"filename"_qs);
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        auto* printers = dialog.findChild<QComboBox*>(u"printers"_qs);
+        QVERIFY2(qobject_cast<QPrintDialog*>(&dialog) && fileName && buttons && printers, "not the print dialog");
+        printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)" comes last, after any printer
+        fileName->setText(pdf);
+        buttons->button(QDialogButtonBox::Ok)->click();
         if (afterChoice)
             afterChoice();
     };
 }
 
-// Presses the preview window's own print button.
+// Presses the preview window's own print button, then closes the preview
+// if it is still open (a cancelled print returns to it).
 DialogScript::Answer printFromPreview()
 {
     return [](QDialog& dialog) {
-        for (QAction* action : dialog.findChildren<QAction*>()) {
-            if (action->text() == u"Print") {
-                action->trigger();
-                return;
-            }
-        }
-        QFAIL("the preview has no print button");
+        const QList<QAction*> actions = dialog.findChildren<QAction*>();
+        const auto print = std::find_if(actions.begin(), actions.end(),
+                                        [](const QAction* action) { return action->text() == u"Print"; });
+        QVERIFY2(print != actions.end(), "the preview has no print button");
+        (*print)->trigger();
+        if (dialog.isVisible())
+            dialog.reject();
     };
 }
 
@@ -399,43 +397,46 @@ void OutputFailuresTest::refusedPrintWarnsOnce()
 
 void OutputFailuresTest::cancelInAnyDialogChangesNothing_data()
 {
-    using Answers = QList<QMessageBox::StandardButton>; // NoButton: reject the dialog
+    // Answers, one per dialog met: "reject" (Esc or the dialog's cancel),
+    // "print" (the preview's print button), or a message box button's name.
     QTest::addColumn<QString>("radio");
     QTest::addColumn<QString>("operation"); // a button's name, or "close"
     QTest::addColumn<bool>("unsaved");
-    QTest::addColumn<Answers>("answers");
+    QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QStringList>("dialogs");
-    const auto none = QMessageBox::NoButton;
     const QString question = u"QMessageBox: "_qs + kUnsavedQuestion;
+    const QStringList reject{u"reject"_qs};
 
-    QTest::newRow("open dialog") << QString() << u"Button3"_qs << false << Answers{none} << QStringList{u"QFileDialog"_qs};
-    QTest::newRow("question before open") << QString() << u"Button3"_qs << true << Answers{QMessageBox::Cancel}
+    QTest::newRow("open dialog") << QString() << u"Button3"_qs << false << reject << QStringList{u"QFileDialog"_qs};
+    QTest::newRow("question before open") << QString() << u"Button3"_qs << true << QStringList{u"Cancel"_qs}
                                           << QStringList{question};
-    QTest::newRow("save dialog") << QString() << u"Button4"_qs << true << Answers{none} << QStringList{u"QFileDialog"_qs};
-    QTest::newRow("question at close") << QString() << u"close"_qs << true << Answers{QMessageBox::Cancel}
+    QTest::newRow("save dialog") << QString() << u"Button4"_qs << true << reject << QStringList{u"QFileDialog"_qs};
+    QTest::newRow("question at close") << QString() << u"close"_qs << true << QStringList{u"Cancel"_qs}
                                        << QStringList{question};
     QTest::newRow("save dialog from the question at close")
-        << QString() << u"close"_qs << true << Answers{QMessageBox::Save, none}
+        << QString() << u"close"_qs << true << QStringList{u"Save"_qs, u"reject"_qs}
         << QStringList{question, u"QFileDialog"_qs};
-    QTest::newRow("type A print dialog") << QString() << u"Button16"_qs << false << Answers{none}
+    QTest::newRow("type A print dialog") << QString() << u"Button16"_qs << false << reject
                                          << QStringList{u"QPrintDialog"_qs};
-    QTest::newRow("type B trunk print dialog") << u"RadioButton1"_qs << u"Button17"_qs << false << Answers{none}
+    QTest::newRow("type B trunk print dialog") << u"RadioButton1"_qs << u"Button17"_qs << false << reject
                                                << QStringList{u"QPrintDialog"_qs};
-    QTest::newRow("type B branch print dialog") << u"RadioButton2"_qs << u"Button18"_qs << false << Answers{none}
+    QTest::newRow("type B branch print dialog") << u"RadioButton2"_qs << u"Button18"_qs << false << reject
                                                 << QStringList{u"QPrintDialog"_qs};
-    QTest::newRow("type A preview closed") << QString() << u"PreviewButtonA"_qs << false << Answers{none}
+    QTest::newRow("type A preview closed") << QString() << u"PreviewButtonA"_qs << false << reject
                                            << QStringList{u"QPrintPreviewDialog"_qs};
-    QTest::newRow("type B preview closed") << u"RadioButton2"_qs << u"PreviewButtonB"_qs << false << Answers{none}
+    QTest::newRow("type B preview closed") << u"RadioButton2"_qs << u"PreviewButtonB"_qs << false << reject
                                            << QStringList{u"QPrintPreviewDialog"_qs};
+    QTest::newRow("print dialog of the preview") << QString() << u"PreviewButtonA"_qs << false
+                                                 << QStringList{u"print"_qs, u"reject"_qs}
+                                                 << QStringList{u"QPrintPreviewDialog"_qs, u"QPrintDialog"_qs};
 }
 
 void OutputFailuresTest::cancelInAnyDialogChangesNothing()
 {
-    using Answers = QList<QMessageBox::StandardButton>;
     QFETCH(QString, radio);
     QFETCH(QString, operation);
     QFETCH(bool, unsaved);
-    QFETCH(Answers, answers);
+    QFETCH(QStringList, answers);
     QFETCH(QStringList, dialogs);
     OutputWindow win;
     QVERIFY(win.open(7));
@@ -451,8 +452,14 @@ void OutputFailuresTest::cancelInAnyDialogChangesNothing()
     const QByteArray recordFileBefore = FileAccess::readAll(win.recordPath);
 
     std::deque<DialogScript::Answer> scripted;
-    for (QMessageBox::StandardButton answer : answers)
-        scripted.push_back(answer == QMessageBox::NoButton ? DialogScript::reject() : DialogScript::press(answer));
+    for (const QString& answer : answers) {
+        if (answer == u"reject")
+            scripted.push_back(DialogScript::reject());
+        else if (answer == u"print")
+            scripted.push_back(printFromPreview());
+        else
+            scripted.push_back(DialogScript::press(answer == u"Save" ? QMessageBox::Save : QMessageBox::Cancel));
+    }
     DialogScript script(std::move(scripted));
     if (operation == u"close")
         win.w->close();
