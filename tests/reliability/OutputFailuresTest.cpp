@@ -133,6 +133,15 @@ struct OutputWindow {
         return w->runOutputPanelToggle();
     }
 
+    // A temporary folder inside the test's own, so that workbooks left for
+    // the user go away with it.
+    QString temporaryFolder() const
+    {
+        const QString folder = fx.path(u"tmp"_qs);
+        QDir().mkpath(folder);
+        return folder;
+    }
+
     QWidget* banner() const { return fx.child("Panel14"); }
     QProgressBar* bar() const { return fx.child<QProgressBar>("ProgressBar1"); }
     QString label(const char* name) const { return fx.child<QLabel>(name)->text(); }
@@ -268,6 +277,7 @@ void OutputFailuresTest::noSpreadsheetApplicationSaysWhereTheWorkbookIs()
         clearedAtMessage = win.banner()->isHidden() && win.bar()->isHidden();
         DialogScript::press(QMessageBox::Ok)(box);
     }});
+    const ScopedEnvironment tmpdir("TMPDIR", win.temporaryFolder());
     win.click(button);
 
     QCOMPARE(script.met.size(), 1);
@@ -275,9 +285,9 @@ void OutputFailuresTest::noSpreadsheetApplicationSaysWhereTheWorkbookIs()
     QVERIFY2(message.startsWith(u"ブックを開ける表計算アプリケーションが見つかりません。"_qs), qPrintable(message));
     // The workbook is there, complete, where the message says.
     const QString workbook = namedWorkbook(message);
+    QVERIFY2(workbook.startsWith(win.temporaryFolder() + u"/tagrio-"_qs), qPrintable(workbook));
     QCOMPARE(QFileInfo(workbook).fileName(), fileName);
     QCOMPARE(int(XlsxFile::read(workbook).sheets.size()), sheets);
-    QDir(QFileInfo(workbook).absolutePath()).removeRecursively();
 
     QVERIFY(bannerShows.shows > 0 && barShows.shows > 0);
     QVERIFY(clearedAtMessage);
@@ -488,13 +498,12 @@ void OutputFailuresTest::hugeRecordCountMakesPlatesOnlyForTheRows()
     QCOMPARE(win.w->sheet().recordCount, kHugeRecordCount);
     const WindowState before = win.state();
 
+    const ScopedEnvironment tmpdir("TMPDIR", win.temporaryFolder());
     for (const char* button : {"Button1", "Button15"}) {
         DialogScript script({DialogScript::press(QMessageBox::Ok)});
         win.click(QString::fromLatin1(button));
         QCOMPARE(script.met.size(), 1);
-        const QString workbook = namedWorkbook(script.messages().value(0));
-        const XlsxFile file = XlsxFile::read(workbook);
-        QDir(QFileInfo(workbook).absolutePath()).removeRecursively();
+        const XlsxFile file = XlsxFile::read(namedWorkbook(script.messages().value(0)));
         QVERIFY(!file.sheets.empty());
         QCOMPARE(countIn(file.sheets.front(), u"鯱"_qs), 99);
         QCOMPARE(countIn(file.sheets.front(), u"鯱99"_qs), 1);
