@@ -5,7 +5,7 @@
 #include "FileAccess.h"
 #include "TextCodec.h"
 
-#include <QStringList>
+#include <QString>
 
 namespace RecordFile {
 namespace {
@@ -76,12 +76,19 @@ QString targetPath(const QString& chosenPath)
 
 QByteArray serialize(const QString& companyName, const RecordSheet& sheet)
 {
-    QStringList lines;
-    lines.reserve(sheet.rowCount() + 3);
-    lines << companyName << QString::number(sheet.recordCount) << QString::number(sheet.rowCount());
+    // One text with CR LF after every line, built row by row: a list of the
+    // row lines beside it would hold a second copy of a 100,000-row sheet.
+    QString text;
+    const auto addLine = [&text](const QString& line) {
+        text += line;
+        text += u"\r\n";
+    };
+    addLine(companyName);
+    addLine(QString::number(sheet.recordCount));
+    addLine(QString::number(sheet.rowCount()));
     for (const Record& row : sheet.rows())
-        lines << CommaText::writeRow(row);
-    return TextCodec::encodeLinesForSaving(lines);
+        addLine(CommaText::writeRow(row));
+    return TextCodec::encodeTextForSaving(text);
 }
 
 void save(const QString& targetPath, const QString& companyName, const RecordSheet& sheet)
