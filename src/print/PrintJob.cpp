@@ -1,6 +1,7 @@
 #include "PrintJob.h"
 
 #include "PageSource.h"
+#include "PrintProgress.h"
 
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -28,7 +29,8 @@ bool PrintJob::setUpAndDraw(QPrinter& printer, const PageSource& pages)
 {
     try {
         hooks_.showResolution(PrinterOutput::setUpPage(printer));
-        PrinterOutput::drawDocument(printer, pages);
+        PrintProgress progress(parent_, pages.pageCount());
+        PrinterOutput::drawDocument(printer, pages, [&progress](int drawn, int) { progress.pageDrawn(drawn); });
         return true;
     } catch (...) {
         // Whatever went wrong, the user learns that nothing (or not all) was printed.

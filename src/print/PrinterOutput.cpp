@@ -58,7 +58,7 @@ PrinterResolution setUpPage(QPrinter& printer)
     return resolution;
 }
 
-void drawDocument(QPrinter& printer, const PageSource& pages)
+void drawDocument(QPrinter& printer, const PageSource& pages, const PageProgress& progress)
 {
     const LayoutFactors factors = LayoutFactors::forResolution(printer.logicalDpiX(), printer.logicalDpiY());
     if (!factors.canDraw())
@@ -74,6 +74,8 @@ void drawDocument(QPrinter& printer, const PageSource& pages)
         PainterSurface surface(painter, factors);
         for (int page = 1; page <= pageCount; ++page) {
             pages.drawPage(surface, page);
+            if (progress)
+                progress(page, pageCount);
             if (page < pageCount && !printer.newPage())
                 fail();
         }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class PageSource;
 class QPrinter;
 
@@ -25,9 +27,13 @@ inline constexpr int kMinimumDotsPerInch = 600;
 // the layout factor is never 0. Throws Failure when the printer refuses.
 PrinterResolution setUpPage(QPrinter& printer);
 
+// Told after each page has been drawn: the pages drawn so far and the page count.
+using PageProgress = std::function<void(int pagesDrawn, int pageCount)>;
+
 // Begins the document with an empty title, draws every page and ends the
-// document, also after a failure, so the pages drawn so far come out.
-// Throws Failure with the print failure message.
-void drawDocument(QPrinter& printer, const PageSource& pages);
+// document, also after a failure, so the pages drawn so far come out. Each
+// page goes to the printer as soon as it is drawn, so memory stays flat
+// however many pages there are. Throws Failure with the print failure message.
+void drawDocument(QPrinter& printer, const PageSource& pages, const PageProgress& progress = {});
 
 } // namespace PrinterOutput

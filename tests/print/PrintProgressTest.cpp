@@ -1,0 +1,144 @@
+// A long print keeps the program alive: the pages are reported one by one as
+// they go out, a progress dialog comes up and the window goes on repainting.
+#include "LayoutSurface.h"
+#include "PageSource.h"
+#include "PrintJob.h"
+#include "PrinterOutput.h"
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Pages of one line each; each page may run a check while it is drawn.
+class WatchedPages : public PageSource {
+public:
+    WatchedPages(int count, std::function<void(int page)> whileDrawing)
+        : count_(count), whileDrawing_(std::move(whileDrawing))
+    {
+    }
+    int pageCount() const override { return count_; }
+    void drawPage(LayoutSurface& surface, int page) const override
+    {
+        surface.line({0, 0}, {600, 600}, 1);
+        ++drawn;
+        whileDrawing_(page);
+    }
+    mutable int drawn = 0;
+
+private:
+    int count_;
+    std::function<void(int page)> whileDrawing_;
+};
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+class PrintProgressTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void eachPageIsReportedAfterItIsDrawn()
+    {
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(u"pages.pdf"_qs));
+        PrinterOutput::setUpPage(printer);
+        const WatchedPages pages(4, [](int) {});
+        std::vector<std::pair<int, int>> reports;
+        PrinterOutput::drawDocument(printer, pages, [&](int drawn, int count) {
+            QCOMPARE(pages.drawn, drawn);
+            reports.emplace_back(drawn, count);
+        });
+        const std::vector<std::pair<int, int>> expected{{1, 4}, {2, 4}, {3, 4}, {4, 4}};
+        QCOMPARE(reports, expected);
+    }
+
+    void aLongPrintShowsItsProgressAndTheWindowRepaints()
+    {
+        QTemporaryDir dir;
+        QWidget window;
+        window.resize(300, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        PaintCounter counter;
+        window.installEventFilter(&counter);
+
+        PrintJobHooks hooks;
+        hooks.choosePrinter = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(dir.filePath(u"long.pdf"_qs));
+            return true;
+        };
+        QStringList warnings;
+        hooks.warn = [&](const QString& message) { warnings << message; };
+
+        // About a second and a half of pages; the window asks for a repaint on the way.
+        constexpr int kPages = 30;
+        bool dialogSeen = false;
+        int largestValue = 0;
+        const WatchedPages pages(kPages, [&](int page) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (page == 2)
+                window.update();
+            for (const QProgressDialog* dialog : window.findChildren<QProgressDialog*>()) {
+                dialogSeen = dialogSeen || dialog->isVisible();
+                largestValue = std::max(largestValue, dialog->value());
+                QCOMPARE(dialog->maximum(), kPages);
+            }
+        });
+        QVERIFY(PrintJob(&window, hooks).print(pages));
+
+        QVERIFY(warnings.isEmpty());
+        QCOMPARE(pages.drawn, kPages);
+        QVERIFY(dialogSeen);
+        QVERIFY(largestValue > kPages / 2);
+        QVERIFY(counter.paints > 0);
+        QVERIFY(window.findChildren<QProgressDialog*>().isEmpty());
+    }
+
+    void aShortPrintShowsNoProgress()
+    {
+        QTemporaryDir dir;
+        QWidget window;
+        PrintJobHooks hooks;
+        hooks.choosePrinter = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(dir.filePath(u"short.pdf"_qs));
+            return true;
+        };
+        bool dialogSeen = false;
+        const WatchedPages pages(3, [&](int) {
+            for (const QProgressDialog* dialog : window.findChildren<QProgressDialog*>())
+                dialogSeen = dialogSeen || dialog->isVisible();
+        });
+        QVERIFY(PrintJob(&window, hooks).print(pages));
+        QVERIFY(!dialogSeen);
+    }
+};
+
+QTEST_MAIN(PrintProgressTest)
+#include "PrintProgressTest.moc"
