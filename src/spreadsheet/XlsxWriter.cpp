@@ -14,9 +14,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <future>
 #include <memory>
+#include <system_error>
 #include <vector>
 
 namespace XlsxWriter {
@@ -24,6 +27,7 @@ namespace {
 
 constexpr std::uint8_t kPaperA4 = 9;
 constexpr int kRowsPerTick = 2000;
+constexpr std::chrono::milliseconds kTickWhileClosing{20};
 
 struct WorkbookDeleter {
     void operator()(lxw_workbook* workbook) const { lxw_workbook_free(workbook); }
@@ -207,6 +211,25 @@ QString reasonFor(lxw_error error)
     return QString::fromUtf8(lxw_strerror(error));
 }
 
+// Closing packs the sheets into the zip file, a third of the whole time for
+// a large workbook, with no call back on the way. It runs on a thread of its
+// own so that tick goes on being called here meanwhile; nothing else touches
+// the workbook until it is closed.
+lxw_error closeWhileTicking(lxw_workbook* workbook, const std::function<void()>& tick)
+{
+    if (!tick)
+        return workbook_close(workbook);
+    std::future<lxw_error> closing;
+    try {
+        closing = std::async(std::launch::async, workbook_close, workbook);
+    } catch (const std::system_error&) {
+        return workbook_close(workbook); // no thread to be had: close without ticking
+    }
+    while (closing.wait_for(kTickWhileClosing) != std::future_status::ready)
+        tick();
+    return closing.get();
+}
+
 } // namespace
 
 void write(const Workbook& workbook, const QString& path, const std::function<void()>& tick)
@@ -229,7 +252,7 @@ void write(const Workbook& workbook, const QString& path, const std::function<vo
     for (int number = 1; number <= workbook.sheetCount(); ++number)
         writeSheet(book.get(), workbook.sheet(number), formats, tick);
 
-    const lxw_error closed = workbook_close(book.release());
+    const lxw_error closed = closeWhileTicking(book.release(), tick);
     if (closed != LXW_NO_ERROR)
         throw Failure(FileAccess::cannotCreateMessage(path, reasonFor(closed)));
     // The unique file was made private; the workbook gets the usual permissions.
