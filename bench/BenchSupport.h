@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <sys/resource.h>
@@ -23,6 +24,28 @@ double millisecondsOf(Work&& work)
     work();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
+
+// The longest time the work went without calling back to the window (a
+// progress step or a repaint tick), from its start to its end.
+class PauseClock {
+public:
+    PauseClock() : last_(std::chrono::steady_clock::now()) {}
+    void beat()
+    {
+        const auto now = std::chrono::steady_clock::now();
+        longest_ = std::max(longest_, std::chrono::duration<double, std::milli>(now - last_).count());
+        last_ = now;
+    }
+    double longestMilliseconds()
+    {
+        beat(); // the stretch after the last call back counts too
+        return longest_;
+    }
+
+private:
+    std::chrono::steady_clock::time_point last_;
+    double longest_ = 0;
+};
 
 inline void report(double milliseconds)
 {

@@ -2,6 +2,9 @@
 // libxlsxwriter directly for the same cells, values, merges and borders.
 //   bench_spreadsheet model|direct a|b-trunk RECORDS OUT.xlsx
 // Prints "time_ms=T peak_kb=K" for building and writing the workbook.
+//   bench_spreadsheet pauses a|b-trunk RECORDS OUT.xlsx
+// Builds and writes the workbook as the window does, with its progress steps
+// and repaint ticks, and prints the longest stretch between two of them as T.
 #include "BenchSupport.h"
 #include "NameplateTexts.h"
 #include "SettingsFile.h"
@@ -191,7 +194,7 @@ void directTypeBTrunk(lxw_workbook* workbook, const RecordSheet& records)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: bench_spreadsheet model|direct a|b-trunk RECORDS OUT.xlsx\n");
+    std::fprintf(stderr, "usage: bench_spreadsheet model|direct|pauses a|b-trunk RECORDS OUT.xlsx\n");
     return 2;
 }
 
@@ -202,12 +205,27 @@ int main(int argc, char* argv[])
     if (argc != 5)
         return usage();
     const bool direct = std::strcmp(argv[1], "direct") == 0;
+    const bool pauses = std::strcmp(argv[1], "pauses") == 0;
+    if (!direct && !pauses && std::strcmp(argv[1], "model") != 0)
+        return usage();
     const bool typeA = std::strcmp(argv[2], "a") == 0;
     const int count = std::atoi(argv[3]);
     const QString out = QString::fromLocal8Bit(argv[4]);
     const RecordSheet records = realisticSheet(count, count + 1);
     const Settings settings = Settings::defaults();
 
+    if (pauses) {
+        PauseClock clock;
+        const ProgressStep step = [&clock] { clock.beat(); };
+        Workbook workbook;
+        if (typeA)
+            TypeASheet::build(workbook, records, settings, step);
+        else
+            TypeBSheet::build(workbook, records, QStringLiteral("No."), TypeBSheet::Size::Trunk, step);
+        XlsxWriter::write(workbook, out, step);
+        report(clock.longestMilliseconds());
+        return 0;
+    }
     const double ms = millisecondsOf([&] {
         if (direct) {
             lxw_workbook_options options{};

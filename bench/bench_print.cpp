@@ -1,0 +1,49 @@
+// How long a print goes without reporting a page, which is how long the
+// window would go without repainting: the direct prints to a PDF file
+// through the same page painters and print procedure as the print buttons.
+//   bench_print pauses a|b-trunk|b-branch FILE OUT.pdf
+// Prints "time_ms=T peak_kb=K" with T the longest stretch between two page
+// reports, from the document's start to its end.
+#include "BenchSupport.h"
+#include "PrinterOutput.h"
+#include "RecordFile.h"
+#include "SettingsFile.h"
+#include "TypeAPlates.h"
+#include "TypeBPlates.h"
+
+#include <QGuiApplication>
+#include <QPrinter>
+
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() != 4 || args[0] != u"pauses") {
+        std::fprintf(stderr, "usage: bench_print pauses a|b-trunk|b-branch FILE OUT.pdf\n");
+        return 2;
+    }
+    QString company;
+    RecordSheet sheet;
+    RecordFile::load(args[2], company, sheet);
+    const Settings settings = Settings::defaults();
+    std::unique_ptr<PageSource> pages;
+    if (args[1] == u"a")
+        pages = std::make_unique<TypeAPlates>(sheet, settings, TextOrder::Standard);
+    else
+        pages = std::make_unique<TypeBPlates>(sheet, args[1] == u"b-trunk" ? TypeBSize::Trunk : TypeBSize::Branch,
+                                              QStringLiteral("No."));
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(args[3]);
+    PrinterOutput::setUpPage(printer);
+    PauseClock clock;
+    PrinterOutput::drawDocument(printer, *pages, [&clock](int, int) { clock.beat(); });
+    report(clock.longestMilliseconds());
+    return 0;
+}
