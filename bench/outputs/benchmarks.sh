@@ -20,7 +20,7 @@ for output in xlsx-template xlsx-a xlsx-b-trunk xlsx-b-branch pdf-a pdf-b-trunk 
   kind=${output#*-}
   title=${output_titles[$output]}
   for records in 1 1000 10000; do
-    label="$records records"
+    label="$(grouped "$records") records"
     ((records == 1)) && label="1 record (start-up)"
     [[ $output == xlsx-template ]] && ((records == 1)) && continue
     time_target="" memory_target=""
