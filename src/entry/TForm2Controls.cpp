@@ -46,13 +46,13 @@ void colourLineEdit(QLineEdit* edit, const QColor& text, const QColor& backgroun
     edit->setAlignment(Qt::AlignCenter);
 }
 
-QLabel* makeLabel(QWidget* parent, const L::Label& spec, QPoint origin)
+QLabel* makeLabel(QWidget* parent, const L::Label& item, QPoint origin)
 {
-    auto* label = new QLabel(spec.text.toString(), parent);
-    label->setObjectName(QLatin1String(spec.objectName));
-    label->setFont(entryFormFont(spec.pixelSize, spec.bold));
-    paint(label, QPalette::WindowText, spec.colour);
-    label->move(spec.position - origin);
+    auto* label = new QLabel(item.text.toString(), parent);
+    label->setObjectName(QLatin1String(item.objectName));
+    label->setFont(entryFormFont(item.pixelSize, item.bold));
+    paint(label, QPalette::WindowText, item.colour);
+    label->move(item.position - origin);
     label->adjustSize();
     return label;
 }
@@ -86,24 +86,24 @@ TForm2::Controls::Controls(QWidget* formWidget) : form(formWidget)
     numberLabel = makeLabel(topBar, L::kNumberLabel, L::kTopBar.topLeft());
 
     for (size_t i = 0; i < L::kCaptionBoxes.size(); ++i) {
-        const L::CaptionBox& spec = L::kCaptionBoxes[i];
-        captionBoxes[i] = makeLineEdit(background, spec.objectName, spec.rect, L::kCaptionBoxPixelSize);
+        const L::CaptionBox& item = L::kCaptionBoxes[i];
+        captionBoxes[i] = makeLineEdit(background, item.objectName, item.rect, L::kCaptionBoxPixelSize);
         colourLineEdit(captionBoxes[i], L::kWhite, L::kCaptionBoxColour);
     }
-    for (const L::Label& spec : L::kLabels)
-        makeLabel(parentOn(spec.on), spec, originOf(spec.on));
-    for (const L::DataField& spec : L::kDataFields) {
-        QLineEdit* edit = makeLineEdit(background, spec.objectName, spec.rect, L::kDataFieldPixelSize);
+    for (const L::Label& item : L::kLabels)
+        makeLabel(parentOn(item.on), item, originOf(item.on));
+    for (const L::DataField& item : L::kDataFields) {
+        QLineEdit* edit = makeLineEdit(background, item.objectName, item.rect, L::kDataFieldPixelSize);
         // Designations are Latin letters and digits: the Japanese input method stays off here.
-        if (spec.column == ColCableType)
+        if (item.column == ColCableType)
             edit->setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhPreferLatin);
-        field(spec.column) = edit;
+        field(item.column) = edit;
     }
-    for (const L::Button& spec : L::kButtons) {
-        auto* button = new QPushButton(spec.text.toString(), parentOn(spec.on));
-        button->setObjectName(QLatin1String(spec.objectName));
-        button->setGeometry(spec.rect.translated(-originOf(spec.on)));
-        button->setFont(entryFormFont(spec.pixelSize, spec.bold));
+    for (const L::Button& item : L::kButtons) {
+        auto* button = new QPushButton(item.text.toString(), parentOn(item.on));
+        button->setObjectName(QLatin1String(item.objectName));
+        button->setGeometry(item.rect.translated(-originOf(item.on)));
+        button->setFont(entryFormFont(item.pixelSize, item.bold));
         button->setCursor(Qt::PointingHandCursor);
         // Enter is the form's own key (it walks the fields): no button may
         // become the dialog's default and catch it.
