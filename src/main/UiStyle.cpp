@@ -51,22 +51,29 @@ QWidget* colourFrame(QWidget* parent, QStringView name, QRect geometry, const QC
     return frame;
 }
 
+namespace {
+
+// A clickable control with its text, name and place, showing the hand-point cursor.
+template <typename Control>
+Control* clickable(QWidget* parent, QStringView name, QStringView text, QRect geometry)
+{
+    auto* control = new Control(text.toString(), parent);
+    control->setObjectName(name.toString());
+    control->setGeometry(geometry);
+    control->setCursor(Qt::PointingHandCursor);
+    return control;
+}
+
+} // namespace
+
 QPushButton* button(QWidget* parent, QStringView name, QStringView text, QRect geometry)
 {
-    auto* pushButton = new QPushButton(text.toString(), parent);
-    pushButton->setObjectName(name.toString());
-    pushButton->setGeometry(geometry);
-    pushButton->setCursor(Qt::PointingHandCursor);
-    return pushButton;
+    return clickable<QPushButton>(parent, name, text, geometry);
 }
 
 QRadioButton* radioButton(QWidget* parent, QStringView name, QStringView text, QRect geometry)
 {
-    auto* radio = new QRadioButton(text.toString(), parent);
-    radio->setObjectName(name.toString());
-    radio->setGeometry(geometry);
-    radio->setCursor(Qt::PointingHandCursor);
-    return radio;
+    return clickable<QRadioButton>(parent, name, text, geometry);
 }
 
 QLabel* label(QWidget* parent, QStringView name, QStringView text, QPoint position)
