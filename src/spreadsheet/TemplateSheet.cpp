@@ -1,20 +1,14 @@
 #include "TemplateSheet.h"
 
+#include "RecordSheet.h"
+
 namespace TemplateSheet {
 namespace {
 
-struct HeadColumn {
-    double width;
-    const char16_t* head;
-};
-
-// Columns A to K: the record columns 0 to 10.
-constexpr HeadColumn kColumns[] = {
-    {4, u"No."},           {14, u"(自) NAME-1"}, {14, u"(自) NAME-2"}, {14, u"(至) NAME-1"},
-    {14, u"(至) NAME-2"},  {9, u"回路番号"},     {20, u"ｹｰﾌﾞﾙ種類"},   {12, u"用途"},
-    {16, u"施行年月日"},   {20, u"施行者名"},    {12, u"ｹｰﾌﾞﾙ製造年"},
-};
-constexpr int kColumnCount = int(std::size(kColumns));
+// Widths of columns A to K, which hold the record columns 0 to 10 under the
+// record sheet's own header texts.
+constexpr double kColumnWidths[] = {4, 14, 14, 14, 14, 9, 20, 12, 16, 20, 12};
+static_assert(std::size(kColumnWidths) == kColumnCount);
 constexpr int kNumberedRows = 100;
 
 QString fullWidthSpaces(int count) { return QString(count, QChar(0x3000)); }
@@ -22,7 +16,7 @@ QString fullWidthSpaces(int count) { return QString(count, QChar(0x3000)); }
 void writeHeads(Worksheet& sheet, int firstColumn, int lastColumn)
 {
     for (int column = firstColumn; column <= lastColumn; ++column)
-        sheet.setValue(CellAddress{1, column}, QString::fromUtf16(kColumns[column - 1].head));
+        sheet.setValue(CellAddress{1, column}, RecordSheet::headerTexts()[static_cast<size_t>(column - 1)]);
 }
 
 } // namespace
@@ -35,7 +29,7 @@ void build(Workbook& workbook, const QString& companyName, const EraDate& today,
     Worksheet& sheet = workbook.sheet(1);
     sheet.setName(QStringLiteral("ｹｰﾌﾞﾙ一覧表"));
     for (int column = 1; column <= kColumnCount; ++column)
-        sheet.setColumnWidth(column, kColumns[column - 1].width);
+        sheet.setColumnWidth(column, kColumnWidths[column - 1]);
     step();
 
     sheet.setHorizontalAlignment(CellRange::parse(u"A1:K1"), HorizontalAlignment::Center);
