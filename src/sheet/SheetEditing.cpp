@@ -19,7 +19,7 @@ struct SortKey {
 
 SortKey sortKeyOf(const QString& key)
 {
-    if (key.isEmpty() || key == u" ")
+    if (key.isEmpty())
         return {2, 0, {}};
     bool isWholeNumber = key.size() <= 18;
     for (QChar c : key)
