@@ -63,19 +63,26 @@ void forEachField(QStringView line, Take take)
     skip();
     while (i < n) {
         if (line[i] == u'"') {
+            // Taken a run of plain characters at a time; "" stands for one quote.
             QString value;
             ++i;
             while (i < n) {
-                if (line[i] == u'"') {
-                    if (i + 1 < n && line[i + 1] == u'"') {
-                        value += u'"';
-                        i += 2;
-                        continue;
-                    }
+                const qsizetype start = i;
+                while (i < n && line[i] != u'"')
                     ++i;
-                    break;
+                const QStringView run = line.mid(start, i - start);
+                if (value.isEmpty())
+                    value = run.toString();
+                else
+                    value += run;
+                if (i + 1 < n && line[i + 1] == u'"') {
+                    value += u'"';
+                    i += 2;
+                    continue;
                 }
-                value += line[i++];
+                if (i < n)
+                    ++i; // the closing quote
+                break;
             }
             take(std::move(value));
         } else {

@@ -112,6 +112,48 @@ TEST(RecordFile, RowCountDecidesRowsReadAndMissingLinesFail)
     EXPECT_EQ(sheet.cell(1, 106), u"x");
 }
 
+// Large files are read in blocks of rows side by side: every row must land in
+// its own place, quoted texts and single blanks included, and a file cut short
+// must still keep exactly the rows that have a line.
+TEST(RecordFile, LargeSheetsLoadEveryRowInPlace)
+{
+    const int rows = 9001;
+    RecordSheet original;
+    original.setRowCount(rows);
+    original.recordCount = rows - 1;
+    for (int r = 1; r < rows; ++r) {
+        original.setCell(ColNumber, r, QString::number(r));
+        original.setCell(ColFrom1, r, u"盤 "_qs + QString::number(r));      // quoted: holds a blank
+        original.setCell(ColCircuit, r, u"\"a\",\""_qs + QString::number(r * 7)); // quotes and a comma
+        original.setCell(ColPurpose, r, r % 3 == 0 ? u" "_qs : u"動力"_qs); // a single blank
+    }
+    const QByteArray bytes = RecordFile::serialize(u"社"_qs, original);
+
+    QString company;
+    RecordSheet loaded;
+    ASSERT_EQ(failureOf(bytes, company, loaded), QString());
+    ASSERT_EQ(loaded.rowCount(), rows);
+    for (int r = 1; r < rows; ++r) {
+        for (const int column : {ColNumber, ColFrom1, ColCircuit}) {
+            ASSERT_EQ(loaded.cell(column, r), original.cell(column, r)) << "row " << r << " column " << column;
+        }
+        ASSERT_EQ(loaded.cell(ColPurpose, r), r % 3 == 0 ? QString() : u"動力"_qs) << "row " << r;
+    }
+
+    // Cut after the line of row 6000: rows up to 6000 load, 6001 is emptied,
+    // the rows after it keep what the sheet held before.
+    const QList<QByteArray> lines = bytes.split('\n');
+    RecordSheet cut;
+    cut.setRowCount(rows);
+    cut.setCell(ColFrom1, 6001, u"before"_qs);
+    cut.setCell(ColFrom1, 6002, u"before"_qs);
+    EXPECT_EQ(failureOf(lines.mid(0, 6004).join('\n') + '\n', company, cut),
+              u"リストのインデックスが範囲を超えています (6004)"_qs);
+    EXPECT_EQ(cut.cell(ColFrom1, 6000), original.cell(ColFrom1, 6000));
+    EXPECT_EQ(cut.cell(ColFrom1, 6001), QString());
+    EXPECT_EQ(cut.cell(ColFrom1, 6002), u"before"_qs);
+}
+
 TEST(RecordFile, HeaderLineFailuresLeaveTheStatedState)
 {
     struct Case {
