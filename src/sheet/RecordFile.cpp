@@ -92,19 +92,15 @@ QString targetPath(const QString& chosenPath)
 
 QByteArray serialize(const QString& companyName, const RecordSheet& sheet)
 {
-    // One text with CR LF after every line, built row by row: a list of the
-    // row lines beside it would hold a second copy of a 100,000-row sheet.
-    QString text;
-    const auto addLine = [&text](const QString& line) {
-        text += line;
-        text += u"\r\n";
-    };
-    addLine(companyName);
-    addLine(QString::number(sheet.recordCount));
-    addLine(QString::number(sheet.rowCount()));
+    // Encoded row by row: the whole sheet as one text beside its bytes would
+    // hold two more copies of a 100,000-row sheet.
+    TextCodec::SavingEncoder encoder;
+    encoder.addLine(companyName);
+    encoder.addLine(QString::number(sheet.recordCount));
+    encoder.addLine(QString::number(sheet.rowCount()));
     for (const Record& row : sheet.rows())
-        addLine(CommaText::writeRow(row));
-    return TextCodec::encodeTextForSaving(text);
+        encoder.addLine(CommaText::writeRow(row));
+    return encoder.finish();
 }
 
 void save(const QString& targetPath, const QString& companyName, const RecordSheet& sheet)

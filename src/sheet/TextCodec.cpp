@@ -138,27 +138,51 @@ std::vector<QStringView> splitLines(QStringView text)
     return lines;
 }
 
-QByteArray encodeTextForSaving(const QString& text)
+namespace {
+// Lines are encoded in pieces of about this many UTF-16 units.
+constexpr qsizetype kPieceSize = 1 << 18;
+} // namespace
+
+void SavingEncoder::addLine(QStringView line)
 {
-    Converter c = openShiftJisWriter();
-    QByteArray shiftJis = encodeShiftJis(c.get(), text);
-    if (fromShiftJis(shiftJis) == text)
-        return shiftJis;
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    pending_ += line;
+    pending_ += u"\r\n";
+    if (pending_.size() >= kPieceSize)
+        flush();
+}
+
+void SavingEncoder::flush()
+{
+    if (pending_.isEmpty())
+        return;
+    if (!utf8_) {
+        Converter c = openShiftJisWriter();
+        const QByteArray shiftJis = encodeShiftJis(c.get(), pending_);
+        if (fromShiftJis(shiftJis) == pending_) {
+            bytes_ += shiftJis;
+            pending_.clear();
+            return;
+        }
+        // Every earlier piece survived the round trip: decoding it gives its text back.
+        bytes_ = QByteArray("\xEF\xBB\xBF") + fromShiftJis(bytes_).toUtf8();
+        utf8_ = true;
+    }
+    bytes_ += pending_.toUtf8();
+    pending_.clear();
+}
+
+QByteArray SavingEncoder::finish()
+{
+    flush();
+    return std::move(bytes_);
 }
 
 QByteArray encodeLinesForSaving(const QStringList& lines)
 {
-    qsizetype total = 0;
+    SavingEncoder encoder;
     for (const QString& line : lines)
-        total += line.size() + 2;
-    QString text;
-    text.reserve(total);
-    for (const QString& line : lines) {
-        text += line;
-        text += u"\r\n";
-    }
-    return encodeTextForSaving(text);
+        encoder.addLine(line);
+    return encoder.finish();
 }
 
 } // namespace TextCodec

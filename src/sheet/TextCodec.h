@@ -25,7 +25,22 @@ std::vector<QStringView> splitLines(QStringView text);
 // every character survives the round trip, otherwise UTF-8 with a byte-order
 // mark, so that saving never loses a character.
 QByteArray encodeLinesForSaving(const QStringList& lines);
-QByteArray encodeTextForSaving(const QString& text);
+
+// The same encoding for saving, fed a line at a time, so that a large file
+// is never held as one text beside its bytes. The first line that does not
+// survive Shift_JIS turns the whole output, earlier lines too, into UTF-8.
+class SavingEncoder {
+public:
+    void addLine(QStringView line); // CR LF follows it
+    QByteArray finish();
+
+private:
+    void flush();
+
+    QString pending_;   // lines not yet encoded
+    QByteArray bytes_;  // the encoded lines so far
+    bool utf8_ = false; // bytes_ holds UTF-8 after its byte-order mark
+};
 
 // Code page 932 with '?' for unmappable characters (a close equivalent first).
 QByteArray toShiftJis(QStringView text);

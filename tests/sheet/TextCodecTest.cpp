@@ -84,6 +84,14 @@ TEST(TextCodec, SavesShiftJisUnlessACharacterWouldBeLost)
         EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
         EXPECT_EQ(TextCodec::decode(bytes), QString::fromUtf16(lossy) + u"\r\n"_qs);
     }
+    // Large texts are encoded in pieces: a lossy line after many pieces of
+    // Shift_JIS, or before them, still makes the whole file UTF-8.
+    const QStringList plainLines(40000, u"株式会社ケーブル"_qs);
+    for (const QStringList& lines : {plainLines + QStringList{u"𠮷"_qs}, QStringList{u"𠮷"_qs} + plainLines}) {
+        const QByteArray bytes = TextCodec::encodeLinesForSaving(lines);
+        EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+        EXPECT_EQ(TextCodec::decode(bytes), lines.join(u"\r\n"_qs) + u"\r\n"_qs);
+    }
 }
 
 TEST(TextCodec, DamagedInputDecodesWithoutFailing)
