@@ -3,6 +3,7 @@
 #include "CommaText.h"
 #include "Failure.h"
 #include "FileAccess.h"
+#include "FileLines.h"
 #include "ParallelBlocks.h"
 #include "TextCodec.h"
 
@@ -24,11 +25,11 @@ int parseInteger(QStringView text)
     return value;
 }
 
-QStringView lineAt(const std::vector<QStringView>& lines, qsizetype index)
+QStringView lineAt(FileLines::Reader& reader, const FileLines& lines, qsizetype index)
 {
-    if (index >= static_cast<qsizetype>(lines.size()))
+    if (index >= lines.count())
         throw Failure(QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(index));
-    return lines[static_cast<size_t>(index)];
+    return reader.line(index);
 }
 
 void clearSingleBlankCells(Record& row)
@@ -51,12 +52,12 @@ void load(const QString& path, QString& companyName, RecordSheet& sheet)
 
 void loadFromBytes(const QByteArray& bytes, QString& companyName, RecordSheet& sheet)
 {
-    const QString text = TextCodec::decode(bytes);
-    const std::vector<QStringView> lines = TextCodec::splitLines(text);
+    const FileLines lines(bytes);
+    FileLines::Reader reader(lines);
 
-    companyName = lineAt(lines, 0).toString();
-    sheet.recordCount = parseInteger(lineAt(lines, 1));
-    const QStringView rowCountLine = lineAt(lines, 2);
+    companyName = lineAt(reader, lines, 0).toString();
+    sheet.recordCount = parseInteger(lineAt(reader, lines, 1));
+    const QString rowCountLine = lineAt(reader, lines, 2).toString();
     const int rowCount = std::max(parseInteger(rowCountLine), 1);
     if (rowCount > kMaxRowCount) {
         throw Failure(QStringLiteral("行数 '%1' は扱える上限の %2 行を超えています")
@@ -67,19 +68,20 @@ void loadFromBytes(const QByteArray& bytes, QString& companyName, RecordSheet& s
     // Rows are read from their lines side by side on the machine's cores. A
     // file with fewer lines than rows keeps the rows that have a line, and
     // the first row without one comes out empty.
-    const int rowsWithLines = static_cast<int>(std::min<qsizetype>(rowCount, std::ssize(lines) - 3));
+    const int rowsWithLines = static_cast<int>(std::min<qsizetype>(rowCount, lines.count() - 3));
     const bool complete = rowsWithLines == rowCount;
     forEachBlockInParallel(rowsWithLines, kRowsPerThreadAtLeast, [&](int first, int last) {
+        FileLines::Reader blockReader(lines);
         for (int r = first; r < last; ++r) {
             Record& row = sheet.row(r);
-            CommaText::readRow(lines[static_cast<size_t>(r + 3)], row);
+            CommaText::readRow(blockReader.line(r + 3), row);
             if (complete)
                 clearSingleBlankCells(row);
         }
     });
     if (!complete) {
         sheet.clearRow(rowsWithLines);
-        lineAt(lines, rowsWithLines + 3); // throws: the line is missing
+        lineAt(reader, lines, rowsWithLines + 3); // throws: the line is missing
     }
     sheet.writeHeader();
 }

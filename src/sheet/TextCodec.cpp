@@ -13,8 +13,6 @@ struct ConverterCloser {
 };
 using Converter = std::unique_ptr<UConverter, ConverterCloser>;
 
-// "windows-31j" is Microsoft's table; other aliases of Shift_JIS map a few
-// characters differently.
 Converter openConverter(const char* name)
 {
     UErrorCode err = U_ZERO_ERROR;
@@ -26,7 +24,7 @@ Converter openConverter(const char* name)
 
 Converter openShiftJisWriter()
 {
-    Converter c = openConverter("windows-31j");
+    Converter c = openConverter(kShiftJisConverter);
     UErrorCode err = U_ZERO_ERROR;
     ucnv_setFallback(c.get(), true);
     ucnv_setSubstChars(c.get(), "?", 1, &err);
@@ -97,7 +95,7 @@ QString decode(const QByteArray& bytes)
 
 QString fromShiftJis(const QByteArray& bytes)
 {
-    return decodeWith("windows-31j", bytes.constData(), bytes.size());
+    return decodeWith(kShiftJisConverter, bytes.constData(), bytes.size());
 }
 
 QByteArray toShiftJis(QStringView text)

@@ -13,6 +13,10 @@ namespace TextCodec {
 
 enum class Encoding { ShiftJis, Utf8, Utf16LE, Utf16BE };
 
+// ICU's name of Microsoft's Shift_JIS table (code page 932); other aliases of
+// Shift_JIS map a few characters differently.
+inline constexpr char kShiftJisConverter[] = "windows-31j";
+
 // Decodes a whole file, skipping its byte-order mark.
 QString decode(const QByteArray& bytes);
 Encoding detectEncoding(const QByteArray& bytes);

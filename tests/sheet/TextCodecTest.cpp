@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "FileLines.h"
 #include "TextCodec.h"
 
 #include <QStringList>
@@ -103,3 +104,28 @@ TEST(TextCodec, DamagedInputDecodesWithoutFailing)
 }
 
 } // namespace
+
+// Large files are decoded a line at a time: every line must come out as the
+// whole text decoded and split would give it, damaged bytes included.
+TEST(TextCodec, FileLinesReadAsTheWholeTextSplit)
+{
+    const QByteArray cases[] = {
+        QByteArray("a\r\nb\nc\rd\r\n\r\ne"),
+        QByteArray("\x81\r\n\x82\xA0x\n\x81"),                   // lead bytes before a break and at the end
+        QByteArray("\x83\x41\x83\x43\r\n\xFF\x80\xA0\r\n"),       // katakana, bytes code page 932 lacks
+        QByteArray("\xEF\xBB\xBF\xC3\r\n\xE6\x97\xA5\xE6\n\xF0"), // UTF-8 cut inside characters
+        QByteArray("\xFF\xFE" "a\0\r\0\n\0b\0\r\0", 12),          // UTF-16 LE
+        QByteArray("\xFE\xFF\0a\0\n\0b", 8),                      // UTF-16 BE
+        QByteArray(),
+        QByteArray("\r\n\r\n"),
+    };
+    for (const QByteArray& bytes : cases) {
+        const QString text = TextCodec::decode(bytes);
+        const std::vector<QStringView> expected = TextCodec::splitLines(text);
+        const FileLines lines(bytes);
+        FileLines::Reader reader(lines);
+        ASSERT_EQ(lines.count(), std::ssize(expected)) << bytes.toHex().toStdString();
+        for (qsizetype i = 0; i < lines.count(); ++i)
+            EXPECT_EQ(reader.line(i), expected[static_cast<size_t>(i)]) << bytes.toHex().toStdString() << " line " << i;
+    }
+}
