@@ -1,39 +1,19 @@
 #include "FileLines.h"
 
+#include "LineBreaks.h"
+
 #include <unicode/ucnv.h>
 
 #include <stdexcept>
 
-namespace {
-
-// Line ranges by TextCodec::splitLines' rules: CR LF, lone LF or lone CR end
-// a line, and a final line break makes no extra line.
-template <typename Unit, typename Range>
-void findLines(const Unit* data, qsizetype size, std::vector<Range>& ranges)
-{
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const Unit unit = data[i];
-        if (unit != Unit('\r') && unit != Unit('\n'))
-            continue;
-        ranges.push_back({start, i - start});
-        if (unit == Unit('\r') && i + 1 < size && data[i + 1] == Unit('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        ranges.push_back({start, size - start});
-}
-
-} // namespace
-
 FileLines::FileLines(const QByteArray& bytes)
 {
+    const auto addRange = [this](qsizetype start, qsizetype size) { ranges_.push_back({start, size}); };
     switch (TextCodec::detectEncoding(bytes)) {
     case TextCodec::Encoding::Utf16LE:
     case TextCodec::Encoding::Utf16BE:
         text_ = TextCodec::decode(bytes);
-        findLines(text_.utf16(), text_.size(), ranges_);
+        forEachLine(text_.utf16(), text_.size(), addRange);
         return;
     case TextCodec::Encoding::Utf8:
         bytes_ = bytes.sliced(3);
@@ -44,7 +24,7 @@ FileLines::FileLines(const QByteArray& bytes)
         converterName_ = TextCodec::kShiftJisConverter;
         break;
     }
-    findLines(bytes_.constData(), bytes_.size(), ranges_);
+    forEachLine(bytes_.constData(), bytes_.size(), addRange);
 }
 
 FileLines::Reader::Reader(const FileLines& lines)

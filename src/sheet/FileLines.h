@@ -11,8 +11,7 @@
 
 struct UConverter;
 
-// The lines of a text file, split as TextCodec::splitLines splits them and
-// decoded as they are read. In Shift_JIS and UTF-8 a line break is a byte no
+// The lines of a text file (see LineBreaks.h), decoded as they are read. In Shift_JIS and UTF-8 a line break is a byte no
 // other character contains, so the lines are found in the bytes and each is
 // decoded when asked for: a large file is never held decoded whole beside
 // the rows read from it. UTF-16 files are decoded whole.

@@ -1,5 +1,7 @@
 #include "TextCodec.h"
 
+#include "LineBreaks.h"
+
 #include <unicode/ucnv.h>
 
 #include <memory>
@@ -119,20 +121,7 @@ int byteWidth(QStringView text)
 std::vector<QStringView> splitLines(QStringView text)
 {
     std::vector<QStringView> lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    const QChar* data = text.data();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t ch = data[i].unicode();
-        if (ch != u'\r' && ch != u'\n')
-            continue;
-        lines.push_back(text.mid(start, i - start));
-        if (ch == u'\r' && i + 1 < n && data[i + 1].unicode() == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.push_back(text.mid(start));
+    forEachLine(text.utf16(), text.size(), [&](qsizetype start, qsizetype size) { lines.push_back(text.sliced(start, size)); });
     return lines;
 }
 

@@ -120,8 +120,9 @@ TEST_F(PdfEndToEnd, PageCountsFollowTheRecordCount)
         const std::vector<Page> pages = pdf({QString::fromLatin1(c.kind)}, recordFile(c.records));
         EXPECT_EQ(pages.size(), c.pages) << c.kind << ", " << c.records << " records";
         // The last record opens the last page.
-        if (c.records > 0)
+        if (c.records > 0) {
             EXPECT_EQ(wordsOf(pages.back(), u"R"_qs + QString::number(c.records)).size(), 1u) << c.kind;
+        }
     }
     // No records: type A draws nothing at all.
     const std::vector<Page> none = pdf({u"a"_qs}, recordFile(0));

@@ -4,7 +4,6 @@
 #include "RecordFile.h"
 #include "SheetEditing.h"
 #include "TestSupport.h"
-#include "TextCodec.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,8 +11,6 @@
 #include <functional>
 
 namespace {
-
-QByteArray sjis(const QString& text) { return TextCodec::toShiftJis(text); }
 
 QByteArray header(const char* recordCount, const char* rowCount)
 {

@@ -79,8 +79,9 @@ protected:
     {
         EXPECT_FALSE(banner->isVisible());
         EXPECT_FALSE(bar->isVisible());
-        if (wasShown)
+        if (wasShown) {
             EXPECT_EQ(bar->value(), 0);
+        }
     }
 
     QWidget window;

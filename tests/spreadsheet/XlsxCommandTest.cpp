@@ -71,8 +71,9 @@ TEST_F(XlsxCommandTest, TypeAKeepsRecordTextsAsTexts)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(sheet.text(QString::fromLatin1(c.cell)), c.text) << c.cell;
-        if (const XlsxCell* cell = sheet.cell(QString::fromLatin1(c.cell)); cell && !c.text.isEmpty())
+        if (const XlsxCell* cell = sheet.cell(QString::fromLatin1(c.cell)); cell && !c.text.isEmpty()) {
             EXPECT_NE(cell->type, u"n") << c.cell;
+        }
     }
     EXPECT_EQ(file.sheets[2].text(QStringLiteral("I4")), u"(至)東棟 1F ～ (自)西棟");
 }
