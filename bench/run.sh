@@ -5,7 +5,7 @@
 # memory as pages grow, the workbook against a direct libxlsxwriter program).
 # Exits non-zero when a target is missed or a command fails.
 #   bench/run.sh            build, generate, measure
-# Each row runs five times, or ten when one run takes under 250 ms; the best
+# Each row runs seven times, or ten when one run takes under 250 ms; the best
 # time and the highest peak count. BENCH_RUNS=N runs every row N times.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -59,7 +59,7 @@ row "work" "time ms" "target" "peak MB" "target" "result"
 for entry in "${benchmarks[@]}"; do
   IFS='|' read -r id name command time_target mem_target <<<"$entry"
   best="" peak_kb=0 status=ok
-  runs=${BENCH_RUNS:-5}
+  runs=${BENCH_RUNS:-7}
   for ((i = 0; i < runs; i++)); do
     # shellcheck disable=SC2086 # the command is a word list
     if ! output=$($command 2>/dev/null); then status=FAILED; break; fi
