@@ -4,6 +4,7 @@
 #include <exception>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 void forEachBlockInParallel(int count, int minimumBlock, const std::function<void(int first, int last)>& work)

@@ -8,12 +8,10 @@
 #include <stdexcept>
 
 namespace TextCodec {
-namespace {
 
-struct ConverterCloser {
-    void operator()(UConverter* c) const { ucnv_close(c); }
-};
-using Converter = std::unique_ptr<UConverter, ConverterCloser>;
+void ConverterCloser::operator()(UConverter* c) const { ucnv_close(c); }
+
+namespace {
 
 Converter openConverter(const char* name)
 {
@@ -33,20 +31,39 @@ Converter openShiftJisWriter()
     return c;
 }
 
+// Decodes into out, grown as needed and never shrunk; returns the length.
+qsizetype convertInto(UConverter* c, const char* data, qsizetype size, QString& out)
+{
+    // Every byte yields at most one UTF-16 unit for these encodings (plus one
+    // replacement unit for a trailing partial sequence).
+    if (out.size() < size + 2)
+        out.resize(size + 2);
+    UErrorCode err = U_ZERO_ERROR;
+    const int32_t length = ucnv_toUChars(c, reinterpret_cast<UChar*>(out.data()), static_cast<int32_t>(out.size()),
+                                         data, static_cast<int32_t>(size), &err);
+    if (U_FAILURE(err))
+        throw std::runtime_error("text decoding failed");
+    return length;
+}
+
+const char* converterName(Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8: return "UTF-8";
+    case Encoding::Utf16LE: return "UTF-16LE";
+    case Encoding::Utf16BE: return "UTF-16BE";
+    case Encoding::ShiftJis: break;
+    }
+    return kShiftJisConverter;
+}
+
 QString decodeWith(const char* converterName, const char* data, qsizetype size)
 {
     if (size <= 0)
         return {};
     Converter c = openConverter(converterName);
-    // Every byte yields at most one UTF-16 unit for these encodings (plus one
-    // replacement unit for a trailing partial sequence).
-    QString out(size + 2, Qt::Uninitialized);
-    UErrorCode err = U_ZERO_ERROR;
-    const int32_t length = ucnv_toUChars(c.get(), reinterpret_cast<UChar*>(out.data()),
-                                         static_cast<int32_t>(out.size()), data,
-                                         static_cast<int32_t>(size), &err);
-    if (U_FAILURE(err))
-        throw std::runtime_error("text decoding failed");
+    QString out;
+    const qsizetype length = convertInto(c.get(), data, size, out);
     out.truncate(length);
     return out;
 }
@@ -80,19 +97,33 @@ Encoding detectEncoding(const QByteArray& bytes)
     return Encoding::ShiftJis;
 }
 
+qsizetype byteOrderMarkSize(Encoding encoding)
+{
+    switch (encoding) {
+    case Encoding::Utf8: return 3;
+    case Encoding::Utf16LE:
+    case Encoding::Utf16BE: return 2;
+    case Encoding::ShiftJis: break;
+    }
+    return 0;
+}
+
 QString decode(const QByteArray& bytes)
 {
-    switch (detectEncoding(bytes)) {
-    case Encoding::Utf8:
-        return decodeWith("UTF-8", bytes.constData() + 3, bytes.size() - 3);
-    case Encoding::Utf16LE:
-        return decodeWith("UTF-16LE", bytes.constData() + 2, bytes.size() - 2);
-    case Encoding::Utf16BE:
-        return decodeWith("UTF-16BE", bytes.constData() + 2, bytes.size() - 2);
-    case Encoding::ShiftJis:
-        break;
-    }
-    return fromShiftJis(bytes);
+    const Encoding encoding = detectEncoding(bytes);
+    const qsizetype mark = byteOrderMarkSize(encoding);
+    return decodeWith(converterName(encoding), bytes.constData() + mark, bytes.size() - mark);
+}
+
+PieceDecoder::PieceDecoder(Encoding encoding)
+    : converter_(openConverter(converterName(encoding)))
+{
+}
+
+QStringView PieceDecoder::decode(const char* data, qsizetype size)
+{
+    const qsizetype length = convertInto(converter_.get(), data, size, buffer_); // may move the buffer
+    return QStringView(buffer_).first(length);
 }
 
 QString fromShiftJis(const QByteArray& bytes)

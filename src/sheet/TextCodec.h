@@ -4,7 +4,10 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <memory>
 #include <vector>
+
+struct UConverter;
 
 // Text files of the program: read with byte-order-mark detection (UTF-8,
 // UTF-16 LE/BE), Shift_JIS (Windows code page 932) otherwise; written with
@@ -20,6 +23,26 @@ inline constexpr char kShiftJisConverter[] = "windows-31j";
 // Decodes a whole file, skipping its byte-order mark.
 QString decode(const QByteArray& bytes);
 Encoding detectEncoding(const QByteArray& bytes);
+qsizetype byteOrderMarkSize(Encoding encoding);
+
+struct ConverterCloser {
+    void operator()(UConverter* c) const;
+};
+using Converter = std::unique_ptr<UConverter, ConverterCloser>;
+
+// Decodes text of one encoding (after its byte-order mark) piece by piece,
+// with one converter and one buffer kept from piece to piece: for reading a
+// large file a line at a time.
+class PieceDecoder {
+public:
+    explicit PieceDecoder(Encoding encoding);
+    // The text stays valid until the next call.
+    QStringView decode(const char* data, qsizetype size);
+
+private:
+    Converter converter_;
+    QString buffer_;
+};
 
 // Splits at CR LF, lone LF or lone CR; a final line break makes no extra line.
 // The views point into text, which must outlive them.
