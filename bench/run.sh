@@ -5,8 +5,8 @@
 # memory as pages grow, the workbook against a direct libxlsxwriter program).
 # Exits non-zero when a target is missed or a command fails.
 #   bench/run.sh            build, generate, measure
-# Each row runs seven times, or ten when one run takes under 250 ms; the best
-# time and the highest peak count. BENCH_RUNS=N runs every row N times.
+# Each row is tried seven times, in rounds over all rows; the best time and
+# the highest peak count. BENCH_RUNS=N tries every row N times.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-bench"
@@ -32,7 +32,8 @@ done
 # 10000 -> 10,000, for the row names.
 grouped() { sed ':a;s/\B[0-9]\{3\}\>/,&/;ta' <<<"$1"; }
 
-# id | work | command | time target (ms) | peak memory target (MB); an empty target is not checked.
+# id | work | command | time target (ms) | peak memory target (MB) | runs per try;
+# an empty target is not checked; a try is the mean of its runs, one by default.
 benchmarks=(
   "load|load 100,000 rows|$bin/bench_records load $data/records-100000rows.kav|250|150"
   "save|save 100,000 rows|$bin/bench_records save $data/records-100000rows.kav|250|150"
@@ -55,35 +56,66 @@ verdict() { # value target -> ok when value < target or no target
   if [[ -z "$2" ]] || awk -v a="$1" -v t="$2" 'BEGIN{exit !(a<t)}'; then echo ok; else echo MISSED; fi
 }
 
-row "work" "time ms" "target" "peak MB" "target" "result"
+# The rows are measured in rounds, every row once a round, rather than one row
+# many times in a row: on a shared virtual machine the speed drifts by tens of
+# percent over minutes, and the growth checks compare rows with each other,
+# so each row's tries are spread over the whole run.
+# The best of a short row's tries can land in a quiet moment that a row
+# running ten times as long cannot fit in, which makes 10,000 records look
+# more than ten times as costly as 1,000. The rows a growth check holds
+# against a 10,000-record row therefore run ten times back to back per try,
+# so that their tries span about as long (the sourced files set this).
+declare -A names commands time_targets memory_targets runs_per_try best peak_kb row_failed
+ids=()
 for entry in "${benchmarks[@]}"; do
-  IFS='|' read -r id name command time_target mem_target <<<"$entry"
-  best="" peak_kb=0 status=ok
-  runs=${BENCH_RUNS:-7}
-  for ((i = 0; i < runs; i++)); do
+  IFS='|' read -r id name command time_target mem_target runs <<<"$entry"
+  ids+=("$id")
+  names[$id]=$name commands[$id]=$command time_targets[$id]=$time_target memory_targets[$id]=$mem_target
+  runs_per_try[$id]=${runs:-1} best[$id]="" peak_kb[$id]=0
+done
+
+try_row() { # id -> prints the mean time of the try's runs; fails when a run fails
+  local id=$1 total=0 run output line ms kb
+  for ((run = 0; run < runs_per_try[$id]; run++)); do
     # shellcheck disable=SC2086 # the command is a word list
-    if ! output=$($command 2>/dev/null); then status=FAILED; break; fi
+    output=$(${commands[$id]} 2>/dev/null) || return 1
     line=$(grep -E '^time_ms=' <<<"$output" | tail -n 1)
     ms=${line#time_ms=}; ms=${ms%% *}
     kb=${line##*peak_kb=}
-    if [[ -z "$best" ]] || awk -v a="$ms" -v b="$best" 'BEGIN{exit !(a<b)}'; then best=$ms; fi
-    ((kb > peak_kb)) && peak_kb=$kb
-    # Short runs are the most disturbed by other work on the machine, and
-    # the growth checks multiply a start-up's error by ten: they get more tries.
-    if [[ -z ${BENCH_RUNS:-} ]] && ((i == 0)) && awk -v a="$ms" 'BEGIN{exit !(a<250)}'; then runs=10; fi
+    total=$(awk -v t="$total" -v a="$ms" 'BEGIN{print t + a}')
+    ((kb > peak_kb[$id])) && peak_kb[$id]=$kb
   done
-  if [[ $status == FAILED ]]; then
+  awk -v t="$total" -v n="${runs_per_try[$id]}" 'BEGIN{printf "%.1f", t / n}'
+}
+
+rounds=${BENCH_RUNS:-7}
+for ((round = 1; round <= rounds; round++)); do
+  echo "round $round of $rounds" >&2
+  for id in "${ids[@]}"; do
+    [[ -z ${row_failed[$id]:-} ]] || continue
+    # peak_kb is updated inside try_row, so it is not run in a subshell.
+    if ! try_row "$id" >"$data/try.ms"; then row_failed[$id]=yes; continue; fi
+    ms=$(<"$data/try.ms")
+    if [[ -z "${best[$id]}" ]] || awk -v a="$ms" -v b="${best[$id]}" 'BEGIN{exit !(a<b)}'; then best[$id]=$ms; fi
+  done
+done
+rm -f "$data/try.ms"
+
+row "work" "time ms" "target" "peak MB" "target" "result"
+for id in "${ids[@]}"; do
+  name=${names[$id]} time_target=${time_targets[$id]} mem_target=${memory_targets[$id]}
+  if [[ -n ${row_failed[$id]:-} ]]; then
     failed=1
     row "$name" "-" "${time_target:--}" "-" "${mem_target:--}" FAILED
     continue
   fi
-  best_ms[$id]=$best
-  peak_mb[$id]=$(awk -v k="$peak_kb" 'BEGIN{printf "%.1f", k/1024}')
+  best_ms[$id]=${best[$id]}
+  peak_mb[$id]=$(awk -v k="${peak_kb[$id]}" 'BEGIN{printf "%.1f", k/1024}')
   result=ok
-  [[ $(verdict "$best" "$time_target") == ok ]] || result=MISSED
+  [[ $(verdict "${best_ms[$id]}" "$time_target") == ok ]] || result=MISSED
   [[ $(verdict "${peak_mb[$id]}" "$mem_target") == ok ]] || result=MISSED
   [[ $result == ok ]] || failed=1
-  row "$name" "$best" "${time_target:--}" "${peak_mb[$id]}" "${mem_target:--}" "$result"
+  row "$name" "${best_ms[$id]}" "${time_target:--}" "${peak_mb[$id]}" "${mem_target:--}" "$result"
 done
 
 # small:  time(a) < time(b) / 10 + time(c)             a 1,000 records, b 10,000, c the fixed cost
