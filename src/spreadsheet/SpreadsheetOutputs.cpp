@@ -138,11 +138,13 @@ bool SpreadsheetOutputs::run(int progressMaximum, const QString& fileName, const
     QString failure;
     try {
         BusyDisplay busy(banner_, bar_, progressMaximum);
-        Workbook workbook;
-        build(workbook, [&busy] { busy.step(); });
-        busy.repaint(); // the bar shows where the build ended while the file is written
-        const QString path =
-            WorkbookHandOff::writeToPrivateFolder(workbook, fileName, [&busy] { busy.keepRepainting(); });
+        const QString path = WorkbookHandOff::buildInPrivateFolder(
+            fileName,
+            [&](Workbook& workbook) {
+                build(workbook, [&busy] { busy.step(); });
+                busy.repaint(); // the bar shows where the build ended while the file is closed
+            },
+            [&busy] { busy.keepRepainting(); });
         if (!opener_->open(path))
             throw Failure(WorkbookHandOff::cannotOpenMessage(path));
         return true;

@@ -86,6 +86,8 @@ void buildSheet(Worksheet& sheet, TextOrder order, const RecordSheet& records, c
             fillPlate(sheet, plateTopRow(page, plate), records.recordOrEmpty(recordRow), order, settings);
             ++recordRow;
         }
+        // The next page's plates reach no further up than its own rows.
+        sheet.finishRowsBefore(kRowsPerPage * page + 1);
     }
 }
 

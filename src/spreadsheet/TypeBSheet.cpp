@@ -124,6 +124,8 @@ void buildPart(Worksheet& sheet, int part, int pages, const Geometry& layout, co
             drawPlateLines(sheet, g, x);
         drawCutLines(sheet, g);
         g += kRowsPerBand;
+        // The next band reaches up to the row above its plates, g - 1, and no further.
+        sheet.finishRowsBefore(g - 1);
     }
 }
 

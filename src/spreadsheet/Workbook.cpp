@@ -4,6 +4,7 @@
 
 Workbook::Workbook()
     : formats_(std::make_unique<FormatTable>())
+    , finishedRows_(std::make_unique<FinishedRowsSink>())
 {
     addSheet();
 }
@@ -23,7 +24,7 @@ const Worksheet& Workbook::sheet(int number) const
 Worksheet& Workbook::addSheet()
 {
     const QString name = QStringLiteral("Sheet") + QString::number(sheetCount() + 1);
-    return *sheets_.emplace_back(std::make_unique<Worksheet>(*formats_, name));
+    return *sheets_.emplace_back(std::make_unique<Worksheet>(*formats_, name, finishedRows_.get()));
 }
 
 void Workbook::addSheetsBeyond(int minimum)

@@ -23,8 +23,13 @@ public:
 
     const FormatTable& formatTable() const { return *formats_; }
 
+    // Where every sheet's finished rows go (Worksheet::finishRowsBefore); an
+    // empty function keeps them in the sheets.
+    void setFinishedRowsSink(FinishedRowsSink sink) { *finishedRows_ = std::move(sink); }
+
 private:
     std::unique_ptr<FormatTable> formats_; // shared by the sheets; stays put when the workbook moves
+    std::unique_ptr<FinishedRowsSink> finishedRows_; // likewise
     std::vector<std::unique_ptr<Worksheet>> sheets_;
 };
 

@@ -9,7 +9,9 @@
 
 namespace WorkbookHandOff {
 
-QString writeToPrivateFolder(const Workbook& workbook, const QString& fileName, const std::function<void()>& tick)
+namespace {
+
+QString inPrivateFolder(const QString& fileName, const std::function<void(const QString& path)>& write)
 {
     // Qt gives an empty temporary path when TMPDIR names a folder that does
     // not exist; the folder would then be made in the root folder.
@@ -24,12 +26,30 @@ QString writeToPrivateFolder(const Workbook& workbook, const QString& fileName, 
     // QTemporaryDir makes the folder readable by its owner only.
     const QString path = folder.filePath(fileName);
     try {
-        XlsxWriter::write(workbook, path, tick);
+        write(path);
     } catch (...) {
         folder.remove();
         throw;
     }
     return path;
+}
+
+} // namespace
+
+QString writeToPrivateFolder(const Workbook& workbook, const QString& fileName, const std::function<void()>& tick)
+{
+    return inPrivateFolder(fileName, [&](const QString& path) { XlsxWriter::write(workbook, path, tick); });
+}
+
+QString buildInPrivateFolder(const QString& fileName, const std::function<void(Workbook&)>& build,
+                             const std::function<void()>& tick)
+{
+    return inPrivateFolder(fileName, [&](const QString& path) {
+        Workbook workbook;
+        XlsxWriter::StreamingWrite file(workbook, path);
+        build(workbook);
+        file.finish(tick);
+    });
 }
 
 std::optional<Command> spreadsheetCommandFor(const QString& path,

@@ -21,6 +21,10 @@ inline constexpr auto kTypeBFileName = u"ケーブル名板B.xlsx";
 // holds the file. Returns the file's path; throws Failure.
 QString writeToPrivateFolder(const Workbook& workbook, const QString& fileName,
                              const std::function<void()>& tick = {});
+// The same for a workbook written while build makes it, page by page, so that
+// it never has to be held whole. tick is called while the file is closed.
+QString buildInPrivateFolder(const QString& fileName, const std::function<void(Workbook&)>& build,
+                             const std::function<void()>& tick = {});
 
 // A program and its arguments.
 struct Command {

@@ -63,15 +63,17 @@ std::uint16_t tenths(double points) { return static_cast<std::uint16_t>(std::lro
 
 } // namespace
 
-Worksheet::Worksheet(FormatTable& formats, QString name)
+Worksheet::Worksheet(FormatTable& formats, QString name, const FinishedRowsSink* sink)
     : formats_(&formats)
     , name_(std::move(name))
+    , sink_(sink)
 {
 }
 
 void Worksheet::setRowHeight(int row, double points)
 {
     requireInSheet(CellAddress{row, 1});
+    requireUnfinished(row);
     if (rowHeights_.size() < static_cast<size_t>(row))
         rowHeights_.resize(static_cast<size_t>(row), -1.0);
     rowHeights_[static_cast<size_t>(row - 1)] = points;
@@ -86,6 +88,8 @@ void Worksheet::setColumnWidth(int column, double characters)
 void Worksheet::setColumnFontSize(int column, double points)
 {
     requireInSheet(CellAddress{1, column});
+    // The cells of finished rows could no longer follow.
+    requireUnfinished(1);
     ColumnSettings& settings = columns_[column];
     settings.fontSize = points;
     CellFormat look;
@@ -110,7 +114,7 @@ void Worksheet::setValue(const CellRange& range, const QString& text)
             return;
         if (text.isEmpty()) {
             if (cell)
-                cell->value = 0;
+                releaseValue(*cell);
             return;
         }
         assignValue(cell ? *cell : obtain(address), CellValue{text, false});
@@ -138,7 +142,7 @@ void Worksheet::merge(const CellRange& range)
             cell.merge = MergeRole::Anchor;
         } else {
             cell.merge = MergeRole::Covered;
-            cell.value = 0;
+            releaseValue(cell);
         }
     });
     merges_.push_back(range);
@@ -206,6 +210,29 @@ void Worksheet::addColumnPageBreak(int column)
     const auto at = std::ranges::lower_bound(columnBreaks_, column);
     if (at == columnBreaks_.end() || *at != column)
         columnBreaks_.insert(at, column);
+}
+
+void Worksheet::finishRowsBefore(int row)
+{
+    if (!sink_ || !*sink_ || row <= firstUnfinished_)
+        return;
+    const int lastFinished = row - 1;
+    (*sink_)(*this, firstUnfinished_, lastFinished);
+    const int lastHeld = std::min(lastFinished, static_cast<int>(rows_.size()));
+    for (int finished = firstUnfinished_; finished <= lastHeld; ++finished) {
+        std::vector<Cell>& cells = rows_[static_cast<size_t>(finished - 1)];
+        for (Cell& cell : cells)
+            releaseValue(cell);
+        std::vector<Cell>().swap(cells);
+    }
+    std::erase_if(merges_, [lastFinished](const CellRange& merged) { return merged.last.row <= lastFinished; });
+    firstUnfinished_ = row;
+}
+
+void Worksheet::requireUnfinished(int row) const
+{
+    if (row < firstUnfinished_)
+        throw std::logic_error("worksheet row changed after it was finished");
 }
 
 std::optional<double> Worksheet::rowHeight(int row) const
@@ -291,13 +318,16 @@ const Worksheet::Cell* Worksheet::find(const CellAddress& address) const
     return at != cells.end() && at->column == address.column ? &*at : nullptr;
 }
 
+// Only changes look for a cell this way: they must not reach a finished row.
 Worksheet::Cell* Worksheet::find(const CellAddress& address)
 {
+    requireUnfinished(address.row);
     return const_cast<Cell*>(std::as_const(*this).find(address));
 }
 
 Worksheet::Cell& Worksheet::obtain(const CellAddress& address)
 {
+    requireUnfinished(address.row);
     if (rows_.size() < static_cast<size_t>(address.row))
         rows_.resize(static_cast<size_t>(address.row));
     std::vector<Cell>& cells = rows_[static_cast<size_t>(address.row - 1)];
@@ -337,6 +367,21 @@ void Worksheet::assignValue(Cell& cell, CellValue value)
         values_[cell.value] = std::move(value);
         return;
     }
+    if (!freeValueSlots_.empty()) {
+        cell.value = freeValueSlots_.back();
+        freeValueSlots_.pop_back();
+        values_[cell.value] = std::move(value);
+        return;
+    }
     cell.value = static_cast<std::uint32_t>(values_.size());
     values_.push_back(std::move(value));
+}
+
+void Worksheet::releaseValue(Cell& cell)
+{
+    if (!cell.value)
+        return;
+    values_[cell.value] = CellValue{};
+    freeValueSlots_.push_back(cell.value);
+    cell.value = 0;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <span>
@@ -16,6 +17,10 @@ struct CellValue {
     QString text;
     bool isNumber = false;
 };
+
+class Worksheet;
+// Takes the rows firstRow to lastRow of a sheet that its builder has finished.
+using FinishedRowsSink = std::function<void(const Worksheet& sheet, int firstRow, int lastRow)>;
 
 // One worksheet of a Workbook, changed the way the spreadsheet application's
 // automation calls change a sheet: row heights in points, column widths in
@@ -40,7 +45,8 @@ public:
         FormatId defaultFormat = 0;     // the look of a new cell in this column
     };
 
-    Worksheet(FormatTable& formats, QString name);
+    // Finished rows go to *sink when it holds a function, and are kept otherwise.
+    Worksheet(FormatTable& formats, QString name, const FinishedRowsSink* sink = nullptr);
 
     const QString& name() const { return name_; }
     void setName(QString name) { name_ = std::move(name); }
@@ -86,6 +92,15 @@ public:
     const std::vector<int>& rowPageBreaks() const { return rowBreaks_; }
     const std::vector<int>& columnPageBreaks() const { return columnBreaks_; }
 
+    // A builder that will not touch the rows above `row` again, not even as
+    // the neighbours of a border, says so here. When the workbook is being
+    // written as it is built, those rows go to the file and are dropped, so
+    // that a sheet of any length holds about one page. Changing a dropped row
+    // afterwards is a programming error (std::logic_error).
+    void finishRowsBefore(int row);
+    // The first row not yet handed to the sink; 1 while nothing was.
+    int firstUnfinishedRow() const { return firstUnfinished_; }
+
     // Row by row access for writers.
     int lastRow() const;
     std::span<const Cell> cellsInRow(int row) const;
@@ -100,16 +115,21 @@ private:
     template <typename Change>
     void changeFormat(const CellAddress& cell, Change change);
     void assignValue(Cell& cell, CellValue value);
+    void releaseValue(Cell& cell);
+    void requireUnfinished(int row) const;
     void dissolveMergesIn(const CellRange& range);
 
     FormatTable* formats_;
     QString name_;
     std::vector<std::vector<Cell>> rows_;
     std::vector<CellValue> values_{CellValue{}}; // slot 0 stands for "no value"
+    std::vector<std::uint32_t> freeValueSlots_;   // emptied slots, taken again before new ones
     std::vector<double> rowHeights_;              // < 0: not set
     std::map<int, ColumnSettings> columns_;
     std::vector<CellRange> merges_;
     std::vector<int> rowBreaks_;
     std::vector<int> columnBreaks_;
     bool fitsOnePageWide_ = false;
+    const FinishedRowsSink* sink_;
+    int firstUnfinished_ = 1;
 };

@@ -18,7 +18,10 @@
 #include <cstdio>
 #include <cstring>
 #include <future>
+#include <iterator>
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <system_error>
 #include <vector>
 
@@ -59,13 +62,13 @@ std::uint8_t borderOf(const Border& border)
 }
 
 // One libxlsxwriter format per distinct cell format, made on first use;
-// the default format is written as no format at all.
+// the default format is written as no format at all. The table may still
+// grow while a workbook is written as it is built.
 class FormatCache {
 public:
     FormatCache(lxw_workbook* workbook, const FormatTable& table)
         : workbook_(workbook)
         , table_(table)
-        , formats_(static_cast<size_t>(table.size()), nullptr)
     {
     }
 
@@ -73,6 +76,8 @@ public:
     {
         if (id == 0)
             return nullptr;
+        if (formats_.size() <= id)
+            formats_.resize(static_cast<size_t>(table_.size()), nullptr);
         lxw_format*& made = formats_[id];
         if (!made)
             made = make(table_.format(id));
@@ -167,43 +172,6 @@ void writeCell(lxw_worksheet* target, const Worksheet& sheet, int row, const Wor
     check(error, sheet, {row, cell.column});
 }
 
-// Rows go out strictly in order (the workbook is written with libxlsxwriter's
-// constant-memory mode). A merge is registered when its last row comes up:
-// libxlsxwriter then only touches that row, and the cells written right after
-// give every cell of the area its own format.
-void writeSheet(lxw_workbook* workbook, const Worksheet& sheet, FormatCache& formats,
-                const std::function<void()>& tick)
-{
-    lxw_worksheet* target = workbook_add_worksheet(workbook, sheet.name().toUtf8().constData());
-    if (!target)
-        throw Failure(QStringLiteral("シート \"%1\" を作成できません。").arg(sheet.name()));
-    worksheet_ignore_errors(target, LXW_IGNORE_NUMBER_STORED_AS_TEXT, "A1:XFD1048576");
-    writeColumns(target, sheet, formats);
-    writePageSetup(target, sheet);
-
-    std::vector<CellRange> merges = sheet.merges();
-    std::ranges::stable_sort(merges, {}, [](const CellRange& range) { return range.last.row; });
-    auto nextMerge = merges.begin();
-
-    const int lastRow = sheet.lastRow();
-    for (int row = 1; row <= lastRow; ++row) {
-        if (const auto height = sheet.rowHeight(row))
-            check(worksheet_set_row(target, static_cast<lxw_row_t>(row - 1), customHeight(*height), nullptr), sheet,
-                  {row, 1});
-        for (; nextMerge != merges.end() && nextMerge->last.row == row; ++nextMerge) {
-            check(worksheet_merge_range(target, static_cast<lxw_row_t>(nextMerge->first.row - 1),
-                                        static_cast<lxw_col_t>(nextMerge->first.column - 1),
-                                        static_cast<lxw_row_t>(nextMerge->last.row - 1),
-                                        static_cast<lxw_col_t>(nextMerge->last.column - 1), "", nullptr),
-                  sheet, nextMerge->first);
-        }
-        for (const Worksheet::Cell& cell : sheet.cellsInRow(row))
-            writeCell(target, sheet, row, cell, formats);
-        if (tick && row % kRowsPerTick == 0)
-            tick();
-    }
-}
-
 QString reasonFor(lxw_error error)
 {
     if (error == LXW_ERROR_CREATING_XLSX_FILE || error == LXW_ERROR_CREATING_TMPFILE)
@@ -232,36 +200,135 @@ lxw_error closeWhileTicking(lxw_workbook* workbook, const std::function<void()>&
 
 } // namespace
 
+// One .xlsx file being written: a unique file beside the target, renamed over
+// it once complete, so a failed write leaves no half-written file. Rows go out
+// strictly in order (libxlsxwriter's constant-memory mode) as they are
+// written; the sheets are added in the workbook's order as their first rows
+// come, and the columns and page set-up, kept by libxlsxwriter until the end,
+// at finish().
+class XlsxFile {
+public:
+    XlsxFile(const Workbook& workbook, const QString& path)
+        : workbook_(workbook)
+        , path_(path)
+        , partial_(QFileInfo(path).absolutePath() + QStringLiteral("/.") + QFileInfo(path).fileName()
+                   + QStringLiteral(".XXXXXX"))
+    {
+        if (!partial_.open())
+            throw Failure(FileAccess::cannotCreateMessage(path, partial_.errorString()));
+        partial_.close();
+        lxw_workbook_options options{};
+        options.constant_memory = LXW_TRUE;
+        book_.reset(workbook_new_opt(QFile::encodeName(partial_.fileName()).constData(), &options));
+        if (!book_)
+            throw Failure(FileAccess::cannotCreateMessage(path, reasonFor(LXW_ERROR_MEMORY_MALLOC_FAILED)));
+        formats_.emplace(book_.get(), workbook.formatTable());
+    }
+
+    // A merge is registered when its last row comes up: libxlsxwriter then
+    // only touches that row, and the cells written right after give every
+    // cell of the area its own format.
+    void writeRows(const Worksheet& sheet, int firstRow, int lastRow, const std::function<void()>& tick)
+    {
+        lxw_worksheet* target = targetFor(sheet);
+        std::vector<CellRange> merges;
+        std::ranges::copy_if(sheet.merges(), std::back_inserter(merges), [&](const CellRange& range) {
+            return range.last.row >= firstRow && range.last.row <= lastRow;
+        });
+        std::ranges::stable_sort(merges, {}, [](const CellRange& range) { return range.last.row; });
+        auto nextMerge = merges.begin();
+
+        for (int row = firstRow; row <= lastRow; ++row) {
+            if (const auto height = sheet.rowHeight(row))
+                check(worksheet_set_row(target, static_cast<lxw_row_t>(row - 1), customHeight(*height), nullptr),
+                      sheet, {row, 1});
+            for (; nextMerge != merges.end() && nextMerge->last.row == row; ++nextMerge) {
+                check(worksheet_merge_range(target, static_cast<lxw_row_t>(nextMerge->first.row - 1),
+                                            static_cast<lxw_col_t>(nextMerge->first.column - 1),
+                                            static_cast<lxw_row_t>(nextMerge->last.row - 1),
+                                            static_cast<lxw_col_t>(nextMerge->last.column - 1), "", nullptr),
+                      sheet, nextMerge->first);
+            }
+            for (const Worksheet::Cell& cell : sheet.cellsInRow(row))
+                writeCell(target, sheet, row, cell, *formats_);
+            if (tick && row % kRowsPerTick == 0)
+                tick();
+        }
+    }
+
+    void finish(const std::function<void()>& tick)
+    {
+        for (int number = 1; number <= workbook_.sheetCount(); ++number) {
+            const Worksheet& sheet = workbook_.sheet(number);
+            writeRows(sheet, sheet.firstUnfinishedRow(), sheet.lastRow(), tick);
+            if (names_[static_cast<size_t>(number - 1)] != sheet.name())
+                throw std::logic_error("worksheet renamed after its first rows were written");
+            lxw_worksheet* target = targets_[static_cast<size_t>(number - 1)];
+            writeColumns(target, sheet, *formats_);
+            writePageSetup(target, sheet);
+        }
+
+        const lxw_error closed = closeWhileTicking(book_.release(), tick);
+        if (closed != LXW_NO_ERROR)
+            throw Failure(FileAccess::cannotCreateMessage(path_, reasonFor(closed)));
+        // The unique file was made private; the workbook gets the usual permissions.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::chmod(QFile::encodeName(partial_.fileName()).constData(), 0666 & ~mask);
+        if (std::rename(QFile::encodeName(partial_.fileName()).constData(), QFile::encodeName(path_).constData()) != 0)
+            throw Failure(FileAccess::cannotCreateMessage(path_, QString::fromLocal8Bit(std::strerror(errno))));
+        partial_.setAutoRemove(false);
+    }
+
+private:
+    // The sheet's libxlsxwriter sheet, added with the sheets before it.
+    lxw_worksheet* targetFor(const Worksheet& sheet)
+    {
+        int number = 1;
+        while (&workbook_.sheet(number) != &sheet)
+            ++number;
+        while (targets_.size() < static_cast<size_t>(number)) {
+            const Worksheet& next = workbook_.sheet(static_cast<int>(targets_.size()) + 1);
+            lxw_worksheet* target = workbook_add_worksheet(book_.get(), next.name().toUtf8().constData());
+            if (!target)
+                throw Failure(QStringLiteral("シート \"%1\" を作成できません。").arg(next.name()));
+            worksheet_ignore_errors(target, LXW_IGNORE_NUMBER_STORED_AS_TEXT, "A1:XFD1048576");
+            targets_.push_back(target);
+            names_.push_back(next.name());
+        }
+        return targets_[static_cast<size_t>(number - 1)];
+    }
+
+    const Workbook& workbook_;
+    QString path_;
+    QTemporaryFile partial_;
+    WorkbookHandle book_;
+    std::optional<FormatCache> formats_;
+    std::vector<lxw_worksheet*> targets_; // the sheets added so far, in order
+    std::vector<QString> names_;          // the names they were added with
+};
+
 void write(const Workbook& workbook, const QString& path, const std::function<void()>& tick)
 {
-    // A unique file beside the target, renamed over it once complete.
-    const QFileInfo target(path);
-    QTemporaryFile partial(target.absolutePath() + QStringLiteral("/.") + target.fileName()
-                           + QStringLiteral(".XXXXXX"));
-    if (!partial.open())
-        throw Failure(FileAccess::cannotCreateMessage(path, partial.errorString()));
-    partial.close();
+    XlsxFile(workbook, path).finish(tick);
+}
 
-    lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE;
-    WorkbookHandle book(workbook_new_opt(QFile::encodeName(partial.fileName()).constData(), &options));
-    if (!book)
-        throw Failure(FileAccess::cannotCreateMessage(path, reasonFor(LXW_ERROR_MEMORY_MALLOC_FAILED)));
+StreamingWrite::StreamingWrite(Workbook& workbook, const QString& path)
+    : workbook_(workbook)
+    , file_(std::make_unique<XlsxFile>(workbook, path))
+{
+    workbook_.setFinishedRowsSink(
+        [file = file_.get()](const Worksheet& sheet, int firstRow, int lastRow) { file->writeRows(sheet, firstRow, lastRow, {}); });
+}
 
-    FormatCache formats(book.get(), workbook.formatTable());
-    for (int number = 1; number <= workbook.sheetCount(); ++number)
-        writeSheet(book.get(), workbook.sheet(number), formats, tick);
+StreamingWrite::~StreamingWrite()
+{
+    workbook_.setFinishedRowsSink({});
+}
 
-    const lxw_error closed = closeWhileTicking(book.release(), tick);
-    if (closed != LXW_NO_ERROR)
-        throw Failure(FileAccess::cannotCreateMessage(path, reasonFor(closed)));
-    // The unique file was made private; the workbook gets the usual permissions.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(QFile::encodeName(partial.fileName()).constData(), 0666 & ~mask);
-    if (std::rename(QFile::encodeName(partial.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        throw Failure(FileAccess::cannotCreateMessage(path, QString::fromLocal8Bit(std::strerror(errno))));
-    partial.setAutoRemove(false);
+void StreamingWrite::finish(const std::function<void()>& tick)
+{
+    file_->finish(tick);
 }
 
 } // namespace XlsxWriter

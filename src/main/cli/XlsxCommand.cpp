@@ -28,16 +28,21 @@ int runXlsx(const CliArguments& args, QTextStream& out)
         throw UsageError("xlsx " + kind.toStdString() + " needs a record file");
 
     const CliContext context = CliContext::from(args, recordFile);
+    const bool typeB = kind == u"b-trunk" || kind == u"b-branch";
+    if (kind != u"template" && kind != u"a" && !typeB)
+        throw UsageError("xlsx KIND must be template, a, b-trunk or b-branch");
+    if (kind != u"template")
+        requireRecords(context);
+
     const ProgressStep noProgress = [] {};
     Workbook workbook;
+    XlsxWriter::StreamingWrite file(workbook, output);
     QString notice;
     if (kind == u"template") {
         TemplateSheet::build(workbook, context.settings.companyName(), context.today, noProgress);
     } else if (kind == u"a") {
-        requireRecords(context);
         TypeASheet::build(workbook, context.sheet, context.settings, noProgress);
-    } else if (kind == u"b-trunk" || kind == u"b-branch") {
-        requireRecords(context);
+    } else {
         const auto size = kind == u"b-trunk" ? TypeBSheet::Size::Trunk : TypeBSheet::Size::Branch;
         TypeBSheet::build(workbook, context.sheet, args.option(QStringLiteral("no-box"), QStringLiteral("No.")), size,
                           noProgress);
@@ -46,11 +51,9 @@ int runXlsx(const CliArguments& args, QTextStream& out)
                          .arg(TypeBSheet::pageCount(context.sheet.outputRecordCount()))
                          .arg(sheets)
                          .arg(TypeBSheet::kMaxPagesPerSheet);
-    } else {
-        throw UsageError("xlsx KIND must be template, a, b-trunk or b-branch");
     }
 
-    XlsxWriter::write(workbook, output);
+    file.finish();
     out << output << '\n';
     if (!notice.isEmpty()) {
         QTextStream err(stderr);
