@@ -214,15 +214,19 @@ int main(int argc, char* argv[])
     const RecordSheet records = realisticSheet(count, count + 1);
     const Settings settings = Settings::defaults();
 
-    if (pauses) {
-        PauseClock clock;
-        const ProgressStep step = [&clock] { clock.beat(); };
+    // The workbook is written while it is built, as the program does.
+    const auto buildAndWrite = [&](const ProgressStep& step) {
         Workbook workbook;
+        XlsxWriter::StreamingWrite file(workbook, out);
         if (typeA)
             TypeASheet::build(workbook, records, settings, step);
         else
             TypeBSheet::build(workbook, records, QStringLiteral("No."), TypeBSheet::Size::Trunk, step);
-        XlsxWriter::write(workbook, out, step);
+        file.finish(step);
+    };
+    if (pauses) {
+        PauseClock clock;
+        buildAndWrite([&clock] { clock.beat(); });
         report(clock.longestMilliseconds());
         return 0;
     }
@@ -238,12 +242,7 @@ int main(int argc, char* argv[])
             if (workbook_close(workbook) != LXW_NO_ERROR)
                 std::exit(1);
         } else {
-            Workbook workbook;
-            if (typeA)
-                TypeASheet::build(workbook, records, settings, [] {});
-            else
-                TypeBSheet::build(workbook, records, QStringLiteral("No."), TypeBSheet::Size::Trunk, [] {});
-            XlsxWriter::write(workbook, out);
+            buildAndWrite([] {});
         }
     });
     report(ms);
