@@ -125,7 +125,8 @@ TEST_F(StreamingWriteTest, TheModelHoldsAboutAPageWhileTheFileIsWritten)
     EXPECT_EQ(rowsHeld(), 0);
     EXPECT_TRUE(workbook.sheet(3).merges().empty());
     file.finish();
-    const XlsxSheet& last = XlsxFile::read(path("a.xlsx")).sheets.at(2);
+    const XlsxFile written = XlsxFile::read(path("a.xlsx"));
+    const XlsxSheet& last = written.sheets.at(2);
     EXPECT_EQ(last.text(QStringLiteral("V%1").arg(TypeASheet::plateTopRow(10, 6))), u"No.60");
     EXPECT_EQ(last.merges.size(), size_t(60 * 9));
 }
