@@ -65,16 +65,18 @@ verdict() { # value target -> ok when value < target or no target
 # more than ten times as costly as 1,000. The rows a growth check holds
 # against a 10,000-record row therefore run ten times back to back per try,
 # so that their tries span about as long (the sourced files set this).
-declare -A names commands time_targets memory_targets runs_per_try best peak_kb row_failed
+declare -A names commands time_targets memory_targets runs_per_try peak_kb row_failed
 ids=()
 for entry in "${benchmarks[@]}"; do
   IFS='|' read -r id name command time_target mem_target runs <<<"$entry"
   ids+=("$id")
   names[$id]=$name commands[$id]=$command time_targets[$id]=$time_target memory_targets[$id]=$mem_target
-  runs_per_try[$id]=${runs:-1} best[$id]="" peak_kb[$id]=0
+  runs_per_try[$id]=${runs:-1} peak_kb[$id]=0
 done
 
-try_row() { # id -> prints the mean time of the try's runs; fails when a run fails
+# Sets try_ms to the mean time of the try's runs and raises the row's peak_kb
+# (so it runs in this shell, not a subshell); fails when a run fails.
+try_row() { # id
   local id=$1 total=0 run output line ms kb
   for ((run = 0; run < runs_per_try[$id]; run++)); do
     # shellcheck disable=SC2086 # the command is a word list
@@ -85,7 +87,7 @@ try_row() { # id -> prints the mean time of the try's runs; fails when a run fai
     total=$(awk -v t="$total" -v a="$ms" 'BEGIN{print t + a}')
     ((kb > peak_kb[$id])) && peak_kb[$id]=$kb
   done
-  awk -v t="$total" -v n="${runs_per_try[$id]}" 'BEGIN{printf "%.1f", t / n}'
+  try_ms=$(awk -v t="$total" -v n="${runs_per_try[$id]}" 'BEGIN{printf "%.1f", t / n}')
 }
 
 rounds=${BENCH_RUNS:-7}
@@ -93,13 +95,16 @@ for ((round = 1; round <= rounds; round++)); do
   echo "round $round of $rounds" >&2
   for id in "${ids[@]}"; do
     [[ -z ${row_failed[$id]:-} ]] || continue
-    # peak_kb is updated inside try_row, so it is not run in a subshell.
-    if ! try_row "$id" >"$data/try.ms"; then row_failed[$id]=yes; continue; fi
-    ms=$(<"$data/try.ms")
-    if [[ -z "${best[$id]}" ]] || awk -v a="$ms" -v b="${best[$id]}" 'BEGIN{exit !(a<b)}'; then best[$id]=$ms; fi
+    if ! try_row "$id"; then
+      row_failed[$id]=yes
+      unset 'best_ms[$id]' # a failed row takes no part in the checks
+      continue
+    fi
+    if [[ -z "${best_ms[$id]:-}" ]] || awk -v a="$try_ms" -v b="${best_ms[$id]}" 'BEGIN{exit !(a<b)}'; then
+      best_ms[$id]=$try_ms
+    fi
   done
 done
-rm -f "$data/try.ms"
 
 row "work" "time ms" "target" "peak MB" "target" "result"
 for id in "${ids[@]}"; do
@@ -109,7 +114,6 @@ for id in "${ids[@]}"; do
     row "$name" "-" "${time_target:--}" "-" "${mem_target:--}" FAILED
     continue
   fi
-  best_ms[$id]=${best[$id]}
   peak_mb[$id]=$(awk -v k="${peak_kb[$id]}" 'BEGIN{printf "%.1f", k/1024}')
   result=ok
   [[ $(verdict "${best_ms[$id]}" "$time_target") == ok ]] || result=MISSED

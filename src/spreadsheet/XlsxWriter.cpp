@@ -261,11 +261,11 @@ public:
         for (int number = 1; number <= workbook_.sheetCount(); ++number) {
             const Worksheet& sheet = workbook_.sheet(number);
             writeRows(sheet, sheet.firstUnfinishedRow(), sheet.lastRow(), tick);
-            if (names_[static_cast<size_t>(number - 1)] != sheet.name())
+            const Target& target = targets_[static_cast<size_t>(number - 1)];
+            if (target.name != sheet.name())
                 throw std::logic_error("worksheet renamed after its first rows were written");
-            lxw_worksheet* target = targets_[static_cast<size_t>(number - 1)];
-            writeColumns(target, sheet, *formats_);
-            writePageSetup(target, sheet);
+            writeColumns(target.sheet, sheet, *formats_);
+            writePageSetup(target.sheet, sheet);
         }
 
         const lxw_error closed = closeWhileTicking(book_.release(), tick);
@@ -293,19 +293,22 @@ private:
             if (!target)
                 throw Failure(QStringLiteral("シート \"%1\" を作成できません。").arg(next.name()));
             worksheet_ignore_errors(target, LXW_IGNORE_NUMBER_STORED_AS_TEXT, "A1:XFD1048576");
-            targets_.push_back(target);
-            names_.push_back(next.name());
+            targets_.push_back({target, next.name()});
         }
-        return targets_[static_cast<size_t>(number - 1)];
+        return targets_[static_cast<size_t>(number - 1)].sheet;
     }
+
+    struct Target {
+        lxw_worksheet* sheet;
+        QString name; // the name it was added with
+    };
 
     const Workbook& workbook_;
     QString path_;
     QTemporaryFile partial_;
     WorkbookHandle book_;
     std::optional<FormatCache> formats_;
-    std::vector<lxw_worksheet*> targets_; // the sheets added so far, in order
-    std::vector<QString> names_;          // the names they were added with
+    std::vector<Target> targets_; // the sheets added so far, in order
 };
 
 void write(const Workbook& workbook, const QString& path, const std::function<void()>& tick)
