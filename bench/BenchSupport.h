@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordSheet.h"
+#include "sheet/RecordSheet.h"
 
 #include <QString>
 

@@ -5,11 +5,11 @@
 // Prints "time_ms=T peak_kb=K" with T the longest stretch between two page
 // reports, from the document's start to its end.
 #include "BenchSupport.h"
-#include "PrinterOutput.h"
-#include "RecordFile.h"
-#include "SettingsFile.h"
-#include "TypeAPlates.h"
-#include "TypeBPlates.h"
+#include "print/PrinterOutput.h"
+#include "print/TypeAPlates.h"
+#include "print/TypeBPlates.h"
+#include "sheet/RecordFile.h"
+#include "sheet/SettingsFile.h"
 
 #include <QGuiApplication>
 #include <QPrinter>

@@ -3,8 +3,8 @@
 //   bench_records generate RECORDS ROWS FILE
 //   bench_records load FILE | save FILE | paste RECORDS
 #include "BenchSupport.h"
-#include "RecordFile.h"
-#include "SheetEditing.h"
+#include "sheet/RecordFile.h"
+#include "sheet/SheetEditing.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

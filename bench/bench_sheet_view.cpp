@@ -3,10 +3,10 @@
 // does, and the time runs until the grid has been painted again.
 //   bench_sheet_view FILE
 #include "BenchSupport.h"
-#include "MainWindowRules.h"
-#include "RecordFile.h"
-#include "RecordSheetModel.h"
-#include "RecordSheetView.h"
+#include "main/MainWindowRules.h"
+#include "main/RecordSheetModel.h"
+#include "main/RecordSheetView.h"
+#include "sheet/RecordFile.h"
 
 #include <QApplication>
 #include <QWindow>

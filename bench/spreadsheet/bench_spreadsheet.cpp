@@ -5,12 +5,12 @@
 //   bench_spreadsheet pauses a|b-trunk RECORDS OUT.xlsx
 // Builds and writes the workbook as the window does, with its progress steps
 // and repaint ticks, and prints the longest stretch between two of them as T.
-#include "BenchSupport.h"
-#include "NameplateTexts.h"
-#include "SettingsFile.h"
-#include "TypeASheet.h"
-#include "TypeBSheet.h"
-#include "XlsxWriter.h"
+#include "../BenchSupport.h"
+#include "sheet/NameplateTexts.h"
+#include "sheet/SettingsFile.h"
+#include "spreadsheet/TypeASheet.h"
+#include "spreadsheet/TypeBSheet.h"
+#include "spreadsheet/XlsxWriter.h"
 
 #include <xlsxwriter.h>
 

@@ -1,6 +1,6 @@
 #include "CableFamilies.h"
 
-#include "tables/FamilyTables.h"
+#include "catalogue/tables/FamilyTables.h"
 
 #include <algorithm>
 

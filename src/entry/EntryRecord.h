@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EraDate.h"
-#include "RecordSheet.h"
+#include "sheet/EraDate.h"
+#include "sheet/RecordSheet.h"
 
 #include <QString>
 #include <array>

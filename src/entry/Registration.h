@@ -1,7 +1,7 @@
 #pragma once
 
 #include "EntryRecord.h"
-#include "RecordSheet.h"
+#include "sheet/RecordSheet.h"
 
 // The previous-entry store `ed`: the data fields of the last registered record.
 using PreviousEntries = FieldTexts;

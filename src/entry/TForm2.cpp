@@ -3,8 +3,8 @@
 #include "EntryFormLayout.h"
 #include "EntryFormPictures.h"
 #include "EntryShortcuts.h"
-#include "Failure.h"
 #include "TForm2Controls.h"
+#include "sheet/Failure.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "EraDate.h"
-#include "RecordSheet.h"
-#include "SettingsFile.h"
+#include "sheet/EraDate.h"
+#include "sheet/RecordSheet.h"
+#include "sheet/SettingsFile.h"
 
 #include <QDialog>
 #include <array>

@@ -1,17 +1,17 @@
 #include "TForm1.h"
 
-#include "Failure.h"
-#include "FileAccess.h"
 #include "MainWindowRules.h"
-#include "PrintCommands.h"
-#include "RecordFile.h"
 #include "RecordSheetModel.h"
 #include "RecordSheetView.h"
-#include "SamplePictures.h"
-#include "SheetEditing.h"
-#include "SpreadsheetOutputs.h"
-#include "TForm2.h"
 #include "UiStyle.h"
+#include "entry/TForm2.h"
+#include "print/PrintCommands.h"
+#include "print/SamplePictures.h"
+#include "sheet/Failure.h"
+#include "sheet/FileAccess.h"
+#include "sheet/RecordFile.h"
+#include "sheet/SheetEditing.h"
+#include "spreadsheet/SpreadsheetOutputs.h"
 
 #include <QClipboard>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "EraDate.h"
 #include "MainWindowLayout.h"
 #include "MainWindowPrompts.h"
-#include "RecordSheet.h"
-#include "SettingsFile.h"
+#include "sheet/EraDate.h"
+#include "sheet/RecordSheet.h"
+#include "sheet/SettingsFile.h"
 
 #include <QDate>
 #include <QStringList>

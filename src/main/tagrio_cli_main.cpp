@@ -1,6 +1,6 @@
 // tagrio-cli: every output of the program from a record file, without a window.
-#include "CliCommand.h"
-#include "Failure.h"
+#include "main/cli/CliCommand.h"
+#include "sheet/Failure.h"
 
 #include <QGuiApplication>
 #include <QTextStream>

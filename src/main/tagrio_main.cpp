@@ -1,7 +1,7 @@
 // tagrio: the main window, the entry form and the cable catalogue.
 #include "TForm1.h"
-#include "TForm2.h"
-#include "TForm3.h"
+#include "catalogue/ui/TForm3.h"
+#include "entry/TForm2.h"
 
 #include <QApplication>
 #include <QScreen>

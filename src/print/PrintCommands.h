@@ -1,8 +1,8 @@
 #pragma once
 
 #include "PrintJob.h"
-#include "RecordSheet.h"
-#include "SettingsFile.h"
+#include "sheet/RecordSheet.h"
+#include "sheet/SettingsFile.h"
 
 #include <QObject>
 #include <functional>

@@ -1,9 +1,9 @@
 #include "PrinterOutput.h"
 
-#include "Failure.h"
 #include "LayoutSurface.h"
 #include "PageSource.h"
 #include "PainterSurface.h"
+#include "sheet/Failure.h"
 
 #include <QFileInfo>
 #include <QPageLayout>

@@ -1,10 +1,10 @@
 #include "SamplePictures.h"
 
 #include "PainterSurface.h"
-#include "RecordSheet.h"
-#include "SettingsFile.h"
 #include "TypeAPlates.h"
 #include "TypeBPlates.h"
+#include "sheet/RecordSheet.h"
+#include "sheet/SettingsFile.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "TypeAPlates.h"
 
 #include "LayoutSurface.h"
-#include "TextCodec.h"
+#include "sheet/TextCodec.h"
 
 namespace {
 

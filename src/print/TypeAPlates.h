@@ -1,9 +1,9 @@
 #pragma once
 
-#include "NameplateTexts.h"
 #include "PageSource.h"
-#include "RecordSheet.h"
-#include "SettingsFile.h"
+#include "sheet/NameplateTexts.h"
+#include "sheet/RecordSheet.h"
+#include "sheet/SettingsFile.h"
 
 #include <QString>
 #include <array>

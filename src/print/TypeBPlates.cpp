@@ -1,8 +1,8 @@
 #include "TypeBPlates.h"
 
 #include "LayoutSurface.h"
-#include "NameplateTexts.h"
-#include "TextCodec.h"
+#include "sheet/NameplateTexts.h"
+#include "sheet/TextCodec.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "PageSource.h"
-#include "RecordSheet.h"
 #include "TypeBGeometry.h"
+#include "sheet/RecordSheet.h"
 
 #include <QPoint>
 #include <QString>

@@ -4,7 +4,6 @@
 #include "Failure.h"
 #include "FileAccess.h"
 #include "FileLines.h"
-#include "ParallelBlocks.h"
 #include "TextCodec.h"
 
 #include <QString>
@@ -40,9 +39,6 @@ void clearSingleBlankCells(Record& row)
     }
 }
 
-// Below this many rows a load is too short to gain from more threads.
-constexpr int kRowsPerThreadAtLeast = 2000;
-
 } // namespace
 
 void load(const QString& path, QString& companyName, RecordSheet& sheet)
@@ -65,20 +61,16 @@ void loadFromBytes(const QByteArray& bytes, QString& companyName, RecordSheet& s
     }
 
     sheet.setRowCount(rowCount);
-    // Rows are read from their lines side by side on the machine's cores. A
-    // file with fewer lines than rows keeps the rows that have a line, and
+    // A file with fewer lines than rows keeps the rows that have a line, and
     // the first row without one comes out empty.
     const int rowsWithLines = static_cast<int>(std::min<qsizetype>(rowCount, lines.count() - 3));
     const bool complete = rowsWithLines == rowCount;
-    forEachBlockInParallel(rowsWithLines, kRowsPerThreadAtLeast, [&](int first, int last) {
-        FileLines::Reader blockReader(lines);
-        for (int r = first; r < last; ++r) {
-            Record& row = sheet.row(r);
-            CommaText::readRow(blockReader.line(r + 3), row);
-            if (complete)
-                clearSingleBlankCells(row);
-        }
-    });
+    for (int r = 0; r < rowsWithLines; ++r) {
+        Record& row = sheet.row(r);
+        CommaText::readRow(reader.line(r + 3), row);
+        if (complete)
+            clearSingleBlankCells(row);
+    }
     if (!complete) {
         sheet.clearRow(rowsWithLines);
         lineAt(reader, lines, rowsWithLines + 3); // throws: the line is missing

@@ -1,9 +1,9 @@
 #include "SpreadsheetOutputs.h"
 
 #include "DesktopWorkbookOpener.h"
-#include "Failure.h"
 #include "TemplateSheet.h"
 #include "TypeASheet.h"
+#include "sheet/Failure.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

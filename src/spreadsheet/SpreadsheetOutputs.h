@@ -1,11 +1,11 @@
 #pragma once
 
-#include "EraDate.h"
-#include "RecordSheet.h"
-#include "SettingsFile.h"
 #include "TypeBSheet.h"
 #include "Workbook.h"
 #include "WorkbookHandOff.h"
+#include "sheet/EraDate.h"
+#include "sheet/RecordSheet.h"
+#include "sheet/SettingsFile.h"
 
 #include <QMessageBox>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "TemplateSheet.h"
 
-#include "RecordSheet.h"
+#include "sheet/RecordSheet.h"
 
 namespace TemplateSheet {
 namespace {

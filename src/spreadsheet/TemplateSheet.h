@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EraDate.h"
 #include "Workbook.h"
+#include "sheet/EraDate.h"
 
 #include <QString>
 

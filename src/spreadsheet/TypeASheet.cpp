@@ -1,6 +1,6 @@
 #include "TypeASheet.h"
 
-#include "NameplateTexts.h"
+#include "sheet/NameplateTexts.h"
 
 namespace TypeASheet {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "RecordSheet.h"
-#include "SettingsFile.h"
 #include "Workbook.h"
+#include "sheet/RecordSheet.h"
+#include "sheet/SettingsFile.h"
 
 // Nameplates type A: every record on three sheets, one per text order, six
 // plates to a page block of 51 rows.

@@ -1,6 +1,6 @@
 #include "TypeBSheet.h"
 
-#include "NameplateTexts.h"
+#include "sheet/NameplateTexts.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RecordSheet.h"
 #include "Workbook.h"
+#include "sheet/RecordSheet.h"
 
 #include <QString>
 

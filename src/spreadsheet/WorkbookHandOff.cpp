@@ -1,7 +1,7 @@
 #include "WorkbookHandOff.h"
 
-#include "Failure.h"
 #include "XlsxWriter.h"
+#include "sheet/Failure.h"
 
 #include <QDir>
 #include <QFile>

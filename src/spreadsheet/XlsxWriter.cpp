@@ -1,7 +1,7 @@
 #include "XlsxWriter.h"
 
-#include "Failure.h"
-#include "FileAccess.h"
+#include "sheet/Failure.h"
+#include "sheet/FileAccess.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "CableFamilies.h"
 #include "CatalogueTestSupport.h"
+#include "catalogue/CableFamilies.h"
 
 #include <algorithm>
 #include <map>

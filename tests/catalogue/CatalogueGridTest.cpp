@@ -1,7 +1,7 @@
-#include "CableFamilies.h"
-#include "CableFamilyLoader.h"
-#include "CatalogueGrid.h"
 #include "CatalogueTestSupport.h"
+#include "catalogue/CableFamilies.h"
+#include "catalogue/CableFamilyLoader.h"
+#include "catalogue/CatalogueGrid.h"
 
 #include <utility>
 

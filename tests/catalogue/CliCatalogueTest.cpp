@@ -1,6 +1,6 @@
-#include "CableFamilies.h"
+#include "../cli/CliRun.h"
 #include "CatalogueTestSupport.h"
-#include "CliRun.h"
+#include "catalogue/CableFamilies.h"
 
 namespace {
 

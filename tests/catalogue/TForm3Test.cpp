@@ -1,6 +1,6 @@
-#include "CableFamilies.h"
-#include "CatalogueGridView.h"
-#include "TForm3.h"
+#include "catalogue/CableFamilies.h"
+#include "catalogue/ui/CatalogueGridView.h"
+#include "catalogue/ui/TForm3.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "CliRun.h"
-#include "RecordFile.h"
-#include "RecordSheet.h"
+#include "sheet/RecordFile.h"
+#include "sheet/RecordSheet.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,4 +1,4 @@
-#include "EntryRecord.h"
+#include "entry/EntryRecord.h"
 
 #include "../sheet/TestSupport.h"
 

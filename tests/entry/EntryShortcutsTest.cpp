@@ -1,4 +1,4 @@
-#include "EntryShortcuts.h"
+#include "entry/EntryShortcuts.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,6 +1,6 @@
-#include "Registration.h"
+#include "entry/Registration.h"
 
-#include "Failure.h"
+#include "sheet/Failure.h"
 
 #include "../sheet/TestSupport.h"
 

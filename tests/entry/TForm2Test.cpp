@@ -1,4 +1,4 @@
-#include "TForm2.h"
+#include "entry/TForm2.h"
 
 #include <QLabel>
 #include <QLineEdit>

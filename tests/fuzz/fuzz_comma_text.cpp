@@ -1,7 +1,7 @@
 // Comma text: any line reads without failing; any row written and read back
 // returns its cells.
-#include "CommaText.h"
 #include "FuzzCheck.h"
+#include "sheet/CommaText.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 // Paste of clipboard text: the sheet grows only as far as the lines need and
 // never past the cap; a refused paste changes nothing.
-#include "Failure.h"
 #include "FuzzCheck.h"
-#include "SheetEditing.h"
-#include "TextCodec.h"
+#include "sheet/Failure.h"
+#include "sheet/SheetEditing.h"
+#include "sheet/TextCodec.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 // The whole record file load: a loaded sheet has the stated shape, and saving
 // it loads back to the same sheet.
-#include "Failure.h"
 #include "FuzzCheck.h"
-#include "RecordFile.h"
+#include "sheet/Failure.h"
+#include "sheet/RecordFile.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 // The settings load: at most seven lines taken, and a save loads back the same.
 #include "FuzzCheck.h"
-#include "SettingsFile.h"
+#include "sheet/SettingsFile.h"
 
 #include <cstdint>
 

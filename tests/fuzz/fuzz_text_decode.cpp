@@ -1,6 +1,6 @@
 // Decoding with byte-order-mark detection, then line splitting.
 #include "FuzzCheck.h"
-#include "TextCodec.h"
+#include "sheet/TextCodec.h"
 
 #include <QByteArray>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "WindowTestSupport.h"
 
-#include "RecordFile.h"
-#include "TForm2.h"
+#include "entry/TForm2.h"
+#include "sheet/RecordFile.h"
 
 #include <QFile>
 #include <QLineEdit>

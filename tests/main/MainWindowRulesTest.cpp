@@ -1,4 +1,4 @@
-#include "MainWindowRules.h"
+#include "main/MainWindowRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "WindowTestSupport.h"
 
-#include "TForm2.h"
+#include "entry/TForm2.h"
 
 #include <QClipboard>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "MainWindowRules.h"
-#include "RecordSheetModel.h"
-#include "RecordSheetView.h"
-#include "TForm1.h"
+#include "main/MainWindowRules.h"
+#include "main/RecordSheetModel.h"
+#include "main/RecordSheetView.h"
+#include "main/TForm1.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 // points (1 layout unit = 72/600 pt).
 #include "PdfReadBack.h"
 #include "PrintTestSupport.h"
-#include "RecordFile.h"
+#include "sheet/RecordFile.h"
 
 #include <QTemporaryDir>
 

@@ -1,9 +1,9 @@
 // A long print keeps the program alive: the pages are reported one by one as
 // they go out, a progress dialog comes up and the window goes on repainting.
-#include "LayoutSurface.h"
-#include "PageSource.h"
-#include "PrintJob.h"
-#include "PrinterOutput.h"
+#include "print/LayoutSurface.h"
+#include "print/PageSource.h"
+#include "print/PrintJob.h"
+#include "print/PrinterOutput.h"
 
 #include <QApplication>
 #include <QPaintEvent>

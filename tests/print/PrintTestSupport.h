@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PageSource.h"
-#include "RecordSheet.h"
-#include "RecordingSurface.h"
+#include "print/PageSource.h"
+#include "print/RecordingSurface.h"
+#include "sheet/RecordSheet.h"
 
 #include <QPoint>
 #include <QString>

@@ -1,11 +1,11 @@
 // The print job and the window's print commands, with the print dialog and
 // the warning replaced by hooks so that nothing blocks.
-#include "LayoutSurface.h"
 #include "PdfReadBack.h"
-#include "PrintCommands.h"
-#include "PrintJob.h"
-#include "SamplePictures.h"
-#include "TypeBPlates.h"
+#include "print/LayoutSurface.h"
+#include "print/PrintCommands.h"
+#include "print/PrintJob.h"
+#include "print/SamplePictures.h"
+#include "print/TypeBPlates.h"
 
 #include <QApplication>
 #include <QLabel>

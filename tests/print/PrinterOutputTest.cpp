@@ -1,8 +1,8 @@
-#include "Failure.h"
 #include "GuiApplication.h"
 #include "PdfReadBack.h"
 #include "PrintTestSupport.h"
-#include "PrinterOutput.h"
+#include "print/PrinterOutput.h"
+#include "sheet/Failure.h"
 
 #include <QPageLayout>
 #include <QPrinter>

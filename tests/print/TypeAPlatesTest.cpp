@@ -1,7 +1,7 @@
 #include "PrintTestSupport.h"
-#include "SettingsFile.h"
-#include "TextCodec.h"
-#include "TypeAPlates.h"
+#include "print/TypeAPlates.h"
+#include "sheet/SettingsFile.h"
+#include "sheet/TextCodec.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "PrintTestSupport.h"
-#include "TextCodec.h"
-#include "TypeBPlates.h"
+#include "print/TypeBPlates.h"
+#include "sheet/TextCodec.h"
 
 namespace {
 

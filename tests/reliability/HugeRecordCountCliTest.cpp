@@ -2,9 +2,9 @@
 // rows: every output of tagrio-cli ends at once with plates for the 99 record
 // rows the sheet has. In the sanitizer build an overflow anywhere on the way
 // stops the program, so this test fails there too.
-#include "PdfReadBack.h"
+#include "../print/PdfReadBack.h"
+#include "../spreadsheet/XlsxReadBack.h"
 #include "ReliabilitySupport.h"
-#include "XlsxReadBack.h"
 
 #include <QFile>
 #include <QRegularExpression>

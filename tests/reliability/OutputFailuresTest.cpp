@@ -3,12 +3,12 @@
 // print the printer refuses, and cancel in every dialog. Each must end with
 // one clear message (or none for a cancel), the banner and bar cleared and
 // the record sheet as it was.
+#include "../main/WindowTestSupport.h"
+#include "../print/PdfReadBack.h"
+#include "../spreadsheet/XlsxReadBack.h"
 #include "DialogScript.h"
-#include "FileAccess.h"
-#include "PdfReadBack.h"
 #include "ReliabilitySupport.h"
-#include "WindowTestSupport.h"
-#include "XlsxReadBack.h"
+#include "sheet/FileAccess.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RecordFile.h"
-#include "RecordSheet.h"
+#include "sheet/RecordFile.h"
+#include "sheet/RecordSheet.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
-#include "CommaText.h"
 #include "TestSupport.h"
+#include "sheet/CommaText.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "EraDate.h"
 #include "TestSupport.h"
+#include "sheet/EraDate.h"
 
 namespace {
 

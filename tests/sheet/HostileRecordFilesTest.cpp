@@ -1,9 +1,9 @@
 // Damaged and hostile record files: each one either loads to the sheet the
 // reading rules give, or fails with the user's message; none crashes.
-#include "Failure.h"
-#include "RecordFile.h"
-#include "SheetEditing.h"
 #include "TestSupport.h"
+#include "sheet/Failure.h"
+#include "sheet/RecordFile.h"
+#include "sheet/SheetEditing.h"
 
 #include <QFile>
 #include <QTemporaryDir>

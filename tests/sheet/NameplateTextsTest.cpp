@@ -1,5 +1,5 @@
-#include "NameplateTexts.h"
 #include "TestSupport.h"
+#include "sheet/NameplateTexts.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "CommaText.h"
-#include "Failure.h"
-#include "RecordFile.h"
 #include "TestSupport.h"
-#include "TextCodec.h"
+#include "sheet/CommaText.h"
+#include "sheet/Failure.h"
+#include "sheet/RecordFile.h"
+#include "sheet/TextCodec.h"
 
 #include <QDir>
 #include <QFile>

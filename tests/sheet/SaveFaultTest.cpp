@@ -1,9 +1,9 @@
 // Saving under faults: whatever happens to the writing process, the file that
 // was there before is intact, and a failure the process survives is reported.
-#include "Failure.h"
-#include "RecordFile.h"
-#include "SettingsFile.h"
 #include "TestSupport.h"
+#include "sheet/Failure.h"
+#include "sheet/RecordFile.h"
+#include "sheet/SettingsFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

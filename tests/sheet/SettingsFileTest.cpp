@@ -1,7 +1,7 @@
-#include "Failure.h"
-#include "SettingsFile.h"
 #include "TestSupport.h"
-#include "TextCodec.h"
+#include "sheet/Failure.h"
+#include "sheet/SettingsFile.h"
+#include "sheet/TextCodec.h"
 
 #include <QDir>
 #include <QFile>

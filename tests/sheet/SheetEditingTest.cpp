@@ -1,6 +1,6 @@
-#include "Failure.h"
-#include "SheetEditing.h"
 #include "TestSupport.h"
+#include "sheet/Failure.h"
+#include "sheet/SheetEditing.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "FileLines.h"
-#include "TextCodec.h"
+#include "sheet/FileLines.h"
+#include "sheet/TextCodec.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "SpreadsheetOutputs.h"
 #include "SpreadsheetTestSupport.h"
-#include "TypeASheet.h"
 #include "XlsxReadBack.h"
+#include "spreadsheet/SpreadsheetOutputs.h"
+#include "spreadsheet/TypeASheet.h"
 
 #include <QApplication>
 #include <QDir>

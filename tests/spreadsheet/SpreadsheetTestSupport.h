@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CellAddress.h"
-#include "RecordSheet.h"
-#include "Workbook.h"
+#include "sheet/RecordSheet.h"
+#include "spreadsheet/CellAddress.h"
+#include "spreadsheet/Workbook.h"
 
 #include <QString>
 #include <gtest/gtest.h>

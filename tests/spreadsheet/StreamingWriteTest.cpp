@@ -1,11 +1,11 @@
-#include "Failure.h"
-#include "SettingsFile.h"
 #include "SpreadsheetTestSupport.h"
-#include "TemplateSheet.h"
-#include "TypeASheet.h"
-#include "TypeBSheet.h"
 #include "XlsxReadBack.h"
-#include "XlsxWriter.h"
+#include "sheet/Failure.h"
+#include "sheet/SettingsFile.h"
+#include "spreadsheet/TemplateSheet.h"
+#include "spreadsheet/TypeASheet.h"
+#include "spreadsheet/TypeBSheet.h"
+#include "spreadsheet/XlsxWriter.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "SpreadsheetTestSupport.h"
-#include "TemplateSheet.h"
+#include "spreadsheet/TemplateSheet.h"
 
 #include <gtest/gtest.h>
 

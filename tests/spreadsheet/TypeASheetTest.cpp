@@ -1,5 +1,5 @@
 #include "SpreadsheetTestSupport.h"
-#include "TypeASheet.h"
+#include "spreadsheet/TypeASheet.h"
 
 #include <gtest/gtest.h>
 

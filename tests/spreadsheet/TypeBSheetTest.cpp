@@ -1,5 +1,5 @@
 #include "SpreadsheetTestSupport.h"
-#include "TypeBSheet.h"
+#include "spreadsheet/TypeBSheet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "SpreadsheetTestSupport.h"
-#include "Workbook.h"
+#include "spreadsheet/Workbook.h"
 
 #include <gtest/gtest.h>
 

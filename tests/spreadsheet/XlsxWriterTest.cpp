@@ -1,10 +1,10 @@
-#include "Failure.h"
 #include "SpreadsheetTestSupport.h"
-#include "TypeASheet.h"
-#include "TypeBSheet.h"
-#include "WorkbookHandOff.h"
 #include "XlsxReadBack.h"
-#include "XlsxWriter.h"
+#include "sheet/Failure.h"
+#include "spreadsheet/TypeASheet.h"
+#include "spreadsheet/TypeBSheet.h"
+#include "spreadsheet/WorkbookHandOff.h"
+#include "spreadsheet/XlsxWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CableFamilies.h"
+#include "catalogue/CableFamilies.h"
 
 // The constant table of each family, one source file per family (CE shares
 // CV's file and CEE shares CVT's, since they share hidden columns).

@@ -1,7 +1,7 @@
 #include "CatalogueGridView.h"
 
-#include "CatalogueGrid.h"
 #include "CatalogueLayout.h"
+#include "catalogue/CatalogueGrid.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

@@ -1,10 +1,10 @@
 #include "TForm3.h"
 
 #include "CableCrossSection.h"
-#include "CableFamilies.h"
-#include "CableFamilyLoader.h"
 #include "CatalogueGridView.h"
 #include "CatalogueLayout.h"
+#include "catalogue/CableFamilies.h"
+#include "catalogue/CableFamilyLoader.h"
 
 #include <QApplication>
 #include <QLabel>

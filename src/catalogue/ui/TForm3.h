@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CatalogueGrid.h"
+#include "catalogue/CatalogueGrid.h"
 
 #include <QLineEdit>
 #include <QPointer>

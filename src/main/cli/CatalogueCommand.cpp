@@ -1,6 +1,6 @@
 // tagrio-cli catalogue: every row of the sixteen cable families.
-#include "CableFamilies.h"
 #include "CliCommand.h"
+#include "catalogue/CableFamilies.h"
 
 namespace {
 

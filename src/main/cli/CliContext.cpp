@@ -1,6 +1,6 @@
 #include "CliContext.h"
 
-#include "RecordFile.h"
+#include "sheet/RecordFile.h"
 
 #include <QCoreApplication>
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "CliArguments.h"
-#include "EraDate.h"
-#include "NameplateTexts.h"
-#include "RecordSheet.h"
-#include "SettingsFile.h"
+#include "sheet/EraDate.h"
+#include "sheet/NameplateTexts.h"
+#include "sheet/RecordSheet.h"
+#include "sheet/SettingsFile.h"
 
 // What the window would hold when a command runs: the loaded record file, the
 // settings (company name f0 and captions), today's era date and the options.

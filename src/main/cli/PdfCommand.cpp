@@ -2,9 +2,9 @@
 // page painters and print procedure as the window's print buttons.
 #include "CliCommand.h"
 #include "CliContext.h"
-#include "PrinterOutput.h"
-#include "TypeAPlates.h"
-#include "TypeBPlates.h"
+#include "print/PrinterOutput.h"
+#include "print/TypeAPlates.h"
+#include "print/TypeBPlates.h"
 
 #include <QPrinter>
 

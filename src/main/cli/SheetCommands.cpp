@@ -1,8 +1,8 @@
 // tagrio-cli dump, save and texts: the record file as the window loads it.
 #include "CliCommand.h"
 #include "CliContext.h"
-#include "NameplateTexts.h"
-#include "RecordFile.h"
+#include "sheet/NameplateTexts.h"
+#include "sheet/RecordFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

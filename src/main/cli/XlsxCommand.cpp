@@ -2,11 +2,11 @@
 // handed to the spreadsheet application.
 #include "CliCommand.h"
 #include "CliContext.h"
-#include "Failure.h"
-#include "TemplateSheet.h"
-#include "TypeASheet.h"
-#include "TypeBSheet.h"
-#include "XlsxWriter.h"
+#include "sheet/Failure.h"
+#include "spreadsheet/TemplateSheet.h"
+#include "spreadsheet/TypeASheet.h"
+#include "spreadsheet/TypeBSheet.h"
+#include "spreadsheet/XlsxWriter.h"
 
 #include <cstdio>
 
