@@ -42,7 +42,8 @@ RecordSheetView::RecordSheetView(QWidget* parent) : QTableView(parent)
     columns->setMinimumSectionSize(1);
     columns->setFixedHeight(MainWindowRules::kRowHeight);
     columns->setStyleSheet(kHeaderStyle);
-    columns->installEventFilter(this);
+    // A header's mouse events arrive at its viewport, as for any scroll area.
+    columns->viewport()->installEventFilter(this);
 }
 
 void RecordSheetView::setSheetModel(RecordSheetModel* model)
@@ -153,6 +154,17 @@ void RecordSheetView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void RecordSheetView::keyPressEvent(QKeyEvent* event)
 {
+    // The sheet copies and pastes whole rows, as its pop-up menu does; the
+    // view's own Ctrl+C would copy one cell, which a paste then turns into a
+    // junk record.
+    if (event->matches(QKeySequence::Copy)) {
+        Q_EMIT copyRequested();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        Q_EMIT pasteRequested();
+        return;
+    }
     QTableView::keyPressEvent(event);
     const QModelIndex current = currentIndex();
     if (current.isValid() && !(event->modifiers() & Qt::ShiftModifier))
@@ -163,12 +175,12 @@ bool RecordSheetView::eventFilter(QObject* watched, QEvent* event)
 {
     // The header row is part of the sheet for the mouse: presses and releases
     // on it report row 0, as on any other row.
-    if (watched == horizontalHeader()) {
+    if (watched == horizontalHeader()->viewport()) {
         const auto type = event->type();
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
             || type == QEvent::MouseButtonDblClick) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            const QPoint sheetPoint = toSheetPoint(horizontalHeader(), mouse->position().toPoint());
+            const QPoint sheetPoint = toSheetPoint(horizontalHeader()->viewport(), mouse->position().toPoint());
             const SheetCell cell = cellAt(sheetPoint);
             if (type == QEvent::MouseButtonPress)
                 Q_EMIT sheetMousePressed(mouse->button(), cell, sheetPoint);

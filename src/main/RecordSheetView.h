@@ -45,6 +45,9 @@ Q_SIGNALS:
     void sheetMousePressed(Qt::MouseButton button, SheetCell cell, QPoint sheetPoint);
     void sheetMouseReleased(Qt::MouseButton button, SheetCell cell, QPoint sheetPoint);
     void sheetDoubleClicked();
+    // Ctrl+C and Ctrl+V: the same as the pop-up menu's コピー and 貼り付け.
+    void copyRequested();
+    void pasteRequested();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -107,6 +107,8 @@ void TForm1::connectControls()
             [this](Qt::MouseButton button, SheetCell cell, QPoint) { StringGrid1MouseDown(button, cell); });
     connect(grid, &RecordSheetView::sheetMouseReleased, this, &TForm1::StringGrid1MouseUp);
     connect(grid, &RecordSheetView::sheetDoubleClicked, this, &TForm1::StringGrid1DblClick);
+    connect(grid, &RecordSheetView::copyRequested, this, &TForm1::N1Click);
+    connect(grid, &RecordSheetView::pasteRequested, this, &TForm1::N2Click);
 }
 
 // Runs once before the window is first shown. A failing step skips the steps

@@ -1,4 +1,5 @@
 // tagrio-cli: every output of the program from a record file, without a window.
+#include "JapaneseTranslation.h"
 #include "main/cli/CliCommand.h"
 #include "sheet/Failure.h"
 
@@ -41,6 +42,7 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     qInstallMessageHandler(previousMessageHandler);
     QCoreApplication::setApplicationName(QStringLiteral("tagrio"));
+    installJapaneseTranslation(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);

@@ -1,4 +1,5 @@
 // tagrio: the main window, the entry form and the cable catalogue.
+#include "JapaneseTranslation.h"
 #include "TForm1.h"
 #include "catalogue/ui/TForm3.h"
 #include "entry/TForm2.h"
@@ -62,6 +63,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tagrio"));
+    installJapaneseTranslation(app);
 
     TForm1 form1;
     TForm2 form2(form1.sheet(), form1.f());

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <functional>
+
 namespace {
 
 QString row(std::initializer_list<QString> cells)
@@ -40,6 +42,7 @@ private Q_SLOTS:
     void rightClickOpensThePopupAndChangesNothing();
     void popupOpensAtTheComputedScreenPoint();
     void copyPutsTheSelectedRowsOnTheClipboard();
+    void ctrlVPastesAtTheCurrentRowAsTheMenuDoes();
     void pasteFromTheMenuSortsAndRenumbers();
     void pasteStartsAtTheCurrentRowAndGrowsTheSheet();
     void pastePastTheRowCapIsRefused();
@@ -49,6 +52,7 @@ private Q_SLOTS:
     void deleteAllEmptiesTheRecordRows();
     void doubleClickOpensTheEntryFormOnTheReleasedRow();
     void doubleClickOffTheCellsDoesNothing();
+    void doubleClickOnTheHeaderRowOpensTheEntryFormOnRowZero();
     void registerRefreshesTheGrid();
     void hundredThousandRowsNeedNoPerRowWork();
     void hiddenCommandButtonsRunTheirOperations();
@@ -70,8 +74,8 @@ void RecordSheetTest::leftButtonTracksPressAndReleaseCells()
     // The header row is row 0 for the mouse.
     QHeaderView* header = fx.grid()->horizontalHeader();
     const QPoint onHeader(header->sectionViewportPosition(3) + 5, header->height() / 2);
-    QTest::mousePress(header, Qt::LeftButton, {}, onHeader);
-    QTest::mouseRelease(header, Qt::LeftButton, {}, onHeader);
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, onHeader);
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, onHeader);
     QCOMPARE(w.mouse().nx1, 3);
     QCOMPARE(w.mouse().ny1, 0);
     QCOMPARE(w.mouse().uy1, 0);
@@ -139,15 +143,44 @@ void RecordSheetTest::popupOpensAtTheComputedScreenPoint()
 
 void RecordSheetTest::copyPutsTheSelectedRowsOnTheClipboard()
 {
-    WindowFixture fx;
-    fx.show();
-    fx.fillRecords(5);
-    fx.clickCell(3, 2);
-    fx.clickCell(3, 3, Qt::ShiftModifier);
-    QGuiApplication::clipboard()->setText(u"old"_qs);
+    // The menu's コピー and Ctrl+C in the sheet copy the same rows.
+    const std::function<void(WindowFixture&)> copyCommands[] = {
+        [](WindowFixture& fx) { fx.child<QMenu>("PopupMenu1")->findChild<QAction*>(u"N1"_qs)->trigger(); },
+        [](WindowFixture& fx) { QTest::keyClick(fx.grid(), Qt::Key_C, Qt::ControlModifier); },
+    };
+    for (const auto& copy : copyCommands) {
+        WindowFixture fx;
+        fx.show();
+        fx.fillRecords(5);
+        fx.clickCell(3, 2);
+        fx.clickCell(3, 3, Qt::ShiftModifier);
+        QGuiApplication::clipboard()->setText(u"old"_qs);
 
-    fx.child<QMenu>("PopupMenu1")->findChild<QAction*>(u"N1"_qs)->trigger();
-    QCOMPARE(QGuiApplication::clipboard()->text(), row({u"2"_qs, u"盤2"_qs}) + row({u"3"_qs, u"盤3"_qs}));
+        copy(fx);
+        QCOMPARE(QGuiApplication::clipboard()->text(), row({u"2"_qs, u"盤2"_qs}) + row({u"3"_qs, u"盤3"_qs}));
+    }
+}
+
+void RecordSheetTest::ctrlVPastesAtTheCurrentRowAsTheMenuDoes()
+{
+    const std::function<void(WindowFixture&)> pasteCommands[] = {
+        [](WindowFixture& fx) { fx.child<QMenu>("PopupMenu1")->findChild<QAction*>(u"N2"_qs)->trigger(); },
+        [](WindowFixture& fx) { QTest::keyClick(fx.grid(), Qt::Key_V, Qt::ControlModifier); },
+    };
+    QList<RecordSheet> results;
+    for (const auto& paste : pasteCommands) {
+        WindowFixture fx;
+        TForm1& w = fx.show();
+        fx.fillRecords(3);
+        fx.clickCell(2, 2);
+        QGuiApplication::clipboard()->setText(u"9\t盤X\r\n"_qs);
+        paste(fx);
+        results << w.sheet();
+    }
+    // Pasted over the current row 2, then sorted and renumbered: 1, 3, 9 → 1, 2, 3.
+    QCOMPARE(results[0].row(3)[0], u"3"_qs);
+    QCOMPARE(results[0].row(3)[1], u"盤X"_qs);
+    QVERIFY(results[1] == results[0]);
 }
 
 void RecordSheetTest::pasteFromTheMenuSortsAndRenumbers()
@@ -273,7 +306,7 @@ void RecordSheetTest::deleteFromTheHeaderRowDoesNothing()
     fx.fillRecords(3);
     const RecordSheet before = w.sheet();
     QHeaderView* header = fx.grid()->horizontalHeader();
-    QTest::mousePress(header, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
     fx.releaseCell(1, 2);
     w.N3Click();
     QVERIFY(w.sheet() == before);
@@ -322,6 +355,32 @@ void RecordSheetTest::doubleClickOpensTheEntryFormOnTheReleasedRow()
 
     QCOMPARE(shownModal, &form2);
     QCOMPARE(fields, (QStringList{u"6"_qs, QString(), u"令和5年4月1日"_qs, u"双葉電気"_qs, u"令和5年"_qs}));
+}
+
+void RecordSheetTest::doubleClickOnTheHeaderRowOpensTheEntryFormOnRowZero()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    fx.fillRecords(2);
+    TForm2 form2(w.sheet(), w.f());
+    w.setEntryForm(&form2);
+
+    QWidget* shownModal = nullptr;
+    QString numberField;
+    QTimer::singleShot(0, &form2, [&] {
+        shownModal = QApplication::activeModalWidget();
+        numberField = form2.findChild<QLabel*>(u"Label2"_qs)->text();
+        form2.reject();
+    });
+    // A header's mouse events arrive at its viewport, as the window system delivers them.
+    QWidget* header = fx.grid()->horizontalHeader()->viewport();
+    const QPoint onNumberColumn(10, header->height() / 2);
+    QTest::mouseClick(header, Qt::LeftButton, {}, onNumberColumn);
+    QTest::mouseDClick(header, Qt::LeftButton, {}, onNumberColumn);
+
+    QCOMPARE(w.mouse().uy1, 0);
+    QCOMPARE(shownModal, &form2);
+    QCOMPARE(numberField, u"No."_qs);
 }
 
 void RecordSheetTest::doubleClickOffTheCellsDoesNothing()
