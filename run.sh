@@ -9,9 +9,12 @@ if [[ -x build/src/main/tagrio && -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
 fi
 sample="${1:-samples/sample.kav}"
 out="$(mktemp -d)"
-echo "No display (or no window build): writing outputs of $sample with tagrio-cli instead."
-build/src/main/tagrio-cli dump "$sample" > "$out/records.json"
-build/src/main/tagrio-cli texts "$sample" > "$out/nameplate-texts.txt"
-build/src/main/tagrio-cli save "$sample" "$out/copy.kav"
-echo "Wrote:"
+cli=build/src/main/tagrio-cli
+echo "No display: writing the nameplates of $sample with tagrio-cli instead."
+for kind in a b-trunk b-branch; do
+  "$cli" pdf "$kind" "$sample" -o "$out/nameplates-$kind.pdf"
+  "$cli" xlsx "$kind" "$sample" -o "$out/nameplates-$kind.xlsx"
+done
+"$cli" xlsx template -o "$out/entry-sheet.xlsx"
+echo "Wrote the nameplate PDFs and workbooks to $out:"
 ls -l "$out"

@@ -1,0 +1,160 @@
+// The main window driven by a real pointer under Xvfb: xdotool moves the X
+// server's pointer and clicks, so every event takes the path the window
+// system gives it (header viewport, modal dialogs, standard buttons).
+#include "entry/TForm2.h"
+#include "main/JapaneseTranslation.h"
+#include "main/RecordSheetModel.h"
+#include "main/RecordSheetView.h"
+#include "main/TForm1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Runs xdotool and waits for it; the pointer events it sends arrive through
+// the X server, so the caller processes events afterwards.
+void xdotool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    QVERIFY2(process.waitForFinished(10000), "xdotool did not finish");
+    QCOMPARE(process.exitCode(), 0);
+}
+
+void clickAt(QPoint global, int clicks = 1)
+{
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
+             QString::number(global.y()), QStringLiteral("click"), QStringLiteral("--repeat"),
+             QString::number(clicks), QStringLiteral("--delay"), QStringLiteral("60"), QStringLiteral("1")});
+}
+
+// Clicking inside a modal dialog must not block the dialog's own event loop.
+void clickLaterAt(QPoint global)
+{
+    QProcess::startDetached(QStringLiteral("xdotool"),
+                            {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
+                             QStringLiteral("click"), QStringLiteral("1")});
+}
+
+// Calls act once with the first modal dialog that shows up; polls from a
+// timer so that it also runs inside the dialog's own event loop.
+void onNextModal(QObject* context, std::function<void(QWidget*)> act)
+{
+    auto* timer = new QTimer(context);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, context, [timer, act = std::move(act)] {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            act(modal);
+        }
+    });
+    timer->start();
+}
+
+QString plainText(const QAbstractButton* button)
+{
+    return button->text().remove(QLatin1Char('&'));
+}
+
+} // namespace
+
+class RealPointerTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void doubleClickOnTheHeaderRowOpensTheEntryForm();
+    void closeQuestionSpeaksJapaneseAndHonoursItsButtons();
+
+private:
+    QTemporaryDir dir_;
+    MainWindowStartup startup() const
+    {
+        return {QDate(2026, 12, 10), {}, dir_.filePath(QStringLiteral("tagrio")),
+                dir_.filePath(QStringLiteral("kiroku.ggs"))};
+    }
+};
+
+void RealPointerTest::doubleClickOnTheHeaderRowOpensTheEntryForm()
+{
+    TForm1 window(startup());
+    TForm2 form2(window.sheet(), window.f());
+    window.setEntryForm(&form2);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QWidget* shown = nullptr;
+    QString numberField;
+    onNextModal(this, [&](QWidget* modal) {
+        shown = modal;
+        numberField = form2.findChild<QLabel*>(QStringLiteral("Label2"))->text();
+        form2.reject();
+    });
+    const QWidget* header = window.findChild<RecordSheetView*>(QStringLiteral("StringGrid1"))->horizontalHeader()->viewport();
+    clickAt(header->mapToGlobal(QPoint(12, header->height() / 2)), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(shown != nullptr, 5000);
+    QCOMPARE(shown, &form2);
+    QCOMPARE(numberField, QStringLiteral("No."));
+}
+
+void RealPointerTest::closeQuestionSpeaksJapaneseAndHonoursItsButtons()
+{
+    TForm1 window(startup());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // A paste with Ctrl+V into the sheet, clicked and typed as a user does.
+    RecordSheetView* grid = window.findChild<RecordSheetView*>(QStringLiteral("StringGrid1"));
+    const QRect cell = grid->visualRect(grid->model()->index(RecordSheetModel::modelRow(1), 1));
+    clickAt(grid->viewport()->mapToGlobal(cell.center()));
+    QGuiApplication::clipboard()->setText(QStringLiteral("1\t東棟分電盤\r\n"));
+    xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("ctrl+v")});
+    QTRY_COMPARE_WITH_TIMEOUT(window.sheet().row(1)[1], QStringLiteral("東棟分電盤"), 5000);
+
+    // The unsaved-changes question, answered with the pointer.
+    const auto closeAnswering = [&](const QString& answer, QStringList& texts) {
+        onNextModal(this, [&texts, answer](QWidget* modal) {
+            for (const QAbstractButton* button : modal->findChildren<QAbstractButton*>()) {
+                texts << plainText(button);
+                if (plainText(button) == answer)
+                    clickLaterAt(button->mapToGlobal(button->rect().center()));
+            }
+        });
+        QTimer::singleShot(0, &window, [&window] { window.close(); });
+        QTRY_VERIFY_WITH_TIMEOUT(!texts.isEmpty() && !QApplication::activeModalWidget(), 5000);
+        texts.sort();
+    };
+    QStringList texts;
+    closeAnswering(QStringLiteral("キャンセル"), texts);
+    QStringList japanese{QStringLiteral("保存"), QStringLiteral("変更を破棄"), QStringLiteral("キャンセル")};
+    japanese.sort();
+    QCOMPARE(texts, japanese);
+    QVERIFY(window.isVisible()); // キャンセル keeps the window and its list
+    QStringList secondTexts;
+    closeAnswering(QStringLiteral("変更を破棄"), secondTexts);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tagrio-real-pointer-tests"));
+    if (!installJapaneseTranslation(app)) {
+        qCritical("Qt's Japanese translation (qtbase_ja) is missing");
+        return 1;
+    }
+    RealPointerTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "RealPointerTest.moc"
