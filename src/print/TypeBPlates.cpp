@@ -81,17 +81,28 @@ void TypeBPlates::drawPlateLines(LayoutSurface& surface, QPoint base) const
     vertical(g.cutRight, g.cutTop, g.cutBottom, kTypeBThinPen);
 }
 
+namespace {
+
+// Two rows of at most perRow UTF-16 units each; what is left after them is not printed.
+void drawTwoRows(LayoutSurface& surface, QPoint base, int upperY, int lowerY, const QString& text, int perRow,
+                 int points)
+{
+    const QStringView upper = TextCodec::leadingUnits(text, perRow);
+    const QStringView lower = TextCodec::leadingUnits(QStringView(text).sliced(upper.size()), perRow);
+    surface.text(base + QPoint(0, upperY), upper.toString(), points);
+    surface.text(base + QPoint(0, lowerY), lower.toString(), points);
+}
+
+} // namespace
+
 void TypeBPlates::drawCounted(LayoutSurface& surface, QPoint base, const CountedText& cell, const QString& text) const
 {
     const int n = TextCodec::characterCount(text);
     if (n == 0)
         return;
     if (n > CountedText::kOneLineMax) {
-        // Characters after the second row are not printed.
         const int x = cell.anchor + cell.twoLineShift;
-        surface.text(base + QPoint(x, cell.upperY), text.left(CountedText::kPerRow), cell.twoLinePoints);
-        surface.text(base + QPoint(x, cell.lowerY), text.mid(CountedText::kPerRow, CountedText::kPerRow),
-                     cell.twoLinePoints);
+        drawTwoRows(surface, base + QPoint(x, 0), cell.upperY, cell.lowerY, text, CountedText::kPerRow, cell.twoLinePoints);
         return;
     }
     const OneLineCell& one = cell.byCount[static_cast<size_t>(CountedText::kOneLineMax - n)];
@@ -105,9 +116,7 @@ void TypeBPlates::drawByWidth(LayoutSurface& surface, QPoint base, const WidthTe
         return;
     if (bytes > cell.oneLineMaxBytes) {
         const int x = cell.anchor + cell.twoLineShift;
-        surface.text(base + QPoint(x, cell.upperY), text.left(WidthText::kPerRow), cell.twoLinePoints);
-        surface.text(base + QPoint(x, cell.lowerY), text.mid(WidthText::kPerRow, WidthText::kPerRow),
-                     cell.twoLinePoints);
+        drawTwoRows(surface, base + QPoint(x, 0), cell.upperY, cell.lowerY, text, WidthText::kPerRow, cell.twoLinePoints);
         return;
     }
     const OneLineCell& one = cell.byWidth[static_cast<size_t>(cell.oneLineMaxBytes - bytes)];

@@ -203,4 +203,13 @@ QByteArray encodeLinesForSaving(const QStringList& lines)
     return encoder.finish();
 }
 
+QStringView leadingUnits(QStringView text, qsizetype count)
+{
+    if (count >= text.size())
+        return text;
+    if (count > 0 && text[count - 1].isHighSurrogate() && text[count].isLowSurrogate())
+        --count;
+    return text.first(std::max<qsizetype>(count, 0));
+}
+
 } // namespace TextCodec

@@ -75,6 +75,9 @@ QString fromShiftJis(const QByteArray& bytes);
 
 // Number of UTF-16 code units.
 inline int characterCount(QStringView text) { return static_cast<int>(text.size()); }
+// The first count UTF-16 units of text, one fewer where the cut would fall
+// inside a surrogate pair: a character is never split into halves.
+QStringView leadingUnits(QStringView text, qsizetype count);
 // Number of bytes of the text in code page 932; an unmappable character counts 1.
 int byteWidth(QStringView text);
 

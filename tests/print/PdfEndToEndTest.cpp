@@ -146,3 +146,16 @@ TEST_F(PdfEndToEnd, FailuresAndUsageErrors)
 }
 
 } // namespace
+
+TEST_F(PdfEndToEnd, CharactersBeyondTheBasicPlaneGetAFaceThatHasThem)
+{
+    // 𠮷 (U+20BB7) is in no IPA face; the fallback list must reach one that has it.
+    RecordSheet sheet = numberedSheet(1);
+    sheet.row(1)[ColFrom1] = u"𠮷野家"_qs;
+    const QString records = dir.filePath(u"yoshi.kav"_qs);
+    RecordFile::save(records, u"会社"_qs, sheet);
+    const QString out = dir.filePath(u"yoshi.pdf"_qs);
+    const ProcessRun result = run(QStringLiteral(TAGRIO_CLI), {u"pdf"_qs, u"b-trunk"_qs, records, u"-o"_qs, out});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_TRUE(run(u"pdffonts"_qs, {out}).out.contains(u"NotoSerifCJK"_qs));
+}
