@@ -82,9 +82,9 @@ private:
 
     // Mouse events go through the window, so a double click arrives as the
     // platform sends it: press, release, press (double click), release.
-    void doubleClickAt(QWidget* widget, QPoint position)
+    void doubleClickAt(QWidget* widget, QPoint position, Qt::MouseButton mouseButton = Qt::LeftButton)
     {
-        QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, widget->mapTo(form.get(), position));
+        QTest::mouseDClick(form->windowHandle(), mouseButton, {}, widget->mapTo(form.get(), position));
     }
 
     void clickAt(QWidget* widget, QPoint position, Qt::MouseButton mouseButton = Qt::LeftButton)
@@ -305,6 +305,19 @@ private Q_SLOTS:
         doubleClickRow(20);
         QCOMPARE(entry->cableType->text(), u"CVT 200sq");
         QVERIFY(!form->isVisible());
+    }
+
+    void onlyALeftDoubleClickPicks()
+    {
+        for (const Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
+            openCatalogue();
+            entry->cableType->setText(u"kept"_qs);
+            doubleClickAt(form->StringGrid2()->viewport(), centreOfRow(*form, 15), other);
+            QHeaderView* header = form->StringGrid2()->horizontalHeader();
+            doubleClickAt(header, QPoint(40, header->height() / 2), other);
+            QCOMPARE(entry->cableType->text(), u"kept");
+            QVERIFY(form->isVisible());
+        }
     }
 
     void headerRowDoubleClickHandsBackAnEmptyText()

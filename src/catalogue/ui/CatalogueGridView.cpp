@@ -145,7 +145,8 @@ void CatalogueGridView::mouseReleaseEvent(QMouseEvent* event)
 void CatalogueGridView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QTableView::mouseDoubleClickEvent(event);
-    Q_EMIT gridDoubleClicked();
+    if (event->button() == Qt::LeftButton) // only a left double click picks
+        Q_EMIT gridDoubleClicked();
 }
 
 bool CatalogueGridView::eventFilter(QObject* watched, QEvent* event)
@@ -154,7 +155,8 @@ bool CatalogueGridView::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             Q_EMIT mouseReleased(gridRowUnder(headerCells->mapTo(this, mouse->position().toPoint())));
-        } else if (event->type() == QEvent::MouseButtonDblClick) {
+        } else if (event->type() == QEvent::MouseButtonDblClick
+                   && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             Q_EMIT gridDoubleClicked();
         }
     }
