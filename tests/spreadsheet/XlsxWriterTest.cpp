@@ -114,7 +114,7 @@ TEST_F(XlsxWriterTest, TypeBWorkbookKeepsBordersBreaksAndPageSetup)
 {
     const XlsxFile file = writeAndRead([] {
         Workbook workbook;
-        TypeBSheet::build(workbook, numberedRecords(9), QStringLiteral("No."), TypeBSheet::Size::Branch, [] {});
+        TypeBSheet::build(workbook, numberedRecords(9), QStringLiteral("No."), PlateSize::Branch, [] {});
         return workbook;
     }());
     ASSERT_EQ(file.sheets.size(), 3u);
