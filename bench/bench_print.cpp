@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
     if (args[1] == u"a")
         pages = std::make_unique<TypeAPlates>(sheet, settings, TextOrder::Standard);
     else
-        pages = std::make_unique<TypeBPlates>(sheet, args[1] == u"b-trunk" ? TypeBSize::Trunk : TypeBSize::Branch,
+        pages = std::make_unique<TypeBPlates>(sheet, args[1] == u"b-trunk" ? PlateSize::Trunk : PlateSize::Branch,
                                               QStringLiteral("No."));
 
     QPrinter printer(QPrinter::HighResolution);

@@ -221,7 +221,7 @@ int main(int argc, char* argv[])
         if (typeA)
             TypeASheet::build(workbook, records, settings, step);
         else
-            TypeBSheet::build(workbook, records, QStringLiteral("No."), TypeBSheet::Size::Trunk, step);
+            TypeBSheet::build(workbook, records, QStringLiteral("No."), PlateSize::Trunk, step);
         file.finish(step);
     };
     if (pauses) {

@@ -5,13 +5,13 @@
 #include "RecordSheetView.h"
 #include "UiStyle.h"
 #include "entry/TForm2.h"
-#include "print/PrintCommands.h"
 #include "print/SamplePictures.h"
+#include "print/ui/PrintCommands.h"
 #include "sheet/Failure.h"
 #include "sheet/FileAccess.h"
 #include "sheet/RecordFile.h"
 #include "sheet/SheetEditing.h"
-#include "spreadsheet/SpreadsheetOutputs.h"
+#include "spreadsheet/ui/SpreadsheetOutputs.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -33,6 +33,21 @@ const auto kCaption = QStringLiteral("ケーブル名板作成支援ソフトウ
 const auto kHelpCaption = QStringLiteral("HELP");
 const auto kOutputCaption = QStringLiteral("ｹｰﾌﾞﾙ名板   出力");
 const auto kCloseCaption = QStringLiteral("閉じる");
+
+// The output panel's choices, read when an output runs.
+TextOrder chosenTextOrder(const MainWindowControls& c)
+{
+    if (c.RadioButton4->isChecked())
+        return TextOrder::FromTo;
+    if (c.RadioButton5->isChecked())
+        return TextOrder::ToFrom;
+    return TextOrder::Standard;
+}
+
+PlateSize chosenPlateSize(const MainWindowControls& c)
+{
+    return c.RadioButton1->isChecked() ? PlateSize::Trunk : PlateSize::Branch;
+}
 
 bool hasRecords(const RecordSheet& sheet)
 {
@@ -270,7 +285,10 @@ void TForm1::Button11Click() { togglePanel(c_.Panel6, c_.Button11, kHelpCaption,
 void TForm1::connectOutputs()
 {
     spreadsheetOutputs_ = std::make_unique<SpreadsheetOutputs>(this, c_.Panel14, c_.ProgressBar1);
-    printCommands_ = new PrintCommands(this, sheet_, f_, [this] { return noBoxText(); });
+    PrintJobHooks printHooks;
+    printHooks.showResolution = showResolutionIn(findChild<QLabel*>(QStringLiteral("Label1")),
+                                                 findChild<QLabel*>(QStringLiteral("Label2")));
+    printCommands_ = new PrintCommands(this, sheet_, f_, [this] { return noBoxText(); }, std::move(printHooks));
     const auto onClick = [this](QPushButton* button, void (TForm1::*operation)()) {
         connect(button, &QPushButton::clicked, this, operation);
     };
@@ -280,8 +298,10 @@ void TForm1::connectOutputs()
     onClick(c_.Button16, &TForm1::Button16Click);
     onClick(c_.Button17, &TForm1::Button17Click);
     onClick(c_.Button18, &TForm1::Button18Click);
-    connect(c_.PreviewButtonA, &QPushButton::clicked, printCommands_, &PrintCommands::previewTypeA);
-    connect(c_.PreviewButtonB, &QPushButton::clicked, printCommands_, &PrintCommands::previewTypeB);
+    connect(c_.PreviewButtonA, &QPushButton::clicked, printCommands_,
+            [this] { printCommands_->previewTypeA(chosenTextOrder(c_)); });
+    connect(c_.PreviewButtonB, &QPushButton::clicked, printCommands_,
+            [this] { printCommands_->previewTypeB(chosenPlateSize(c_)); });
     // The samples are drawn by the same painters that print.
     c_.SamplePictureA->setPixmap(sampleTypeAPicture(c_.SamplePictureA->size()));
     c_.SamplePictureB->setPixmap(sampleTypeBPicture(c_.SamplePictureB->size()));
@@ -307,14 +327,13 @@ void TForm1::Button1Click()
 
 void TForm1::Button15Click()
 {
-    const auto size = c_.RadioButton1->isChecked() ? TypeBSheet::Size::Trunk : TypeBSheet::Size::Branch;
-    if (spreadsheetOutputs_->createTypeB(sheet_, noBoxText(), size))
+    if (spreadsheetOutputs_->createTypeB(sheet_, noBoxText(), chosenPlateSize(c_)))
         Button14Click();
 }
 
-void TForm1::Button16Click() { printCommands_->printTypeA(); }
-void TForm1::Button17Click() { printCommands_->printTypeBTrunk(); }
-void TForm1::Button18Click() { printCommands_->printTypeBBranch(); }
+void TForm1::Button16Click() { printCommands_->printTypeA(chosenTextOrder(c_)); }
+void TForm1::Button17Click() { printCommands_->printTypeB(PlateSize::Trunk); }
+void TForm1::Button18Click() { printCommands_->printTypeB(PlateSize::Branch); }
 
 void TForm1::Button14Click() { togglePanel(c_.Panel8, c_.Button14, kOutputCaption, c_.Button11); }
 

@@ -71,7 +71,7 @@ QPixmap sampleTypeAPicture(QSize size)
 QPixmap sampleTypeBPicture(QSize size)
 {
     RecordSheet sheet;
-    const TypeBPlates plates(sheet, TypeBSize::Trunk, QStringLiteral("No."));
+    const TypeBPlates plates(sheet, PlateSize::Trunk, QStringLiteral("No."));
     const QPoint base(0, 0);
     // The frame and the date line under it.
     return drawScaled(size, QRect(-40, -40, 1140, 660), [&](LayoutSurface& surface) {

@@ -93,7 +93,7 @@ constexpr TypeBGeometry kBranch{
 
 } // namespace
 
-const TypeBGeometry& TypeBGeometry::of(TypeBSize size)
+const TypeBGeometry& TypeBGeometry::of(PlateSize size)
 {
-    return size == TypeBSize::Trunk ? kTrunk : kBranch;
+    return size == PlateSize::Trunk ? kTrunk : kBranch;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sheet/PlateSize.h"
 #include "sheet/RecordSheet.h"
 
 #include <array>
@@ -7,7 +8,6 @@
 // The two sizes of type B nameplates differ only in numbers: every position,
 // font size and pen of a page lives in one table per size, read by one painter.
 // Positions are layout units relative to a plate's base point (L, T).
-enum class TypeBSize { Trunk, Branch };
 
 // A text in one line: font size, x from its anchor, y from T.
 struct OneLineCell {
@@ -99,7 +99,7 @@ struct TypeBGeometry {
     DateLineCells dateLine;
 
     int platesPerPage() const { return kPlatesAcross * rowsPerPage; }
-    static const TypeBGeometry& of(TypeBSize size);
+    static const TypeBGeometry& of(PlateSize size);
 };
 
 // Pens of type B, in device dots.

@@ -18,7 +18,7 @@ void drawFixed(LayoutSurface& surface, QPoint base, const FixedText& fixed, cons
 
 } // namespace
 
-TypeBPlates::TypeBPlates(const RecordSheet& sheet, TypeBSize size, QString noBoxText)
+TypeBPlates::TypeBPlates(const RecordSheet& sheet, PlateSize size, QString noBoxText)
     : sheet_(sheet), geometry_(TypeBGeometry::of(size)), noBoxText_(std::move(noBoxText))
 {
 }

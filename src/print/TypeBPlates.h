@@ -12,7 +12,7 @@
 class TypeBPlates : public PageSource {
 public:
     // noBoxText begins every plate (the entry form's No. box, "No." unless cleared).
-    TypeBPlates(const RecordSheet& sheet, TypeBSize size, QString noBoxText);
+    TypeBPlates(const RecordSheet& sheet, PlateSize size, QString noBoxText);
 
     // At least one page, even without records.
     int pageCount() const override;

@@ -22,7 +22,7 @@ struct Geometry {
 constexpr Geometry kTrunk{8, 18, false, {1, 7, 1, 3, 9, 9, 1, 1, 3, 9, 9, 1, 1, 3, 9, 9, 1}, 0};
 constexpr Geometry kBranch{12, 21, true, {1, 7, 1, 2, 13, 13, 1, 1, 2, 13, 13, 1, 1, 2, 13, 13, 1}, 23};
 
-const Geometry& geometry(Size size) { return size == Size::Trunk ? kTrunk : kBranch; }
+const Geometry& geometry(PlateSize size) { return size == PlateSize::Trunk ? kTrunk : kBranch; }
 
 constexpr int kRowsPerBand = 5;
 constexpr std::array<double, kRowsPerBand> kBandRowHeights{15, 23, 23, 23, 18};
@@ -136,16 +136,16 @@ int pageCount(int recordCount)
     return recordCount <= 0 ? 0 : (recordCount + kRecordsPerPage - 1) / kRecordsPerPage;
 }
 
-int bandsPerPage(Size size) { return geometry(size).bandsPerPage; }
+int bandsPerPage(PlateSize size) { return geometry(size).bandsPerPage; }
 
 int sheetCount(int recordCount)
 {
     return (pageCount(recordCount) + kMaxPagesPerSheet - 1) / kMaxPagesPerSheet;
 }
 
-int progressMaximum(int recordCount, Size size) { return 2 * pageCount(recordCount) * bandsPerPage(size) - 1; }
+int progressMaximum(int recordCount, PlateSize size) { return 2 * pageCount(recordCount) * bandsPerPage(size) - 1; }
 
-int progressSteps(int recordCount, Size size)
+int progressSteps(int recordCount, PlateSize size)
 {
     return 2 * pageCount(recordCount) * bandsPerPage(size) + sheetCount(recordCount);
 }
@@ -156,7 +156,7 @@ QString sheetName(int part)
     return part == 1 ? name : name + u'(' + QString::number(part) + u')';
 }
 
-void build(Workbook& workbook, const RecordSheet& records, const QString& noBoxText, Size size,
+void build(Workbook& workbook, const RecordSheet& records, const QString& noBoxText, PlateSize size,
            const ProgressStep& step)
 {
     const int pages = pageCount(records.outputRecordCount());

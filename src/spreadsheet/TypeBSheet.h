@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Workbook.h"
+#include "sheet/PlateSize.h"
 #include "sheet/RecordSheet.h"
 
 #include <QString>
@@ -9,8 +10,6 @@
 // with cut lines, in trunk or branch size.
 namespace TypeBSheet {
 
-enum class Size { Trunk, Branch };
-
 inline constexpr int kRecordsPerPage = 8; // the same divisor for both sizes
 // The workbook format keeps at most 1023 manual page breaks on a sheet (one
 // per page here): longer outputs go on on further sheets, each laid out
@@ -18,18 +17,18 @@ inline constexpr int kRecordsPerPage = 8; // the same divisor for both sizes
 inline constexpr int kMaxPagesPerSheet = 1023;
 
 int pageCount(int recordCount);
-int bandsPerPage(Size size);
+int bandsPerPage(PlateSize size);
 int sheetCount(int recordCount);
 // The bar's maximum (2 x pages x bands - 1) and the steps the build takes
 // (2 x pages x bands + 1 per sheet, so + 1 up to 1023 pages).
-int progressMaximum(int recordCount, Size size);
-int progressSteps(int recordCount, Size size);
+int progressMaximum(int recordCount, PlateSize size);
+int progressSteps(int recordCount, PlateSize size);
 
 QString sheetName(int part); // part 1 is "【ケーブル名板】"
 
 // Builds nothing when the sheet holds no records. noBoxText is the entry
 // form's No. box text, written at the head of every plate.
-void build(Workbook& workbook, const RecordSheet& records, const QString& noBoxText, Size size,
+void build(Workbook& workbook, const RecordSheet& records, const QString& noBoxText, PlateSize size,
            const ProgressStep& step);
 
 } // namespace TypeBSheet

@@ -36,11 +36,6 @@ QString inPrivateFolder(const QString& fileName, const std::function<void(const 
 
 } // namespace
 
-QString writeToPrivateFolder(const Workbook& workbook, const QString& fileName, const std::function<void()>& tick)
-{
-    return inPrivateFolder(fileName, [&](const QString& path) { XlsxWriter::write(workbook, path, tick); });
-}
-
 QString buildInPrivateFolder(const QString& fileName, const std::function<void(Workbook&)>& build,
                              const std::function<void()>& tick)
 {

@@ -16,13 +16,12 @@ inline constexpr auto kTemplateFileName = u"入力用帳票.xlsx";
 inline constexpr auto kTypeAFileName = u"ケーブル名板A.xlsx";
 inline constexpr auto kTypeBFileName = u"ケーブル名板B.xlsx";
 
-// A new folder of its own (mode 0700) under the system's temporary folder,
-// kept after the program ends because the spreadsheet application still
-// holds the file. Returns the file's path; throws Failure.
-QString writeToPrivateFolder(const Workbook& workbook, const QString& fileName,
-                             const std::function<void()>& tick = {});
-// The same for a workbook written while build makes it, page by page, so that
-// it never has to be held whole. tick is called while the file is closed.
+// Writes the workbook that build makes into a new folder of its own (mode
+// 0700) under the system's temporary folder, kept after the program ends
+// because the spreadsheet application still holds the file. The workbook is
+// written while build makes it, page by page, so that it never has to be
+// held whole; tick is called while the file is closed. Returns the file's
+// path; throws Failure.
 QString buildInPrivateFolder(const QString& fileName, const std::function<void(Workbook&)>& build,
                              const std::function<void()>& tick = {});
 

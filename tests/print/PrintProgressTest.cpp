@@ -2,8 +2,8 @@
 // they go out, a progress dialog comes up and the window goes on repainting.
 #include "print/LayoutSurface.h"
 #include "print/PageSource.h"
-#include "print/PrintJob.h"
 #include "print/PrinterOutput.h"
+#include "print/ui/PrintJob.h"
 
 #include <QApplication>
 #include <QPaintEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "RecordingSurface.h"
 #include "print/PageSource.h"
-#include "print/RecordingSurface.h"
 #include "sheet/RecordSheet.h"
 
 #include <QPoint>

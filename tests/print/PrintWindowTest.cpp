@@ -2,18 +2,16 @@
 // the warning replaced by hooks so that nothing blocks.
 #include "PdfReadBack.h"
 #include "print/LayoutSurface.h"
-#include "print/PrintCommands.h"
-#include "print/PrintJob.h"
 #include "print/SamplePictures.h"
 #include "print/TypeBPlates.h"
+#include "print/ui/PrintCommands.h"
+#include "print/ui/PrintJob.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -34,32 +32,6 @@ RecordSheet numberedSheet(int count)
     sheet.recordCount = count;
     return sheet;
 }
-
-// The controls of the output panel that the print commands read, by name.
-struct OutputPanel {
-    QWidget window;
-    QWidget* groupA = new QWidget(&window);
-    QWidget* groupB = new QWidget(&window);
-
-    OutputPanel()
-    {
-        for (const char16_t* name : {u"RadioButton3", u"RadioButton4", u"RadioButton5"})
-            (new QRadioButton(groupA))->setObjectName(QString::fromUtf16(name));
-        for (const char16_t* name : {u"RadioButton1", u"RadioButton2"})
-            (new QRadioButton(groupB))->setObjectName(QString::fromUtf16(name));
-        for (const char16_t* name : {u"Button16", u"PreviewButtonA"})
-            (new QPushButton(groupA))->setObjectName(QString::fromUtf16(name));
-        for (const char16_t* name : {u"Button17", u"Button18", u"PreviewButtonB"})
-            (new QPushButton(groupB))->setObjectName(QString::fromUtf16(name));
-        (new QLabel(&window))->setObjectName(u"Label1"_qs);
-        (new QLabel(&window))->setObjectName(u"Label2"_qs);
-        check(u"RadioButton3"_qs);
-        check(u"RadioButton1"_qs);
-    }
-    void check(const QString& name) { window.findChild<QRadioButton*>(name)->setChecked(true); }
-    QString label(const QString& name) { return window.findChild<QLabel*>(name)->text(); }
-    void click(const QString& name) { window.findChild<QPushButton*>(name)->click(); }
-};
 
 // Pages that fail while drawing the second one.
 class FailingPages : public PageSource {
@@ -119,7 +91,7 @@ private Q_SLOTS:
     {
         const RecordSheet sheet = numberedSheet(3);
         PrintJob job(nullptr, hooks(false));
-        QVERIFY(!job.print(TypeBPlates(sheet, TypeBSize::Trunk, u"No."_qs)));
+        QVERIFY(!job.print(TypeBPlates(sheet, PlateSize::Trunk, u"No."_qs)));
         QCOMPARE(dialogs, 1);
         QVERIFY(warnings.isEmpty());
         QVERIFY(!QFile::exists(pdfPath()));
@@ -129,7 +101,7 @@ private Q_SLOTS:
     {
         const RecordSheet sheet = numberedSheet(3);
         PrintJob unwritable(nullptr, hooks(true, dir.filePath(u"no/such/folder/job.pdf"_qs)));
-        QVERIFY(!unwritable.print(TypeBPlates(sheet, TypeBSize::Trunk, u"No."_qs)));
+        QVERIFY(!unwritable.print(TypeBPlates(sheet, PlateSize::Trunk, u"No."_qs)));
         QCOMPARE(warnings, QStringList{u"情報不足で印刷出来ませんでした。"_qs});
 
         warnings.clear();
@@ -140,58 +112,64 @@ private Q_SLOTS:
         QCOMPARE(PdfReadBack::pageCount(pdfPath()), 2);
     }
 
-    void commandsReadTheTextOrderAndFillTheResolutionLabels()
+    void commandsPrintInTheGivenTextOrderAndFillTheResolutionLabels()
     {
-        OutputPanel panel;
+        QWidget window;
+        auto* across = new QLabel(&window);
+        auto* down = new QLabel(&window);
         const RecordSheet sheet = numberedSheet(7);
         const Settings f = Settings::defaults();
-        PrintCommands commands(&panel.window, sheet, f, [] { return u"No."_qs; }, hooks());
+        PrintJobHooks labelled = hooks();
+        labelled.showResolution = showResolutionIn(across, down);
+        PrintCommands commands(&window, sheet, f, [] { return u"No."_qs; }, labelled);
 
-        panel.check(u"RadioButton4"_qs);
-        commands.printTypeA();
+        commands.printTypeA(TextOrder::FromTo);
         QVERIFY(warnings.isEmpty());
         QCOMPARE(PdfReadBack::pageCount(pdfPath()), 2);
         QVERIFY(pdfText(pdfPath()).contains(u"(自)東棟"_qs));
-        QCOMPARE(panel.label(u"Label1"_qs), u"1200 [DPI]"_qs);
-        QCOMPARE(panel.label(u"Label2"_qs), u"1200 [DPI]"_qs);
+        QCOMPARE(across->text(), u"1200 [DPI]"_qs);
+        QCOMPARE(down->text(), u"1200 [DPI]"_qs);
 
-        panel.check(u"RadioButton5"_qs);
-        commands.printTypeA();
+        commands.printTypeA(TextOrder::ToFrom);
         QVERIFY(pdfText(pdfPath()).contains(u"(至)東棟"_qs));
+
+        // A label the window no longer has is left out.
+        delete down;
+        commands.printTypeA(TextOrder::Standard);
+        QVERIFY(warnings.isEmpty());
+        QCOMPARE(across->text(), u"1200 [DPI]"_qs);
     }
 
-    void connectedButtonsRunTheirPrints()
+    void eachCommandRunsItsPrint()
     {
-        OutputPanel panel;
+        QWidget window;
         const RecordSheet sheet = numberedSheet(37);
         const Settings f = Settings::defaults();
         QString noBox = u"番号"_qs;
-        auto* commands = new PrintCommands(&panel.window, sheet, f, [&noBox] { return noBox; }, hooks());
-        commands->connectButtons();
+        PrintCommands commands(&window, sheet, f, [&noBox] { return noBox; }, hooks());
 
-        panel.click(u"Button17"_qs); // trunk: 24 a page
+        commands.printTypeB(PlateSize::Trunk); // 24 a page
         QCOMPARE(dialogs, 1);
         QCOMPARE(PdfReadBack::pageCount(pdfPath()), 2);
         QCOMPARE(pdfText(pdfPath()).count(u"番号"_qs), 48);
 
         noBox.clear(); // the No. box is read anew for every print
-        panel.click(u"Button18"_qs); // branch: 36 a page
+        commands.printTypeB(PlateSize::Branch); // 36 a page
         QCOMPARE(dialogs, 2);
         QCOMPARE(PdfReadBack::pageCount(pdfPath()), 2);
         QCOMPARE(pdfText(pdfPath()).count(u"番号"_qs), 0);
 
-        panel.click(u"Button16"_qs);
+        commands.printTypeA(TextOrder::Standard);
         QCOMPARE(dialogs, 3);
         QCOMPARE(PdfReadBack::pageCount(pdfPath()), 7); // 37 type A plates
     }
 
     void previewShowsTheSamePagesAndPrintsThem()
     {
-        OutputPanel panel;
+        QWidget window;
         const RecordSheet sheet = numberedSheet(37);
         const Settings f = Settings::defaults();
-        PrintCommands commands(&panel.window, sheet, f, [] { return u"No."_qs; }, hooks());
-        panel.check(u"RadioButton2"_qs);
+        PrintCommands commands(&window, sheet, f, [] { return u"No."_qs; }, hooks());
 
         int previewPages = -1;
         QTimer::singleShot(0, this, [&] {
@@ -205,7 +183,7 @@ private Q_SLOTS:
             preview->print();
             dialog->reject();
         });
-        commands.previewTypeB();
+        commands.previewTypeB(PlateSize::Branch);
         QCOMPARE(previewPages, 2); // branch size for 37 records
         QCOMPARE(dialogs, 0);      // nothing printed before the user asks
         QVERIFY(warnings.isEmpty());

@@ -7,7 +7,7 @@ namespace {
 const QString kNo = u"No."_qs;
 
 // The texts a record draws on the first plate of page 1, fixed texts left out.
-std::vector<PlacedText> recordTexts(TypeBSize size, const Record& record)
+std::vector<PlacedText> recordTexts(PlateSize size, const Record& record)
 {
     const RecordSheet sheet = sheetOf({record});
     const RecordedPage page = recordPage(TypeBPlates(sheet, size, kNo), 1);
@@ -22,17 +22,17 @@ std::vector<PlacedText> recordTexts(TypeBSize size, const Record& record)
 TEST(TypeBPlates, PageCountIsAtLeastOne)
 {
     struct Case {
-        TypeBSize size;
+        PlateSize size;
         int records;
         int pages;
     };
-    for (const Case& c : std::vector<Case>{{TypeBSize::Trunk, 0, 1},
-                                           {TypeBSize::Trunk, 24, 1},
-                                           {TypeBSize::Trunk, 25, 2},
-                                           {TypeBSize::Trunk, 10000, 417},
-                                           {TypeBSize::Branch, 0, 1},
-                                           {TypeBSize::Branch, 36, 1},
-                                           {TypeBSize::Branch, 37, 2}}) {
+    for (const Case& c : std::vector<Case>{{PlateSize::Trunk, 0, 1},
+                                           {PlateSize::Trunk, 24, 1},
+                                           {PlateSize::Trunk, 25, 2},
+                                           {PlateSize::Trunk, 10000, 417},
+                                           {PlateSize::Branch, 0, 1},
+                                           {PlateSize::Branch, 36, 1},
+                                           {PlateSize::Branch, 37, 2}}) {
         const RecordSheet sheet = numberedSheet(c.records);
         EXPECT_EQ(TypeBPlates(sheet, c.size, kNo).pageCount(), c.pages) << c.records << " records";
     }
@@ -52,7 +52,7 @@ TEST(TypeBPlates, TrunkPlateOfAFullRecord)
         {ColConstructor, u"〇〇電設"_qs},
     });
     const RecordSheet sheet = sheetOf({record});
-    const RecordedPage page = recordPage(TypeBPlates(sheet, TypeBSize::Trunk, kNo), 1);
+    const RecordedPage page = recordPage(TypeBPlates(sheet, PlateSize::Trunk, kNo), 1);
     const std::vector<PlacedText> expected = {
         {kNo, {857, 495}, 11},
         {u"自"_qs, {857, 665}, 11},
@@ -73,15 +73,15 @@ TEST(TypeBPlates, TrunkPlateOfAFullRecord)
 TEST(TypeBPlates, EmptyPlatesShowTheirFixedTextsAndTheBareDateLine)
 {
     struct Case {
-        TypeBSize size;
+        PlateSize size;
         std::vector<PlacedText> plate;
         QPoint shiftDots;
     };
     const std::vector<Case> cases = {
-        {TypeBSize::Trunk,
+        {PlateSize::Trunk,
          {{kNo, {857, 495}, 11}, {u"自"_qs, {857, 665}, 11}, {u"至"_qs, {857, 835}, 11}, {u" / "_qs, {985, 1000}, 7}},
          {0, 0}},
-        {TypeBSize::Branch,
+        {PlateSize::Branch,
          {{kNo, {665, 440}, 6}, {u"自"_qs, {670, 548}, 8}, {u"至"_qs, {670, 658}, 8}, {u" / "_qs, {805, 766}, 6}},
          {-6, 0}},
     };
@@ -100,7 +100,7 @@ TEST(TypeBPlates, EmptyPlatesShowTheirFixedTextsAndTheBareDateLine)
 TEST(TypeBPlates, ClearedNoBoxLeavesTheFirstCellBlank)
 {
     const RecordSheet sheet = numberedSheet(3);
-    const RecordedPage page = recordPage(TypeBPlates(sheet, TypeBSize::Trunk, QString()), 1);
+    const RecordedPage page = recordPage(TypeBPlates(sheet, PlateSize::Trunk, QString()), 1);
     EXPECT_TRUE(page.textsOf(kNo).empty());
     EXPECT_EQ(page.texts.front().text, u"自");
     EXPECT_EQ(page.textsOf(u"自"_qs).size(), 24u);
@@ -109,7 +109,7 @@ TEST(TypeBPlates, ClearedNoBoxLeavesTheFirstCellBlank)
 TEST(TypeBPlates, RecordsRunOnFromPageToPageLeftToRightThenDown)
 {
     const RecordSheet sheet = numberedSheet(25);
-    const TypeBPlates plates(sheet, TypeBSize::Trunk, kNo);
+    const TypeBPlates plates(sheet, PlateSize::Trunk, kNo);
     const RecordedPage first = recordPage(plates, 1);
     // Record 5 is the middle plate of the second row; three-character names sit at offset 96.
     EXPECT_EQ(first.textsOf(u"R5"_qs).at(0).layout, QPoint(820 + 1190 + 189 + 132, 460 + 780 + 220));
@@ -122,12 +122,12 @@ TEST(TypeBPlates, NamesAndCircuitNumbersByCharacterCount)
 {
     struct Case {
         const char* name;
-        TypeBSize size;
+        PlateSize size;
         Record record;
         std::vector<PlacedText> texts;
     };
     const std::vector<Case> cases = {
-        {"trunk, one to six characters", TypeBSize::Trunk,
+        {"trunk, one to six characters", PlateSize::Trunk,
          makeRecord({{ColCircuit, u"A"_qs}, {ColFrom1, u"AB"_qs}, {ColFrom2, u"ABC"_qs}, {ColTo1, u"ABCD"_qs},
                      {ColTo2, u"ABCDEF"_qs}}),
          {{u"A"_qs, {820 + 189 + 160, 460 + 53}, 8},
@@ -135,20 +135,20 @@ TEST(TypeBPlates, NamesAndCircuitNumbersByCharacterCount)
           {u"ABC"_qs, {820 + 635 + 96, 460 + 220}, 8},
           {u"ABCD"_qs, {820 + 189 + 58, 460 + 390}, 8},
           {u"ABCDEF"_qs, {820 + 635 - 4, 460 + 390}, 8}}},
-        {"trunk, five characters", TypeBSize::Trunk, makeRecord({{ColCircuit, u"L-1-2"_qs}}),
+        {"trunk, five characters", PlateSize::Trunk, makeRecord({{ColCircuit, u"L-1-2"_qs}}),
          {{u"L-1-2"_qs, {820 + 189 + 30, 460 + 53}, 8}}},
-        {"trunk, seven-character circuit number", TypeBSize::Trunk, makeRecord({{ColCircuit, u"ABCDEFG"_qs}}),
+        {"trunk, seven-character circuit number", PlateSize::Trunk, makeRecord({{ColCircuit, u"ABCDEFG"_qs}}),
          {{u"ABCDEF"_qs, {820 + 214, 460 + 25}, 7}, {u"G"_qs, {820 + 214, 460 + 85}, 7}}},
-        {"trunk, thirteen-character name cut at twelve", TypeBSize::Trunk,
+        {"trunk, thirteen-character name cut at twelve", PlateSize::Trunk,
          makeRecord({{ColTo2, u"あいうえおかきくけこさしす"_qs}}),
          {{u"あいうえおか"_qs, {820 + 660, 460 + 360}, 7}, {u"きくけこさし"_qs, {820 + 660, 460 + 420}, 7}}},
-        {"trunk, a character across the sixth unit moves to the second row", TypeBSize::Trunk,
+        {"trunk, a character across the sixth unit moves to the second row", PlateSize::Trunk,
          makeRecord({{ColTo2, u"あいうえお𠮷かき"_qs}}),
          {{u"あいうえお"_qs, {820 + 660, 460 + 360}, 7}, {u"𠮷かき"_qs, {820 + 660, 460 + 420}, 7}}},
-        {"trunk, a character across the twelfth unit is dropped whole", TypeBSize::Trunk,
+        {"trunk, a character across the twelfth unit is dropped whole", PlateSize::Trunk,
          makeRecord({{ColTo2, u"あいうえおかきくけこさ𠮷"_qs}}),
          {{u"あいうえおか"_qs, {820 + 660, 460 + 360}, 7}, {u"きくけこさ"_qs, {820 + 660, 460 + 420}, 7}}},
-        {"branch, each element by its own table", TypeBSize::Branch,
+        {"branch, each element by its own table", PlateSize::Branch,
          makeRecord({{ColCircuit, u"ABCDEF"_qs}, {ColFrom1, u"ABCDE"_qs}, {ColFrom2, u"ABCD"_qs}, {ColTo1, u"ABC"_qs},
                      {ColTo2, u"AB"_qs}}),
          {{u"ABCDEF"_qs, {670 + 70 + 20, 460 - 23}, 7},
@@ -156,7 +156,7 @@ TEST(TypeBPlates, NamesAndCircuitNumbersByCharacterCount)
           {u"ABCD"_qs, {670 + 480 + 50, 460 + 86}, 8},
           {u"ABC"_qs, {670 + 60 + 98, 460 + 196}, 8},
           {u"AB"_qs, {670 + 480 + 120, 460 + 196}, 8}}},
-        {"branch, two lines with each element's shift and rows", TypeBSize::Branch,
+        {"branch, two lines with each element's shift and rows", PlateSize::Branch,
          makeRecord({{ColCircuit, u"1234567"_qs}, {ColTo1, u"受変電設備キュービクル"_qs}}),
          {{u"123456"_qs, {670 + 70 + 45, 460 - 40}, 6},
           {u"7"_qs, {670 + 70 + 45, 460 + 8}, 6},
@@ -175,34 +175,34 @@ TEST(TypeBPlates, CableTypeByByteWidth)
     const QString letters30 = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ1234"_qs;
     struct Case {
         const char* name;
-        TypeBSize size;
+        PlateSize size;
         QString cableType;
         std::vector<PlacedText> texts;
     };
     const std::vector<Case> cases = {
-        {"trunk, 1 byte", TypeBSize::Trunk, u"X"_qs, {{u"X"_qs, {820 + 635 + 170, 460 + 53}, 8}}},
-        {"trunk, CVT 38sq is 8 bytes", TypeBSize::Trunk, u"CVT 38sq"_qs,
+        {"trunk, 1 byte", PlateSize::Trunk, u"X"_qs, {{u"X"_qs, {820 + 635 + 170, 460 + 53}, 8}}},
+        {"trunk, CVT 38sq is 8 bytes", PlateSize::Trunk, u"CVT 38sq"_qs,
          {{u"CVT 38sq"_qs, {820 + 635 + 65, 460 + 53}, 8}}},
-        {"trunk, 11 bytes", TypeBSize::Trunk, u"CVT 38sq-3C"_qs, {{u"CVT 38sq-3C"_qs, {820 + 645, 460 + 53}, 8}}},
-        {"trunk, 12 bytes", TypeBSize::Trunk, u"CVT 100sq-3C"_qs,
+        {"trunk, 11 bytes", PlateSize::Trunk, u"CVT 38sq-3C"_qs, {{u"CVT 38sq-3C"_qs, {820 + 645, 460 + 53}, 8}}},
+        {"trunk, 12 bytes", PlateSize::Trunk, u"CVT 100sq-3C"_qs,
          {{u"CVT 100sq-3C"_qs, {820 + 655, 460 + 58}, 7}}},
-        {"trunk, 14 bytes", TypeBSize::Trunk, letters15.left(14), {{letters15.left(14), {820 + 631, 460 + 58}, 7}}},
-        {"trunk, 15 bytes takes two lines", TypeBSize::Trunk, letters15,
+        {"trunk, 14 bytes", PlateSize::Trunk, letters15.left(14), {{letters15.left(14), {820 + 631, 460 + 58}, 7}}},
+        {"trunk, 15 bytes takes two lines", PlateSize::Trunk, letters15,
          {{letters15.left(14), {820 + 630, 460 + 25}, 7}, {u"O"_qs, {820 + 630, 460 + 85}, 7}}},
-        {"trunk, eight full-width characters", TypeBSize::Trunk, fullWidth8,
+        {"trunk, eight full-width characters", PlateSize::Trunk, fullWidth8,
          {{fullWidth8, {820 + 630, 460 + 25}, 7}}},
-        {"trunk, a character across the fourteenth unit moves to the second row", TypeBSize::Trunk,
+        {"trunk, a character across the fourteenth unit moves to the second row", PlateSize::Trunk,
          letters15.left(13) + u"𠮷X"_qs,
          {{letters15.left(13), {820 + 630, 460 + 25}, 7}, {u"𠮷X"_qs, {820 + 630, 460 + 85}, 7}}},
-        {"trunk, characters after the 28th dropped", TypeBSize::Trunk, letters30,
+        {"trunk, characters after the 28th dropped", PlateSize::Trunk, letters30,
          {{letters30.left(14), {820 + 630, 460 + 25}, 7}, {letters30.mid(14, 14), {820 + 630, 460 + 85}, 7}}},
-        {"branch, 10 bytes", TypeBSize::Branch, u"CVT 100sq"_qs + u" "_qs,
+        {"branch, 10 bytes", PlateSize::Branch, u"CVT 100sq"_qs + u" "_qs,
          {{u"CVT 100sq "_qs, {670 + 480 + 26, 460 - 26}, 8}}},
-        {"branch, 13 bytes", TypeBSize::Branch, letters15.left(13), {{letters15.left(13), {670 + 488, 460 - 20}, 7}}},
-        {"branch, 16 bytes in one line", TypeBSize::Branch, fullWidth8, {{fullWidth8, {670 + 476, 460 - 15}, 6}}},
-        {"branch, 17 bytes in two lines", TypeBSize::Branch, fullWidth8 + u"A"_qs,
+        {"branch, 13 bytes", PlateSize::Branch, letters15.left(13), {{letters15.left(13), {670 + 488, 460 - 20}, 7}}},
+        {"branch, 16 bytes in one line", PlateSize::Branch, fullWidth8, {{fullWidth8, {670 + 476, 460 - 15}, 6}}},
+        {"branch, 17 bytes in two lines", PlateSize::Branch, fullWidth8 + u"A"_qs,
          {{fullWidth8 + u"A"_qs, {670 + 475, 460 - 45}, 7}}},
-        {"branch, two rows", TypeBSize::Branch, letters30,
+        {"branch, two rows", PlateSize::Branch, letters30,
          {{letters30.left(14), {670 + 475, 460 - 45}, 7}, {letters30.mid(14, 14), {670 + 475, 460 + 5}, 7}}},
     };
     for (const Case& c : cases)
@@ -224,18 +224,18 @@ TEST(TypeBPlates, DateLineTakesTwoLinesAbove22Characters)
     const QString constructor10 = u"タグリオ電設株式会社"_qs;
     struct Case {
         const char* name;
-        TypeBSize size;
+        PlateSize size;
         QString constructor;
         std::vector<PlacedText> texts;
     };
     const std::vector<Case> cases = {
-        {"trunk, 22 characters", TypeBSize::Trunk, constructor9,
+        {"trunk, 22 characters", PlateSize::Trunk, constructor9,
          {{date + u" / "_qs + constructor9, {820 + 5 + 25, 460 + 540}, 7}}},
-        {"trunk, 23 characters", TypeBSize::Trunk, constructor10,
+        {"trunk, 23 characters", PlateSize::Trunk, constructor10,
          {{constructor10, {820 + 5 + 160, 460 + 520}, 7}, {date, {820 + 5 + 160, 460 + 580}, 7}}},
-        {"branch, 22 characters", TypeBSize::Branch, constructor9,
+        {"branch, 22 characters", PlateSize::Branch, constructor9,
          {{date + u" / "_qs + constructor9, {670 - 25 + 25, 460 + 306}, 6}}},
-        {"branch, 23 characters", TypeBSize::Branch, constructor10,
+        {"branch, 23 characters", PlateSize::Branch, constructor10,
          {{constructor10, {670 - 25 + 160, 460 + 297}, 5}, {date, {670 - 25 + 160, 460 + 336}, 5}}},
     };
     for (const Case& c : cases) {
@@ -245,19 +245,19 @@ TEST(TypeBPlates, DateLineTakesTwoLinesAbove22Characters)
     // The two-line offset follows the constructor's own length.
     const QString longName = QString(16, u'X');
     const Record record = makeRecord({{ColConstructionDate, date}, {ColConstructor, longName}});
-    EXPECT_EQ(recordTexts(TypeBSize::Trunk, record).at(0), (PlacedText{longName, {820 + 5 + 120, 460 + 520}, 7}));
+    EXPECT_EQ(recordTexts(PlateSize::Trunk, record).at(0), (PlacedText{longName, {820 + 5 + 120, 460 + 520}, 7}));
 }
 
 TEST(TypeBPlates, LinesOfARowWithEveryPen)
 {
     struct Case {
-        TypeBSize size;
+        PlateSize size;
         int pitch;
         std::vector<PlacedLine> firstPlate;
         PlacedLine topCut, leftCut, bottomCut;
     };
     const std::vector<Case> cases = {
-        {TypeBSize::Trunk,
+        {PlateSize::Trunk,
          1190,
          {
              {{820, 460}, {1880, 460}, 14},
@@ -274,7 +274,7 @@ TEST(TypeBPlates, LinesOfARowWithEveryPen)
          {{0, 340}, {4800, 340}, 1},
          {{755, 340}, {755, 1120}, 1},
          {{0, 1120}, {4800, 1120}, 1}},
-        {TypeBSize::Branch,
+        {PlateSize::Branch,
          1000,
          {
              {{655, 410}, {1555, 410}, 12},
@@ -315,7 +315,7 @@ TEST(TypeBPlates, LinesOfARowWithEveryPen)
 TEST(TypeBPlates, EachRowDrawsItsThreePlatesTextsBeforeItsLines)
 {
     const RecordSheet sheet = numberedSheet(24);
-    const RecordedPage page = recordPage(TypeBPlates(sheet, TypeBSize::Trunk, kNo), 1);
+    const RecordedPage page = recordPage(TypeBPlates(sheet, PlateSize::Trunk, kNo), 1);
     // Five texts per plate (No., 自, 至, the name, the date line), then 33 lines, per row.
     constexpr size_t kTextsPerRow = 15;
     constexpr size_t kLinesPerRow = 33;
@@ -330,7 +330,7 @@ TEST(TypeBPlates, EachRowDrawsItsThreePlatesTextsBeforeItsLines)
 TEST(TypeBPlates, BranchShiftOfTheStripLabelsIsSixDotsAtEveryResolution)
 {
     const RecordSheet sheet = numberedSheet(1);
-    const TypeBPlates plates(sheet, TypeBSize::Branch, kNo);
+    const TypeBPlates plates(sheet, PlateSize::Branch, kNo);
     // At 600 dpi six layout units left of the base point, at 1200 dpi three.
     for (const auto& [factors, x] : std::vector<std::pair<LayoutFactors, int>>{{{1, 1}, 670 - 6}, {{2, 2}, 2 * (670 - 3)}}) {
         const RecordedPage page = recordPage(plates, 1, factors);

@@ -15,6 +15,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -245,6 +246,7 @@ private Q_SLOTS:
     void cancelInAnyDialogChangesNothing_data();
     void cancelInAnyDialogChangesNothing();
     void hugeRecordCountMakesPlatesOnlyForTheRows();
+    void panelChoicesReachThePrints();
 };
 
 void OutputFailuresTest::noSpreadsheetApplicationSaysWhereTheWorkbookIs_data()
@@ -525,6 +527,47 @@ void OutputFailuresTest::hugeRecordCountMakesPlatesOnlyForTheRows()
         QCOMPARE(pdfText(pdf).count(u"鯱"_qs), 99);
     }
     QCOMPARE(differences(before, win.state()), QStringList());
+}
+
+// The output panel's radio buttons choose the text order of the type A print
+// and the plate size of the type B preview.
+void OutputFailuresTest::panelChoicesReachThePrints()
+{
+    OutputWindow win;
+    QVERIFY(win.open(30));
+    struct Order {
+        const char* radio;
+        int fromFirst; // plates reading "(自)鯱..."
+        int toFirst;   // plates reading "(至)鯱..."
+    };
+    for (const Order& order : {Order{"RadioButton4", 30, 0}, Order{"RadioButton5", 0, 30}, Order{"RadioButton3", 0, 0}}) {
+        win.check(QString::fromLatin1(order.radio));
+        const QString pdf = win.fx.path(QString::fromLatin1(order.radio) + u".pdf"_qs);
+        DialogScript script({chooseOutputFile(pdf)});
+        win.click(u"Button16"_qs);
+        QCOMPARE(script.met, QStringList{u"QPrintDialog"_qs});
+        const QString text = pdfText(pdf);
+        QCOMPARE(text.count(u"鯱"_qs), 30);
+        QCOMPARE(text.count(u"(自)鯱"_qs), order.fromFirst);
+        QCOMPARE(text.count(u"(至)鯱"_qs), order.toFirst);
+    }
+
+    struct Size {
+        const char* radio;
+        int pages; // trunk 24 plates a page, branch 36
+    };
+    for (const Size& size : {Size{"RadioButton2", 1}, Size{"RadioButton1", 2}}) {
+        win.check(QString::fromLatin1(size.radio));
+        int previewPages = -1;
+        DialogScript script({[&previewPages](QDialog& dialog) {
+            if (const auto* preview = dialog.findChild<QPrintPreviewWidget*>())
+                previewPages = preview->pageCount();
+            dialog.reject();
+        }});
+        win.click(u"PreviewButtonB"_qs);
+        QCOMPARE(script.met, QStringList{u"QPrintPreviewDialog"_qs});
+        QCOMPARE(previewPages, size.pages);
+    }
 }
 
 QTEST_MAIN(OutputFailuresTest)

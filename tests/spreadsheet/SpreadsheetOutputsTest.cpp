@@ -1,7 +1,8 @@
 #include "SpreadsheetTestSupport.h"
 #include "XlsxReadBack.h"
-#include "spreadsheet/SpreadsheetOutputs.h"
 #include "spreadsheet/TypeASheet.h"
+#include "spreadsheet/TypeBSheet.h"
+#include "spreadsheet/ui/SpreadsheetOutputs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -112,7 +113,7 @@ TEST_F(SpreadsheetOutputsTest, TemplateAndTypeBHaveTheirOwnNamesAndMaximums)
 {
     EraDate today = EraDate::forDate(QDate(2023, 4, 1));
     EXPECT_TRUE(outputs()->createTemplate(QStringLiteral("〇〇〇〇株式会社"), today));
-    EXPECT_TRUE(outputs()->createTypeB(numberedRecords(9), QStringLiteral("No."), TypeBSheet::Size::Branch));
+    EXPECT_TRUE(outputs()->createTypeB(numberedRecords(9), QStringLiteral("No."), PlateSize::Branch));
     ASSERT_EQ(handOvers.size(), 2u);
     EXPECT_EQ(QFileInfo(handOvers[0].path).fileName(), u"入力用帳票.xlsx");
     EXPECT_EQ(handOvers[0].barMaximum, 105);
@@ -127,7 +128,7 @@ TEST_F(SpreadsheetOutputsTest, TemplateAndTypeBHaveTheirOwnNamesAndMaximums)
 TEST_F(SpreadsheetOutputsTest, NoRecordsDoNothing)
 {
     EXPECT_FALSE(outputs()->createTypeA(numberedRecords(0), Settings::defaults()));
-    EXPECT_FALSE(outputs()->createTypeB(numberedRecords(0), QStringLiteral("No."), TypeBSheet::Size::Trunk));
+    EXPECT_FALSE(outputs()->createTypeB(numberedRecords(0), QStringLiteral("No."), PlateSize::Trunk));
     EXPECT_TRUE(handOvers.empty());
     EXPECT_TRUE(messages.empty());
     expectCleared(false);
@@ -135,7 +136,7 @@ TEST_F(SpreadsheetOutputsTest, NoRecordsDoNothing)
 
 TEST_F(SpreadsheetOutputsTest, NothingToOpenTheFileSaysWhereItIs)
 {
-    EXPECT_FALSE(outputs(false)->createTypeB(numberedRecords(1), QStringLiteral("No."), TypeBSheet::Size::Trunk));
+    EXPECT_FALSE(outputs(false)->createTypeB(numberedRecords(1), QStringLiteral("No."), PlateSize::Trunk));
     ASSERT_EQ(handOvers.size(), 1u);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].first, QMessageBox::Critical);
@@ -163,7 +164,7 @@ TEST_F(SpreadsheetOutputsTest, AWorkbookOfMoreThan1023PagesTellsItGoesOnFurtherS
     RecordSheet records = numberedRecords(1);
     records.recordCount = 1023 * 8 + 1;
     records.setRowCount(records.recordCount + 1);
-    EXPECT_TRUE(outputs()->createTypeB(records, QStringLiteral("No."), TypeBSheet::Size::Trunk));
+    EXPECT_TRUE(outputs()->createTypeB(records, QStringLiteral("No."), PlateSize::Trunk));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].first, QMessageBox::Information);
     EXPECT_TRUE(messages[0].second.contains(QStringLiteral("2 枚のシート"))) << messages[0].second.toStdString();

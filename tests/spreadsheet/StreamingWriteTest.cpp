@@ -79,11 +79,11 @@ TEST_F(StreamingWriteTest, WritesTheSameFileAsWritingTheWholeWorkbook)
         {"type A, 7 pages", [&](Workbook& w, const ProgressStep& s) { TypeASheet::build(w, records, settings, s); }},
         {"type B trunk, 2 pages",
          [&](Workbook& w, const ProgressStep& s) {
-             TypeBSheet::build(w, records, QStringLiteral("No."), TypeBSheet::Size::Trunk, s);
+             TypeBSheet::build(w, records, QStringLiteral("No."), PlateSize::Trunk, s);
          }},
         {"type B branch, 2 pages",
          [&](Workbook& w, const ProgressStep& s) {
-             TypeBSheet::build(w, records, QStringLiteral("No."), TypeBSheet::Size::Branch, s);
+             TypeBSheet::build(w, records, QStringLiteral("No."), PlateSize::Branch, s);
          }},
         {"template", [&](Workbook& w, const ProgressStep& s) { TemplateSheet::build(w, QStringLiteral("社名"), today, s); }},
     };

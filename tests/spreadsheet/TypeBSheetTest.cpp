@@ -5,7 +5,7 @@
 
 namespace {
 
-using Size = TypeBSheet::Size;
+using Size = PlateSize;
 
 struct Built {
     Workbook workbook;

@@ -114,7 +114,7 @@ TEST_F(XlsxWriterTest, TypeBWorkbookKeepsBordersBreaksAndPageSetup)
 {
     const XlsxFile file = writeAndRead([] {
         Workbook workbook;
-        TypeBSheet::build(workbook, numberedRecords(9), QStringLiteral("No."), TypeBSheet::Size::Branch, [] {});
+        TypeBSheet::build(workbook, numberedRecords(9), QStringLiteral("No."), PlateSize::Branch, [] {});
         return workbook;
     }());
     ASSERT_EQ(file.sheets.size(), 3u);
@@ -215,10 +215,9 @@ TEST_F(XlsxWriterTest, AFailedWriteLeavesTheOldFileAsItWas)
 
 TEST(WorkbookHandOff, EachWorkbookGetsAFreshPrivateFolder)
 {
-    Workbook workbook;
-    workbook.sheet(1).setValue(at("A1"), QStringLiteral("x"));
-    const QString first = WorkbookHandOff::writeToPrivateFolder(workbook, QStringLiteral("ケーブル名板A.xlsx"));
-    const QString second = WorkbookHandOff::writeToPrivateFolder(workbook, QStringLiteral("ケーブル名板A.xlsx"));
+    const auto build = [](Workbook& workbook) { workbook.sheet(1).setValue(at("A1"), QStringLiteral("x")); };
+    const QString first = WorkbookHandOff::buildInPrivateFolder(QStringLiteral("ケーブル名板A.xlsx"), build);
+    const QString second = WorkbookHandOff::buildInPrivateFolder(QStringLiteral("ケーブル名板A.xlsx"), build);
     const QFileInfo file(first);
     EXPECT_TRUE(file.isFile());
     EXPECT_EQ(file.fileName(), u"ケーブル名板A.xlsx");

@@ -18,9 +18,9 @@ std::unique_ptr<PageSource> pagesOfKind(const QString& kind, const CliContext& c
     if (kind == u"a")
         return std::make_unique<TypeAPlates>(context.sheet, context.settings, textOrderOption(args));
     if (kind == u"b-trunk")
-        return std::make_unique<TypeBPlates>(context.sheet, TypeBSize::Trunk, noBox);
+        return std::make_unique<TypeBPlates>(context.sheet, PlateSize::Trunk, noBox);
     if (kind == u"b-branch")
-        return std::make_unique<TypeBPlates>(context.sheet, TypeBSize::Branch, noBox);
+        return std::make_unique<TypeBPlates>(context.sheet, PlateSize::Branch, noBox);
     throw UsageError("pdf KIND must be a, b-trunk or b-branch");
 }
 

@@ -43,7 +43,7 @@ int runXlsx(const CliArguments& args, QTextStream& out)
     } else if (kind == u"a") {
         TypeASheet::build(workbook, context.sheet, context.settings, noProgress);
     } else {
-        const auto size = kind == u"b-trunk" ? TypeBSheet::Size::Trunk : TypeBSheet::Size::Branch;
+        const auto size = kind == u"b-trunk" ? PlateSize::Trunk : PlateSize::Branch;
         TypeBSheet::build(workbook, context.sheet, args.option(QStringLiteral("no-box"), QStringLiteral("No.")), size,
                           noProgress);
         if (const int sheets = TypeBSheet::sheetCount(context.sheet.outputRecordCount()); sheets > 1)

@@ -1,7 +1,7 @@
 #include "PrintJob.h"
 
-#include "PageSource.h"
 #include "PrintProgress.h"
+#include "print/PageSource.h"
 
 #include <QMessageBox>
 #include <QPrintDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrinterOutput.h"
+#include "print/PrinterOutput.h"
 
 #include <QString>
 #include <functional>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "TypeBSheet.h"
-#include "Workbook.h"
-#include "WorkbookHandOff.h"
 #include "sheet/EraDate.h"
+#include "sheet/PlateSize.h"
 #include "sheet/RecordSheet.h"
 #include "sheet/SettingsFile.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/WorkbookHandOff.h"
 
 #include <QMessageBox>
 #include <QString>
@@ -37,7 +37,7 @@ public:
     // Button1: all three text orders, captions f1..f6 from settings.
     bool createTypeA(const RecordSheet& records, const Settings& settings);
     // Button15: noBoxText is the entry form's No. box text.
-    bool createTypeB(const RecordSheet& records, const QString& noBoxText, TypeBSheet::Size size);
+    bool createTypeB(const RecordSheet& records, const QString& noBoxText, PlateSize size);
 
     // Where messages go; by default a message box over the window.
     void setMessageSink(MessageSink sink) { messages_ = std::move(sink); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WorkbookHandOff.h"
+#include "spreadsheet/WorkbookHandOff.h"
 
 // Opens the workbook in LibreOffice as a new untitled document when it is
 // installed, else with the desktop's default application for .xlsx files.

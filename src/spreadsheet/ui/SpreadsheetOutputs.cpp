@@ -1,9 +1,10 @@
 #include "SpreadsheetOutputs.h"
 
 #include "DesktopWorkbookOpener.h"
-#include "TemplateSheet.h"
-#include "TypeASheet.h"
 #include "sheet/Failure.h"
+#include "spreadsheet/TemplateSheet.h"
+#include "spreadsheet/TypeASheet.h"
+#include "spreadsheet/TypeBSheet.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -118,7 +119,7 @@ bool SpreadsheetOutputs::createTypeA(const RecordSheet& records, const Settings&
                });
 }
 
-bool SpreadsheetOutputs::createTypeB(const RecordSheet& records, const QString& noBoxText, TypeBSheet::Size size)
+bool SpreadsheetOutputs::createTypeB(const RecordSheet& records, const QString& noBoxText, PlateSize size)
 {
     if (records.outputRecordCount() <= 0)
         return false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LayoutSurface.h"
+#include "print/LayoutSurface.h"
 
 #include <vector>
 
