@@ -46,6 +46,8 @@ private Q_SLOTS:
     void failedCommandLineOpenIsReportedOnce();
     void settingsAtStart_data();
     void settingsAtStart();
+    void closeAsksAfterAnEditTheFlagUsedToMiss_data();
+    void closeAsksAfterAnEditTheFlagUsedToMiss();
     void settingsWrittenAtClose();
     void storedCaptionsSurviveARunWithoutTheEntryForm();
     void unwritableSettingsAreReportedAndTheWindowStillCloses();
@@ -225,6 +227,51 @@ void MainWindowFilesTest::settingsAtStart()
     TForm1& w = fx.create();
     QCOMPARE(QStringList(w.document().settings().lines.begin(), w.document().settings().lines.end()), expected);
     QCOMPARE(w.document().companyName(), expected.first());
+}
+
+void MainWindowFilesTest::closeAsksAfterAnEditTheFlagUsedToMiss_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("declined delete (it renumbers)") << u"declined delete"_qs << true;
+    QTest::newRow("renumber button") << u"renumber"_qs << true;
+    QTest::newRow("company name typed") << u"company"_qs << true;
+    QTest::newRow("sort of a sorted list") << u"sort"_qs << false;
+}
+
+void MainWindowFilesTest::closeAsksAfterAnEditTheFlagUsedToMiss()
+{
+    QFETCH(QString, edit);
+    QFETCH(bool, asks);
+    WindowFixture fx;
+    // Numbers 1, 2, 5: sorted, but a renumber changes them.
+    RecordSheet gapped;
+    gapped.row(1) = Record{u"1"_qs, u"盤1"_qs};
+    gapped.row(2) = Record{u"2"_qs, u"盤2"_qs};
+    gapped.row(3) = Record{u"5"_qs, u"盤5"_qs};
+    gapped.recordCount = 5;
+    RecordFile::save(fx.path(u"gapped.kav"_qs), u"甲電設"_qs, gapped);
+    TForm1& w = fx.show({fx.path(u"gapped.kav"_qs)});
+    w.activateWindow();
+    QTRY_COMPARE(w.kidou2(), 1);
+    fx.prompts.unsavedAnswer = UnsavedChoice::Cancel;
+
+    if (edit == u"declined delete") {
+        fx.prompts.answerYes = false;
+        fx.clickCell(1, 2);
+        w.N3Click();
+        QCOMPARE(fx.prompts.questions.size(), 1);
+        QCOMPARE(w.document().sheet().cell(ColFrom1, 2), u"盤2"_qs); // the row stays
+    } else if (edit == u"renumber") {
+        w.Button9Click();
+    } else if (edit == u"company") {
+        QTest::keyClicks(fx.child<QLineEdit>("Edit2"), u" 2"_qs);
+    } else {
+        w.Button10Click();
+    }
+
+    QCOMPARE(w.close(), !asks);
+    QCOMPARE(fx.prompts.unsavedAsked, asks ? 1 : 0);
 }
 
 void MainWindowFilesTest::settingsWrittenAtClose()
