@@ -26,10 +26,8 @@ int main(int argc, char* argv[])
     RecordSheet loaded;
     RecordFile::load(QString::fromLocal8Bit(argv[1]), company, loaded);
 
-    RecordSheet sheet;
-    sheet.setRowCount(kInitialRowCount);
-    sheet.writeHeader();
-    RecordSheetModel model(sheet);
+    RecordDocument document;
+    RecordSheetModel model(document);
     RecordSheetView view;
     view.setSheetModel(&model);
     view.setColumnWidths(MainWindowRules::kCreationColumnWidths);
@@ -40,10 +38,9 @@ int main(int argc, char* argv[])
     view.repaint();
 
     report(millisecondsOf([&] {
-        sheet = std::move(loaded);
-        view.refreshFromSheet();
+        document.editSheet([&](RecordSheet& sheet) { sheet = std::move(loaded); });
         view.repaint();
         QCoreApplication::processEvents();
     }));
-    return model.rowCount() == sheet.rowCount() - 1 ? 0 : 1;
+    return model.rowCount() == document.sheet().rowCount() - 1 ? 0 : 1;
 }

@@ -15,8 +15,8 @@
 
 namespace L = EntryFormLayout;
 
-TForm2::TForm2(RecordSheet& sheet, const Settings& f, QWidget* parent)
-    : QDialog(parent), sheet_(sheet), f_(f), controls_(std::make_unique<Controls>(this))
+TForm2::TForm2(RecordDocument& document, QWidget* parent)
+    : QDialog(parent), document_(document), controls_(std::make_unique<Controls>(this))
 {
     setWindowTitle(L::kCaption.toString());
     setFixedSize(L::kClientSize);
@@ -59,9 +59,9 @@ void TForm2::FormActivate()
     field(ColFrom1)->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm2::openOnRow(int row, const EraDate& today, const QString& companyName)
+void TForm2::openOnRow(int row, const EraDate& today)
 {
-    showEntry(entryForRow(sheet_, row, today, companyName));
+    showEntry(entryForRow(document_.sheet(), row, today, document_.companyName()));
     // Qt centres a dialog over its parent; one without a parent would open in
     // the middle of the screen instead of over the window that opened it.
     if (!parentWidget()) {
@@ -87,7 +87,7 @@ std::array<QString, 6> TForm2::captionBoxTexts() const
 void TForm2::loadCaptionBoxes()
 {
     for (size_t i = 0; i < controls_->captionBoxes.size(); ++i)
-        controls_->captionBoxes[i]->setText(f_.caption(static_cast<int>(i) + 1));
+        controls_->captionBoxes[i]->setText(document_.settings().caption(static_cast<int>(i) + 1));
 }
 
 void TForm2::setCatalogueWindow(QWidget* catalogue)
@@ -138,7 +138,7 @@ void TForm2::Button9Click()
     Controls& c = *controls_;
     RegisterResult result;
     try {
-        result = registerRecord(sheet_, c.ed, currentEntry());
+        result = document_.editSheet([&](RecordSheet& sheet) { return registerRecord(sheet, c.ed, currentEntry()); });
     } catch (const Failure& failure) {
         // The store already holds the form's texts; the form stays open so
         // the user can correct the record or close it.

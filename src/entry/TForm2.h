@@ -1,8 +1,7 @@
 #pragma once
 
 #include "sheet/EraDate.h"
-#include "sheet/RecordSheet.h"
-#include "sheet/SettingsFile.h"
+#include "sheet/RecordDocument.h"
 
 #include <QDialog>
 #include <array>
@@ -20,15 +19,15 @@ struct RepeatButton;
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
-    // sheet: the main window's record sheet (recordCount is st1_count);
-    // f: the main window's f0..f6 (lines[1..6] are the label captions).
-    TForm2(RecordSheet& sheet, const Settings& f, QWidget* parent = nullptr);
+    // document: the main window's record document. The form reads its sheet,
+    // company name and captions (f1..f6); a register writes through it.
+    explicit TForm2(RecordDocument& document, QWidget* parent = nullptr);
     ~TForm2() override;
 
     // Fills the form from sheet row `row` with today's date, the company name
     // and the era year where the row is empty, then shows it modally and
     // returns when it has closed.
-    void openOnRow(int row, const EraDate& today, const QString& companyName);
+    void openOnRow(int row, const EraDate& today);
 
     // The No. box text (Edit14), which begins every type B plate.
     QString noBoxText() const;
@@ -73,7 +72,6 @@ private:
     void showEntry(const EntryRecord& entry);
 
     struct Controls;
-    RecordSheet& sheet_;
-    const Settings& f_;
+    RecordDocument& document_;
     std::unique_ptr<Controls> controls_;
 };

@@ -1,8 +1,9 @@
 #include "RecordSheetModel.h"
 
-RecordSheetModel::RecordSheetModel(const RecordSheet& sheet, QObject* parent)
-    : QAbstractTableModel(parent), sheet_(sheet), shownRows_(recordRows())
+RecordSheetModel::RecordSheetModel(const RecordDocument& document, QObject* parent)
+    : QAbstractTableModel(parent), sheet_(document.sheet()), shownRows_(recordRows())
 {
+    connect(&document, &RecordDocument::changed, this, &RecordSheetModel::followSheet);
 }
 
 int RecordSheetModel::recordRows() const { return std::max(sheet_.rowCount() - 1, 0); }
@@ -34,16 +35,15 @@ Qt::ItemFlags RecordSheetModel::flags(const QModelIndex& index) const
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-bool RecordSheetModel::sheetChanged()
+void RecordSheetModel::followSheet()
 {
     if (recordRows() != shownRows_) {
         beginResetModel();
         shownRows_ = recordRows();
         endResetModel();
-        return true;
+        return;
     }
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
     if (shownRows_ > 0)
         Q_EMIT dataChanged(index(0, 0), index(shownRows_ - 1, kColumnCount - 1), {Qt::DisplayRole});
-    return false;
 }

@@ -50,6 +50,9 @@ void RecordSheetView::setSheetModel(RecordSheetModel* model)
 {
     model_ = model;
     setModel(model);
+    // Connected after setModel, so the restore runs after the view's own reset.
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, &RecordSheetView::rememberSelection);
+    connect(model, &QAbstractItemModel::modelReset, this, &RecordSheetView::restoreSelection);
 }
 
 void RecordSheetView::setColumnWidths(const std::array<int, 11>& widths)
@@ -87,22 +90,20 @@ void RecordSheetView::selectSheetRows(int first, int last)
                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void RecordSheetView::refreshFromSheet()
+void RecordSheetView::rememberSelection()
 {
-    if (!model_)
-        return;
-    const bool hadSelection = selectionModel() && selectionModel()->hasSelection();
     const auto [first, last] = selectedSheetRows();
-    const int anchor = anchorRow_;
-    if (!model_->sheetChanged())
-        return;
-    // The views forgot the selection when the row count changed: put it back
-    // where those rows still exist.
+    remembered_ = {selectionModel() && selectionModel()->hasSelection(), first, last, anchorRow_};
+}
+
+void RecordSheetView::restoreSelection()
+{
     const int lastSheetRow = model_->rowCount();
-    anchorRow_ = std::clamp(anchor, 1, std::max(lastSheetRow, 1));
-    if (hadSelection && first <= lastSheetRow)
-        selectSheetRows(first, std::min(last, lastSheetRow));
-    anchorRow_ = std::clamp(anchor, 1, std::max(lastSheetRow, 1));
+    const int anchor = std::clamp(remembered_.anchor, 1, std::max(lastSheetRow, 1));
+    anchorRow_ = anchor;
+    if (remembered_.any && remembered_.first <= lastSheetRow)
+        selectSheetRows(remembered_.first, std::min(remembered_.last, lastSheetRow));
+    anchorRow_ = anchor;
 }
 
 QPoint RecordSheetView::toSheetPoint(const QWidget* from, QPoint point) const

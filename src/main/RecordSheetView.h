@@ -34,10 +34,6 @@ public:
 
     void setColumnWidths(const std::array<int, 11>& widths);
 
-    // Repaints after the sheet changed; keeps the selection where the rows
-    // still exist.
-    void refreshFromSheet();
-
     // The cell under a point given in the grid's own pixels (frame excluded).
     SheetCell cellAt(QPoint sheetPoint) const;
 
@@ -58,7 +54,15 @@ protected:
 
 private:
     QPoint toSheetPoint(const QWidget* from, QPoint point) const;
+    // A model reset (the row count changed) drops the selection: it is put
+    // back afterwards where those rows still exist.
+    void rememberSelection();
+    void restoreSelection();
 
     RecordSheetModel* model_ = nullptr;
     int anchorRow_ = 1;
+    struct RememberedSelection {
+        bool any = false;
+        int first = 1, last = 1, anchor = 1;
+    } remembered_;
 };

@@ -8,9 +8,6 @@
 #include "print/SamplePictures.h"
 #include "print/ui/PrintCommands.h"
 #include "sheet/Failure.h"
-#include "sheet/FileAccess.h"
-#include "sheet/RecordFile.h"
-#include "sheet/SheetEditing.h"
 #include "spreadsheet/ui/SpreadsheetOutputs.h"
 
 #include <QClipboard>
@@ -49,15 +46,6 @@ PlateSize chosenPlateSize(const MainWindowControls& c)
     return c.RadioButton1->isChecked() ? PlateSize::Trunk : PlateSize::Branch;
 }
 
-bool hasRecords(const RecordSheet& sheet)
-{
-    if (sheet.recordCount != 0)
-        return true;
-    return std::any_of(sheet.rows().begin() + 1, sheet.rows().end(), [](const Record& row) {
-        return std::any_of(row.begin(), row.end(), [](const QString& cell) { return !cell.isEmpty(); });
-    });
-}
-
 } // namespace
 
 MainWindowStartup MainWindowStartup::fromApplication()
@@ -66,7 +54,7 @@ MainWindowStartup MainWindowStartup::fromApplication()
 }
 
 TForm1::TForm1(const MainWindowStartup& startup, QWidget* parent)
-    : QWidget(parent), startup_(startup), f_(Settings::defaults()), prompts_(MainWindowPrompts::dialogs(this))
+    : QWidget(parent), startup_(startup), prompts_(MainWindowPrompts::dialogs(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
@@ -76,7 +64,7 @@ TForm1::TForm1(const MainWindowStartup& startup, QWidget* parent)
     setMinimumHeight(MainWindowRules::minimumClientHeight());
 
     c_ = buildMainWindowControls(this);
-    model_ = new RecordSheetModel(sheet_, this);
+    model_ = new RecordSheetModel(document_, this);
     c_.StringGrid1->setSheetModel(model_);
     connectControls();
     connectOutputs();
@@ -85,8 +73,8 @@ TForm1::TForm1(const MainWindowStartup& startup, QWidget* parent)
 
 TForm1::~TForm1()
 {
-    // The grid reads the sheet while it lives; QWidget's own destructor would
-    // delete it only after the sheet is gone.
+    // The grid reads the document's sheet while it lives; QWidget's own
+    // destructor would delete it only after the document is gone.
     delete c_.StringGrid1;
 }
 
@@ -111,6 +99,8 @@ void TForm1::connectControls()
     connect(c_.RadioButton1, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton1Click(); });
     connect(c_.RadioButton2, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton2Click(); });
     c_.Edit1->installEventFilter(this);
+    connect(c_.Edit2, &QLineEdit::textChanged, &document_, &RecordDocument::setCompanyName);
+    connect(&document_, &RecordDocument::changed, this, &TForm1::showCompanyName);
 
     connect(c_.N1, &QAction::triggered, this, &TForm1::N1Click);
     connect(c_.N2, &QAction::triggered, this, &TForm1::N2Click);
@@ -137,17 +127,13 @@ void TForm1::FormCreate()
         c_.Panel6->move(c_.StringGrid1->pos());
         c_.Panel8->move(c_.StringGrid1->pos());
         today_ = EraDate::forDate(startup_.today);
-        sheet_.recordCount = 0;
         c_.StringGrid1->setColumnWidths(MainWindowRules::kCreationColumnWidths);
-        sheet_.writeHeader();
-        f_ = Settings::defaults();
         setFilePaths();
-        Button13Click();
+        loadSettings();
     } catch (const std::exception&) {
         // Nothing to tell the user: the defaults stand.
     }
-    c_.Edit2->setText(f_.companyName());
-    refreshSheet();
+    document_.startNewList();
 }
 
 void TForm1::setFilePaths()
@@ -163,10 +149,16 @@ QString TForm1::settingsPath() const
 
 QString TForm1::dialogFolder() const
 {
-    return fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath();
+    return FileName().isEmpty() ? QString() : QFileInfo(FileName()).absolutePath();
 }
 
-QString TForm1::companyName() const { return c_.Edit2->text(); }
+void TForm1::showCompanyName()
+{
+    // Only a change made elsewhere (an open) is written back: rewriting the
+    // box on its own edits would move the cursor.
+    if (c_.Edit2->text() != document_.companyName())
+        c_.Edit2->setText(document_.companyName());
+}
 
 void TForm1::setEntryForm(TForm2* form)
 {
@@ -174,13 +166,7 @@ void TForm1::setEntryForm(TForm2* form)
     if (!form)
         return;
     form->loadCaptionBoxes();
-    connect(form, &TForm2::recordRegistered, this, [this] {
-        markRecordsChanged();
-        refreshSheet();
-    });
 }
-
-void TForm1::refreshSheet() { c_.StringGrid1->refreshFromSheet(); }
 
 void TForm1::showFailure(const QString& message)
 {
@@ -207,8 +193,7 @@ void TForm1::FormActivate()
         return;
     commandLineOpenTried_ = true;
     setFilePaths();
-    fileName_ = startup_.arguments.first();
-    if (Button5Click())
+    if (openFile(startup_.arguments.first()))
         kidou2_ = 1;
 }
 
@@ -233,13 +218,13 @@ void TForm1::FormResize()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (recordsChanged_ && prompts_.askUnsavedChanges) {
+    if (document_.isModified() && prompts_.askUnsavedChanges) {
         switch (prompts_.askUnsavedChanges()) {
         case UnsavedChoice::Cancel:
             event->ignore();
             return;
         case UnsavedChoice::Save:
-            if (!Button4Click()) {
+            if (!saveRecordFile()) {
                 event->ignore();
                 return;
             }
@@ -248,7 +233,7 @@ void TForm1::closeEvent(QCloseEvent* event)
             break;
         }
     }
-    Button12Click(); // a failure has been shown; the program ends anyway
+    saveSettings(); // a failure has been shown; the program ends anyway
     Q_EMIT closing();
     event->accept();
 }
@@ -288,7 +273,7 @@ void TForm1::connectOutputs()
     PrintJobHooks printHooks;
     printHooks.showResolution = showResolutionIn(findChild<QLabel*>(QStringLiteral("Label1")),
                                                  findChild<QLabel*>(QStringLiteral("Label2")));
-    printCommands_ = new PrintCommands(this, sheet_, f_, [this] { return noBoxText(); }, std::move(printHooks));
+    printCommands_ = new PrintCommands(this, document_.sheet(), document_.settings(), [this] { return noBoxText(); }, std::move(printHooks));
     const auto onClick = [this](QPushButton* button, void (TForm1::*operation)()) {
         connect(button, &QPushButton::clicked, this, operation);
     };
@@ -315,19 +300,19 @@ QString TForm1::noBoxText() const
 // A spreadsheet output that reached the user closes the output panel.
 void TForm1::Button2Click()
 {
-    if (spreadsheetOutputs_->createTemplate(f_.companyName(), today_))
+    if (spreadsheetOutputs_->createTemplate(document_.settings().companyName(), today_))
         Button14Click();
 }
 
 void TForm1::Button1Click()
 {
-    if (spreadsheetOutputs_->createTypeA(sheet_, f_))
+    if (spreadsheetOutputs_->createTypeA(document_.sheet(), document_.settings()))
         Button14Click();
 }
 
 void TForm1::Button15Click()
 {
-    if (spreadsheetOutputs_->createTypeB(sheet_, noBoxText(), chosenPlateSize(c_)))
+    if (spreadsheetOutputs_->createTypeB(document_.sheet(), noBoxText(), chosenPlateSize(c_)))
         Button14Click();
 }
 
@@ -357,78 +342,61 @@ void TForm1::RadioButton2Click()
 
 // --- Record file ----------------------------------------------------------
 
-void TForm1::Button3Click()
+void TForm1::Button3Click() { openRecordFile(); }
+bool TForm1::Button4Click() { return saveRecordFile(); }
+bool TForm1::Button5Click() { return openFile(FileName()); }
+
+void TForm1::openRecordFile()
 {
     // Opening replaces the sheet: offer to keep unsaved records first.
-    if (recordsChanged_ && prompts_.askUnsavedChanges) {
+    if (document_.isModified() && prompts_.askUnsavedChanges) {
         const UnsavedChoice choice = prompts_.askUnsavedChanges();
-        if (choice == UnsavedChoice::Cancel || (choice == UnsavedChoice::Save && !Button4Click()))
+        if (choice == UnsavedChoice::Cancel || (choice == UnsavedChoice::Save && !saveRecordFile()))
             return;
     }
     const QString chosen = prompts_.chooseOpenPath ? prompts_.chooseOpenPath(dialogFolder()) : QString();
-    if (chosen.isEmpty())
-        return;
-    fileName_ = chosen;
-    Button5Click();
+    if (!chosen.isEmpty())
+        openFile(chosen);
 }
 
-bool TForm1::Button4Click()
+bool TForm1::saveRecordFile()
 {
     const QString chosen = prompts_.chooseSavePath ? prompts_.chooseSavePath(dialogFolder()) : QString();
     if (chosen.isEmpty())
         return false;
-    fileName_ = chosen;
     try {
-        RecordFile::save(RecordFile::targetPath(chosen), companyName(), sheet_);
+        document_.save(chosen);
     } catch (const Failure& failure) {
         showFailure(failure.message());
         return false;
     }
-    recordsChanged_ = false;
     return true;
 }
 
-bool TForm1::Button5Click()
+bool TForm1::openFile(const QString& path)
 {
-    QByteArray bytes;
     try {
-        bytes = FileAccess::readAll(fileName_);
+        document_.open(path);
     } catch (const Failure& failure) {
-        showFailure(failure.message()); // nothing was touched
+        showFailure(failure.message());
         return false;
     }
-    QString company = companyName();
-    QString failureMessage;
-    try {
-        RecordFile::loadFromBytes(bytes, company, sheet_);
-    } catch (const Failure& failure) {
-        failureMessage = failure.message();
-    }
-    // A failed load keeps what it had taken already; show that.
-    c_.Edit2->setText(company);
-    refreshSheet();
-    if (!failureMessage.isEmpty()) {
-        recordsChanged_ = true; // the sheet now matches no file
-        showFailure(failureMessage);
-        return false;
-    }
-    recordsChanged_ = false;
     return true;
 }
 
 // --- Settings -------------------------------------------------------------
 
-bool TForm1::Button12Click()
+bool TForm1::Button12Click() { return saveSettings(); }
+bool TForm1::Button13Click() { return loadSettings(); }
+
+bool TForm1::saveSettings()
 {
     setFilePaths();
-    Settings settings = f_;
-    settings.lines[0] = companyName();
-    if (entryForm_) {
-        const std::array<QString, 6> captions = entryForm_->captionBoxTexts();
-        std::copy(captions.begin(), captions.end(), settings.lines.begin() + 1);
-    }
+    std::optional<std::array<QString, 6>> captions;
+    if (entryForm_)
+        captions = entryForm_->captionBoxTexts();
     try {
-        SettingsFile::save(settingsPath(), settings);
+        document_.saveSettings(settingsPath(), captions);
     } catch (const Failure& failure) {
         showFailure(failure.message());
         return false;
@@ -436,91 +404,57 @@ bool TForm1::Button12Click()
     return true;
 }
 
-bool TForm1::Button13Click()
+bool TForm1::loadSettings()
 {
     setFilePaths();
-    return SettingsFile::load(settingsPath(), f_);
+    return document_.loadSettings(settingsPath());
 }
 
 // --- Sheet editing --------------------------------------------------------
 
-void TForm1::Button6Click()
-{
-    if (SheetEditing::deleteRow(sheet_, mouse_.uy1, SheetEditing::DeleteMode::Ask, prompts_.askYesNo))
-        markRecordsChanged();
-    refreshSheet();
-}
+void TForm1::Button6Click() { deleteReleasedRow(); }
+bool TForm1::Button7Click() { return pasteFromClipboard(); }
+void TForm1::Button8Click() { copySelectedRows(); }
+void TForm1::Button9Click() { renumberRecords(); }
+void TForm1::Button10Click() { sortRecords(); }
+void TForm1::N1Click() { copySelectedRows(); }
+void TForm1::N2Click() { pasteSortAndRenumber(); }
+void TForm1::N3Click() { deleteSelectedRows(); }
+void TForm1::N6Click() { deleteAllRecords(); }
 
-bool TForm1::Button7Click()
+void TForm1::deleteReleasedRow() { document_.deleteRow(mouse_.uy1, prompts_.askYesNo); }
+
+bool TForm1::pasteFromClipboard()
 {
-    const QString text = QGuiApplication::clipboard()->text();
     try {
-        SheetEditing::paste(sheet_, c_.StringGrid1->currentSheetRow(), text);
+        document_.pasteText(c_.StringGrid1->currentSheetRow(), QGuiApplication::clipboard()->text());
     } catch (const Failure& failure) {
         showFailure(failure.message());
         return false;
     }
-    if (!text.isEmpty())
-        markRecordsChanged();
-    refreshSheet();
     return true;
 }
 
-void TForm1::Button8Click()
+void TForm1::copySelectedRows()
 {
     const auto [first, last] = c_.StringGrid1->selectedSheetRows();
-    QGuiApplication::clipboard()->setText(SheetEditing::copyText(sheet_, std::max(first, 1), last));
+    QGuiApplication::clipboard()->setText(SheetEditing::copyText(document_.sheet(), std::max(first, 1), last));
 }
 
-void TForm1::Button9Click()
-{
-    renumber(sheet_);
-    refreshSheet();
-}
+void TForm1::renumberRecords() { document_.renumberRecords(); }
+void TForm1::sortRecords() { document_.sortRecords(); }
 
-void TForm1::Button10Click()
+void TForm1::pasteSortAndRenumber()
 {
-    try {
-        SheetEditing::sort(sheet_);
-    } catch (...) {
-        // A failed sort just ends; the sheet stays as far as it got.
-    }
-    refreshSheet();
-}
-
-void TForm1::N1Click() { Button8Click(); }
-
-void TForm1::N2Click()
-{
-    // A refused paste ends the menu item, as its failure would.
-    if (!Button7Click())
+    // A refused paste ends the command, as its failure would.
+    if (!pasteFromClipboard())
         return;
-    Button10Click();
-    Button9Click();
+    document_.sortRecords();
+    document_.renumberRecords();
 }
 
-void TForm1::N3Click()
-{
-    const int top = std::min(mouse_.ny1, mouse_.uy1);
-    const bool onRecordRows = mouse_.ny1 != 0 && mouse_.uy1 != 0 && top >= 1;
-    bool declined = false;
-    const SheetEditing::ConfirmDelete confirm = [&](const QString& question) {
-        declined = !(prompts_.askYesNo && prompts_.askYesNo(question));
-        return !declined;
-    };
-    SheetEditing::deleteRows(sheet_, mouse_.ny1, mouse_.uy1, confirm);
-    if (onRecordRows && !declined)
-        markRecordsChanged();
-    refreshSheet();
-}
-
-void TForm1::N6Click()
-{
-    if (hasRecords(sheet_))
-        markRecordsChanged();
-    SheetEditing::deleteAll(sheet_);
-    refreshSheet();
-}
+void TForm1::deleteSelectedRows() { document_.deleteRows(mouse_.ny1, mouse_.uy1, prompts_.askYesNo); }
+void TForm1::deleteAllRecords() { document_.deleteAllRecords(); }
 
 // --- Mouse on the sheet ---------------------------------------------------
 
@@ -547,6 +481,5 @@ void TForm1::StringGrid1DblClick()
 {
     if (mouse_.uy1 < 0 || !entryForm_)
         return;
-    entryForm_->openOnRow(mouse_.uy1, today_, companyName());
-    refreshSheet();
+    entryForm_->openOnRow(mouse_.uy1, today_);
 }

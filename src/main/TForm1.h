@@ -3,8 +3,7 @@
 #include "MainWindowLayout.h"
 #include "MainWindowPrompts.h"
 #include "sheet/EraDate.h"
-#include "sheet/RecordSheet.h"
-#include "sheet/SettingsFile.h"
+#include "sheet/RecordDocument.h"
 
 #include <QDate>
 #include <QStringList>
@@ -29,9 +28,9 @@ struct MainWindowStartup {
 };
 
 // The main window: the command bar, the company name, the record sheet and
-// the help and output panels. It owns the program-wide state the other
-// windows and outputs read: the sheet (recordCount is st1_count), the company
-// name, f0..f6, today's era date and the current record file name.
+// the help and output panels. It owns the record document the other windows
+// and outputs read, and today's era date; it keeps the mouse tracking and
+// puts up the prompts, the document does the work.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -39,12 +38,10 @@ public:
                     QWidget* parent = nullptr);
     ~TForm1() override;
 
-    RecordSheet& sheet() { return sheet_; }
-    const RecordSheet& sheet() const { return sheet_; }
-    const Settings& f() const { return f_; }
+    RecordDocument& document() { return document_; }
+    const RecordDocument& document() const { return document_; }
     const EraDate& today() const { return today_; }
-    QString companyName() const;
-    const QString& FileName() const { return fileName_; }
+    const QString& FileName() const { return document_.fileName(); }
     int kidou2() const { return kidou2_; }
 
     struct MouseTracking {
@@ -58,17 +55,26 @@ public:
     void setEntryForm(TForm2* form);
     void setPrompts(MainWindowPrompts prompts) { prompts_ = std::move(prompts); }
 
-    // Shows the sheet's current contents; call after changing sheet() directly.
-    void refreshSheet();
-    // Record changes since the last load or save (asked about at close).
-    bool hasUnsavedRecordChanges() const { return recordsChanged_; }
-    void markRecordsChanged() { recordsChanged_ = true; }
-
     const MainWindowControls& controls() const { return c_; }
 
     // Runs the output panel toggle (the spreadsheet outputs close the panel
     // this way); returns whether the panel is shown afterwards.
     bool runOutputPanelToggle();
+
+    // What the commands do; the handlers below forward to these.
+    void openRecordFile();     // asks about unsaved changes, then for a file
+    bool saveRecordFile();     // asks for a name; false when nothing was written
+    bool openFile(const QString& path); // false (after the message) when it failed
+    void deleteReleasedRow();  // the row of the last left release, after asking
+    bool pasteFromClipboard(); // at the current row; false when refused
+    void copySelectedRows();
+    void renumberRecords();
+    void sortRecords();
+    void pasteSortAndRenumber();
+    void deleteSelectedRows(); // from the press row to the release row
+    void deleteAllRecords();
+    bool saveSettings();       // false (after the message) when it failed
+    bool loadSettings();       // false when there was nothing to read
 
 public Q_SLOTS:
     void FormActivate();
@@ -117,6 +123,7 @@ private:
     void connectControls();
     void setFilePaths();
     QString settingsPath() const;
+    void showCompanyName();
     QString dialogFolder() const;
     void togglePanel(QWidget* panel, QPushButton* toggle, const QString& caption, QPushButton* otherToggle);
     void showFailure(const QString& message);
@@ -124,15 +131,12 @@ private:
     QString noBoxText() const;
 
     MainWindowStartup startup_;
-    RecordSheet sheet_;
-    Settings f_;
+    RecordDocument document_;
     EraDate today_;
     QString strFileName_;
     QString strFilePath_;
-    QString fileName_;
     int kidou2_ = 0;
     bool commandLineOpenTried_ = false;
-    bool recordsChanged_ = false;
     MouseTracking mouse_;
     TForm2* entryForm_ = nullptr;
     MainWindowPrompts prompts_;

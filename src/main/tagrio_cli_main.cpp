@@ -1,7 +1,6 @@
 // tagrio-cli: every output of the program from a record file, without a window.
 #include "JapaneseTranslation.h"
-#include "main/cli/CliCommand.h"
-#include "sheet/Failure.h"
+#include "main/cli/CliCommands.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -9,15 +8,6 @@
 #include <cstdio>
 
 namespace {
-
-void printUsage(QTextStream& err)
-{
-    err << "usage:\n";
-    for (const CliCommand& command : cliCommands())
-        err << "  tagrio-cli " << command.usage << '\n';
-    err << "options: --order standard|from-to|to-from, --no-box TEXT, --settings FILE,\n"
-           "         --today YYYY-MM-DD, --dpi N, -o OUT\n";
-}
 
 QtMessageHandler previousMessageHandler = nullptr;
 
@@ -48,24 +38,5 @@ int main(int argc, char* argv[])
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
 
-    try {
-        const CliArguments args = CliArguments::parse(app.arguments().mid(1));
-        for (const CliCommand& command : cliCommands()) {
-            if (args.command == QString::fromLatin1(command.name))
-                return command.run(args, out);
-        }
-        throw UsageError(args.command.isEmpty() ? "no command given" : "unknown command " + args.command.toStdString());
-    } catch (const UsageError& e) {
-        err << "tagrio-cli: " << e.what() << '\n';
-        printUsage(err);
-        return 2;
-    } catch (const Failure& e) {
-        out.flush();
-        err << e.message() << '\n';
-        return 1;
-    } catch (const std::exception& e) {
-        out.flush();
-        err << e.what() << '\n';
-        return 1;
-    }
+    return runCli(app.arguments(), out, err);
 }

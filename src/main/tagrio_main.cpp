@@ -66,7 +66,7 @@ int main(int argc, char* argv[])
     installJapaneseTranslation(app);
 
     TForm1 form1;
-    TForm2 form2(form1.sheet(), form1.f());
+    TForm2 form2(form1.document());
     TForm3 form3;
     form1.setEntryForm(&form2);
     form2.setCatalogueWindow(&form3);

@@ -71,6 +71,22 @@ TEST(CliSheet, FailuresAndUsageErrorsHaveTheirExitCodes)
     }
 }
 
+TEST(CliSheet, HelpPrintsTheUsageOnStandardOutput)
+{
+    const CliRun help = CliRun::of({u"--help"_qs});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
+    EXPECT_TRUE(help.out.startsWith(u"usage:\n"_qs)) << help.out.toStdString();
+    for (const char* command : {"dump FILE", "save IN OUT", "texts FILE", "catalogue", "xlsx ", "pdf "})
+        EXPECT_TRUE(help.out.contains(u"  tagrio-cli "_qs + QLatin1String(command))) << command;
+
+    // A usage error prints the same usage, on the error stream.
+    const CliRun wrong = CliRun::of({u"frobnicate"_qs});
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_TRUE(wrong.out.isEmpty());
+    EXPECT_TRUE(wrong.err.endsWith(help.out)) << wrong.err.toStdString();
+}
+
 TEST(CliSheet, BadRecordFileReportsTheLoadMessage)
 {
     QTemporaryDir dir;

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -15,13 +16,12 @@ class TForm2Test : public QObject {
     Q_OBJECT
 
 private:
-    RecordSheet sheet;
-    Settings f = Settings::defaults();
+    std::unique_ptr<RecordDocument> document;
     std::unique_ptr<QWidget> mainWindow;
     TForm2* form = nullptr; // owned by mainWindow
     QStringList messages;
     const EraDate today{u"令和"_qs, u"5"_qs, u"令和5年4月1日"_qs};
-    const QString company = u"〇〇〇〇株式会社"_qs;
+    const QString company = u"〇〇〇〇株式会社"_qs; // the new document's company name
 
     template <typename T = QWidget>
     T* control(const char* name) const
@@ -54,7 +54,7 @@ private:
             if (form->isVisible())
                 form->close();
         });
-        form->openOnRow(row, today, company);
+        form->openOnRow(row, today);
         if (!ran)
             qWarning("the form never ran its modal loop");
         return form->result();
@@ -63,22 +63,31 @@ private:
     // The record that a register on a fresh form of `row` produces.
     void setRecord(int row, const QString& number, const QString& from1)
     {
-        sheet.row(row) = Record{number, from1};
+        document->editSheet([&](RecordSheet& sheet) { sheet.row(row) = Record{number, from1}; });
     }
+    void setRecordCount(int count)
+    {
+        document->editSheet([count](RecordSheet& sheet) { sheet.recordCount = count; });
+    }
+    const RecordSheet& sheet() const { return document->sheet(); }
+    const Settings& f() const { return document->settings(); }
 
 private Q_SLOTS:
     void init()
     {
-        sheet = RecordSheet();
-        f = Settings::defaults();
+        document = std::make_unique<RecordDocument>();
         messages.clear();
         mainWindow = std::make_unique<QWidget>();
         mainWindow->resize(1076, 600);
         mainWindow->show();
-        form = new TForm2(sheet, f, mainWindow.get());
+        form = new TForm2(*document, mainWindow.get());
         form->setMessageSink([this](const QString& message) { messages << message; });
     }
-    void cleanup() { mainWindow.reset(); }
+    void cleanup()
+    {
+        mainWindow.reset();
+        document.reset();
+    }
 
     void layout_data();
     void layout();
@@ -266,7 +275,7 @@ void TForm2Test::captionBoxesHoldTheStoredCaptionsFromCreation()
     // Closing the program saves these boxes, even if the form was never shown.
     std::array<QString, 6> expected;
     for (int n = 1; n <= 6; ++n)
-        expected[size_t(n - 1)] = f.caption(n);
+        expected[size_t(n - 1)] = f().caption(n);
     QVERIFY(form->captionBoxTexts() == expected);
     QCOMPARE(form->noBoxText(), u"No."_qs);
     for (const char* name : {"Edit7", "Edit16", "Edit8", "Edit17", "Edit15", "Edit9", "Edit10", "Edit11", "Edit12",
@@ -276,7 +285,7 @@ void TForm2Test::captionBoxesHoldTheStoredCaptionsFromCreation()
 
 void TForm2Test::openingOnAnEmptyRowProposesTheNextRecordWithDefaults()
 {
-    sheet.recordCount = 5;
+    setRecordCount(5);
     QString number, date, constructor, year, from1, focus;
     openOnRow(40, [&] {
         number = text("Label2");
@@ -298,7 +307,7 @@ void TForm2Test::registerWritesTheRecordsOwnRowAndCloses()
 {
     for (int r = 1; r <= 5; ++r)
         setRecord(r, QString::number(r), u"盤%1"_qs.arg(r));
-    sheet.recordCount = 5;
+    setRecordCount(5);
     QSignalSpy registered(form, &TForm2::recordRegistered);
 
     bool stillOpenAfterRegister = true;
@@ -311,31 +320,31 @@ void TForm2Test::registerWritesTheRecordsOwnRowAndCloses()
     QVERIFY(!stillOpenAfterRegister);
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(registered.count(), 1);
-    QCOMPARE(sheet.recordCount, 6);
-    const Record written = sheet.row(6);
+    QCOMPARE(sheet().recordCount, 6);
+    const Record written = sheet().row(6);
     QCOMPARE(written[ColNumber], u"6"_qs);
     QCOMPARE(written[ColFrom1], u"MCC-1"_qs);
     QCOMPARE(written[ColPurpose], u"動力幹線"_qs);
     QCOMPARE(written[ColConstructionDate], u"令和5年4月1日"_qs);
     QCOMPARE(written[ColConstructor], company);
     QCOMPARE(written[ColManufactureYear], u"令和5年"_qs);
-    QVERIFY(sheet.row(40) == Record{});
+    QVERIFY(sheet().row(40) == Record{});
 
     // Editing record 3 writes row 3 and keeps the count.
     openOnRow(3, [&] {
         edit("Edit10")->setText(u"電灯幹線"_qs);
         click("Button9");
     });
-    QCOMPARE(sheet.cell(ColPurpose, 3), u"電灯幹線"_qs);
-    QCOMPARE(sheet.cell(ColFrom1, 3), u"盤3"_qs);
-    QCOMPARE(sheet.recordCount, 6);
+    QCOMPARE(sheet().cell(ColPurpose, 3), u"電灯幹線"_qs);
+    QCOMPARE(sheet().cell(ColFrom1, 3), u"盤3"_qs);
+    QCOMPARE(sheet().recordCount, 6);
     QCOMPARE(registered.count(), 2);
     QVERIFY(messages.isEmpty());
 }
 
 void TForm2Test::registerWithoutARecordClosesAndWritesNothing()
 {
-    const RecordSheet before = sheet;
+    const RecordSheet before = sheet();
     QSignalSpy registered(form, &TForm2::recordRegistered);
     bool stillOpen = true;
     openOnRow(1, [&] {
@@ -347,13 +356,13 @@ void TForm2Test::registerWithoutARecordClosesAndWritesNothing()
         stillOpen = form->isVisible();
     });
     QVERIFY(!stillOpen);
-    QVERIFY(sheet == before);
+    QVERIFY(sheet() == before);
     QCOMPARE(registered.count(), 0);
 }
 
 void TForm2Test::registerOnTheHeaderRowFailsAndKeepsTheFormOpen()
 {
-    const RecordSheet before = sheet;
+    const RecordSheet before = sheet();
     bool stillOpen = false;
     QString focusAfterFailure, purposeAfterRepeat;
     const int result = openOnRow(0, [&] {
@@ -372,15 +381,15 @@ void TForm2Test::registerOnTheHeaderRowFailsAndKeepsTheFormOpen()
     QCOMPARE(focusAfterFailure, u"Edit7"_qs);
     QCOMPARE(purposeAfterRepeat, u"用途"_qs);
     QCOMPARE(result, int(QDialog::Rejected));
-    QVERIFY(sheet == before);
+    QVERIFY(sheet() == before);
 }
 
 void TForm2Test::closeBoxWritesNothing()
 {
-    const RecordSheet before = sheet;
+    const RecordSheet before = sheet();
     const int result = openOnRow(1, [&] { edit("Edit7")->setText(u"電気室"_qs); });
     QCOMPARE(result, int(QDialog::Rejected));
-    QVERIFY(sheet == before);
+    QVERIFY(sheet() == before);
     // Nor does it touch the store: repeat-all still has nothing to bring back.
     QString from1 = u"?"_qs;
     openOnRow(1, [&] {
@@ -485,7 +494,7 @@ void TForm2Test::enterWalksTheFieldsAndEndsOnRegister()
     const QStringList chain = {u"Edit7"_qs,  u"Edit16"_qs, u"Edit8"_qs,  u"Edit17"_qs, u"Edit15"_qs,
                                u"Edit9"_qs,  u"Edit10"_qs, u"Edit11"_qs, u"Edit12"_qs, u"Edit13"_qs,
                                u"Button9"_qs};
-    const RecordSheet before = sheet;
+    const RecordSheet before = sheet();
     QSignalSpy registered(form, &TForm2::recordRegistered);
     QStringList reached, textsAfter;
     bool caretsAtEnd = true;
@@ -508,7 +517,7 @@ void TForm2Test::enterWalksTheFieldsAndEndsOnRegister()
     QVERIFY(caretsAtEnd);
     QVERIFY(openAtEnd);
     QCOMPARE(registered.count(), 0);
-    QVERIFY(sheet == before);
+    QVERIFY(sheet() == before);
     for (int i = 0; i < textsAfter.size(); ++i)
         QCOMPARE(textsAfter[i], u"値%1"_qs.arg(i)); // the key typed nothing
 
@@ -519,12 +528,12 @@ void TForm2Test::enterWalksTheFieldsAndEndsOnRegister()
         QTest::keyClick(form->focusWidget(), Qt::Key_Return);
     });
     QCOMPARE(registered.count(), 1);
-    QCOMPARE(sheet.cell(ColFrom1, 1), u"電気室"_qs);
+    QCOMPARE(sheet().cell(ColFrom1, 1), u"電気室"_qs);
 }
 
 void TForm2Test::enterInOtherBoxesNeverRegistersOrCloses()
 {
-    const RecordSheet before = sheet;
+    const RecordSheet before = sheet();
     QStringList pressed;
     for (QPushButton* button : form->findChildren<QPushButton*>())
         connect(button, &QPushButton::clicked, form, [&pressed, button] { pressed << button->objectName(); });
@@ -545,7 +554,7 @@ void TForm2Test::enterInOtherBoxesNeverRegistersOrCloses()
     });
     QCOMPARE(stillOpenAfter, (QStringList{u"Edit1"_qs, u"Edit6"_qs, u"Edit14"_qs, u"Escape"_qs}));
     QCOMPARE(pressed, QStringList());
-    QVERIFY(sheet == before);
+    QVERIFY(sheet() == before);
 }
 
 void TForm2Test::doubleClickEmptiesADataFieldOrTheNoBox()
@@ -563,7 +572,7 @@ void TForm2Test::doubleClickEmptiesADataFieldOrTheNoBox()
     QCOMPARE(year, QString());
     QCOMPARE(noBox, QString());
     QCOMPARE(form->noBoxText(), QString()); // nothing brings "No." back during the run
-    QCOMPARE(caption, f.caption(1));
+    QCOMPARE(caption, f().caption(1));
     QCOMPARE(other, u"令和5年4月1日"_qs);
 }
 
@@ -573,13 +582,17 @@ void TForm2Test::captionBoxesAreReloadedAtEachOpening()
     // Until the next opening the edit stands (the settings file saves it).
     QCOMPARE(form->captionBoxTexts()[1], u"種別"_qs);
 
-    f.lines[3] = u"用途名"_qs; // as a settings load would change f3
+    QTemporaryDir dir;
+    Settings changed = Settings::defaults();
+    changed.lines[3] = u"用途名"_qs;
+    SettingsFile::save(dir.filePath(u"kiroku.ggs"_qs), changed);
+    QVERIFY(document->loadSettings(dir.filePath(u"kiroku.ggs"_qs)));
     QString second, third;
     openOnRow(1, [&] {
         second = text("Edit2");
         third = text("Edit3");
     });
-    QCOMPARE(second, f.caption(2));
+    QCOMPARE(second, f().caption(2));
     QCOMPARE(third, u"用途名"_qs);
 }
 
@@ -621,7 +634,7 @@ void TForm2Test::opensCentredOverTheMainWindow()
     // The double click that opens the form comes from the active main window.
     mainWindow->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(mainWindow.get()));
-    TForm2 parentless(sheet, f);
+    TForm2 parentless(*document);
     form = &parentless;
     openOnRow(1, [&] { withoutParent = form->geometry(); });
     form = child;

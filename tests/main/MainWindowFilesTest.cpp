@@ -38,14 +38,16 @@ class MainWindowFilesTest : public QObject {
 private Q_SLOTS:
     void openLoadsTheChosenFile();
     void cancelledOpenChangesNothing();
-    void loadFailuresAreShownAndTheSheetShowsWhatWasLoaded_data();
-    void loadFailuresAreShownAndTheSheetShowsWhatWasLoaded();
+    void loadFailuresAreShownAndLeaveTheListAsItWas_data();
+    void loadFailuresAreShownAndLeaveTheListAsItWas();
     void saveWritesTheFileUnderTheKavName();
     void saveFailureIsShown();
     void firstActivationOpensTheFirstArgument();
     void failedCommandLineOpenIsReportedOnce();
     void settingsAtStart_data();
     void settingsAtStart();
+    void closeAsksAfterAnEditTheFlagUsedToMiss_data();
+    void closeAsksAfterAnEditTheFlagUsedToMiss();
     void settingsWrittenAtClose();
     void storedCaptionsSurviveARunWithoutTheEntryForm();
     void unwritableSettingsAreReportedAndTheWindowStillCloses();
@@ -64,12 +66,12 @@ void MainWindowFilesTest::openLoadsTheChosenFile()
     RecordSheet expected;
     QString company;
     RecordFile::load(kSample, company, expected);
-    QVERIFY(w.sheet() == expected);
-    QCOMPARE(w.companyName(), company);
+    QVERIFY(w.document().sheet() == expected);
+    QCOMPARE(w.document().companyName(), company);
     QCOMPARE(w.FileName(), kSample);
     QCOMPARE(fx.grid()->model()->index(0, ColFrom1).data().toString(), expected.cell(ColFrom1, 1));
     QVERIFY(fx.prompts.errors.isEmpty());
-    QVERIFY(!w.hasUnsavedRecordChanges());
+    QVERIFY(!w.document().isModified());
 
     // The next dialog starts in the folder of the file last chosen.
     fx.prompts.openAnswer.clear();
@@ -81,42 +83,32 @@ void MainWindowFilesTest::cancelledOpenChangesNothing()
 {
     WindowFixture fx;
     TForm1& w = fx.show();
-    const RecordSheet before = w.sheet();
+    const RecordSheet before = w.document().sheet();
     w.Button3Click();
     QCOMPARE(fx.prompts.openFolders.size(), 1);
-    QVERIFY(w.sheet() == before);
+    QVERIFY(w.document().sheet() == before);
     QVERIFY(w.FileName().isEmpty());
     QVERIFY(fx.prompts.errors.isEmpty());
 }
 
-void MainWindowFilesTest::loadFailuresAreShownAndTheSheetShowsWhatWasLoaded_data()
+void MainWindowFilesTest::loadFailuresAreShownAndLeaveTheListAsItWas_data()
 {
     QTest::addColumn<QString>("content"); // empty: no file at all
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("company");
-    QTest::addColumn<int>("gridRows");
-    QTest::addColumn<QString>("row1From1");
 
-    QTest::newRow("missing file") << QString() << u"ファイル %1 は開けません。"_qs << u"〇〇〇〇株式会社"_qs << 99
-                                  << u"marker"_qs;
-    QTest::newRow("row count not a number") << u"甲社\r\n3\r\nabc\r\n"_qs << u"'abc' は整数ではありません"_qs
-                                            << u"甲社"_qs << 99 << u"marker"_qs;
+    QTest::newRow("missing file") << QString() << u"ファイル %1 は開けません。"_qs;
+    QTest::newRow("row count not a number") << u"甲社\r\n3\r\nabc\r\n"_qs << u"'abc' は整数ではありません"_qs;
     QTest::newRow("file too short") << u"乙社\r\n1\r\n4\r\n"_qs + headerLine() + u"\r\n1,受電盤\r\n"_qs
-                                    << u"リストのインデックスが範囲を超えています (5)"_qs << u"乙社"_qs << 3
-                                    << u"受電盤"_qs;
+                                    << u"リストのインデックスが範囲を超えています (5)"_qs;
 }
 
-void MainWindowFilesTest::loadFailuresAreShownAndTheSheetShowsWhatWasLoaded()
+void MainWindowFilesTest::loadFailuresAreShownAndLeaveTheListAsItWas()
 {
     QFETCH(QString, content);
     QFETCH(QString, message);
-    QFETCH(QString, company);
-    QFETCH(int, gridRows);
-    QFETCH(QString, row1From1);
     WindowFixture fx;
-    TForm1& w = fx.show();
-    w.sheet().setCell(ColFrom1, 1, u"marker"_qs);
-    w.refreshSheet();
+    TForm1& w = fx.show(); // the company box holds the settings' 〇〇〇〇株式会社
+    fx.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, u"marker"_qs); });
     const QString path = fx.path(u"bad.kav"_qs);
     if (!content.isEmpty())
         writeUtf8(path, content);
@@ -126,9 +118,11 @@ void MainWindowFilesTest::loadFailuresAreShownAndTheSheetShowsWhatWasLoaded()
     QCOMPARE(fx.prompts.errors.size(), 1);
     QVERIFY2(fx.prompts.errors.first().startsWith(message.contains(u"%1") ? message.arg(path) : message),
              qPrintable(fx.prompts.errors.first()));
-    QCOMPARE(w.companyName(), company);
-    QCOMPARE(fx.grid()->model()->rowCount(), gridRows);
-    QCOMPARE(fx.grid()->model()->index(0, ColFrom1).data().toString(), row1From1);
+    QCOMPARE(fx.child<QLineEdit>("Edit2")->text(), u"〇〇〇〇株式会社"_qs);
+    QCOMPARE(fx.grid()->model()->rowCount(), 99);
+    QCOMPARE(fx.grid()->model()->index(0, ColFrom1).data().toString(), u"marker"_qs);
+    QVERIFY(w.FileName().isEmpty());
+    QVERIFY(w.document().isModified()); // the marker is still unsaved
 }
 
 void MainWindowFilesTest::saveWritesTheFileUnderTheKavName()
@@ -136,18 +130,18 @@ void MainWindowFilesTest::saveWritesTheFileUnderTheKavName()
     WindowFixture fx;
     TForm1& w = fx.show();
     fx.fillRecords(3);
-    w.markRecordsChanged();
+    fx.makeUnsavedEdit();
     fx.child<QLineEdit>("Edit2")->setText(u"丙電設"_qs);
     fx.prompts.saveAnswer = fx.path(u"plan"_qs);
 
     QVERIFY(w.Button4Click());
     QCOMPARE(w.FileName(), fx.path(u"plan"_qs));
-    QVERIFY(!w.hasUnsavedRecordChanges());
+    QVERIFY(!w.document().isModified());
     RecordSheet reread;
     QString company;
     RecordFile::load(fx.path(u"plan.kav"_qs), company, reread);
     QCOMPARE(company, u"丙電設"_qs);
-    QVERIFY(reread == w.sheet());
+    QVERIFY(reread == w.document().sheet());
     QVERIFY(!QFile::exists(fx.path(u"plan"_qs)));
 }
 
@@ -155,14 +149,14 @@ void MainWindowFilesTest::saveFailureIsShown()
 {
     WindowFixture fx;
     TForm1& w = fx.show();
-    w.markRecordsChanged();
+    fx.makeUnsavedEdit();
     const QString chosen = fx.path(u"no-such-folder/plan.kav"_qs);
     fx.prompts.saveAnswer = chosen;
     QVERIFY(!w.Button4Click());
     QCOMPARE(fx.prompts.errors.size(), 1);
     QVERIFY(fx.prompts.errors.first().startsWith(u"ファイル \""_qs + chosen + u"\" を作成できません。"_qs));
     QCOMPARE(w.FileName(), chosen);
-    QVERIFY(w.hasUnsavedRecordChanges());
+    QVERIFY(w.document().isModified());
 
     // A cancelled save writes nothing and keeps the name.
     fx.prompts.saveAnswer.clear();
@@ -174,26 +168,26 @@ void MainWindowFilesTest::firstActivationOpensTheFirstArgument()
 {
     WindowFixture fx;
     TForm1& w = fx.create({kSample, fx.path(u"ignored.kav"_qs)});
-    QCOMPARE(w.sheet().recordCount, 0); // nothing before the first activation
+    QCOMPARE(w.document().sheet().recordCount, 0); // nothing before the first activation
     w.show();
     w.activateWindow();
     QTRY_COMPARE(w.kidou2(), 1);
     QCOMPARE(w.FileName(), kSample);
-    QCOMPARE(w.companyName(), u"タグリオ電設株式会社"_qs);
-    QVERIFY(w.sheet().recordCount > 0);
+    QCOMPARE(w.document().companyName(), u"タグリオ電設株式会社"_qs);
+    QVERIFY(w.document().sheet().recordCount > 0);
     QVERIFY(fx.prompts.errors.isEmpty());
 
     // Later activations leave the sheet alone.
-    w.sheet().setCell(ColFrom1, 1, u"edited"_qs);
+    fx.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, u"edited"_qs); });
     w.FormActivate();
-    QCOMPARE(w.sheet().cell(ColFrom1, 1), u"edited"_qs);
+    QCOMPARE(w.document().sheet().cell(ColFrom1, 1), u"edited"_qs);
 
     WindowFixture none;
     TForm1& plain = none.create();
     plain.FormActivate();
     QCOMPARE(plain.kidou2(), 0);
     QVERIFY(plain.FileName().isEmpty());
-    QCOMPARE(plain.sheet().recordCount, 0);
+    QCOMPARE(plain.document().sheet().recordCount, 0);
 }
 
 void MainWindowFilesTest::failedCommandLineOpenIsReportedOnce()
@@ -231,15 +225,60 @@ void MainWindowFilesTest::settingsAtStart()
     if (!content.isEmpty())
         writeUtf8(fx.settingsPath(), content);
     TForm1& w = fx.create();
-    QCOMPARE(QStringList(w.f().lines.begin(), w.f().lines.end()), expected);
-    QCOMPARE(w.companyName(), expected.first());
+    QCOMPARE(QStringList(w.document().settings().lines.begin(), w.document().settings().lines.end()), expected);
+    QCOMPARE(w.document().companyName(), expected.first());
+}
+
+void MainWindowFilesTest::closeAsksAfterAnEditTheFlagUsedToMiss_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("declined delete (it renumbers)") << u"declined delete"_qs << true;
+    QTest::newRow("renumber button") << u"renumber"_qs << true;
+    QTest::newRow("company name typed") << u"company"_qs << true;
+    QTest::newRow("sort of a sorted list") << u"sort"_qs << false;
+}
+
+void MainWindowFilesTest::closeAsksAfterAnEditTheFlagUsedToMiss()
+{
+    QFETCH(QString, edit);
+    QFETCH(bool, asks);
+    WindowFixture fx;
+    // Numbers 1, 2, 5: sorted, but a renumber changes them.
+    RecordSheet gapped;
+    gapped.row(1) = Record{u"1"_qs, u"盤1"_qs};
+    gapped.row(2) = Record{u"2"_qs, u"盤2"_qs};
+    gapped.row(3) = Record{u"5"_qs, u"盤5"_qs};
+    gapped.recordCount = 5;
+    RecordFile::save(fx.path(u"gapped.kav"_qs), u"甲電設"_qs, gapped);
+    TForm1& w = fx.show({fx.path(u"gapped.kav"_qs)});
+    w.activateWindow();
+    QTRY_COMPARE(w.kidou2(), 1);
+    fx.prompts.unsavedAnswer = UnsavedChoice::Cancel;
+
+    if (edit == u"declined delete") {
+        fx.prompts.answerYes = false;
+        fx.clickCell(1, 2);
+        w.N3Click();
+        QCOMPARE(fx.prompts.questions.size(), 1);
+        QCOMPARE(w.document().sheet().cell(ColFrom1, 2), u"盤2"_qs); // the row stays
+    } else if (edit == u"renumber") {
+        w.Button9Click();
+    } else if (edit == u"company") {
+        QTest::keyClicks(fx.child<QLineEdit>("Edit2"), u" 2"_qs);
+    } else {
+        w.Button10Click();
+    }
+
+    QCOMPARE(w.close(), !asks);
+    QCOMPARE(fx.prompts.unsavedAsked, asks ? 1 : 0);
 }
 
 void MainWindowFilesTest::settingsWrittenAtClose()
 {
     WindowFixture fx;
     TForm1& w = fx.show();
-    TForm2 form2(w.sheet(), w.f());
+    TForm2 form2(w.document());
     w.setEntryForm(&form2);
     fx.child<QLineEdit>("Edit2")->setText(u"新会社"_qs);
     form2.findChild<QLineEdit*>(u"Edit3"_qs)->setText(u"用途欄"_qs);
@@ -256,8 +295,8 @@ void MainWindowFilesTest::settingsWrittenAtClose()
     WindowFixture next;
     QVERIFY(QFile::copy(fx.settingsPath(), next.settingsPath()));
     TForm1& again = next.create();
-    QCOMPARE(again.companyName(), u"新会社"_qs);
-    QCOMPARE(again.f().lines[3], u"用途欄"_qs);
+    QCOMPARE(again.document().companyName(), u"新会社"_qs);
+    QCOMPARE(again.document().settings().lines[3], u"用途欄"_qs);
 }
 
 void MainWindowFilesTest::storedCaptionsSurviveARunWithoutTheEntryForm()
@@ -266,7 +305,7 @@ void MainWindowFilesTest::storedCaptionsSurviveARunWithoutTheEntryForm()
     writeUtf8(fx.settingsPath(), u"戊社\r\nA\r\nB\r\nC\r\nD\r\nE\r\nF\r\n"_qs);
     {
         TForm1& w = fx.show();
-        TForm2 form2(w.sheet(), w.f()); // never shown
+        TForm2 form2(w.document()); // never shown
         w.setEntryForm(&form2);
         QVERIFY(w.close());
         fx.window.reset();
@@ -337,17 +376,17 @@ void MainWindowFilesTest::openingOverUnsavedRecordsAsksFirst()
 {
     WindowFixture fx;
     TForm1& w = fx.show();
-    w.markRecordsChanged();
+    fx.makeUnsavedEdit();
     fx.prompts.openAnswer = kSample;
     fx.prompts.unsavedAnswer = UnsavedChoice::Cancel;
     w.Button3Click();
     QVERIFY(fx.prompts.openFolders.isEmpty());
-    QCOMPARE(w.sheet().recordCount, 0);
+    QCOMPARE(w.document().sheet().recordCount, 0);
 
     fx.prompts.unsavedAnswer = UnsavedChoice::Discard;
     w.Button3Click();
     QCOMPARE(w.FileName(), kSample);
-    QVERIFY(!w.hasUnsavedRecordChanges());
+    QVERIFY(!w.document().isModified());
 }
 
 int runMainWindowFileTests(int argc, char** argv)

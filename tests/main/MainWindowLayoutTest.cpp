@@ -152,10 +152,10 @@ void MainWindowLayoutTest::stateAfterCreation()
     WindowFixture fx;
     TForm1& w = fx.create();
     QCOMPARE(w.size(), QSize(1082, 600));
-    QCOMPARE(w.sheet().recordCount, 0);
-    QCOMPARE(w.sheet().rowCount(), 100);
-    QCOMPARE(w.companyName(), QStringLiteral("〇〇〇〇株式会社"));
-    QCOMPARE(w.f().lines, Settings::defaults().lines);
+    QCOMPARE(w.document().sheet().recordCount, 0);
+    QCOMPARE(w.document().sheet().rowCount(), 100);
+    QCOMPARE(w.document().companyName(), QStringLiteral("〇〇〇〇株式会社"));
+    QCOMPARE(w.document().settings().lines, Settings::defaults().lines);
     QCOMPARE(w.today().hizuke1, QStringLiteral("令和5年4月1日"));
     QCOMPARE(w.kidou2(), 0);
     QVERIFY(w.FileName().isEmpty());

@@ -81,8 +81,7 @@ void RecordSheetTest::leftButtonTracksPressAndReleaseCells()
     QCOMPARE(w.mouse().uy1, 0);
 
     // Below the last row there is no cell: both values become -1.
-    w.sheet().setRowCount(4);
-    w.refreshSheet();
+    fx.editSheet([](RecordSheet& s) { s.setRowCount(4); });
     const QPoint belowRows(fx.cellCentre(1, 3) + QPoint(0, 3 * MainWindowRules::kRowHeight));
     QTest::mousePress(fx.viewport(), Qt::LeftButton, {}, belowRows);
     QTest::mouseRelease(fx.viewport(), Qt::LeftButton, {}, belowRows);
@@ -175,7 +174,7 @@ void RecordSheetTest::ctrlVPastesAtTheCurrentRowAsTheMenuDoes()
         fx.clickCell(2, 2);
         QGuiApplication::clipboard()->setText(u"9\t盤X\r\n"_qs);
         paste(fx);
-        results << w.sheet();
+        results << w.document().sheet();
     }
     // Pasted over the current row 2, then sorted and renumbered: 1, 3, 9 → 1, 2, 3.
     QCOMPARE(results[0].row(3)[0], u"3"_qs);
@@ -190,15 +189,15 @@ void RecordSheetTest::pasteFromTheMenuSortsAndRenumbers()
     QGuiApplication::clipboard()->setText(u"3\tC\r\n\tB\r\n1\tA\r\n"_qs);
     w.N2Click(); // the current row is row 1 until the user picks another
 
-    QCOMPARE(w.sheet().row(1)[0], u"1"_qs);
-    QCOMPARE(w.sheet().row(1)[1], u"A"_qs);
-    QCOMPARE(w.sheet().row(2)[0], u"2"_qs);
-    QCOMPARE(w.sheet().row(2)[1], u"C"_qs);
-    QCOMPARE(w.sheet().row(3)[0], QString());
-    QCOMPARE(w.sheet().row(3)[1], u"B"_qs);
-    QCOMPARE(w.sheet().recordCount, 2);
+    QCOMPARE(w.document().sheet().row(1)[0], u"1"_qs);
+    QCOMPARE(w.document().sheet().row(1)[1], u"A"_qs);
+    QCOMPARE(w.document().sheet().row(2)[0], u"2"_qs);
+    QCOMPARE(w.document().sheet().row(2)[1], u"C"_qs);
+    QCOMPARE(w.document().sheet().row(3)[0], QString());
+    QCOMPARE(w.document().sheet().row(3)[1], u"B"_qs);
+    QCOMPARE(w.document().sheet().recordCount, 2);
     QCOMPARE(cellText(fx, 1, 1), u"A"_qs); // the grid shows it
-    QVERIFY(w.hasUnsavedRecordChanges());
+    QVERIFY(w.document().isModified());
 }
 
 void RecordSheetTest::pasteStartsAtTheCurrentRowAndGrowsTheSheet()
@@ -211,11 +210,11 @@ void RecordSheetTest::pasteStartsAtTheCurrentRowAndGrowsTheSheet()
     QGuiApplication::clipboard()->setText(u"a\tx\nb\ty\rc\tz"_qs);
 
     w.Button7Click();
-    QCOMPARE(w.sheet().rowCount(), 101);
+    QCOMPARE(w.document().sheet().rowCount(), 101);
     QCOMPARE(fx.grid()->model()->rowCount(), 100);
-    QCOMPARE(w.sheet().row(98)[1], u"x"_qs);
-    QCOMPARE(w.sheet().row(99)[1], u"y"_qs);
-    QCOMPARE(w.sheet().row(100)[1], u"z"_qs);
+    QCOMPARE(w.document().sheet().row(98)[1], u"x"_qs);
+    QCOMPARE(w.document().sheet().row(99)[1], u"y"_qs);
+    QCOMPARE(w.document().sheet().row(100)[1], u"z"_qs);
     QCOMPARE(cellText(fx, 1, 100), u"z"_qs);
     QVERIFY(fx.prompts.errors.isEmpty());
 
@@ -224,8 +223,8 @@ void RecordSheetTest::pasteStartsAtTheCurrentRowAndGrowsTheSheet()
     TForm1& clean = fresh.show();
     QGuiApplication::clipboard()->clear();
     clean.N2Click();
-    QCOMPARE(clean.sheet().rowCount(), 100);
-    QVERIFY(!clean.hasUnsavedRecordChanges());
+    QCOMPARE(clean.document().sheet().rowCount(), 100);
+    QVERIFY(!clean.document().isModified());
     QVERIFY(fresh.prompts.errors.isEmpty());
 }
 
@@ -233,20 +232,21 @@ void RecordSheetTest::pastePastTheRowCapIsRefused()
 {
     WindowFixture fx;
     TForm1& w = fx.show();
-    w.sheet().setRowCount(kMaxRowCount);
-    w.sheet().setCell(0, 1, u"2"_qs);
-    w.sheet().setCell(0, 2, u"1"_qs);
-    w.refreshSheet();
+    fx.editSheet([](RecordSheet& s) {
+        s.setRowCount(kMaxRowCount);
+        s.setCell(0, 1, u"2"_qs);
+        s.setCell(0, 2, u"1"_qs);
+    });
     fx.grid()->selectSheetRows(kMaxRowCount - 1, kMaxRowCount - 1);
     QGuiApplication::clipboard()->setText(u"a\r\nb\r\n"_qs);
 
     w.N2Click();
     QCOMPARE(fx.prompts.errors.size(), 1);
-    QCOMPARE(w.sheet().rowCount(), kMaxRowCount);
-    QCOMPARE(w.sheet().row(kMaxRowCount - 1)[0], QString());
+    QCOMPARE(w.document().sheet().rowCount(), kMaxRowCount);
+    QCOMPARE(w.document().sheet().row(kMaxRowCount - 1)[0], QString());
     // The refused paste ends the menu item: no sort, no renumber.
-    QCOMPARE(w.sheet().row(1)[0], u"2"_qs);
-    QCOMPARE(w.sheet().row(2)[0], u"1"_qs);
+    QCOMPARE(w.document().sheet().row(1)[0], u"2"_qs);
+    QCOMPARE(w.document().sheet().row(2)[0], u"1"_qs);
 }
 
 void RecordSheetTest::singleRowDeleteAsksFirst()
@@ -254,25 +254,25 @@ void RecordSheetTest::singleRowDeleteAsksFirst()
     WindowFixture fx;
     TForm1& w = fx.show();
     fx.fillRecords(8);
-    w.sheet().setCell(0, 8, u"20"_qs);
+    fx.editSheet([](RecordSheet& s) { s.setCell(0, 8, u"20"_qs); });
     fx.clickCell(1, 6);
 
     fx.prompts.answerYes = false;
     w.N3Click();
     QCOMPARE(fx.prompts.questions, QStringList{u"No. 6 を削除しますか？"_qs});
-    QCOMPARE(w.sheet().row(6)[1], u"盤6"_qs);
-    QCOMPARE(w.sheet().row(8)[0], u"8"_qs); // renumbered all the same
+    QCOMPARE(w.document().sheet().row(6)[1], u"盤6"_qs);
+    QCOMPARE(w.document().sheet().row(8)[0], u"8"_qs); // renumbered all the same
 
     fx.prompts.answerYes = true;
     fx.clickCell(1, 6);
     w.N3Click();
     QCOMPARE(fx.prompts.questions.size(), 2);
-    QCOMPARE(w.sheet().row(6)[1], u"盤7"_qs);
-    QCOMPARE(w.sheet().row(6)[0], u"6"_qs);
-    QCOMPARE(w.sheet().row(8)[1], QString());
-    QCOMPARE(w.sheet().recordCount, 7);
+    QCOMPARE(w.document().sheet().row(6)[1], u"盤7"_qs);
+    QCOMPARE(w.document().sheet().row(6)[0], u"6"_qs);
+    QCOMPARE(w.document().sheet().row(8)[1], QString());
+    QCOMPARE(w.document().sheet().recordCount, 7);
     QCOMPARE(cellText(fx, 1, 6), u"盤7"_qs);
-    QVERIFY(w.hasUnsavedRecordChanges());
+    QVERIFY(w.document().isModified());
 }
 
 void RecordSheetTest::rangeDeleteDoesNotAsk()
@@ -289,14 +289,14 @@ void RecordSheetTest::rangeDeleteDoesNotAsk()
 
     fx.child<QMenu>("PopupMenu1")->findChild<QAction*>(u"N3"_qs)->trigger();
     QVERIFY(fx.prompts.questions.isEmpty());
-    QCOMPARE(w.sheet().row(4)[1], u"盤4"_qs);
-    QCOMPARE(w.sheet().row(5)[1], u"盤9"_qs);
-    QCOMPARE(w.sheet().row(6)[1], u"盤10"_qs);
-    QCOMPARE(w.sheet().row(6)[0], u"6"_qs);
-    QCOMPARE(w.sheet().row(7)[1], QString());
-    QCOMPARE(w.sheet().recordCount, 6);
+    QCOMPARE(w.document().sheet().row(4)[1], u"盤4"_qs);
+    QCOMPARE(w.document().sheet().row(5)[1], u"盤9"_qs);
+    QCOMPARE(w.document().sheet().row(6)[1], u"盤10"_qs);
+    QCOMPARE(w.document().sheet().row(6)[0], u"6"_qs);
+    QCOMPARE(w.document().sheet().row(7)[1], QString());
+    QCOMPARE(w.document().sheet().recordCount, 6);
     QCOMPARE(w.mouse().uy1, 5);
-    QCOMPARE(w.sheet().rowCount(), 100);
+    QCOMPARE(w.document().sheet().rowCount(), 100);
 }
 
 void RecordSheetTest::deleteFromTheHeaderRowDoesNothing()
@@ -304,12 +304,12 @@ void RecordSheetTest::deleteFromTheHeaderRowDoesNothing()
     WindowFixture fx;
     TForm1& w = fx.show();
     fx.fillRecords(3);
-    const RecordSheet before = w.sheet();
+    const RecordSheet before = w.document().sheet();
     QHeaderView* header = fx.grid()->horizontalHeader();
     QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
     fx.releaseCell(1, 2);
     w.N3Click();
-    QVERIFY(w.sheet() == before);
+    QVERIFY(w.document().sheet() == before);
     QVERIFY(fx.prompts.questions.isEmpty());
 }
 
@@ -318,18 +318,17 @@ void RecordSheetTest::deleteAllEmptiesTheRecordRows()
     WindowFixture fx;
     TForm1& w = fx.show();
     fx.fillRecords(5);
-    w.sheet().setRowCount(120);
-    w.refreshSheet();
+    fx.editSheet([](RecordSheet& s) { s.setRowCount(120); });
 
     fx.child<QMenu>("PopupMenu1")->findChild<QAction*>(u"N6"_qs)->trigger();
     QVERIFY(fx.prompts.questions.isEmpty());
-    QCOMPARE(w.sheet().recordCount, 0);
-    QCOMPARE(w.sheet().rowCount(), 120);
-    QCOMPARE(w.sheet().row(0), RecordSheet::headerTexts());
+    QCOMPARE(w.document().sheet().recordCount, 0);
+    QCOMPARE(w.document().sheet().rowCount(), 120);
+    QCOMPARE(w.document().sheet().row(0), RecordSheet::headerTexts());
     for (int r = 1; r < 120; ++r)
-        QVERIFY(w.sheet().row(r) == Record{});
+        QVERIFY(w.document().sheet().row(r) == Record{});
     QCOMPARE(cellText(fx, 1, 1), QString());
-    QVERIFY(w.hasUnsavedRecordChanges());
+    QVERIFY(w.document().isModified());
 }
 
 void RecordSheetTest::doubleClickOpensTheEntryFormOnTheReleasedRow()
@@ -338,7 +337,7 @@ void RecordSheetTest::doubleClickOpensTheEntryFormOnTheReleasedRow()
     TForm1& w = fx.show();
     fx.fillRecords(5);
     fx.child<QLineEdit>("Edit2")->setText(u"双葉電気"_qs);
-    TForm2 form2(w.sheet(), w.f());
+    TForm2 form2(w.document());
     w.setEntryForm(&form2);
 
     QWidget* shownModal = nullptr;
@@ -362,7 +361,7 @@ void RecordSheetTest::doubleClickOnTheHeaderRowOpensTheEntryFormOnRowZero()
     WindowFixture fx;
     TForm1& w = fx.show();
     fx.fillRecords(2);
-    TForm2 form2(w.sheet(), w.f());
+    TForm2 form2(w.document());
     w.setEntryForm(&form2);
 
     QWidget* shownModal = nullptr;
@@ -387,9 +386,8 @@ void RecordSheetTest::doubleClickOffTheCellsDoesNothing()
 {
     WindowFixture fx;
     TForm1& w = fx.show();
-    w.sheet().setRowCount(3);
-    w.refreshSheet();
-    TForm2 form2(w.sheet(), w.f());
+    fx.editSheet([](RecordSheet& s) { s.setRowCount(3); });
+    TForm2 form2(w.document());
     w.setEntryForm(&form2);
 
     bool modalSeen = false;
@@ -411,25 +409,28 @@ void RecordSheetTest::registerRefreshesTheGrid()
 {
     WindowFixture fx;
     TForm1& w = fx.show();
-    TForm2 form2(w.sheet(), w.f());
+    TForm2 form2(w.document());
     w.setEntryForm(&form2);
-    // A new record past the last row grows the sheet; the grid follows.
-    w.sheet().setRowCount(101);
-    w.sheet().setCell(0, 100, u"1"_qs);
-    w.sheet().setCell(1, 100, u"受電盤"_qs);
-    Q_EMIT form2.recordRegistered();
+    // A new record past the last row grows the sheet, as a register from the
+    // entry form does through the document; the grid follows.
+    fx.editSheet([](RecordSheet& s) {
+        s.setRowCount(101);
+        s.setCell(0, 100, u"1"_qs);
+        s.setCell(1, 100, u"受電盤"_qs);
+    });
     QCOMPARE(fx.grid()->model()->rowCount(), 100);
     QCOMPARE(cellText(fx, 1, 100), u"受電盤"_qs);
-    QVERIFY(w.hasUnsavedRecordChanges());
+    QVERIFY(w.document().isModified());
 }
 
 void RecordSheetTest::hundredThousandRowsNeedNoPerRowWork()
 {
     WindowFixture fx;
     TForm1& w = fx.show();
-    w.sheet().setRowCount(kMaxRowCount);
-    w.sheet().setCell(ColCableType, kMaxRowCount - 1, u"CVT 60sq"_qs);
-    w.refreshSheet();
+    fx.editSheet([](RecordSheet& s) {
+        s.setRowCount(kMaxRowCount);
+        s.setCell(ColCableType, kMaxRowCount - 1, u"CVT 60sq"_qs);
+    });
 
     QHeaderView* rows = fx.grid()->verticalHeader();
     QCOMPARE(fx.grid()->model()->rowCount(), kMaxRowCount - 1);
@@ -453,12 +454,12 @@ void RecordSheetTest::hiddenCommandButtonsRunTheirOperations()
     // Paste, sort and renumber, one named operation at a time.
     QGuiApplication::clipboard()->setText(u"7\tB\r\n3\tA\r\n"_qs);
     click("Button7");
-    QCOMPARE(w.sheet().row(1)[0], u"7"_qs);
+    QCOMPARE(w.document().sheet().row(1)[0], u"7"_qs);
     click("Button10");
-    QCOMPARE(w.sheet().row(1)[1], u"A"_qs);
+    QCOMPARE(w.document().sheet().row(1)[1], u"A"_qs);
     click("Button9");
-    QCOMPARE(w.sheet().row(2)[0], u"2"_qs);
-    QCOMPARE(w.sheet().recordCount, 2);
+    QCOMPARE(w.document().sheet().row(2)[0], u"2"_qs);
+    QCOMPARE(w.document().sheet().recordCount, 2);
     QCOMPARE(cellText(fx, 0, 2), u"2"_qs);
 
     fx.clickCell(1, 1);
@@ -468,10 +469,10 @@ void RecordSheetTest::hiddenCommandButtonsRunTheirOperations()
     fx.prompts.answerYes = true;
     click("Button6"); // the row of the last left release
     QCOMPARE(fx.prompts.questions, QStringList{u"No. 1 を削除しますか？"_qs});
-    QCOMPARE(w.sheet().row(1)[1], u"B"_qs);
+    QCOMPARE(w.document().sheet().row(1)[1], u"B"_qs);
 
     click("Button12");
-    QCOMPARE(readSettingsCompany(fx.settingsPath()), w.companyName());
+    QCOMPARE(readSettingsCompany(fx.settingsPath()), w.document().companyName());
 }
 
 int runRecordSheetTests(int argc, char** argv)

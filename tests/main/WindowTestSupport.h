@@ -121,13 +121,26 @@ struct WindowFixture {
     // Numbers the first `count` record rows and gives each a text in column 1.
     void fillRecords(int count) const
     {
-        RecordSheet& sheet = window->sheet();
-        for (int r = 1; r <= count; ++r) {
-            sheet.setCell(ColNumber, r, QString::number(r));
-            sheet.setCell(ColFrom1, r, QStringLiteral("盤%1").arg(r));
-        }
-        sheet.recordCount = count;
-        window->refreshSheet();
+        editSheet([count](RecordSheet& sheet) {
+            for (int r = 1; r <= count; ++r) {
+                sheet.setCell(ColNumber, r, QString::number(r));
+                sheet.setCell(ColFrom1, r, QStringLiteral("盤%1").arg(r));
+            }
+            sheet.recordCount = count;
+        });
+    }
+
+    // Sets the sheet up for a test as another part of the program would edit it.
+    template <typename Edit>
+    void editSheet(Edit&& edit) const
+    {
+        window->document().editSheet(std::forward<Edit>(edit));
+    }
+
+    // A record edit that leaves the list unsaved.
+    void makeUnsavedEdit() const
+    {
+        editSheet([](RecordSheet& sheet) { sheet.setCell(ColPurpose, 1, sheet.cell(ColPurpose, 1) + u'*'); });
     }
 };
 

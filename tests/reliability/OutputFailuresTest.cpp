@@ -156,7 +156,7 @@ struct OutputWindow {
 
     WindowState state() const
     {
-        return {w->sheet(), w->FileName(), w->companyName(), w->hasUnsavedRecordChanges(),
+        return {w->document().sheet(), w->FileName(), w->document().companyName(), w->document().isModified(),
                 !fx.child("Panel8")->isHidden()};
     }
 };
@@ -457,7 +457,7 @@ void OutputFailuresTest::cancelInAnyDialogChangesNothing()
         QVERIFY(!win.w->runOutputPanelToggle());
     win.check(radio);
     if (unsaved)
-        win.w->markRecordsChanged();
+        win.w->document().setCompanyName(u"未保存の会社"_qs);
     const WindowState before = win.state();
     const QString labels = win.label("Label1") + win.label("Label2");
     const QStringList folderBefore = QDir(win.fx.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -497,7 +497,7 @@ void OutputFailuresTest::hugeRecordCountMakesPlatesOnlyForTheRows()
 {
     OutputWindow win;
     QVERIFY(win.open(kHugeRecordCount, 100));
-    QCOMPARE(win.w->sheet().recordCount, kHugeRecordCount);
+    QCOMPARE(win.w->document().sheet().recordCount, kHugeRecordCount);
     const WindowState before = win.state();
 
     const ScopedEnvironment tmpdir("TMPDIR", win.temporaryFolder());

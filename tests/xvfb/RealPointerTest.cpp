@@ -88,7 +88,7 @@ private:
 void RealPointerTest::doubleClickOnTheHeaderRowOpensTheEntryForm()
 {
     TForm1 window(startup());
-    TForm2 form2(window.sheet(), window.f());
+    TForm2 form2(window.document());
     window.setEntryForm(&form2);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -119,7 +119,7 @@ void RealPointerTest::closeQuestionSpeaksJapaneseAndHonoursItsButtons()
     clickAt(grid->viewport()->mapToGlobal(cell.center()));
     QGuiApplication::clipboard()->setText(QStringLiteral("1\t東棟分電盤\r\n"));
     xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("ctrl+v")});
-    QTRY_COMPARE_WITH_TIMEOUT(window.sheet().row(1)[1], QStringLiteral("東棟分電盤"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window.document().sheet().row(1)[1], QStringLiteral("東棟分電盤"), 5000);
 
     // The unsaved-changes question, answered with the pointer.
     const auto closeAnswering = [&](const QString& answer, QStringList& texts) {

@@ -1,14 +1,12 @@
 // tagrio-cli catalogue: every row of the sixteen cable families.
-#include "CliCommand.h"
+#include "CliCommandRuns.h"
 #include "catalogue/CableFamilies.h"
-
-namespace {
 
 // One line per row: family, row, designation and the seven hidden columns,
 // tab-separated; a column the family does not fill prints empty.
-int runCatalogue(const CliArguments& args, QTextStream& out)
+int runCatalogue(const CliCommandLine& line, QTextStream& out)
 {
-    requirePositional(args, 0, 0);
+    line.requirePositional(0, 0);
     for (const CableFamily& family : cableFamilies()) {
         for (int row = 1; row <= family.rowCount(); ++row) {
             out << family.caption << '\t' << row;
@@ -19,7 +17,3 @@ int runCatalogue(const CliArguments& args, QTextStream& out)
     }
     return 0;
 }
-
-const CliRegistration registerCatalogue{{40, "catalogue", "catalogue", runCatalogue}};
-
-} // namespace

@@ -1,36 +1,70 @@
-#include "CliCommand.h"
+// The command table of tagrio-cli. To add a command: write its run function
+// (see CliCommandRuns.h; read the options through CliCommandLine), declare it
+// there and add one row below. The rows' order is the order of the usage text.
+#include "CliCommands.h"
 
-#include <algorithm>
+#include "CliCommandRuns.h"
+#include "sheet/Failure.h"
+
+#include <array>
 
 namespace {
 
-std::vector<CliCommand>& registry()
+struct CliCommand {
+    const char* name;
+    const char* usage; // one line, after "tagrio-cli "
+    int (*run)(const CliCommandLine& line, QTextStream& out);
+};
+
+constexpr std::array kCommands = {
+    CliCommand{"dump", "dump FILE", runDump},
+    CliCommand{"save", "save IN OUT", runSave},
+    CliCommand{"texts", "texts FILE [--order standard|from-to|to-from]", runTexts},
+    CliCommand{"catalogue", "catalogue", runCatalogue},
+    CliCommand{"xlsx", "xlsx template|a|b-trunk|b-branch [FILE] -o OUT [--no-box TEXT]", runXlsx},
+    CliCommand{"pdf", "pdf a|b-trunk|b-branch FILE -o OUT [--order O] [--no-box TEXT] [--dpi N]", runPdf},
+};
+
+void printUsage(QTextStream& stream)
 {
-    static std::vector<CliCommand> commands;
-    return commands;
+    stream << "usage:\n";
+    for (const CliCommand& command : kCommands)
+        stream << "  tagrio-cli " << command.usage << '\n';
+    stream << "options: --order standard|from-to|to-from, --no-box TEXT, --settings FILE,\n"
+              "         --today YYYY-MM-DD, --dpi N, -o OUT\n";
+}
+
+int runCommand(const CliCommandLine& line, QTextStream& out)
+{
+    for (const CliCommand& command : kCommands) {
+        if (line.command == QLatin1String(command.name))
+            return command.run(line, out);
+    }
+    throw UsageError(line.command.isEmpty() ? "no command given" : "unknown command " + line.command.toStdString());
 }
 
 } // namespace
 
-CliRegistration::CliRegistration(const CliCommand& command) { registry().push_back(command); }
-
-std::vector<CliCommand> cliCommands()
+int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    std::vector<CliCommand> commands = registry();
-    std::sort(commands.begin(), commands.end(), [](const CliCommand& a, const CliCommand& b) { return a.order < b.order; });
-    return commands;
-}
-
-void requirePositional(const CliArguments& args, int min, int max)
-{
-    const auto n = args.positional.size();
-    if (n < min || n > max)
-        throw UsageError("wrong number of arguments for " + args.command.toStdString());
-}
-
-QString requireOutput(const CliArguments& args)
-{
-    if (!args.has(QStringLiteral("output")))
-        throw UsageError(args.command.toStdString() + " needs -o OUT");
-    return args.option(QStringLiteral("output"));
+    try {
+        const CliCommandLine line = CliCommandLine::parse(arguments);
+        if (line.helpAsked) {
+            printUsage(out);
+            return 0;
+        }
+        return runCommand(line, out);
+    } catch (const UsageError& e) {
+        err << "tagrio-cli: " << e.what() << '\n';
+        printUsage(err);
+        return 2;
+    } catch (const Failure& e) {
+        out.flush();
+        err << e.message() << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        out.flush();
+        err << e.what() << '\n';
+        return 1;
+    }
 }

@@ -1,7 +1,6 @@
 // tagrio-cli pdf: the direct prints written to a PDF file, through the same
 // page painters and print procedure as the window's print buttons.
-#include "CliCommand.h"
-#include "CliContext.h"
+#include "CliCommandRuns.h"
 #include "print/PrinterOutput.h"
 #include "print/TypeAPlates.h"
 #include "print/TypeBPlates.h"
@@ -12,25 +11,25 @@
 
 namespace {
 
-std::unique_ptr<PageSource> pagesOfKind(const QString& kind, const CliContext& context, const CliArguments& args)
+std::unique_ptr<PageSource> pagesOfKind(OutputKind kind, const RecordDocument& document, const CliCommandLine& line)
 {
-    const QString noBox = args.option(QStringLiteral("no-box"), QStringLiteral("No."));
-    if (kind == u"a")
-        return std::make_unique<TypeAPlates>(context.sheet, context.settings, textOrderOption(args));
-    if (kind == u"b-trunk")
-        return std::make_unique<TypeBPlates>(context.sheet, PlateSize::Trunk, noBox);
-    if (kind == u"b-branch")
-        return std::make_unique<TypeBPlates>(context.sheet, PlateSize::Branch, noBox);
-    throw UsageError("pdf KIND must be a, b-trunk or b-branch");
+    if (kind == OutputKind::TypeA)
+        return std::make_unique<TypeAPlates>(document.sheet(), document.settings(), line.textOrder());
+    const PlateSize size = kind == OutputKind::TypeBTrunk ? PlateSize::Trunk : PlateSize::Branch;
+    return std::make_unique<TypeBPlates>(document.sheet(), size, line.noBoxText());
 }
 
-int runPdf(const CliArguments& args, QTextStream& out)
+} // namespace
+
+int runPdf(const CliCommandLine& line, QTextStream& out)
 {
-    requirePositional(args, 2, 2);
-    const QString output = requireOutput(args);
-    const int dpi = args.intOption(QStringLiteral("dpi"), 1200);
-    const CliContext context = CliContext::from(args, args.positional[1]);
-    const std::unique_ptr<PageSource> pages = pagesOfKind(args.positional[0], context, args);
+    line.requirePositional(2, 2);
+    const OutputKind kind = line.outputKind(0, {OutputKind::TypeA, OutputKind::TypeBTrunk, OutputKind::TypeBBranch});
+    const QString output = line.output();
+    const int dpi = line.dpi();
+    line.today();
+    const auto document = line.document(line.positional[1]);
+    const std::unique_ptr<PageSource> pages = pagesOfKind(kind, *document, line);
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -41,8 +40,3 @@ int runPdf(const CliArguments& args, QTextStream& out)
     out << output << '\n';
     return 0;
 }
-
-const CliRegistration registerPdf{
-    {60, "pdf", "pdf a|b-trunk|b-branch FILE -o OUT [--order O] [--no-box TEXT] [--dpi N]", runPdf}};
-
-} // namespace

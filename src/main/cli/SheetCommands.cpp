@@ -1,6 +1,5 @@
 // tagrio-cli dump, save and texts: the record file as the window loads it.
-#include "CliCommand.h"
-#include "CliContext.h"
+#include "CliCommandRuns.h"
 #include "sheet/NameplateTexts.h"
 #include "sheet/RecordFile.h"
 
@@ -8,54 +7,50 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace {
-
-int runDump(const CliArguments& args, QTextStream& out)
+int runDump(const CliCommandLine& line, QTextStream& out)
 {
-    requirePositional(args, 1, 1);
-    const CliContext context = CliContext::from(args, args.positional[0]);
+    line.requirePositional(1, 1);
+    line.today(); // a bad --today is a usage error here too
+    const auto document = line.document(line.positional[0]);
+    const RecordSheet& sheet = document->sheet();
     QJsonArray rows;
-    for (const Record& record : context.sheet.rows()) {
+    for (const Record& record : sheet.rows()) {
         QJsonArray cells;
         for (const QString& cell : record)
             cells.append(cell);
         rows.append(cells);
     }
     const QJsonObject json{
-        {QStringLiteral("company"), context.companyName},
-        {QStringLiteral("count"), context.sheet.recordCount},
-        {QStringLiteral("rowCount"), context.sheet.rowCount()},
+        {QStringLiteral("company"), document->companyName()},
+        {QStringLiteral("count"), sheet.recordCount},
+        {QStringLiteral("rowCount"), sheet.rowCount()},
         {QStringLiteral("rows"), rows},
     };
     out << QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact)) << '\n';
     return 0;
 }
 
-int runSave(const CliArguments& args, QTextStream& out)
+int runSave(const CliCommandLine& line, QTextStream& out)
 {
-    requirePositional(args, 2, 2);
-    const CliContext context = CliContext::from(args, args.positional[0]);
-    const QString target = RecordFile::targetPath(args.positional[1]);
-    RecordFile::save(target, context.companyName, context.sheet);
-    out << target << '\n';
+    line.requirePositional(2, 2);
+    line.today();
+    const auto document = line.document(line.positional[0]);
+    document->save(line.positional[1]);
+    out << RecordFile::targetPath(line.positional[1]) << '\n';
     return 0;
 }
 
-int runTexts(const CliArguments& args, QTextStream& out)
+int runTexts(const CliCommandLine& line, QTextStream& out)
 {
-    requirePositional(args, 1, 1);
-    const CliContext context = CliContext::from(args, args.positional[0]);
-    const TextOrder order = textOrderOption(args);
-    for (int r = 1; r <= context.sheet.outputRecordCount(); ++r) {
-        const Record& record = context.sheet.recordOrEmpty(r);
+    line.requirePositional(1, 1);
+    line.today();
+    const auto document = line.document(line.positional[0]);
+    const TextOrder order = line.textOrder();
+    const RecordSheet& sheet = document->sheet();
+    for (int r = 1; r <= sheet.outputRecordCount(); ++r) {
+        const Record& record = sheet.recordOrEmpty(r);
         out << NameplateTexts::routeText(record, order) << '\t' << NameplateTexts::circuitText(record) << '\t'
             << NameplateTexts::dateLine(record) << '\n';
     }
     return 0;
 }
-
-const CliRegistration registerDump{{10, "dump", "dump FILE", runDump}};
-const CliRegistration registerSave{{20, "save", "save IN OUT", runSave}};
-const CliRegistration registerTexts{{30, "texts", "texts FILE [--order standard|from-to|to-from]", runTexts}};
-
-} // namespace

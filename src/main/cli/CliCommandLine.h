@@ -1,0 +1,56 @@
+#pragma once
+
+#include "sheet/EraDate.h"
+#include "sheet/NameplateTexts.h"
+#include "sheet/RecordDocument.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <stdexcept>
+
+// A usage error: the command line cannot be understood (exit status 2).
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// What a nameplate output command makes, named on the command line as
+// template | a | b-trunk | b-branch.
+enum class OutputKind { Template, TypeA, TypeBTrunk, TypeBBranch };
+
+// The command line of tagrio-cli after QCommandLineParser has read it: the
+// command, its positional arguments and the options, with readers that turn
+// option texts into values or throw UsageError.
+class CliCommandLine {
+public:
+    // arguments: the whole command line, program name first.
+    static CliCommandLine parse(const QStringList& arguments);
+
+    QString command;
+    QStringList positional; // after the command
+    bool helpAsked = false;
+
+    // Throws UsageError unless the command got between min and max positional arguments.
+    void requirePositional(int min, int max) const;
+    // Positional argument `index` as an output kind that must be one of `allowed`.
+    OutputKind outputKind(int index, std::initializer_list<OutputKind> allowed) const;
+
+    QString output() const;     // -o OUT, required
+    QString noBoxText() const;  // --no-box, default "No."
+    TextOrder textOrder() const; // --order, default standard
+    EraDate today() const;      // --today YYYY-MM-DD, or the system date
+    int dpi() const;            // --dpi, default 1200
+    // The record document of recordFile (none: empty) under the --settings
+    // file or the program's own settings; throws Failure when it cannot be read.
+    std::unique_ptr<RecordDocument> document(const QString& recordFile) const;
+
+private:
+    bool has(const QString& name) const { return options_.contains(name); }
+    QString option(const QString& name, const QString& fallback = {}) const { return options_.value(name, fallback); }
+    int positiveNumber(const QString& name, int fallback) const;
+
+    QMap<QString, QString> options_;
+};

@@ -1,0 +1,146 @@
+#include "RecordDocument.h"
+
+#include "RecordFile.h"
+
+#include <QHashFunctions>
+
+RecordDocument::RecordDocument(QObject* parent)
+    : QObject(parent), companyName_(Settings::defaults().companyName()), settings_(Settings::defaults())
+{
+    markSaved();
+}
+
+std::unique_ptr<RecordDocument> RecordDocument::fromFiles(const QString& recordFile, const QString& settingsFile)
+{
+    auto document = std::make_unique<RecordDocument>();
+    document->loadSettings(settingsFile);
+    document->startNewList();
+    if (!recordFile.isEmpty())
+        document->open(recordFile);
+    return document;
+}
+
+// --- Files ------------------------------------------------------------------
+
+void RecordDocument::open(const QString& path)
+{
+    RecordSheet loaded;
+    QString company;
+    RecordFile::load(path, company, loaded);
+    sheet_ = std::move(loaded);
+    companyName_ = std::move(company);
+    fileName_ = path;
+    markSaved();
+}
+
+void RecordDocument::save(const QString& chosenPath)
+{
+    fileName_ = chosenPath;
+    RecordFile::save(RecordFile::targetPath(chosenPath), companyName_, sheet_);
+    markSaved();
+}
+
+void RecordDocument::startNewList()
+{
+    sheet_ = RecordSheet();
+    companyName_ = settings_.companyName();
+    fileName_.clear();
+    markSaved();
+}
+
+bool RecordDocument::loadSettings(const QString& path)
+{
+    return SettingsFile::load(path, settings_);
+}
+
+void RecordDocument::saveSettings(const QString& path, const std::optional<std::array<QString, 6>>& captions) const
+{
+    Settings toSave = settings_;
+    toSave.lines[0] = companyName_;
+    if (captions)
+        std::copy(captions->begin(), captions->end(), toSave.lines.begin() + 1);
+    SettingsFile::save(path, toSave);
+}
+
+// --- Editing ----------------------------------------------------------------
+
+void RecordDocument::setCompanyName(const QString& name)
+{
+    if (name == companyName_)
+        return;
+    companyName_ = name;
+    contentChanged();
+}
+
+void RecordDocument::pasteText(int startRow, QStringView clipboardText)
+{
+    editSheet([&](RecordSheet& sheet) { SheetEditing::paste(sheet, startRow, clipboardText); });
+}
+
+void RecordDocument::sortRecords()
+{
+    editSheet([](RecordSheet& sheet) {
+        try {
+            SheetEditing::sort(sheet);
+        } catch (...) {
+            // A failed sort just ends; the sheet stays as far as it got.
+        }
+    });
+}
+
+void RecordDocument::renumberRecords()
+{
+    editSheet([](RecordSheet& sheet) { renumber(sheet); });
+}
+
+bool RecordDocument::deleteRow(int row, const SheetEditing::ConfirmDelete& confirm)
+{
+    return editSheet([&](RecordSheet& sheet) {
+        return SheetEditing::deleteRow(sheet, row, SheetEditing::DeleteMode::Ask, confirm);
+    });
+}
+
+void RecordDocument::deleteRows(int pressRow, int& releaseRow, const SheetEditing::ConfirmDelete& confirm)
+{
+    editSheet([&](RecordSheet& sheet) { SheetEditing::deleteRows(sheet, pressRow, releaseRow, confirm); });
+}
+
+void RecordDocument::deleteAllRecords()
+{
+    editSheet([](RecordSheet& sheet) { SheetEditing::deleteAll(sheet); });
+}
+
+// --- Change tracking ----------------------------------------------------------
+
+// Everything a record file keeps, folded into one hash: comparing it with the
+// hash taken at the last open or save tells an edit that undid itself (a sort
+// of a sorted list, a renumber of numbered rows) from a real change, without
+// keeping a second copy of a sheet that may hold 100,000 rows.
+size_t RecordDocument::contentFingerprint() const
+{
+    size_t hash = qHashMulti(0, companyName_, sheet_.recordCount, sheet_.rowCount());
+    for (const Record& row : sheet_.rows()) {
+        for (const QString& cell : row)
+            hash = qHash(cell, hash);
+    }
+    return hash;
+}
+
+void RecordDocument::markSaved()
+{
+    savedFingerprint_ = contentFingerprint();
+    const bool wasModified = std::exchange(modified_, false);
+    Q_EMIT changed();
+    if (wasModified)
+        Q_EMIT modifiedChanged(false);
+}
+
+void RecordDocument::contentChanged()
+{
+    const bool modified = contentFingerprint() != savedFingerprint_;
+    const bool flipped = modified != modified_;
+    modified_ = modified;
+    Q_EMIT changed();
+    if (flipped)
+        Q_EMIT modifiedChanged(modified);
+}

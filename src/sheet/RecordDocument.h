@@ -1,0 +1,108 @@
+#pragma once
+
+#include "RecordSheet.h"
+#include "SettingsFile.h"
+#include "SheetEditing.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+// The one record list the program works on: the sheet (recordCount is the
+// highest record number handed out), the company name saved with it, the
+// settings f0..f6 and the record file it came from. Every change goes through
+// this class, which tells the views (changed) and decides by content whether
+// there is anything unsaved: an edit that leaves the list as it was last
+// opened or saved is no change.
+class RecordDocument : public QObject {
+    Q_OBJECT
+public:
+    explicit RecordDocument(QObject* parent = nullptr);
+
+    // The document a headless command works on: the settings from
+    // settingsFile (missing: the defaults), a new list under the settings'
+    // company name, then recordFile opened over it unless it is empty.
+    // Throws Failure when the record file cannot be opened.
+    static std::unique_ptr<RecordDocument> fromFiles(const QString& recordFile, const QString& settingsFile);
+
+    const RecordSheet& sheet() const { return sheet_; }
+    const QString& companyName() const { return companyName_; }
+    const Settings& settings() const { return settings_; }
+    const QString& fileName() const { return fileName_; }
+
+    // Differs in content from what was last opened or saved.
+    bool isModified() const { return modified_; }
+
+    // --- Files ---
+    // Loads the record file into a fresh sheet and takes it only when the
+    // whole file was read: a failure (throws Failure) leaves the document as
+    // it was, file name included.
+    void open(const QString& path);
+    // Saves under RecordFile::targetPath(chosenPath). The file name becomes
+    // chosenPath even when the write fails (throws Failure).
+    void save(const QString& chosenPath);
+    // Empties the list and takes the settings' company name; nothing unsaved.
+    void startNewList();
+    // Takes the lines present in the settings file over f0..f6; false when
+    // there was no file to read.
+    bool loadSettings(const QString& path);
+    // Writes f0..f6 with the current company name as f0 and, when given, the
+    // entry form's caption boxes as f1..f6. Throws Failure.
+    void saveSettings(const QString& path, const std::optional<std::array<QString, 6>>& captions) const;
+
+    // --- Editing ---
+    void setCompanyName(const QString& name);
+    // Pastes clipboard lines from startRow on; throws Failure (nothing
+    // changed) when the sheet would grow past its limit.
+    void pasteText(int startRow, QStringView clipboardText);
+    void sortRecords();
+    void renumberRecords();
+    // Deletes row `row` after confirm agrees; returns whether it went.
+    bool deleteRow(int row, const SheetEditing::ConfirmDelete& confirm);
+    // Deletes the rows between pressRow and releaseRow (asking for one row)
+    // and renumbers; releaseRow becomes the top row.
+    void deleteRows(int pressRow, int& releaseRow, const SheetEditing::ConfirmDelete& confirm);
+    void deleteAllRecords();
+
+    // Runs an edit made by another part (the entry form's register) on the
+    // sheet, then tells the views. Whatever edit returns is passed back; if
+    // it throws, the views are told all the same.
+    template <typename Edit>
+    decltype(auto) editSheet(Edit&& edit)
+    {
+        const Notifier notifyAfterwards(*this);
+        return std::forward<Edit>(edit)(sheet_);
+    }
+
+Q_SIGNALS:
+    // The sheet or the company name may have changed.
+    void changed();
+    void modifiedChanged(bool modified);
+
+private:
+    // Tells the views once the edit is over, even when it ended in a throw.
+    class Notifier {
+    public:
+        explicit Notifier(RecordDocument& document) : document_(document) {}
+        ~Notifier() { document_.contentChanged(); }
+        Notifier(const Notifier&) = delete;
+        Notifier& operator=(const Notifier&) = delete;
+
+    private:
+        RecordDocument& document_;
+    };
+
+    void contentChanged();
+    void markSaved();
+    size_t contentFingerprint() const;
+
+    RecordSheet sheet_;
+    QString companyName_;
+    Settings settings_;
+    QString fileName_;
+    size_t savedFingerprint_ = 0;
+    bool modified_ = false;
+};
