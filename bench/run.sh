@@ -4,7 +4,7 @@
 # tries, against the row's targets; then how each output grows from 1,000 to
 # 10,000 records (printed, never a failure). Exits non-zero when a row misses
 # a target or its command fails.
-#   bench/run.sh                 five tries a row
+#   bench/run.sh                 three tries a row
 #   BENCH_TRIES=N bench/run.sh   N tries a row
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -64,7 +64,7 @@ done
 # Tries go in rounds, every row once a round, so that the machine's slow and
 # fast stretches spread over all rows instead of falling on one.
 declare -a best_ms peak_kb failed
-tries=${BENCH_TRIES:-5}
+tries=${BENCH_TRIES:-3}
 for ((try = 1; try <= tries; try++)); do
   echo "try $try of $tries" >&2
   for i in "${!rows[@]}"; do
@@ -106,15 +106,16 @@ for i in "${!rows[@]}"; do
   line "$name" "${best_ms[i]}" "${time_target:--}" "$mb" "${memory_target:--}" "$result"
 done
 
+growth_line() { printf '%-52s %9s %8s\n' "$@"; }
 echo
-line "growth from 1,000 to 10,000 records" "time" "" "peak" "" ""
+growth_line "growth from 1,000 to 10,000 records" "time" "peak"
 for entry in "${growth[@]}"; do
   IFS='|' read -r title small large <<<"$entry"
   if [[ -n ${failed[small]:-}${failed[large]:-} ]]; then
-    line "$title" "-" "" "-" "" ""
+    growth_line "$title" "-" "-"
     continue
   fi
-  line "$title" "$(awk -v a="${best_ms[large]}" -v b="${best_ms[small]}" 'BEGIN{printf "%.2fx", a / b}')" "" \
-    "$(awk -v a="${peak_kb[large]}" -v b="${peak_kb[small]}" 'BEGIN{printf "%.2fx", a / b}')" "" ""
+  growth_line "$title" "$(awk -v a="${best_ms[large]}" -v b="${best_ms[small]}" 'BEGIN{printf "%.2fx", a / b}')" \
+    "$(awk -v a="${peak_kb[large]}" -v b="${peak_kb[small]}" 'BEGIN{printf "%.2fx", a / b}')"
 done
 exit $status
