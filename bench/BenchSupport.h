@@ -1,9 +1,5 @@
 #pragma once
 
-#include "sheet/RecordSheet.h"
-
-#include <QString>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -17,6 +13,12 @@ inline long peakKilobytes()
     return usage.ru_maxrss;
 }
 
+inline void report(double milliseconds)
+{
+    std::printf("time_ms=%.1f peak_kb=%ld\n", milliseconds, peakKilobytes());
+    std::fflush(stdout);
+}
+
 template <typename Work>
 double millisecondsOf(Work&& work)
 {
@@ -26,10 +28,9 @@ double millisecondsOf(Work&& work)
 }
 
 // The longest time the work went without calling back to the window (a
-// progress step or a repaint tick), from its start to its end.
+// progress step, a repaint tick or a page report), from its start to its end.
 class PauseClock {
 public:
-    PauseClock() : last_(std::chrono::steady_clock::now()) {}
     void beat()
     {
         const auto now = std::chrono::steady_clock::now();
@@ -43,18 +44,6 @@ public:
     }
 
 private:
-    std::chrono::steady_clock::time_point last_;
+    std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
     double longest_ = 0;
 };
-
-inline void report(double milliseconds)
-{
-    std::printf("time_ms=%.1f peak_kb=%ld\n", milliseconds, peakKilobytes());
-}
-
-// A sheet of rowCount rows whose first `records` rows hold realistic records
-// with all ten columns filled, the same every run.
-RecordSheet realisticSheet(int records, int rowCount);
-// Clipboard text of `records` tab-separated record lines, numbered from the end
-// so that a sort has real work to do.
-QString realisticClipboard(int records);

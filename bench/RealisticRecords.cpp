@@ -1,4 +1,4 @@
-#include "BenchSupport.h"
+#include "RealisticRecords.h"
 
 #include <array>
 

@@ -3,6 +3,7 @@
 //   bench_records generate RECORDS ROWS FILE
 //   bench_records load FILE | save FILE | paste RECORDS
 #include "BenchSupport.h"
+#include "RealisticRecords.h"
 #include "sheet/RecordFile.h"
 #include "sheet/SheetEditing.h"
 

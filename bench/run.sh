@@ -1,174 +1,121 @@
 #!/usr/bin/env bash
-# Builds in release mode, generates realistic record files and reports the
-# time and peak memory of every measured operation against its target, then
-# the checks derived from those figures (growth with the record count, PDF
-# memory as pages grow, the workbook against a direct libxlsxwriter program).
-# Exits non-zero when a target is missed or a command fails.
-#   bench/run.sh            build, generate, measure
-# Each row is tried seven times, in rounds over all rows; the best time and
-# the highest peak count. BENCH_RUNS=N tries every row N times.
+# Builds the programs in release mode, writes the record files the rows read
+# and prints one table: each row's best time and highest peak memory over its
+# tries, against the row's targets; then how each output grows from 1,000 to
+# 10,000 records (printed, never a failure). Exits non-zero when a row misses
+# a target or its command fails.
+#   bench/run.sh                 three tries a row
+#   BENCH_TRIES=N bench/run.sh   N tries a row
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-bench"
 data="$root/bench/out"
 
 "$root/deps/install.sh"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target bench_records bench_process bench_spreadsheet bench_print bench_sheet_view tagrio tagrio-cli \
-  -- -j"$(nproc)" >/dev/null
-mkdir -p "$data"
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
+cmake --build "$build" --target tagrio tagrio-cli bench_records bench_sheet_view bench_first_paint bench_process \
+  bench_print bench_spreadsheet -- -j"$(nproc)" >/dev/null
 
 bin="$build/bench"
 cli="$build/src/main/tagrio-cli"
-process="$bin/bench_process"
-
-# The record files, the same every run: 1 record (the outputs' fixed cost),
-# 1,000 and 10,000 records, and a full sheet of 100,000 rows.
-for records in 1 1000 10000; do
+mkdir -p "$data"
+# The same files every run: 1,000 and 10,000 records, and a full sheet of 100,000 rows.
+for records in 1000 10000; do
   "$bin/bench_records" generate "$records" "$((records + 1))" "$data/records-$records.kav"
 done
-"$bin/bench_records" generate 99999 100000 "$data/records-100000rows.kav"
+"$bin/bench_records" generate 99999 100000 "$data/rows-100000.kav"
 
-# 10000 -> 10,000, for the row names.
-grouped() { sed ':a;s/\B[0-9]\{3\}\>/,&/;ta' <<<"$1"; }
-
-# id | work | command | time target (ms) | peak memory target (MB) | runs per try;
-# an empty target is not checked; a try is the mean of its runs, one by default.
-benchmarks=(
-  "load|load 100,000 rows|$bin/bench_records load $data/records-100000rows.kav|250|150"
-  "save|save 100,000 rows|$bin/bench_records save $data/records-100000rows.kav|250|150"
-  "paste|paste 10,000 lines + sort + renumber|$bin/bench_records paste 10000|150|"
-  "view|sheet view: 100,000 rows set and painted|$bin/bench_sheet_view $data/records-100000rows.kav|250|150"
-  "start|tagrio start to first painted window|env QT_QPA_PLATFORM=offscreen TAGRIO_BENCH_FIRST_SHOW=1 $build/src/main/tagrio|500|120"
+# name | command printing "time_ms=T peak_kb=K" | time target (ms) | peak target (MB); empty: none
+rows=(
+  "load 100,000 rows|$bin/bench_records load $data/rows-100000.kav|250|150"
+  "save 100,000 rows|$bin/bench_records save $data/rows-100000.kav|250|150"
+  "paste 10,000 lines + sort + renumber|$bin/bench_records paste 10000|150|"
+  "sheet view: 100,000 rows set and painted|$bin/bench_sheet_view $data/rows-100000.kav|250|150"
+  "start to first painted window|env QT_QPA_PLATFORM=offscreen LD_PRELOAD=$bin/libbench_first_paint.so $build/src/main/tagrio|500|120"
+  "PDF type A, 10,000: longest pause without repaint|$bin/bench_print a $data/records-10000.kav $data/pause.pdf|100|"
+  "xlsx type A, 10,000: longest pause without repaint|$bin/bench_spreadsheet a $data/records-10000.kav $data/pause.xlsx|100|"
 )
-# Checks over the measured rows, filled by the sourced files:
-# work | kind | a | b | c, where a, b, c are row ids (kinds: see derived_check below)
-checks=()
-if [[ -f "$root/bench/more-benchmarks.sh" ]]; then
-  # shellcheck source=/dev/null
-  source "$root/bench/more-benchmarks.sh"
-fi
-
-declare -A best_ms peak_mb
-failed=0
-row() { printf '%-66s %10s %10s %9s %9s  %s\n' "$@"; }
-verdict() { # value target -> ok when value < target or no target
-  if [[ -z "$2" ]] || awk -v a="$1" -v t="$2" 'BEGIN{exit !(a<t)}'; then echo ok; else echo MISSED; fi
-}
-
-# The rows are measured in rounds, every row once a round, rather than one row
-# many times in a row: on a shared virtual machine the speed drifts by tens of
-# percent over minutes, and the growth checks compare rows with each other,
-# so each row's tries are spread over the whole run.
-# The best of a short row's tries can land in a quiet moment that a row
-# running ten times as long cannot fit in, which makes 10,000 records look
-# more than ten times as costly as 1,000. The rows a growth check holds
-# against a 10,000-record row therefore run ten times back to back per try,
-# so that their tries span about as long (the sourced files set this).
-declare -A names commands time_targets memory_targets runs_per_try peak_kb row_failed
-ids=()
-for entry in "${benchmarks[@]}"; do
-  IFS='|' read -r id name command time_target mem_target runs <<<"$entry"
-  ids+=("$id")
-  names[$id]=$name commands[$id]=$command time_targets[$id]=$time_target memory_targets[$id]=$mem_target
-  runs_per_try[$id]=${runs:-1} peak_kb[$id]=0
+# The outputs as the user gets them, one tagrio-cli process each, timed from
+# outside: format kind | title | time target at 10,000 (ms) | peak target at 10,000 (MB)
+outputs=(
+  "pdf a|PDF type A|5000|250"
+  "pdf b-trunk|PDF type B trunk|3000|250"
+  "pdf b-branch|PDF type B branch|3000|250"
+  "xlsx a|xlsx type A||300"
+  "xlsx b-trunk|xlsx type B trunk||300"
+  "xlsx b-branch|xlsx type B branch||300"
+)
+growth=() # "title|row of 1,000|row of 10,000"
+for output in "${outputs[@]}"; do
+  IFS='|' read -r command title time_target memory_target <<<"$output"
+  read -r format kind <<<"$command"
+  growth+=("$title|${#rows[@]}|$((${#rows[@]} + 1))")
+  for records in 1000 10000; do
+    targets="|"
+    ((records == 10000)) && targets="$time_target|$memory_target"
+    rows+=("$title, ${records:0:-3},${records: -3} records|$bin/bench_process $cli $format $kind $data/records-$records.kav -o $data/output.$format|$targets")
+  done
 done
 
-# Sets try_ms to the mean time of the try's runs and raises the row's peak_kb
-# (so it runs in this shell, not a subshell); fails when a run fails.
-try_row() { # id
-  local id=$1 total=0 run output line ms kb
-  for ((run = 0; run < runs_per_try[$id]; run++)); do
+# Tries go in rounds, every row once a round, so that the machine's slow and
+# fast stretches spread over all rows instead of falling on one.
+declare -a best_ms peak_kb failed
+tries=${BENCH_TRIES:-3}
+for ((try = 1; try <= tries; try++)); do
+  echo "try $try of $tries" >&2
+  for i in "${!rows[@]}"; do
+    [[ -z ${failed[i]:-} ]] || continue
+    IFS='|' read -r _ command _ <<<"${rows[i]}"
     # shellcheck disable=SC2086 # the command is a word list
-    output=$(${commands[$id]} 2>/dev/null) || return 1
-    line=$(grep -E '^time_ms=' <<<"$output" | tail -n 1)
-    ms=${line#time_ms=}; ms=${ms%% *}
-    kb=${line##*peak_kb=}
-    total=$(awk -v t="$total" -v a="$ms" 'BEGIN{print t + a}')
-    ((kb > peak_kb[$id])) && peak_kb[$id]=$kb
-  done
-  try_ms=$(awk -v t="$total" -v n="${runs_per_try[$id]}" 'BEGIN{printf "%.1f", t / n}')
-}
-
-rounds=${BENCH_RUNS:-7}
-for ((round = 1; round <= rounds; round++)); do
-  echo "round $round of $rounds" >&2
-  for id in "${ids[@]}"; do
-    [[ -z ${row_failed[$id]:-} ]] || continue
-    if ! try_row "$id"; then
-      row_failed[$id]=yes
-      unset 'best_ms[$id]' # a failed row takes no part in the checks
+    if ! output=$(${command} 2>/dev/null) || ! line=$(grep -E '^time_ms=' <<<"$output"); then
+      failed[i]=yes
       continue
     fi
-    if [[ -z "${best_ms[$id]:-}" ]] || awk -v a="$try_ms" -v b="${best_ms[$id]}" 'BEGIN{exit !(a<b)}'; then
-      best_ms[$id]=$try_ms
+    read -r ms kb < <(sed -E 's/time_ms=([0-9.]+) peak_kb=([0-9]+)/\1 \2/' <<<"$line")
+    if [[ -z ${best_ms[i]:-} ]] || awk -v a="$ms" -v b="${best_ms[i]}" 'BEGIN{exit !(a < b)}'; then
+      best_ms[i]=$ms
     fi
+    if ((kb > ${peak_kb[i]:-0})); then peak_kb[i]=$kb; fi
   done
 done
 
-row "work" "time ms" "target" "peak MB" "target" "result"
-for id in "${ids[@]}"; do
-  name=${names[$id]} time_target=${time_targets[$id]} mem_target=${memory_targets[$id]}
-  if [[ -n ${row_failed[$id]:-} ]]; then
-    failed=1
-    row "$name" "-" "${time_target:--}" "-" "${mem_target:--}" FAILED
+within() { # value target: true when there is no target or the value is below it
+  [[ -z $2 ]] || awk -v v="$1" -v t="$2" 'BEGIN{exit !(v < t)}'
+}
+megabytes() { awk -v k="$1" 'BEGIN{printf "%.1f", k / 1024}'; }
+line() { printf '%-52s %9s %7s %8s %7s  %s\n' "$@"; }
+
+status=0
+line "row" "time ms" "target" "peak MB" "target" "result"
+for i in "${!rows[@]}"; do
+  IFS='|' read -r name _ time_target memory_target <<<"${rows[i]}"
+  if [[ -n ${failed[i]:-} ]]; then
+    status=1
+    line "$name" "-" "${time_target:--}" "-" "${memory_target:--}" FAILED
     continue
   fi
-  peak_mb[$id]=$(awk -v k="${peak_kb[$id]}" 'BEGIN{printf "%.1f", k/1024}')
+  mb=$(megabytes "${peak_kb[i]}")
   result=ok
-  [[ $(verdict "${best_ms[$id]}" "$time_target") == ok ]] || result=MISSED
-  [[ $(verdict "${peak_mb[$id]}" "$mem_target") == ok ]] || result=MISSED
-  [[ $result == ok ]] || failed=1
-  row "$name" "${best_ms[$id]}" "${time_target:--}" "${peak_mb[$id]}" "${mem_target:--}" "$result"
+  if ! within "${best_ms[i]}" "$time_target" || ! within "$mb" "$memory_target"; then
+    result=MISSED status=1
+  fi
+  line "$name" "${best_ms[i]}" "${time_target:--}" "$mb" "${memory_target:--}" "$result"
 done
 
-# small:  time(a) < time(b) / 10 + time(c)             a 1,000 records, b 10,000, c the fixed cost
-# linear: time(b) - time(c) <= 11 x (time(a) - time(c))  10,000 at most 11 times 1,000 after start-up
-# flat:   peak(b) <= 1.5 x peak(a)                      memory flat as the pages grow
-# ratio:  time(a) <= 1.25 x time(b)                     against a direct program
-# A kind ending in "/ref" is shown for reference and never fails the run.
-derived_check() {
-  local name=$1 kind=${2%/ref} a=$3 b=$4 c=${5:-} reference=""
-  [[ $2 == */ref ]] && reference=yes
-  for id in "$a" "$b" ${c:+"$c"}; do
-    if [[ -z "${best_ms[$id]:-}" ]]; then
-      row "$name" "-" "-" "-" "-" FAILED; failed=1; return
-    fi
-  done
-  local value target result
-  case $kind in
-    small)
-      value=${best_ms[$a]}
-      target=$(awk -v b="${best_ms[$b]}" -v c="${best_ms[$c]}" 'BEGIN{printf "%.1f", b / 10 + c}') ;;
-    linear)
-      value=$(awk -v b="${best_ms[$b]}" -v c="${best_ms[$c]}" 'BEGIN{printf "%.1f", b - c}')
-      target=$(awk -v a="${best_ms[$a]}" -v c="${best_ms[$c]}" 'BEGIN{printf "%.1f", 11 * (a - c) + 0.05}') ;;
-    ratio)
-      value=${best_ms[$a]}
-      target=$(awk -v b="${best_ms[$b]}" 'BEGIN{printf "%.1f", 1.25 * b + 0.05}') ;;
-    flat)
-      value=${peak_mb[$b]}
-      target=$(awk -v a="${peak_mb[$a]}" 'BEGIN{printf "%.1f", 1.5 * a + 0.05}') ;;
-  esac
-  result=$(verdict "$value" "$target")
-  if [[ -n $reference ]]; then
-    result="($result, reference)"
-  elif [[ $result != ok ]]; then
-    failed=1
+growth_line() { printf '%-52s %9s %8s\n' "$@"; }
+echo
+growth_line "growth from 1,000 to 10,000 records" "time" "peak"
+for entry in "${growth[@]}"; do
+  IFS='|' read -r title small large <<<"$entry"
+  if [[ -n ${failed[small]:-}${failed[large]:-} ]]; then
+    growth_line "$title" "-" "-"
+    continue
   fi
-  if [[ $kind == flat ]]; then
-    row "$name" "" "" "$value" "$target" "$result"
-  else
-    row "$name" "$value" "$target" "" "" "$result"
-  fi
-}
-
-if ((${#checks[@]})); then
-  echo
-  row "check" "time ms" "limit" "peak MB" "limit" "result"
-  for entry in "${checks[@]}"; do
-    IFS='|' read -r name kind a b c <<<"$entry"
-    derived_check "$name" "$kind" "$a" "$b" "$c"
-  done
-fi
-exit $failed
+  growth_line "$title" "$(awk -v a="${best_ms[large]}" -v b="${best_ms[small]}" 'BEGIN{printf "%.2fx", a / b}')" \
+    "$(awk -v a="${peak_kb[large]}" -v b="${peak_kb[small]}" 'BEGIN{printf "%.2fx", a / b}')"
+done
+exit $status
