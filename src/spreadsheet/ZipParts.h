@@ -6,11 +6,14 @@
 #include <memory>
 #include <optional>
 
-class QuaZip;
-
-// The parts of a zip container (an .xlsx file), read through QuaZip with
+// The parts of a zip container (an .xlsx file), read through minizip with
 // limits, so that a damaged, truncated or hostile file ends in a Failure with
 // the user's message instead of a crash or an exhausted memory.
+//
+// minizip is the zip library the workbook writer (libxlsxwriter) already
+// brings into the process. QuaZip cannot stand beside it: it exports its own
+// modified copy of minizip's functions under the same names, and whichever
+// library loads first takes over the other's calls.
 class ZipParts {
 public:
     // No part of a real cable list comes near this; a zip bomb stops here.
@@ -18,9 +21,6 @@ public:
 
     // Throws Failure when the file is no readable zip.
     explicit ZipParts(const QString& path);
-    ~ZipParts();
-    ZipParts(const ZipParts&) = delete;
-    ZipParts& operator=(const ZipParts&) = delete;
 
     // The part's bytes, or nothing when the container has no such part. Part
     // names are matched without regard to case, as the format asks. Throws
@@ -31,6 +31,9 @@ public:
     QString damagedMessage(const QString& detail) const;
 
 private:
+    struct Closer {
+        void operator()(void* zip) const;
+    };
     QString path_;
-    std::unique_ptr<QuaZip> zip_;
+    std::unique_ptr<void, Closer> zip_;
 };

@@ -14,12 +14,12 @@
 #include <QUrl>
 #include <QTemporaryDir>
 
-#include <quazip.h>
-#include <quazipfile.h>
+#include <zip.h>
 
 #include <functional>
 
 #include <sys/resource.h>
+#include <ctime>
 
 #include <utility>
 #include <vector>
@@ -45,16 +45,16 @@ QByteArray readFile(const QString& path)
 
 void writeZip(const QString& path, const Parts& parts)
 {
-    QuaZip zip(path);
-    ASSERT_TRUE(zip.open(QuaZip::mdCreate));
+    zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
+    ASSERT_NE(zip, nullptr);
     for (const auto& [name, bytes] : parts) {
-        QuaZipFile file(&zip);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly, QuaZipNewInfo(name)));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-        file.close();
+        ASSERT_EQ(zipOpenNewFileInZip64(zip, name.toUtf8().constData(), nullptr, nullptr, 0, nullptr, 0, nullptr,
+                                        Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0),
+                  ZIP_OK);
+        ASSERT_EQ(zipWriteInFileInZip(zip, bytes.constData(), static_cast<unsigned>(bytes.size())), ZIP_OK);
+        ASSERT_EQ(zipCloseFileInZip(zip), ZIP_OK);
     }
-    zip.close();
-    ASSERT_EQ(zip.getZipError(), 0);
+    ASSERT_EQ(zipClose(zip, nullptr), ZIP_OK);
 }
 
 // Runs a tool to its end; its output is shown when it fails.
@@ -204,8 +204,14 @@ TEST(TableFileTest, ReadsWorkbooksWrittenByLibreOffice)
 <office:document xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0"
  xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0" xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0"
  xmlns:style="urn:oasis:names:tc:opendocument:xmlns:style:1.0" xmlns:fo="urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0"
- xmlns:of="urn:oasis:names:tc:opendocument:xmlns:of:1.2" office:version="1.2" office:mimetype="application/vnd.oasis.opendocument.spreadsheet">
- <office:automatic-styles><style:style style:name="T1" style:family="text"><style:text-properties fo:font-weight="bold"/></style:style></office:automatic-styles>
+ xmlns:of="urn:oasis:names:tc:opendocument:xmlns:of:1.2" xmlns:number="urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0" office:version="1.2" office:mimetype="application/vnd.oasis.opendocument.spreadsheet">
+ <office:automatic-styles>
+  <style:style style:name="T1" style:family="text"><style:text-properties fo:font-weight="bold"/></style:style>
+  <number:date-style style:name="N1"><number:year number:style="long"/><number:text>/</number:text><number:month/><number:text>/</number:text><number:day/></number:date-style>
+  <number:boolean-style style:name="N2"><number:boolean/></number:boolean-style>
+  <style:style style:name="ce1" style:family="table-cell" style:data-style-name="N1"/>
+  <style:style style:name="ce2" style:family="table-cell" style:data-style-name="N2"/>
+ </office:automatic-styles>
  <office:body><office:spreadsheet><table:table table:name="ｹｰﾌﾞﾙ一覧表">
   <table:table-row><table:table-cell office:value-type="string"><text:p>No.</text:p></table:table-cell></table:table-row>
   <table:table-row>
@@ -213,13 +219,13 @@ TEST(TableFileTest, ReadsWorkbooksWrittenByLibreOffice)
    <table:table-cell office:value-type="string"><text:p>電灯<text:span text:style-name="T1">分電盤</text:span></text:p></table:table-cell>
    <table:table-cell/>
    <table:table-cell table:formula="of:=2*3" office:value-type="float" office:value="6"><text:p>6</text:p></table:table-cell>
-   <table:table-cell office:value-type="date" office:date-value="2026-12-10"><text:p>2026-12-10</text:p></table:table-cell>
+   <table:table-cell table:style-name="ce1" office:value-type="date" office:date-value="2026-12-10"><text:p>2026-12-10</text:p></table:table-cell>
   </table:table-row>
   <table:table-row>
    <table:table-cell office:value-type="float" office:value="2"><text:p>2</text:p></table:table-cell>
    <table:table-cell table:number-columns-spanned="2" office:value-type="string"><text:p>結合</text:p></table:table-cell>
    <table:covered-table-cell/>
-   <table:table-cell office:value-type="boolean" office:boolean-value="false"><text:p>FALSE</text:p></table:table-cell>
+   <table:table-cell table:style-name="ce2" office:value-type="boolean" office:boolean-value="false"><text:p>FALSE</text:p></table:table-cell>
   </table:table-row>
  </table:table></office:spreadsheet></office:body></office:document>
 )").toUtf8());
@@ -291,9 +297,10 @@ TEST(TableFileTest, SavedWorkbookHasTheEntrySheetLayoutAndCsvItsBytes)
     const XlsxFile file = XlsxFile::read(xlsx);
     const XlsxSheet& table = file.sheet(q(u"ｹｰﾌﾞﾙ一覧表"));
     EXPECT_EQ(table.text(q(u"G1")), u"ｹｰﾌﾞﾙ種類");
-    EXPECT_EQ(table.cell(q(u"A2"))->type, u"n");
+    EXPECT_TRUE(table.cell(q(u"A2"))->type.isEmpty()) << "record numbers are numbers";
+    EXPECT_EQ(table.text(q(u"A2")), u"1");
     EXPECT_EQ(table.cell(q(u"F2"))->type, u"inlineStr") << "circuit numbers stay texts";
-    EXPECT_EQ(table.columnWidths.at(7), 20);
+    EXPECT_NEAR(table.columnWidths.at(7), 20, 1) << "column G is as wide as the template's";
     EXPECT_EQ(table.cell(q(u"A10")), nullptr) << "nothing past the last record";
 
     const QString csv = dir.filePath(q(u"list.csv"));
@@ -391,17 +398,27 @@ TEST(TableFileTest, ImportOfTenThousandRecordsIsQuickAndSmall)
     const QString path = dir.filePath(q(u"large.xlsx"));
     TableFile::writeXlsx(path, largeSheet(10000));
 
+    // The processor time of the import is held to the bound: on a machine
+    // shared with other builds the wall-clock time says more about the
+    // neighbours than about the import.
+    const auto cpuMs = [] {
+        timespec t{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+        return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
+    };
     RecordSheet sheet;
-    QElapsedTimer timer;
-    timer.start();
+    QElapsedTimer wall;
+    wall.start();
+    const double cpuStart = cpuMs();
     TableFile::open(path, sheet);
-    const qint64 ms = timer.elapsed();
+    const double cpu = cpuMs() - cpuStart;
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     const long peakMb = usage.ru_maxrss / 1024;
-    std::printf("10,000-record .xlsx opened in %lld ms; process peak %ld MB\n", static_cast<long long>(ms), peakMb);
+    std::printf("10,000-record .xlsx opened in %.0f ms of processor time (%lld ms wall); process peak %ld MB\n", cpu,
+                static_cast<long long>(wall.elapsed()), peakMb);
     EXPECT_EQ(sheet.recordCount, 10000);
-    EXPECT_LT(ms, 1000);
+    EXPECT_LT(cpu, 1000);
     EXPECT_LT(peakMb, 150);
 }
 
