@@ -65,3 +65,16 @@ void build(Workbook& workbook, const QString& companyName, const EraDate& today,
 }
 
 } // namespace TemplateSheet
+
+namespace TemplateSheet {
+
+void layOutHeads(Worksheet& sheet)
+{
+    sheet.setName(QString::fromUtf16(kSheetName));
+    for (int column = 1; column <= kColumnCount; ++column)
+        sheet.setColumnWidth(column, kColumnWidths[column - 1]);
+    sheet.setHorizontalAlignment(CellRange::parse(u"A1:K1"), HorizontalAlignment::Center);
+    writeHeads(sheet, 1, kColumnCount);
+}
+
+} // namespace TemplateSheet

@@ -16,3 +16,13 @@ inline constexpr int kProgressSteps = 105;
 void build(Workbook& workbook, const QString& companyName, const EraDate& today, const ProgressStep& step);
 
 } // namespace TemplateSheet
+
+namespace TemplateSheet {
+
+inline constexpr char16_t kSheetName[] = u"ｹｰﾌﾞﾙ一覧表";
+
+// The template's sheet name, column widths and centred head row, for other
+// workbooks laid out like the entry sheet.
+void layOutHeads(Worksheet& sheet);
+
+} // namespace TemplateSheet

@@ -1,0 +1,90 @@
+#include "TableFile.h"
+
+#include "TemplateSheet.h"
+#include "Workbook.h"
+#include "XlsxTableReader.h"
+#include "XlsxWriter.h"
+#include "sheet/CsvTable.h"
+#include "sheet/Failure.h"
+#include "sheet/FileAccess.h"
+
+#include <QFile>
+
+namespace TableFile {
+namespace {
+
+QByteArray firstBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(FileAccess::cannotOpenMessage(path, file.errorString()));
+    return file.read(8);
+}
+
+// A record number written back as a number reads back as the same text.
+bool isPlainWholeNumber(const QString& text, int& value)
+{
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok && QString::number(value) == text;
+}
+
+} // namespace
+
+ImportedTable read(const QString& path)
+{
+    const QByteArray head = firstBytes(path);
+    if (head.startsWith("PK\x03\x04") || head.startsWith("PK\x05\x06"))
+        return XlsxTableReader::read(path);
+    if (head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) {
+        throw Failure(FileAccess::cannotOpenMessage(
+            path, QStringLiteral("パスワードで保護されたブックか、古い形式（.xls）のブックです。"
+                                 "パスワードを外して Excel ブック（.xlsx）として保存し直してから開いてください。")));
+    }
+    return CsvTable::parse(FileAccess::readAll(path), path);
+}
+
+QStringList open(const QString& path, RecordSheet& sheet)
+{
+    const ImportedTable table = read(path);
+    TableRows::toSheet(table, sheet);
+    return table.notes;
+}
+
+void writeXlsx(const QString& path, const RecordSheet& sheet)
+{
+    Workbook workbook;
+    Worksheet& table = workbook.sheet(1);
+    TemplateSheet::layOutHeads(table);
+    const std::vector<Record> rows = TableRows::forSaving(sheet);
+    for (size_t r = 1; r < rows.size(); ++r) {
+        const int row = static_cast<int>(r) + 1;
+        for (int column = 0; column < kColumnCount; ++column) {
+            const QString& text = rows[r][static_cast<size_t>(column)];
+            const CellAddress cell{row, column + 1};
+            int number = 0;
+            if (column == ColNumber && isPlainWholeNumber(text, number)) {
+                table.setHorizontalAlignment(cell, HorizontalAlignment::Center);
+                table.setNumber(cell, number);
+            } else if (!text.isEmpty()) {
+                table.setValue(cell, text);
+            }
+        }
+    }
+    XlsxWriter::write(workbook, path);
+}
+
+void writeCsv(const QString& path, const RecordSheet& sheet)
+{
+    FileAccess::writeAtomically(path, CsvTable::encode(TableRows::forSaving(sheet)));
+}
+
+void write(const QString& path, const RecordSheet& sheet)
+{
+    if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        writeCsv(path, sheet);
+    else
+        writeXlsx(path, sheet);
+}
+
+} // namespace TableFile

@@ -1,0 +1,54 @@
+#include "ZipParts.h"
+
+#include "sheet/Failure.h"
+#include "sheet/FileAccess.h"
+
+#include <QFile>
+
+#include <unzip.h>
+
+void ZipParts::Closer::operator()(void* zip) const { unzClose(zip); }
+
+ZipParts::ZipParts(const QString& path) : path_(path), zip_(unzOpen64(QFile::encodeName(path).constData()))
+{
+    if (!zip_)
+        throw Failure(damagedMessage(QStringLiteral("ZIP の目録を読めません")));
+}
+
+QString ZipParts::damagedMessage(const QString& detail) const
+{
+    return FileAccess::cannotOpenMessage(
+        path_, QStringLiteral("ファイルが壊れているか、Excel ブック（.xlsx）ではありません。（%1）").arg(detail));
+}
+
+std::optional<QByteArray> ZipParts::read(const QString& name)
+{
+    constexpr int kCaseInsensitive = 2;
+    if (unzLocateFile(zip_.get(), name.toUtf8().constData(), kCaseInsensitive) != UNZ_OK)
+        return std::nullopt;
+    unz_file_info64 info{};
+    if (unzGetCurrentFileInfo64(zip_.get(), &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
+        throw Failure(damagedMessage(name));
+    if (info.uncompressed_size > quint64(kMaxPartSize)) {
+        throw Failure(FileAccess::cannotOpenMessage(
+            path_, QStringLiteral("中の %1 が大きすぎます（展開すると %2 MB を超えます）。").arg(name).arg(kMaxPartSize / (1024 * 1024))));
+    }
+    if (unzOpenCurrentFile(zip_.get()) != UNZ_OK)
+        throw Failure(damagedMessage(name));
+    // minizip stops at the declared size, which was checked above; the
+    // buffer never grows past it.
+    QByteArray bytes(static_cast<qsizetype>(info.uncompressed_size), Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < bytes.size()) {
+        const unsigned chunk = static_cast<unsigned>(std::min<qsizetype>(bytes.size() - filled, 1 << 20));
+        const int n = unzReadCurrentFile(zip_.get(), bytes.data() + filled, chunk);
+        if (n <= 0)
+            break;
+        filled += n;
+    }
+    // Closing checks the part's checksum, so damaged data is never taken.
+    const int closed = unzCloseCurrentFile(zip_.get());
+    if (filled != bytes.size() || closed != UNZ_OK)
+        throw Failure(damagedMessage(name));
+    return bytes;
+}

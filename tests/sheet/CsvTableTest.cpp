@@ -1,0 +1,94 @@
+#include "TableCells.h"
+#include "TestSupport.h"
+
+#include "sheet/CsvTable.h"
+#include "sheet/Failure.h"
+#include "sheet/TextCodec.h"
+
+#include <QStringEncoder>
+
+#include <vector>
+
+namespace {
+
+QString q(const char16_t* text) { return QString::fromUtf16(text); }
+
+QByteArray utf16(QStringConverter::Encoding encoding, const QString& text)
+{
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder.encode(text);
+}
+
+struct ReadCase {
+    const char* name;
+    QByteArray bytes;
+    TableCells expected;
+};
+
+const std::u16string kJapanese = u"ｹｰﾌﾞﾙ種類";
+
+TEST(CsvTableTest, ReadsEachEncodingSeparatorQuotingAndLineEnd)
+{
+    const std::vector<ReadCase> cases = {
+        {"UTF-8 with mark, CR LF", QByteArray("\xEF\xBB\xBF") + (q(u"1,電灯\r\n2,動力\r\n")).toUtf8(),
+         {{u"1", u"電灯"}, {u"2", u"動力"}}},
+        {"UTF-8 without mark, LF", (q(u"1,電灯\n2,動力")).toUtf8(), {{u"1", u"電灯"}, {u"2", u"動力"}}},
+        {"UTF-16 LE with mark", utf16(QStringConverter::Utf16LE, q(u"1,") + QString::fromStdU16String(kJapanese) + q(u"\r\n")),
+         {{u"1", kJapanese}}},
+        {"UTF-16 BE with mark", utf16(QStringConverter::Utf16BE, q(u"1,") + QString::fromStdU16String(kJapanese) + q(u"\r\n")),
+         {{u"1", kJapanese}}},
+        {"Shift_JIS (not valid UTF-8)", TextCodec::toShiftJis(q(u"1,") + QString::fromStdU16String(kJapanese) + q(u",〇〇株式会社\r\n")),
+         {{u"1", kJapanese, u"〇〇株式会社"}}},
+        {"tab separated, commas are text", "1\ta,b\tc\r\n2\t\td\r\n", {{u"1", u"a,b", u"c"}, {u"2", u"", u"d"}}},
+        {"quoted comma, doubled quote, line break", "1,\"a,b\",\"say \"\"hi\"\"\",\"two\r\nlines\"\r\n",
+         {{u"1", u"a,b", u"say \"hi\"", u"two\r\nlines"}}},
+        {"quoted tab in a tab-separated row", "1\t\"x\ty\"\tz\n", {{u"1", u"x\ty", u"z"}}},
+        {"quote inside an unquoted cell is text", "1,5\" pipe,x\r\n", {{u"1", u"5\" pipe", u"x"}}},
+        {"lone CR line ends", "1,a\r2,b\r", {{u"1", u"a"}, {u"2", u"b"}}},
+        {"empty cells and an empty line in the middle", "1,,c\r\n\r\n3,d\r\n", {{u"1", u"", u"c"}, {}, {u"3", u"d"}}},
+        {"blank rows at the end are dropped", "1,a\r\n,,,\r\n\r\n", {{u"1", u"a"}}},
+        {"blanks around texts kept", "1, a ,\"b \"\r\n", {{u"1", u" a ", u"b "}}},
+    };
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ImportedTable table = CsvTable::parse(c.bytes, q(u"list.csv"));
+        EXPECT_EQ(cellsOf(table), c.expected);
+        EXPECT_TRUE(table.notes.isEmpty());
+    }
+}
+
+TEST(CsvTableTest, CellsPastColumnKAreDroppedWithANote)
+{
+    const ImportedTable table = CsvTable::parse("1,b,c,d,e,f,g,h,i,j,k,L,M\r\n2\r\n3,,,,,,,,,,,x\r\n", q(u"list.csv"));
+    ASSERT_EQ(table.rows.size(), 3u);
+    EXPECT_EQ(table.rows[0][10], u"k");
+    ASSERT_EQ(table.notes.size(), 1);
+    EXPECT_TRUE(table.notes[0].contains(q(u"2 行"))) << table.notes[0].toStdString();
+}
+
+TEST(CsvTableTest, RefusesBytesThatAreNoText)
+{
+    const std::vector<QByteArray> garbage = {
+        QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16),
+        QByteArray("1,a\r\n2,\x01\x02\x03\r\n"),
+    };
+    for (const QByteArray& bytes : garbage) {
+        try {
+            CsvTable::parse(bytes, q(u"list.csv"));
+            ADD_FAILURE() << "no failure for " << bytes.toHex().toStdString();
+        } catch (const Failure& failure) {
+            EXPECT_TRUE(failure.message().contains(q(u"CSV"))) << failure.what();
+            EXPECT_TRUE(failure.message().contains(q(u"list.csv"))) << failure.what();
+        }
+    }
+}
+
+TEST(CsvTableTest, EncodesUtf8WithMarkCrLfAndQuotesWhereNeeded)
+{
+    Record row{q(u"1"), q(u"a,b"), q(u"say \"hi\""), q(u"two\nlines"), q(u" lead"), q(u"電灯")};
+    const QByteArray bytes = CsvTable::encode({row});
+    EXPECT_EQ(bytes, QByteArray("\xEF\xBB\xBF") + (q(u"1,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\" lead\",電灯,,,,,\r\n")).toUtf8());
+    EXPECT_EQ(CsvTable::parse(bytes, q(u"list.csv")).rows, std::vector<Record>{row});
+}
+
+} // namespace
