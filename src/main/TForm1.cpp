@@ -3,7 +3,6 @@
 #include "MainWindowRules.h"
 #include "RecordSheetModel.h"
 #include "RecordSheetView.h"
-#include "UiStyle.h"
 #include "entry/TForm2.h"
 #include "print/PrintCommands.h"
 #include "print/SamplePictures.h"
@@ -12,6 +11,9 @@
 #include "sheet/RecordFile.h"
 #include "sheet/SheetEditing.h"
 #include "spreadsheet/SpreadsheetOutputs.h"
+#include "ui/ControlBuilders.h"
+#include "ui/Palette.h"
+#include "ui/ScreenFonts.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -55,7 +57,7 @@ TForm1::TForm1(const MainWindowStartup& startup, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
-    setFont(UiStyle::screenFont(11));
+    setFont(UiStyle::screenFont(MainWindowLayout::kWindowPixelSize));
     UiStyle::setBackground(this, UiStyle::kWindowBackground);
     setCursor(Qt::PointingHandCursor);
     setMinimumHeight(MainWindowRules::minimumClientHeight());
