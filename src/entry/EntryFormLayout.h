@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sheet/RecordSheet.h"
+#include "ui/Palette.h"
 
 #include <QColor>
 #include <QRect>
@@ -16,16 +17,10 @@ namespace EntryFormLayout {
 inline constexpr QSize kClientSize{892, 342};
 inline constexpr QStringView kCaption = u"データー入力フォーム";
 
-inline constexpr QColor kFormColour{207, 205, 173};
-inline constexpr QColor kTopBarColour{242, 244, 159};
-inline constexpr QColor kHelpPanelColour{0, 64, 64};
-inline constexpr QColor kGreen{0, 128, 0};
-inline constexpr QColor kTeal{0, 128, 128};
-inline constexpr QColor kRed{255, 0, 0};
-inline constexpr QColor kCream{255, 251, 240};
-inline constexpr QColor kCaptionBoxColour{0, 0, 160};
-inline constexpr QColor kWhite{255, 255, 255};
-inline constexpr QColor kBlack{0, 0, 0};
+inline constexpr QColor kFormColour = UiStyle::kWindowBackground;
+inline constexpr QColor kTopBarColour = UiStyle::kPaleYellow;
+inline constexpr QColor kHelpPanelColour = UiStyle::kHelpPanel;
+inline constexpr QColor kCaptionBoxColour = UiStyle::kCaptionBlue;
 
 // Pixel size of texts the layout leaves unsized.
 inline constexpr int kDefaultPixelSize = 13;
@@ -116,18 +111,18 @@ struct Label {
 };
 
 inline constexpr std::array<Label, 8> kLabels = {{
-    {"Label1", u"(自) NAME -1", On::Form, {143, 47}, kDefaultPixelSize, false, kBlack},
-    {"Label3", u"(自) NAME -2", On::Form, {269, 47}, kDefaultPixelSize, false, kBlack},
-    {"Label4", u"(至) NAME -1", On::Form, {495, 47}, kDefaultPixelSize, false, kBlack},
-    {"Label5", u"(至) NAME -2", On::Form, {621, 47}, kDefaultPixelSize, false, kBlack},
-    {"Label6", u"～", On::Form, {452, 63}, 19, true, kBlack},
-    {"Label7", u"回路番号", On::Form, {143, 112}, kDefaultPixelSize, false, kBlack},
-    {"Label8", u"ｹｰﾌﾞﾙ種類", On::Form, {226, 112}, kDefaultPixelSize, false, kBlack},
-    {"Label9", u"----", On::Form, {452, 129}, 16, false, kBlack},
+    {"Label1", u"(自) NAME -1", On::Form, {143, 47}, kDefaultPixelSize, false, UiStyle::kBlack},
+    {"Label3", u"(自) NAME -2", On::Form, {269, 47}, kDefaultPixelSize, false, UiStyle::kBlack},
+    {"Label4", u"(至) NAME -1", On::Form, {495, 47}, kDefaultPixelSize, false, UiStyle::kBlack},
+    {"Label5", u"(至) NAME -2", On::Form, {621, 47}, kDefaultPixelSize, false, UiStyle::kBlack},
+    {"Label6", u"～", On::Form, {452, 63}, 19, true, UiStyle::kBlack},
+    {"Label7", u"回路番号", On::Form, {143, 112}, kDefaultPixelSize, false, UiStyle::kBlack},
+    {"Label8", u"ｹｰﾌﾞﾙ種類", On::Form, {226, 112}, kDefaultPixelSize, false, UiStyle::kBlack},
+    {"Label9", u"----", On::Form, {452, 129}, 16, false, UiStyle::kBlack},
 }};
 
 // The record number, on the top bar.
-inline constexpr Label kNumberLabel{"Label2", u"", On::TopBar, {58, 3}, 16, true, kGreen};
+inline constexpr Label kNumberLabel{"Label2", u"", On::TopBar, {58, 3}, 16, true, UiStyle::kGreen};
 
 // Coloured frames behind buttons; built before the buttons so they stay behind.
 struct Frame {
@@ -138,8 +133,8 @@ struct Frame {
 };
 
 inline constexpr std::array<Frame, 2> kFrames = {{
-    {"Shape1", On::TopBar, {817, 3, 60, 22}, kTeal},
-    {"Shape2", On::Form, {495, 221, 218, 64}, kRed},
+    {"Shape1", On::TopBar, {817, 3, 60, 22}, UiStyle::kTeal},
+    {"Shape2", On::Form, {495, 221, 218, 64}, UiStyle::kRed},
 }};
 
 inline constexpr QSize kSmallPictureSize{49, 49};
@@ -148,7 +143,7 @@ inline constexpr QRect kSmallPicture{780, 159, 49, 49}; // Image1
 // Inside the help panel.
 inline constexpr QRect kHelpPicture{117, 19, 760, 281}; // Image2
 inline constexpr QRect kHelpSmallPicture{35, 145, 49, 49}; // Image3
-inline constexpr Label kHelpLabel{"Label10", u"HELP画面", On::Form, {18, 102}, 19, false, kCream};
+inline constexpr Label kHelpLabel{"Label10", u"HELP画面", On::Form, {18, 102}, 19, false, UiStyle::kCream};
 
 inline constexpr QStringView kHelpButtonShow = u"HELP";
 inline constexpr QStringView kHelpButtonClose = u"閉じる";

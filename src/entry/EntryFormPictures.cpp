@@ -1,16 +1,10 @@
 #include "EntryFormPictures.h"
 
+#include "ui/Palette.h"
+#include "ui/ScreenFonts.h"
+
 #include <QPainter>
 #include <QStringList>
-
-QFont entryFormFont(int pixelSize, bool bold)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 QPixmap entryHelpPicture(QSize size)
 {
@@ -26,19 +20,19 @@ QPixmap entryHelpPicture(QSize size)
     };
 
     QPixmap picture(size);
-    picture.fill(QColor(255, 251, 240));
+    picture.fill(UiStyle::kCream);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0, 64, 64), 2));
+    painter.setPen(QPen(UiStyle::kHelpPanel, 2));
     painter.drawRect(QRectF(picture.rect()).adjusted(1, 1, -1, -1));
 
     const int margin = 16;
-    painter.setFont(entryFormFont(18, true));
-    painter.setPen(QColor(0, 0, 160));
+    painter.setFont(UiStyle::screenFont(18, true));
+    painter.setPen(UiStyle::kCaptionBlue);
     painter.drawText(QRect(margin, 10, size.width() - 2 * margin, 30), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("データー入力フォームの使い方"));
 
-    painter.setFont(entryFormFont(14));
+    painter.setFont(UiStyle::screenFont(14));
     painter.setPen(Qt::black);
     const int lineHeight = (size.height() - 54) / static_cast<int>(kLines.size());
     int y = 46;
@@ -59,14 +53,14 @@ QPixmap entrySmallPicture(QSize size)
 
     const QRectF plate = QRectF(picture.rect()).adjusted(3, 9, -3, -9);
     painter.setPen(QPen(QColor(64, 64, 64), 1.5));
-    painter.setBrush(QColor(255, 251, 240));
+    painter.setBrush(UiStyle::kCream);
     painter.drawRoundedRect(plate, 3, 3);
     // Three strips, as a type B plate is divided.
-    painter.setPen(QPen(QColor(0, 0, 160), 1));
+    painter.setPen(QPen(UiStyle::kCaptionBlue, 1));
     const qreal strip = plate.height() / 3;
     for (int i = 1; i < 3; ++i)
         painter.drawLine(QPointF(plate.left(), plate.top() + i * strip), QPointF(plate.right(), plate.top() + i * strip));
-    painter.setPen(QPen(QColor(0, 128, 0), 2));
+    painter.setPen(QPen(UiStyle::kGreen, 2));
     for (int i = 0; i < 3; ++i) {
         const qreal y = plate.top() + (i + 0.5) * strip;
         painter.drawLine(QPointF(plate.left() + 6, y), QPointF(plate.right() - 6 - 8 * i, y));

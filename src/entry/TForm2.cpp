@@ -5,6 +5,7 @@
 #include "EntryShortcuts.h"
 #include "TForm2Controls.h"
 #include "sheet/Failure.h"
+#include "ui/ScreenFonts.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -20,7 +21,7 @@ TForm2::TForm2(RecordDocument& document, QWidget* parent)
 {
     setWindowTitle(L::kCaption.toString());
     setFixedSize(L::kClientSize);
-    setFont(entryFormFont(L::kDefaultPixelSize));
+    setFont(UiStyle::screenFont(L::kDefaultPixelSize));
 
     Controls& c = *controls_;
     c.showMessage = [this](const QString& message) {

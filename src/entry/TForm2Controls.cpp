@@ -2,6 +2,8 @@
 
 #include "EntryFormLayout.h"
 #include "EntryFormPictures.h"
+#include "ui/ControlBuilders.h"
+#include "ui/ScreenFonts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,124 +12,81 @@
 namespace {
 
 namespace L = EntryFormLayout;
+using namespace UiStyle;
 
-void paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+// A white-on-colour box with its text centred: the caption boxes and "No.".
+QLineEdit* colouredBox(QWidget* parent, const char* name, QRect rect, int pixelSize, const QColor& ground)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
+    QLineEdit* box = lineEdit(parent, name, rect, screenFont(pixelSize));
+    setBoxColours(box, kWhite, ground);
+    box->setAlignment(Qt::AlignCenter);
+    return box;
 }
 
-QWidget* makePanel(QWidget* parent, const char* name, const QRect& rect, const QColor& colour)
+QLabel* tableLabel(QWidget* parent, const L::Label& item, QPoint origin)
 {
-    auto* panel = new QWidget(parent);
-    panel->setObjectName(QLatin1String(name));
-    panel->setGeometry(rect);
-    panel->setAutoFillBackground(true);
-    paint(panel, QPalette::Window, colour);
-    return panel;
+    return label(parent, item.objectName, item.text, item.position - origin, screenFont(item.pixelSize, item.bold),
+                 item.colour);
 }
 
-QLineEdit* makeLineEdit(QWidget* parent, const char* name, const QRect& rect, int pixelSize)
+QLabel* picture(QWidget* parent, const char* name, QRect rect, const QPixmap& pixmap)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setGeometry(rect);
-    edit->setFont(entryFormFont(pixelSize));
-    return edit;
-}
-
-void colourLineEdit(QLineEdit* edit, const QColor& text, const QColor& background)
-{
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Base, background);
-    edit->setPalette(palette);
-    edit->setAlignment(Qt::AlignCenter);
-}
-
-QLabel* makeLabel(QWidget* parent, const L::Label& item, QPoint origin)
-{
-    auto* label = new QLabel(item.text.toString(), parent);
-    label->setObjectName(QLatin1String(item.objectName));
-    label->setFont(entryFormFont(item.pixelSize, item.bold));
-    paint(label, QPalette::WindowText, item.colour);
-    label->move(item.position - origin);
-    label->adjustSize();
-    return label;
-}
-
-QLabel* makePicture(QWidget* parent, const char* name, const QRect& rect, const QPixmap& pixmap)
-{
-    auto* picture = new QLabel(parent);
-    picture->setObjectName(QLatin1String(name));
-    picture->setGeometry(rect);
-    picture->setPixmap(pixmap);
-    return picture;
+    QLabel* slot = pictureSlot(parent, name, rect);
+    slot->setPixmap(pixmap);
+    return slot;
 }
 
 } // namespace
 
 TForm2::Controls::Controls(QWidget* formWidget) : form(formWidget)
 {
-    QWidget* background = makePanel(form, "Panel1", L::kBackgroundPanel, L::kFormColour);
-    QWidget* topBar = makePanel(background, "Panel2", L::kTopBar, L::kTopBarColour);
+    QWidget* background = index.add(colourFrame(form, "Panel1", L::kBackgroundPanel, L::kFormColour));
+    QWidget* topBar = index.add(colourFrame(background, "Panel2", L::kTopBar, L::kTopBarColour));
     const auto parentOn = [&](L::On on) { return on == L::On::TopBar ? topBar : background; };
     // Top bar children are laid out in form coordinates like everything else.
     const auto originOf = [&](L::On on) { return on == L::On::TopBar ? L::kTopBar.topLeft() : QPoint(0, 0); };
 
     for (const L::Frame& frame : L::kFrames)
-        makePanel(parentOn(frame.on), frame.objectName, frame.rect.translated(-originOf(frame.on)), frame.colour);
+        index.add(colourFrame(parentOn(frame.on), frame.objectName, frame.rect.translated(-originOf(frame.on)),
+                              frame.colour));
 
-    noBox = makeLineEdit(topBar, L::kNoBox.objectName, L::kNoBox.rect.translated(-L::kTopBar.topLeft()),
-                         L::kNoBoxPixelSize);
-    colourLineEdit(noBox, L::kWhite, L::kGreen);
+    noBox = index.add(colouredBox(topBar, L::kNoBox.objectName, L::kNoBox.rect.translated(-L::kTopBar.topLeft()),
+                                  L::kNoBoxPixelSize, kGreen));
     noBox->setText(L::kNoBoxText.toString());
-    numberLabel = makeLabel(topBar, L::kNumberLabel, L::kTopBar.topLeft());
+    numberLabel = index.add(tableLabel(topBar, L::kNumberLabel, L::kTopBar.topLeft()));
 
     for (size_t i = 0; i < L::kCaptionBoxes.size(); ++i) {
         const L::CaptionBox& item = L::kCaptionBoxes[i];
-        captionBoxes[i] = makeLineEdit(background, item.objectName, item.rect, L::kCaptionBoxPixelSize);
-        colourLineEdit(captionBoxes[i], L::kWhite, L::kCaptionBoxColour);
+        captionBoxes[i] = index.add(
+            colouredBox(background, item.objectName, item.rect, L::kCaptionBoxPixelSize, L::kCaptionBoxColour));
     }
     for (const L::Label& item : L::kLabels)
-        makeLabel(parentOn(item.on), item, originOf(item.on));
+        index.add(tableLabel(parentOn(item.on), item, originOf(item.on)));
     for (const L::DataField& item : L::kDataFields) {
-        QLineEdit* edit = makeLineEdit(background, item.objectName, item.rect, L::kDataFieldPixelSize);
+        QLineEdit* edit =
+            index.add(lineEdit(background, item.objectName, item.rect, screenFont(L::kDataFieldPixelSize)));
         // Designations are Latin letters and digits: the Japanese input method stays off here.
         if (item.column == ColCableType)
             edit->setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhPreferLatin);
         field(item.column) = edit;
     }
     for (const L::Button& item : L::kButtons) {
-        auto* button = new QPushButton(item.text.toString(), parentOn(item.on));
-        button->setObjectName(QLatin1String(item.objectName));
-        button->setGeometry(item.rect.translated(-originOf(item.on)));
-        button->setFont(entryFormFont(item.pixelSize, item.bold));
-        button->setCursor(Qt::PointingHandCursor);
-        // Enter is the form's own key (it walks the fields): no button may
-        // become the dialog's default and catch it.
-        button->setAutoDefault(false);
-        button->setDefault(false);
+        QPushButton* pushButton = index.add(UiStyle::button(parentOn(item.on), item.objectName, item.text,
+                                                            item.rect.translated(-originOf(item.on))));
+        pushButton->setFont(screenFont(item.pixelSize, item.bold));
     }
     helpButton = button("Button15");
     registerButton = button("Button9");
 
-    makePicture(background, "Image1", L::kSmallPicture, entrySmallPicture(L::kSmallPictureSize));
+    index.add(picture(background, "Image1", L::kSmallPicture, entrySmallPicture(L::kSmallPictureSize)));
 
-    helpPanel = makePanel(background, "Panel3", L::kHelpPanel, L::kHelpPanelColour);
-    makePicture(helpPanel, "Image2", L::kHelpPicture, entryHelpPicture(L::kHelpPicture.size()));
-    makeLabel(helpPanel, L::kHelpLabel, QPoint(0, 0));
-    makePicture(helpPanel, "Image3", L::kHelpSmallPicture, entrySmallPicture(L::kSmallPictureSize));
+    helpPanel = index.add(colourFrame(background, "Panel3", L::kHelpPanel, L::kHelpPanelColour));
+    index.add(picture(helpPanel, "Image2", L::kHelpPicture, entryHelpPicture(L::kHelpPicture.size())));
+    index.add(tableLabel(helpPanel, L::kHelpLabel, QPoint(0, 0)));
+    index.add(picture(helpPanel, "Image3", L::kHelpSmallPicture, entrySmallPicture(L::kSmallPictureSize)));
     helpPanel->hide();
 
-    const char* previous = nullptr;
-    for (const char* name : L::kTabOrder) {
-        if (previous)
-            QWidget::setTabOrder(form->findChild<QWidget*>(QLatin1String(previous)),
-                                 form->findChild<QWidget*>(QLatin1String(name)));
-        previous = name;
-    }
+    index.setTabOrder(L::kTabOrder);
 }
 
 std::optional<Column> TForm2::Controls::columnOf(const QObject* object) const
@@ -141,5 +100,5 @@ std::optional<Column> TForm2::Controls::columnOf(const QObject* object) const
 
 QPushButton* TForm2::Controls::button(const char* objectName) const
 {
-    return form->findChild<QPushButton*>(QLatin1String(objectName));
+    return index.get<QPushButton>(objectName);
 }

@@ -2,6 +2,7 @@
 
 #include "Registration.h"
 #include "TForm2.h"
+#include "ui/ControlIndex.h"
 
 #include <QPointer>
 #include <QWindow>
@@ -23,6 +24,7 @@ struct TForm2::Controls {
     QPushButton* button(const char* objectName) const;
 
     QWidget* form;
+    UiStyle::ControlIndex index;
     std::array<QLineEdit*, FieldTexts::kCount> fields{};
     std::array<QLineEdit*, 6> captionBoxes{};
     QLineEdit* noBox = nullptr;

@@ -1,9 +1,10 @@
 #include "MainWindowLayout.h"
 
 #include "MainWindowPictures.h"
-#include "MainWindowRules.h"
 #include "RecordSheetView.h"
-#include "UiStyle.h"
+#include "ui/ControlBuilders.h"
+#include "ui/ControlIndex.h"
+#include "ui/ScreenFonts.h"
 
 #include <QAction>
 #include <QLabel>
@@ -14,198 +15,176 @@
 #include <QRadioButton>
 
 using namespace UiStyle;
+using namespace MainWindowLayout;
 
 namespace {
 
-QLineEdit* companyBox(QWidget* parent, QStringView name, QRect geometry)
+QLineEdit* captionBox(QWidget* parent, const Control& row)
 {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name.toString());
-    box->setGeometry(geometry);
-    box->setFont(screenFont(16));
+    QLineEdit* box = lineEdit(parent, row.name, row.rect, screenFont(row.pixelSize));
+    box->setText(row.text.toString());
+    box->setAlignment(Qt::AlignCenter);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    // White on navy.
+    box->setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; color: %2; }")
+                           .arg(kNavy.name(), kWhite.name()));
     return box;
 }
 
-void buildCommandBar(QWidget* window, MainWindowControls& c)
+QLineEdit* textBox(QWidget* parent, const Control& row)
 {
-    c.Panel1 = panel(window, u"Panel1", {11, 3, 640, 40}, kCream);
-    colourFrame(c.Panel1, u"OpenSaveFrame", {15, 10, 105, 24}, kNavy);
-    colourFrame(c.Panel1, u"OutputToggleFrame", {150, 10, 211, 24}, kGreen);
-    colourFrame(c.Panel1, u"HelpToggleFrame", {552, 10, 57, 24}, kTeal);
-    c.Button3 = button(c.Panel1, u"Button3", u"開く", {20, 6, 50, 25});
-    c.Button4 = button(c.Panel1, u"Button4", u"保存", {72, 6, 50, 25});
-    c.Button14 = button(c.Panel1, u"Button14", u"ｹｰﾌﾞﾙ名板   出力", {155, 6, 210, 25});
-    c.Button11 = button(c.Panel1, u"Button11", u"HELP", {558, 6, 55, 25});
+    QLineEdit* box = lineEdit(parent, row.name, row.rect, screenFont(row.pixelSize));
+    box->setAttribute(Qt::WA_InputMethodEnabled, true);
+    return box;
 }
 
-void buildCompanyPanel(QWidget* window, MainWindowControls& c)
+RecordSheetView* sheet(QWidget* parent, const Control& row)
 {
-    c.Panel2 = panel(window, u"Panel2", {655, 3, 410, 40}, kCream);
-    c.Edit1 = companyBox(c.Panel2, u"Edit1", {16, 6, 113, 27});
-    c.Edit1->setText(QStringLiteral("会社名"));
-    c.Edit1->setAlignment(Qt::AlignCenter);
-    c.Edit1->setReadOnly(true);
-    c.Edit1->setFocusPolicy(Qt::NoFocus);
-    c.Edit1->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(0, 0, 128); color: white; }"));
-    c.Edit2 = companyBox(c.Panel2, u"Edit2", {129, 6, 240, 27});
-    c.Edit2->setAttribute(Qt::WA_InputMethodEnabled, true);
+    auto* view = new RecordSheetView(parent);
+    view->setObjectName(row.name.toString());
+    view->setGeometry(row.rect);
+    view->setFont(screenFont(row.pixelSize));
+    view->setCursor(Qt::PointingHandCursor);
+    return view;
 }
 
-void buildSheet(QWidget* window, MainWindowControls& c)
+QWidget* build(QWidget* parent, const Control& row)
 {
-    c.StringGrid1 = new RecordSheetView(window);
-    c.StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    c.StringGrid1->setGeometry(MainWindowRules::kSheetLeft, MainWindowRules::kSheetTop, 1054, 480);
-    c.StringGrid1->setFont(screenFont(11));
-    c.StringGrid1->setCursor(Qt::PointingHandCursor);
+    const std::optional<QFont> ownFont = row.pixelSize ? std::optional(screenFont(row.pixelSize)) : std::nullopt;
+    const std::optional<QColor> ownColour = row.colour.isValid() ? std::optional(row.colour) : std::nullopt;
+    switch (row.kind) {
+    case Kind::Panel:
+        return raisedPanel(parent, row.name, row.rect, row.colour);
+    case Kind::Backdrop:
+        return colourFrame(parent, row.name, row.rect, row.colour);
+    case Kind::Button:
+        return button(parent, row.name, row.text, row.rect);
+    case Kind::RadioButton: {
+        QRadioButton* choice = radioButton(parent, row.name, row.text, row.rect);
+        choice->setChecked(row.checked);
+        return choice;
+    }
+    case Kind::Label:
+        return label(parent, row.name, row.text, row.rect.topLeft(), ownFont, ownColour);
+    case Kind::Picture:
+        return pictureSlot(parent, row.name, row.rect);
+    case Kind::CaptionBox:
+        return captionBox(parent, row);
+    case Kind::TextBox:
+        return textBox(parent, row);
+    case Kind::Sheet:
+        return sheet(parent, row);
+    }
+    return nullptr;
+}
 
-    c.PopupMenu1 = new QMenu(window);
-    c.PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+QMenu* popupMenu(QWidget* window, MainWindowControls& c)
+{
+    auto* menu = new QMenu(window);
+    menu->setObjectName(QStringLiteral("PopupMenu1"));
     const auto item = [&](QStringView name, QStringView text) {
-        QAction* action = c.PopupMenu1->addAction(text.toString());
+        QAction* action = menu->addAction(text.toString());
         action->setObjectName(name.toString());
         return action;
     };
     c.N1 = item(u"N1", u"コピー");
     c.N2 = item(u"N2", u"貼り付け");
-    c.PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N4"));
+    menu->addSeparator()->setObjectName(QStringLiteral("N4"));
     c.N3 = item(u"N3", u"行削除");
-    c.PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N5"));
+    menu->addSeparator()->setObjectName(QStringLiteral("N5"));
     c.N6 = item(u"N6", u"全削除");
+    return menu;
 }
 
-void buildHelpPanel(QWidget* window, MainWindowControls& c)
+void buildOutputProgress(QWidget* outputPanel, MainWindowControls& c)
 {
-    c.Panel6 = panel(window, u"Panel6", {11, 45, 1054, 480}, kHelpPanel);
-    c.helpPicture = pictureSlot(c.Panel6, u"HelpPicture", {223, 25, 731, 431});
-    c.helpPicture->setPixmap(MainWindowPictures::helpPicture(c.helpPicture->size()));
-    QLabel* title = label(c.Panel6, u"HelpTitle", u"HELP画面", {45, 169});
-    title->setFont(screenFont(27));
-    setTextColour(title, kCream);
-    title->adjustSize();
-    c.helpIcon = pictureSlot(c.Panel6, u"HelpIcon", {79, 234, 49, 49});
-    c.helpIcon->setPixmap(MainWindowPictures::smallIcon(c.helpIcon->size()));
-    c.Panel6->hide();
-}
-
-// A spreadsheet button over its green frame.
-QPushButton* workbookButton(QFrame* group, QStringView name, QStringView text)
-{
-    colourFrame(group, name.toString() + QStringLiteral("Frame"), {26, 12, 195, 24}, kGreen);
-    return button(group, name, text, {31, 8, 194, 25});
-}
-
-// A print button over its olive frame.
-QPushButton* printButton(QFrame* group, QStringView name, int left)
-{
-    colourFrame(group, name.toString() + QStringLiteral("Frame"), {left - 5, 12, 130, 24}, kOlive);
-    return button(group, name, u"印刷", {left, 8, 130, 25});
-}
-
-QLabel* plateHolderLabel(QFrame* group, QStringView name, QStringView text, QPoint position)
-{
-    QLabel* holder = label(group, name, text, position);
-    holder->setFont(screenFont(11));
-    setTextColour(holder, kGreen);
-    holder->adjustSize();
-    return holder;
-}
-
-void buildOutputPanel(QWidget* window, MainWindowControls& c)
-{
-    c.Panel8 = panel(window, u"Panel8", {11, 45, 1054, 480}, kOutputPanel);
-
-    c.templateGroup = panel(c.Panel8, u"TemplateGroup", {15, 18, 508, 46}, kOutputPanel);
-    c.Button2 = workbookButton(c.templateGroup, u"Button2", u"入力用帳票 ( Excel ) を新規作成");
-
-    c.typeAGroup = panel(c.Panel8, u"TypeAGroup", {15, 70, 509, 199}, kOutputPanel);
-    c.Button1 = workbookButton(c.typeAGroup, u"Button1", u"名板タイプ 【 A 】 ( Excel ) 出力");
-    c.RadioButton3 = radioButton(c.typeAGroup, u"RadioButton3", u"標準", {256, 6, 41, 22});
-    c.RadioButton4 = radioButton(c.typeAGroup, u"RadioButton4", u"(自)→(至)", {256, 23, 73, 22});
-    c.RadioButton5 = radioButton(c.typeAGroup, u"RadioButton5", u"(至)→(自)", {256, 40, 73, 22});
-    c.RadioButton3->setChecked(true);
-    c.Button16 = printButton(c.typeAGroup, u"Button16", 340);
-    c.PreviewButtonA = button(c.typeAGroup, u"PreviewButtonA", u"プレビュー", {340, 36, 130, 22});
-    label(c.typeAGroup, u"Label4", u"サイズ　【 約 :  W150mm  x  H40mm  】 ", {43, 42});
-    c.SamplePictureA = pictureSlot(c.typeAGroup, u"SamplePictureA", {31, 63, 445, 123});
-
-    c.typeBGroup = panel(c.Panel8, u"TypeBGroup", {14, 275, 509, 170}, kOutputPanel);
-    c.Button15 = workbookButton(c.typeBGroup, u"Button15", u"名板タイプ 【 B 】 ( Excel ) 出力");
-    c.RadioButton1 = radioButton(c.typeBGroup, u"RadioButton1", u"幹線用サイズ　【 約 :  W50mm  x  H33mm  】",
-                                 {241, 61, 241, 28});
-    c.RadioButton2 = radioButton(c.typeBGroup, u"RadioButton2", u"分岐用サイズ　【 約 :  W42mm  x  H21mm  】",
-                                 {241, 100, 241, 33});
-    c.RadioButton1->setChecked(true);
-    c.Button17 = printButton(c.typeBGroup, u"Button17", 341);
-    c.Button18 = button(c.typeBGroup, u"Button18", u"印刷", {341, 8, 130, 25});
-    c.Button18->hide();
-    c.PreviewButtonB = button(c.typeBGroup, u"PreviewButtonB", u"プレビュー", {341, 34, 130, 22});
-    plateHolderLabel(c.typeBGroup, u"Label5", u"未来工業:KFC-3350H", {257, 80});
-    plateHolderLabel(c.typeBGroup, u"Label6", u"篠原電機㈱:FN-K-25", {257, 125});
-    plateHolderLabel(c.typeBGroup, u"Label7", u"A-ONE:31031 (サインラベルシール)", {257, 139});
-    c.SamplePictureB = pictureSlot(c.typeBGroup, u"SamplePictureB", {35, 46, 171, 108});
-
-    c.outputIcon = pictureSlot(c.Panel8, u"OutputIcon", {754, 158, 49, 49});
-    c.outputIcon->setPixmap(MainWindowPictures::smallIcon(c.outputIcon->size()));
-
-    c.Panel14 = new QLabel(QStringLiteral("********  エクセル作成中 ********"), c.Panel8);
+    c.Panel14 = new QLabel(kBusyBannerText.toString(), outputPanel);
     c.Panel14->setObjectName(QStringLiteral("Panel14"));
     c.Panel14->setAlignment(Qt::AlignCenter);
     c.Panel14->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    c.Panel14->setFont(screenFont(16));
+    c.Panel14->setFont(screenFont(kBusyBannerPixelSize));
     setBackground(c.Panel14, kCream);
     c.Panel14->hide();
-    c.ProgressBar1 = new QProgressBar(c.Panel8);
+    c.ProgressBar1 = new QProgressBar(outputPanel);
     c.ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     c.ProgressBar1->setMinimum(0);
     c.ProgressBar1->setValue(0);
     c.ProgressBar1->setTextVisible(false);
     c.ProgressBar1->hide();
     placeOutputProgress(c);
-
-    c.Panel8->hide();
 }
 
-QPushButton* hiddenButton(QWidget* window, QStringView name, QStringView caption)
+// The window's handles on the controls it wires.
+void takeHandles(const ControlIndex& index, MainWindowControls& c)
 {
-    QPushButton* command = button(window, name, caption, {0, 0, 1, 1});
-    command->hide();
-    return command;
-}
-
-void buildHiddenCommands(QWidget* window, MainWindowControls& c)
-{
-    c.Button5 = hiddenButton(window, u"Button5", u"読込");
-    c.Button6 = hiddenButton(window, u"Button6", u"行削除");
-    c.Button7 = hiddenButton(window, u"Button7", u"貼付");
-    c.Button8 = hiddenButton(window, u"Button8", u"コピー");
-    c.Button9 = hiddenButton(window, u"Button9", u"貼付後のデーター数を再確認");
-    c.Button10 = hiddenButton(window, u"Button10", u"ソート");
-    c.Button12 = hiddenButton(window, u"Button12", u"設定保存");
-    c.Button13 = hiddenButton(window, u"Button13", u"設定読込");
-    // Where a print reports the printer's resolution; never shown.
-    label(window, u"Label1", u"", {0, 0})->hide();
-    label(window, u"Label2", u"", {0, 0})->hide();
+    c.Panel1 = index.get<QFrame>(u"Panel1");
+    c.Button3 = index.get<QPushButton>(u"Button3");
+    c.Button4 = index.get<QPushButton>(u"Button4");
+    c.Button14 = index.get<QPushButton>(u"Button14");
+    c.Button11 = index.get<QPushButton>(u"Button11");
+    c.Panel2 = index.get<QFrame>(u"Panel2");
+    c.Edit1 = index.get<QLineEdit>(u"Edit1");
+    c.Edit2 = index.get<QLineEdit>(u"Edit2");
+    c.StringGrid1 = index.get<RecordSheetView>(u"StringGrid1");
+    c.Panel6 = index.get<QFrame>(u"Panel6");
+    c.helpPicture = index.get<QLabel>(u"HelpPicture");
+    c.helpIcon = index.get<QLabel>(u"HelpIcon");
+    c.Panel8 = index.get<QFrame>(u"Panel8");
+    c.templateGroup = index.get<QFrame>(u"TemplateGroup");
+    c.typeAGroup = index.get<QFrame>(u"TypeAGroup");
+    c.typeBGroup = index.get<QFrame>(u"TypeBGroup");
+    c.Button2 = index.get<QPushButton>(u"Button2");
+    c.Button1 = index.get<QPushButton>(u"Button1");
+    c.Button16 = index.get<QPushButton>(u"Button16");
+    c.PreviewButtonA = index.get<QPushButton>(u"PreviewButtonA");
+    c.RadioButton3 = index.get<QRadioButton>(u"RadioButton3");
+    c.RadioButton4 = index.get<QRadioButton>(u"RadioButton4");
+    c.RadioButton5 = index.get<QRadioButton>(u"RadioButton5");
+    c.Button15 = index.get<QPushButton>(u"Button15");
+    c.Button17 = index.get<QPushButton>(u"Button17");
+    c.Button18 = index.get<QPushButton>(u"Button18");
+    c.PreviewButtonB = index.get<QPushButton>(u"PreviewButtonB");
+    c.RadioButton1 = index.get<QRadioButton>(u"RadioButton1");
+    c.RadioButton2 = index.get<QRadioButton>(u"RadioButton2");
+    c.SamplePictureA = index.get<QLabel>(u"SamplePictureA");
+    c.SamplePictureB = index.get<QLabel>(u"SamplePictureB");
+    c.outputIcon = index.get<QLabel>(u"OutputIcon");
+    c.Button5 = index.get<QPushButton>(u"Button5");
+    c.Button6 = index.get<QPushButton>(u"Button6");
+    c.Button7 = index.get<QPushButton>(u"Button7");
+    c.Button8 = index.get<QPushButton>(u"Button8");
+    c.Button9 = index.get<QPushButton>(u"Button9");
+    c.Button10 = index.get<QPushButton>(u"Button10");
+    c.Button12 = index.get<QPushButton>(u"Button12");
+    c.Button13 = index.get<QPushButton>(u"Button13");
 }
 
 } // namespace
 
 MainWindowControls buildMainWindowControls(QWidget* window)
 {
+    ControlIndex index;
+    index.add(window);
+    for (const Control& row : kControls) {
+        QWidget* control = index.add(build(index.find(row.parent), row));
+        if (row.hidden)
+            control->hide();
+    }
+
     MainWindowControls c;
-    buildCommandBar(window, c);
-    buildCompanyPanel(window, c);
-    buildSheet(window, c);
-    buildHelpPanel(window, c);
-    buildOutputPanel(window, c);
-    buildHiddenCommands(window, c);
+    takeHandles(index, c);
+    c.PopupMenu1 = popupMenu(window, c);
+    c.helpPicture->setPixmap(MainWindowPictures::helpPicture(c.helpPicture->size()));
+    c.helpIcon->setPixmap(MainWindowPictures::smallIcon(c.helpIcon->size()));
+    c.outputIcon->setPixmap(MainWindowPictures::smallIcon(c.outputIcon->size()));
+    buildOutputProgress(c.Panel8, c);
     return c;
 }
 
 void placeOutputProgress(const MainWindowControls& c)
 {
-    // Right of the groups, where the output panel is empty at any height.
-    const int bottom = c.Panel8->height();
-    c.Panel14->setGeometry(540, bottom - 74, 490, 32);
-    c.ProgressBar1->setGeometry(540, bottom - 34, 490, 20);
+    const QPoint fromBottom(0, c.Panel8->height());
+    c.Panel14->setGeometry(kBusyBanner.translated(fromBottom));
+    c.ProgressBar1->setGeometry(kProgressBar.translated(fromBottom));
 }

@@ -1,6 +1,7 @@
 #include "MainWindowPictures.h"
 
-#include "UiStyle.h"
+#include "ui/Palette.h"
+#include "ui/ScreenFonts.h"
 
 #include <QPainter>
 

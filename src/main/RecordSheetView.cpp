@@ -2,6 +2,7 @@
 
 #include "MainWindowRules.h"
 #include "RecordSheetModel.h"
+#include "ui/Palette.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -9,9 +10,13 @@
 
 namespace {
 
-const auto kHeaderStyle = QStringLiteral(
-    "QHeaderView::section { background-color: rgb(242, 244, 159); color: black;"
-    " padding-left: 2px; border: none; border-right: 1px solid #a0a0a0; border-bottom: 1px solid #a0a0a0; }");
+QString headerStyle()
+{
+    return QStringLiteral("QHeaderView::section { background-color: %1; color: %2;"
+                          " padding-left: 2px; border: none; border-right: 1px solid #a0a0a0;"
+                          " border-bottom: 1px solid #a0a0a0; }")
+        .arg(UiStyle::kPaleYellow.name(), UiStyle::kBlack.name());
+}
 
 } // namespace
 
@@ -41,7 +46,7 @@ RecordSheetView::RecordSheetView(QWidget* parent) : QTableView(parent)
     columns->setStretchLastSection(false);
     columns->setMinimumSectionSize(1);
     columns->setFixedHeight(MainWindowRules::kRowHeight);
-    columns->setStyleSheet(kHeaderStyle);
+    columns->setStyleSheet(headerStyle());
     // A header's mouse events arrive at its viewport, as for any scroll area.
     columns->viewport()->installEventFilter(this);
 }

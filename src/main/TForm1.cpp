@@ -3,12 +3,14 @@
 #include "MainWindowRules.h"
 #include "RecordSheetModel.h"
 #include "RecordSheetView.h"
-#include "UiStyle.h"
 #include "entry/TForm2.h"
 #include "print/SamplePictures.h"
 #include "print/ui/PrintCommands.h"
 #include "sheet/Failure.h"
 #include "spreadsheet/ui/SpreadsheetOutputs.h"
+#include "ui/ControlBuilders.h"
+#include "ui/Palette.h"
+#include "ui/ScreenFonts.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -58,7 +60,7 @@ TForm1::TForm1(const MainWindowStartup& startup, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
-    setFont(UiStyle::screenFont(11));
+    setFont(UiStyle::screenFont(MainWindowLayout::kWindowPixelSize));
     UiStyle::setBackground(this, UiStyle::kWindowBackground);
     setCursor(Qt::PointingHandCursor);
     setMinimumHeight(MainWindowRules::minimumClientHeight());

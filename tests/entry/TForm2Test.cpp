@@ -1,5 +1,8 @@
 #include "entry/TForm2.h"
 
+#include "../LayoutInvariants.h"
+#include "entry/EntryFormLayout.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +13,52 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+
+namespace {
+
+// Where the form's layout tables put each control, in form client
+// coordinates; an empty size states only the position (labels fit their text).
+struct Placement {
+    const char* name;
+    QRect rect;
+    QString text; // null: not stated
+};
+
+std::vector<Placement> formPlacements()
+{
+    namespace L = EntryFormLayout;
+    std::vector<Placement> placements;
+    const auto add = [&](const char* name, QRect rect, QStringView text = {}) {
+        placements.push_back({name, rect, text.isNull() ? QString() : text.toString()});
+    };
+    const auto label = [&](const L::Label& item, QPoint origin) {
+        add(item.objectName, QRect(item.position + origin, QSize()), item.text);
+    };
+    add("Panel1", L::kBackgroundPanel);
+    add("Panel2", L::kTopBar);
+    add("Panel3", L::kHelpPanel);
+    add(L::kNoBox.objectName, L::kNoBox.rect, L::kNoBoxText);
+    label(L::kNumberLabel, {});
+    for (const L::Frame& item : L::kFrames)
+        add(item.objectName, item.rect);
+    for (const L::CaptionBox& item : L::kCaptionBoxes)
+        add(item.objectName, item.rect);
+    for (const L::DataField& item : L::kDataFields)
+        add(item.objectName, item.rect);
+    for (const L::Button& item : L::kButtons)
+        add(item.objectName, item.rect, item.text);
+    for (const L::Label& item : L::kLabels)
+        label(item, {});
+    add("Image1", L::kSmallPicture);
+    // The help panel's contents are placed relative to the panel.
+    const QPoint helpOrigin = L::kHelpPanel.topLeft();
+    add("Image2", L::kHelpPicture.translated(helpOrigin));
+    add("Image3", L::kHelpSmallPicture.translated(helpOrigin));
+    label(L::kHelpLabel, helpOrigin);
+    return placements;
+}
+
+} // namespace
 
 // The entry form driven through its object names, on the offscreen platform.
 class TForm2Test : public QObject {
@@ -91,6 +140,7 @@ private Q_SLOTS:
 
     void layout_data();
     void layout();
+    void layoutInvariants();
     void looks();
     void tabOrder();
     void captionBoxesHoldTheStoredCaptionsFromCreation();
@@ -116,62 +166,8 @@ void TForm2Test::layout_data()
 {
     QTest::addColumn<QRect>("rect"); // in form client coordinates; empty size: only the position is stated
     QTest::addColumn<QString>("text");
-    const auto row = [](const char* name, QRect rect, const QString& text = QString()) {
-        QTest::newRow(name) << rect << text;
-    };
-    const QString again = u"前回と同じ"_qs;
-    row("Panel2", {1, 0, 896, 26});
-    row("Edit14", {25, 1, 27, 24}, u"No."_qs);
-    row("Label2", {58, 3, 0, 0});
-    row("Button15", {822, 1, 55, 21}, u"HELP"_qs);
-    row("Shape1", {817, 3, 60, 22});
-    row("Edit1", {24, 60, 113, 27}, u"行　き　先"_qs);
-    row("Edit2", {24, 126, 113, 27}, u"ｹｰﾌﾞﾙ種類"_qs);
-    row("Edit3", {24, 159, 113, 27}, u"用　　　途"_qs);
-    row("Edit4", {24, 192, 113, 27}, u"施工年月日"_qs);
-    row("Edit5", {24, 225, 113, 27}, u"施 工 者 名"_qs);
-    row("Edit6", {24, 258, 113, 27}, u"ｹｰﾌﾞﾙ製造年"_qs);
-    row("Label1", {143, 47, 0, 0}, u"(自) NAME -1"_qs);
-    row("Label3", {269, 47, 0, 0}, u"(自) NAME -2"_qs);
-    row("Label4", {495, 47, 0, 0}, u"(至) NAME -1"_qs);
-    row("Label5", {621, 47, 0, 0}, u"(至) NAME -2"_qs);
-    row("Label6", {452, 63, 0, 0}, u"～"_qs);
-    row("Label7", {143, 112, 0, 0}, u"回路番号"_qs);
-    row("Label8", {226, 112, 0, 0}, u"ｹｰﾌﾞﾙ種類"_qs);
-    row("Label9", {452, 129, 0, 0}, u"----"_qs);
-    row("Edit7", {143, 60, 120, 27});
-    row("Edit16", {266, 60, 95, 27});
-    row("Button2", {361, 60, 71, 27}, again);
-    row("Edit8", {495, 60, 120, 27});
-    row("Edit17", {618, 60, 95, 27});
-    row("Button3", {710, 60, 71, 27}, again);
-    row("Button16", {143, 86, 65, 21}, u"キュービクル"_qs);
-    row("Button17", {207, 86, 56, 21}, u"電気室"_qs);
-    row("Button10", {495, 86, 60, 21}, u"電灯盤"_qs);
-    row("Button11", {555, 86, 60, 21}, u"動力盤"_qs);
-    row("Edit15", {143, 126, 80, 27});
-    row("Edit9", {226, 126, 135, 27});
-    row("Button4", {361, 126, 71, 27}, again);
-    row("Button1", {496, 126, 217, 27}, u"ｹｰﾌﾞﾙ呼出"_qs);
-    row("Edit10", {143, 159, 140, 27});
-    row("Button12", {283, 159, 39, 26}, u"電灯"_qs);
-    row("Button13", {322, 159, 39, 26}, u"動力"_qs);
-    row("Button5", {361, 159, 71, 27}, again);
-    row("Button14", {497, 176, 216, 43}, u"全て前回と同じ"_qs);
-    row("Edit11", {143, 192, 140, 27});
-    row("Button6", {283, 192, 149, 27}, again);
-    row("Edit12", {143, 225, 140, 27});
-    row("Button7", {283, 225, 149, 27}, again);
-    row("Edit13", {143, 258, 140, 27});
-    row("Button8", {283, 258, 149, 27}, again);
-    row("Button9", {497, 223, 214, 60}, u"登録"_qs);
-    row("Shape2", {495, 221, 218, 64});
-    row("Image1", {780, 159, 49, 49});
-    row("Panel3", {0, 23, 897, 328});
-    // The help panel's contents, given relative to the panel at 0, 23.
-    row("Image2", {117, 19 + 23, 760, 281});
-    row("Label10", {18, 102 + 23, 0, 0}, u"HELP画面"_qs);
-    row("Image3", {35, 145 + 23, 49, 49});
+    for (const Placement& item : formPlacements())
+        QTest::newRow(item.name) << item.rect << item.text;
 }
 
 void TForm2Test::layout()
@@ -184,6 +180,38 @@ void TForm2Test::layout()
         QCOMPARE(widget->size(), rect.size());
     if (!text.isNull())
         QCOMPARE(widget->property("text").toString(), text);
+}
+
+void TForm2Test::layoutInvariants()
+{
+    namespace L = EntryFormLayout;
+    // Every name on the Tab key's path is a control of the form, once.
+    QSet<QString> onPath;
+    for (const char* name : L::kTabOrder) {
+        QVERIFY2(control(name)->focusPolicy() & Qt::TabFocus, name);
+        QVERIFY2(!onPath.contains(QLatin1String(name)), name);
+        onPath << QLatin1String(name);
+    }
+
+    // Every named control of the form is one the layout places, and the
+    // layout places each name once.
+    QSet<QString> placed;
+    for (const Placement& item : formPlacements()) {
+        QVERIFY2(!placed.contains(QLatin1String(item.name)), item.name);
+        placed << QLatin1String(item.name);
+    }
+    QStringList unplaced;
+    for (const QWidget* widget : LayoutInvariants::namedControls(form)) {
+        if (!placed.contains(widget->objectName()))
+            unplaced << widget->objectName();
+    }
+    QCOMPARE(unplaced, QStringList());
+
+    // Neighbouring controls share one-pixel edges only; the "(至) NAME -2"
+    // field runs three pixels under its repeat button.
+    QCOMPARE(LayoutInvariants::overlappingSiblings(form, {u"Shape1"_qs, u"Shape2"_qs},
+                                                   {{u"Edit17"_qs, u"Button3"_qs}}),
+             QStringList());
 }
 
 void TForm2Test::looks()

@@ -1,5 +1,8 @@
 #include "WindowTestSupport.h"
 
+#include "../LayoutInvariants.h"
+#include "main/MainWindowLayout.h"
+
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -7,81 +10,32 @@
 
 namespace {
 
-// The control's position and size within its parent; a width of -1 means the
-// size follows the text.
-struct Placement {
-    const char* name;
-    const char* parent;
-    QRect geometry;
-    const char16_t* text;
-};
+using MainWindowLayout::Control;
+using MainWindowLayout::Kind;
 
-const Placement kPlacements[] = {
-    {"Panel1", "Form1", {11, 3, 640, 40}, nullptr},
-    {"Button3", "Panel1", {20, 6, 50, 25}, u"開く"},
-    {"Button4", "Panel1", {72, 6, 50, 25}, u"保存"},
-    {"Button14", "Panel1", {155, 6, 210, 25}, u"ｹｰﾌﾞﾙ名板   出力"},
-    {"Button11", "Panel1", {558, 6, 55, 25}, u"HELP"},
-    {"OpenSaveFrame", "Panel1", {15, 10, 105, 24}, nullptr},
-    {"OutputToggleFrame", "Panel1", {150, 10, 211, 24}, nullptr},
-    {"HelpToggleFrame", "Panel1", {552, 10, 57, 24}, nullptr},
-    {"Panel2", "Form1", {655, 3, 410, 40}, nullptr},
-    {"Edit1", "Panel2", {16, 6, 113, 27}, u"会社名"},
-    {"Edit2", "Panel2", {129, 6, 240, 27}, u"〇〇〇〇株式会社"},
-    {"StringGrid1", "Form1", {11, 45, 1054, 480}, nullptr},
-    {"Panel6", "Form1", {11, 45, 1054, 480}, nullptr},
-    {"HelpPicture", "Panel6", {223, 25, 731, 431}, nullptr},
-    {"HelpTitle", "Panel6", {45, 169, -1, -1}, u"HELP画面"},
-    {"HelpIcon", "Panel6", {79, 234, 49, 49}, nullptr},
-    {"Panel8", "Form1", {11, 45, 1054, 480}, nullptr},
-    {"TemplateGroup", "Panel8", {15, 18, 508, 46}, nullptr},
-    {"Button2", "TemplateGroup", {31, 8, 194, 25}, u"入力用帳票 ( Excel ) を新規作成"},
-    {"Button2Frame", "TemplateGroup", {26, 12, 195, 24}, nullptr},
-    {"TypeAGroup", "Panel8", {15, 70, 509, 199}, nullptr},
-    {"Button1", "TypeAGroup", {31, 8, 194, 25}, u"名板タイプ 【 A 】 ( Excel ) 出力"},
-    {"RadioButton3", "TypeAGroup", {256, 6, 41, 22}, u"標準"},
-    {"RadioButton4", "TypeAGroup", {256, 23, 73, 22}, u"(自)→(至)"},
-    {"RadioButton5", "TypeAGroup", {256, 40, 73, 22}, u"(至)→(自)"},
-    {"Button16", "TypeAGroup", {340, 8, 130, 25}, u"印刷"},
-    {"Button16Frame", "TypeAGroup", {335, 12, 130, 24}, nullptr},
-    {"PreviewButtonA", "TypeAGroup", {340, 36, 130, 22}, u"プレビュー"},
-    {"Label4", "TypeAGroup", {43, 42, -1, -1}, u"サイズ　【 約 :  W150mm  x  H40mm  】 "},
-    {"SamplePictureA", "TypeAGroup", {31, 63, 445, 123}, nullptr},
-    {"TypeBGroup", "Panel8", {14, 275, 509, 170}, nullptr},
-    {"Button15", "TypeBGroup", {31, 8, 194, 25}, u"名板タイプ 【 B 】 ( Excel ) 出力"},
-    {"RadioButton1", "TypeBGroup", {241, 61, 241, 28}, u"幹線用サイズ　【 約 :  W50mm  x  H33mm  】"},
-    {"RadioButton2", "TypeBGroup", {241, 100, 241, 33}, u"分岐用サイズ　【 約 :  W42mm  x  H21mm  】"},
-    {"Button17", "TypeBGroup", {341, 8, 130, 25}, u"印刷"},
-    {"Button17Frame", "TypeBGroup", {336, 12, 130, 24}, nullptr},
-    {"Button18", "TypeBGroup", {341, 8, 130, 25}, u"印刷"},
-    {"PreviewButtonB", "TypeBGroup", {341, 34, 130, 22}, u"プレビュー"},
-    {"Label5", "TypeBGroup", {257, 80, -1, -1}, u"未来工業:KFC-3350H"},
-    {"Label6", "TypeBGroup", {257, 125, -1, -1}, u"篠原電機㈱:FN-K-25"},
-    {"Label7", "TypeBGroup", {257, 139, -1, -1}, u"A-ONE:31031 (サインラベルシール)"},
-    {"SamplePictureB", "TypeBGroup", {35, 46, 171, 108}, nullptr},
-    {"OutputIcon", "Panel8", {754, 158, 49, 49}, nullptr},
-    {"Panel14", "Panel8", {-1, -1, -1, -1}, u"********  エクセル作成中 ********"},
-    {"Button5", "Form1", {-1, -1, -1, -1}, u"読込"},
-    {"Button6", "Form1", {-1, -1, -1, -1}, u"行削除"},
-    {"Button7", "Form1", {-1, -1, -1, -1}, u"貼付"},
-    {"Button8", "Form1", {-1, -1, -1, -1}, u"コピー"},
-    {"Button9", "Form1", {-1, -1, -1, -1}, u"貼付後のデーター数を再確認"},
-    {"Button10", "Form1", {-1, -1, -1, -1}, u"ソート"},
-    {"Button12", "Form1", {-1, -1, -1, -1}, u"設定保存"},
-    {"Button13", "Form1", {-1, -1, -1, -1}, u"設定読込"},
-};
-
-struct Colour {
-    const char* name;
-    QColor colour;
-};
-
-const Colour kBackgrounds[] = {
-    {"Form1", {207, 205, 173}},       {"Panel1", {255, 251, 240}},       {"Panel2", {255, 251, 240}},
-    {"Panel6", {0, 64, 64}},          {"Panel8", {192, 220, 192}},       {"OpenSaveFrame", {0, 0, 128}},
-    {"OutputToggleFrame", {0, 128, 0}}, {"HelpToggleFrame", {0, 128, 128}}, {"Button2Frame", {0, 128, 0}},
-    {"Button16Frame", {128, 128, 0}}, {"Button17Frame", {128, 128, 0}},
-};
+// The class a table row's kind builds.
+const char* classOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::Panel:
+        return "QFrame";
+    case Kind::Backdrop:
+        return "QWidget";
+    case Kind::Button:
+        return "QPushButton";
+    case Kind::RadioButton:
+        return "QRadioButton";
+    case Kind::Label:
+    case Kind::Picture:
+        return "QLabel";
+    case Kind::CaptionBox:
+    case Kind::TextBox:
+        return "QLineEdit";
+    case Kind::Sheet:
+        return "RecordSheetView";
+    }
+    return "";
+}
 
 QString textOf(const QWidget* widget) { return widget->property("text").toString(); }
 
@@ -91,6 +45,7 @@ class MainWindowLayoutTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void everyControlSitsWhereTheLayoutPutsIt();
+    void layoutInvariants();
     void coloursFontsAndCursors();
     void stateAfterCreation();
     void resizeKeepsTheWidthAndStretchesTheSheet();
@@ -105,19 +60,65 @@ private Q_SLOTS:
 void MainWindowLayoutTest::everyControlSitsWhereTheLayoutPutsIt()
 {
     WindowFixture fx;
-    fx.create(); // before the first resize, as created
-    for (const Placement& p : kPlacements) {
-        const QWidget* widget = fx.child(p.name);
-        QVERIFY2(widget, p.name);
-        const QString parentName = widget->parentWidget()->objectName();
-        QVERIFY2(parentName == QLatin1String(p.parent), p.name);
-        if (p.geometry.x() >= 0)
-            QVERIFY2(widget->pos() == p.geometry.topLeft(), p.name);
-        if (p.geometry.width() >= 0)
-            QVERIFY2(widget->size() == p.geometry.size(), p.name);
-        if (p.text)
-            QCOMPARE(textOf(widget), QString::fromUtf16(p.text));
+    TForm1& w = fx.create(); // before the first resize, as created
+    for (const Control& row : MainWindowLayout::kControls) {
+        const QString name = row.name.toString();
+        const QByteArray tag = name.toUtf8();
+        const QWidget* widget = w.findChild<QWidget*>(name);
+        QVERIFY2(widget, tag);
+        QVERIFY2(widget->inherits(classOf(row.kind)), tag);
+        QVERIFY2(widget->parentWidget()->objectName() == row.parent, tag);
+        QVERIFY2(widget->pos() == row.rect.topLeft(), tag);
+        // A label's size follows its text.
+        const QSize size = row.kind == Kind::Label ? widget->sizeHint() : row.rect.size();
+        QVERIFY2(widget->size() == size, tag);
+        if (!row.text.isNull())
+            QCOMPARE(textOf(widget), row.text.toString());
+        const int pixelSize = row.pixelSize ? row.pixelSize : MainWindowLayout::kWindowPixelSize;
+        QVERIFY2(widget->font().pixelSize() == pixelSize, tag);
+        QVERIFY2(widget->isHidden() == row.hidden, tag);
+        if (row.kind == Kind::Panel || row.kind == Kind::Backdrop) {
+            QVERIFY2(widget->autoFillBackground(), tag);
+            QVERIFY2(widget->palette().color(QPalette::Window) == row.colour, tag);
+        }
+        if (row.kind == Kind::Label && row.colour.isValid())
+            QVERIFY2(widget->palette().color(QPalette::WindowText) == row.colour, tag);
+        if (const auto* choice = qobject_cast<const QRadioButton*>(widget))
+            QVERIFY2(choice->isChecked() == row.checked, tag);
     }
+
+    // The busy banner and the bar sit at the bottom of the output panel.
+    QCOMPARE(fx.child("Panel14")->geometry(), MainWindowLayout::kBusyBanner.translated(0, 480));
+    QCOMPARE(fx.child("ProgressBar1")->geometry(), MainWindowLayout::kProgressBar.translated(0, 480));
+    QCOMPARE(textOf(fx.child("Panel14")), MainWindowLayout::kBusyBannerText.toString());
+}
+
+void MainWindowLayoutTest::layoutInvariants()
+{
+    WindowFixture fx;
+    TForm1& w = fx.create();
+
+    // Every named control comes from the table, but for the few built beside it.
+    QSet<QString> listed{u"PopupMenu1"_qs, u"Panel14"_qs, u"ProgressBar1"_qs};
+    QSet<QString> backdrops;
+    for (const Control& row : MainWindowLayout::kControls) {
+        QVERIFY2(!listed.contains(row.name.toString()), qPrintable(row.name.toString())); // names are unique
+        listed << row.name.toString();
+        if (row.kind == Kind::Backdrop)
+            backdrops << row.name.toString();
+    }
+    for (const QWidget* widget : LayoutInvariants::namedControls(&w))
+        QVERIFY2(listed.contains(widget->objectName()), qPrintable(widget->objectName()));
+
+    // The three text orders stand closer than their height, and the plate
+    // holders' names stand under their size choice.
+    const std::vector<LayoutInvariants::NamePair> placedOver{
+        {u"RadioButton3"_qs, u"RadioButton4"_qs},
+        {u"RadioButton4"_qs, u"RadioButton5"_qs},
+        {u"RadioButton1"_qs, u"Label5"_qs},
+        {u"RadioButton2"_qs, u"Label6"_qs},
+    };
+    QCOMPARE(LayoutInvariants::overlappingSiblings(&w, backdrops, placedOver), QStringList());
 }
 
 void MainWindowLayoutTest::coloursFontsAndCursors()
@@ -125,11 +126,10 @@ void MainWindowLayoutTest::coloursFontsAndCursors()
     WindowFixture fx;
     TForm1& w = fx.create();
     QCOMPARE(w.windowTitle(), QStringLiteral("ケーブル名板作成支援ソフトウェア  /  タグリオ   Ver1.05"));
-    for (const Colour& c : kBackgrounds) {
-        const QWidget* widget = fx.child(c.name);
-        QVERIFY2(widget->autoFillBackground(), c.name);
-        QVERIFY2(widget->palette().color(QPalette::Window) == c.colour, c.name);
-    }
+    QVERIFY(w.autoFillBackground());
+    QCOMPARE(w.palette().color(QPalette::Window), QColor(207, 205, 173));
+    QCOMPARE(fx.child("Panel8")->palette().color(QPalette::Window), QColor(192, 220, 192));
+    QCOMPARE(fx.child("Button16Frame")->palette().color(QPalette::Window), QColor(128, 128, 0));
 
     QCOMPARE(w.font().pixelSize(), 11);
     QCOMPARE(w.font().families().value(0), QStringLiteral("Tahoma"));

@@ -2,29 +2,19 @@
 
 #include "CatalogueLayout.h"
 #include "catalogue/CatalogueGrid.h"
+#include "ui/Palette.h"
+#include "ui/ScreenFonts.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
-
-namespace {
-
-QFont gridFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-    font.setPixelSize(12);
-    return font;
-}
-
-} // namespace
 
 CatalogueGridView::CatalogueGridView(CatalogueGrid& grid, QWidget* parent)
     : QTableView(parent), grid_(grid)
 {
     setObjectName(QStringLiteral("StringGrid2"));
     setModel(&grid);
-    setFont(gridFont());
+    setFont(UiStyle::screenFont(UiStyle::Face::PGothic, CatalogueLayout::kGridPixelSize));
     setCursor(Qt::PointingHandCursor);
     viewport()->setCursor(Qt::PointingHandCursor);
     horizontalHeader()->setCursor(Qt::PointingHandCursor);
@@ -33,8 +23,8 @@ CatalogueGridView::CatalogueGridView(CatalogueGrid& grid, QWidget* parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     QPalette colours = palette();
-    colours.setColor(QPalette::Base, QColor(252, 255, 187));
-    colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::Base, UiStyle::kCatalogueGround);
+    colours.setColor(QPalette::Text, UiStyle::kBlack);
     setPalette(colours);
 
     setEditTriggers(NoEditTriggers);

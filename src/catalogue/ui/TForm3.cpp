@@ -5,32 +5,16 @@
 #include "CatalogueLayout.h"
 #include "catalogue/CableFamilies.h"
 #include "catalogue/CableFamilyLoader.h"
+#include "ui/ControlBuilders.h"
+#include "ui/ControlIndex.h"
+#include "ui/Palette.h"
+#include "ui/ScreenFonts.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-
-namespace {
-
-QFont faceAt(QStringList families, int pixelSize)
-{
-    QFont font;
-    font.setFamilies(families);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
-// "MS UI Gothic" is proportional, "ＭＳ ゴシック" fixed-pitch; the free IPA
-// faces of the same kind stand in where they are missing.
-QFont buttonFont(bool monospace)
-{
-    return monospace ? faceAt({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")}, 13)
-                     : faceAt({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")}, 13);
-}
-
-} // namespace
 
 TForm3::TForm3(QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -39,10 +23,7 @@ TForm3::TForm3(QWidget* parent)
     setWindowTitle(QStringLiteral("ケーブル表"));
     setWindowIcon(QIcon(cableCrossSection(32)));
     setFixedSize(CatalogueLayout::kClientSize);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(207, 205, 173));
-    setPalette(colours);
-    setAutoFillBackground(true);
+    UiStyle::setBackground(this, UiStyle::kWindowBackground);
     buildControls();
     FormCreate();
 }
@@ -57,41 +38,28 @@ TForm3::~TForm3()
 void TForm3::buildControls()
 {
     using namespace CatalogueLayout;
+    UiStyle::ControlIndex index;
     for (const FamilyButton& place : kFamilyButtons) {
-        auto* button = new QPushButton(place.caption.toString(), this);
-        button->setObjectName(place.name.toString());
-        button->setGeometry(place.geometry);
-        button->setFont(buttonFont(place.monospaceFace));
-        button->setCursor(Qt::PointingHandCursor);
-        button->setAutoDefault(false);
+        QPushButton* button = index.add(UiStyle::button(this, place.name, place.caption, place.geometry));
+        button->setFont(UiStyle::screenFont(place.face, kButtonPixelSize));
         const CableFamily* family = findCableFamily(place.caption);
         Q_ASSERT(family);
         connect(button, &QPushButton::clicked, this, [this, family] { loadFamily(*family); });
     }
 
-    view_ = new CatalogueGridView(grid_, this);
+    view_ = index.add(new CatalogueGridView(grid_, this));
     view_->setGeometry(kGrid);
     connect(view_, &CatalogueGridView::mouseReleased, this, &TForm3::StringGrid2MouseUp);
     connect(view_, &CatalogueGridView::gridDoubleClicked, this, &TForm3::StringGrid2DblClick);
 
     auto* hint = new QLabel(QStringLiteral("※ダブルクリック選択"), this);
     hint->setObjectName(QStringLiteral("Label2"));
-    hint->setFont(faceAt({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")}, 9));
+    hint->setFont(UiStyle::screenFont(UiStyle::Face::UiGothic, kHintPixelSize));
     hint->setGeometry(kHintLabel);
 
-    auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setGeometry(kPicture);
-    picture->setPixmap(cableCrossSection(kPicture.width()));
+    UiStyle::pictureSlot(this, u"Image1", kPicture)->setPixmap(cableCrossSection(kPicture.width()));
 
-    QWidget* previous = nullptr;
-    for (QStringView name : kTabOrder) {
-        auto* next = findChild<QWidget*>(name.toString());
-        Q_ASSERT(next);
-        if (previous)
-            setTabOrder(previous, next);
-        previous = next;
-    }
+    index.setTabOrder(kTabOrder);
 }
 
 void TForm3::FormCreate()
