@@ -59,6 +59,10 @@ void fillPlate(Worksheet& sheet, int top, const Record& record, TextOrder order,
     sheet.setValue(route, NameplateTexts::routeText(record, order));
 
     sheet.setValue(CellAddress{top + 1, ColI}, NameplateTexts::circuitText(record));
+    // The circuit text stands alone in I and runs on over the empty cells to
+    // its right; a blank in the gutter column U stops it at the frame, where
+    // a long text is cut off instead of printing over the record number.
+    sheet.setValue(CellAddress{top + 1, ColU}, QStringLiteral(" "));
     mergedText(sheet, CellRange({top + 2, ColI}, {top + 2, ColS}), HorizontalAlignment::Justify, record[ColPurpose]);
     mergedText(sheet, CellRange({top + 3, ColI}, {top + 3, ColS}), HorizontalAlignment::Justify,
                record[ColConstructionDate]);
