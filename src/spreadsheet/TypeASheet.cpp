@@ -2,6 +2,8 @@
 
 #include "sheet/NameplateTexts.h"
 
+#include <algorithm>
+
 namespace TypeASheet {
 namespace {
 
@@ -10,6 +12,19 @@ enum : int { ColB = 2, ColC = 3, ColF = 6, ColI = 9, ColS = 19, ColT = 20, ColU 
 constexpr double kPlateRowHeight = 18.6;
 constexpr double kSpacerRowHeight = 3;
 constexpr TextOrder kSheetOrders[] = {TextOrder::Standard, TextOrder::FromTo, TextOrder::ToFrom};
+constexpr int kFirstPrintedColumn = ColB; // the plate frames start here; column A stays empty
+constexpr int kLastPrintedColumn = ColV;   // the record numbers
+
+// One page block to a sheet of A4 at 100 %, so plates print at their drawn
+// size (about 150 x 40 mm). Fit to pages sets the application's own breaks
+// and leaves the manual ones aside, so the printable height must hold a block
+// and not the next plate row: LibreOffice lays rows out in whole screen
+// pixels (18.6 points print as 18), a block as 708 points, and the 717
+// points left by these margins hold it and not 708 + 18. Columns B to V take
+// about 477 of the 552 points between the side margins, so a face up to 15 %
+// wider than Arial still prints at 100 %. 0.3 inch (7.6 mm) stays inside any
+// A4 printer's printable area.
+constexpr PageMargins kPageMargins{.left = 0.3, .right = 0.3, .top = 0.87, .bottom = 0.87};
 
 // A head row, two spacers, then six times six plate rows and two spacers.
 double pageRowHeight(int rowInPage)
@@ -44,6 +59,10 @@ void fillPlate(Worksheet& sheet, int top, const Record& record, TextOrder order,
     sheet.setValue(route, NameplateTexts::routeText(record, order));
 
     sheet.setValue(CellAddress{top + 1, ColI}, NameplateTexts::circuitText(record));
+    // The circuit text stands alone in I and runs on over the empty cells to
+    // its right; a blank in the gutter column U stops it at the frame, where
+    // a long text is cut off instead of printing over the record number.
+    sheet.setValue(CellAddress{top + 1, ColU}, QStringLiteral(" "));
     mergedText(sheet, CellRange({top + 2, ColI}, {top + 2, ColS}), HorizontalAlignment::Justify, record[ColPurpose]);
     mergedText(sheet, CellRange({top + 3, ColI}, {top + 3, ColS}), HorizontalAlignment::Justify,
                record[ColConstructionDate]);
@@ -57,10 +76,26 @@ void fillPlate(Worksheet& sheet, int top, const Record& record, TextOrder order,
     sheet.setBorder(CellRange({bottom, ColB}, {bottom, ColT}), Edge::Bottom, BorderWeight::Medium);
 }
 
+// Breaks above every block, the print area over the blocks, and a fit that
+// only comes into play where the fonts at hand print wider than drawn.
+void setUpPages(Worksheet& sheet, int pages)
+{
+    for (int page = 2; page <= std::min(pages, kMaxRowPageBreaks + 1); ++page)
+        sheet.addRowPageBreak(kRowsPerPage * (page - 1) + 1);
+    PageSetup setup;
+    setup.margins = kPageMargins;
+    setup.centredHorizontally = true;
+    setup.fitPagesWide = 1;
+    setup.fitPagesTall = pages;
+    setup.printArea = CellRange({1, kFirstPrintedColumn}, {kRowsPerPage * pages, kLastPrintedColumn});
+    sheet.setPageSetup(setup);
+}
+
 void buildSheet(Worksheet& sheet, TextOrder order, const RecordSheet& records, const Settings& settings, int pages,
                 const ProgressStep& step)
 {
     sheet.setName(textOrderInfo(order).sheetName);
+    setUpPages(sheet, pages);
     sheet.setColumnFontSize(ColV, 9);
     sheet.setValue(CellRange::parse(u"B1"), QStringLiteral("【ケーブル名板】"));
     sheet.setValue(CellRange::parse(u"Q1"), QStringLiteral("No.1～No.") + QString::number(records.outputRecordCount()));

@@ -17,10 +17,20 @@ struct Geometry {
     bool blankInR1;
     std::array<double, 17> widthsAtoQ;
     double widthR; // 0: column R is left alone
+    PageMargins margins;
 };
 
-constexpr Geometry kTrunk{8, 18, false, {1, 7, 1, 3, 9, 9, 1, 1, 3, 9, 9, 1, 1, 3, 9, 9, 1}, 0};
-constexpr Geometry kBranch{12, 21, true, {1, 7, 1, 2, 13, 13, 1, 1, 2, 13, 13, 1, 1, 2, 13, 13, 1}, 23};
+// A laid-out page (816 points trunk, 1224 branch) is taller than A4 and is
+// shrunk onto one sheet: fit to the page height, which the top and bottom
+// margins set, so the scale follows from row heights in points and not from
+// the fonts at hand. The margins give about 89 % (trunk) and 58 % (branch),
+// the scales at which the plates come out at their nominal 50 x 33 and
+// 42 x 21 mm; columns A to Q then take well under the width between the side
+// margins. Half an inch and more stays inside any A4 printer's printable area.
+constexpr Geometry kTrunk{8, 18, false, {1, 7, 1, 3, 9, 9, 1, 1, 3, 9, 9, 1, 1, 3, 9, 9, 1}, 0,
+                          {.left = 0.4, .right = 0.4, .top = 0.775, .bottom = 0.775}};
+constexpr Geometry kBranch{12, 21, true, {1, 7, 1, 2, 13, 13, 1, 1, 2, 13, 13, 1, 1, 2, 13, 13, 1}, 23,
+                           {.left = 0.4, .right = 0.4, .top = 0.9, .bottom = 0.9}};
 
 const Geometry& geometry(PlateSize size) { return size == PlateSize::Trunk ? kTrunk : kBranch; }
 
@@ -88,15 +98,28 @@ void drawCutLines(Worksheet& sheet, int g)
     sheet.setBorder(CellRange({g - 1, ColQ}, {g + 3, ColQ}), Edge::Right, BorderWeight::Hairline);
 }
 
+// Prints the first printedPages laid-out pages, one to a sheet of paper.
+void setUpPages(Worksheet& sheet, int printedPages, const Geometry& layout)
+{
+    PageSetup setup;
+    setup.margins = layout.margins;
+    setup.centredHorizontally = true;
+    setup.fitPagesWide = 1;
+    setup.fitPagesTall = printedPages;
+    // Columns A and B stay empty: the plates and their cut lines take C to Q.
+    setup.printArea = CellRange({1, ColC}, {printedPages * layout.bandsPerPage * kRowsPerBand, ColQ});
+    sheet.setPageSetup(setup);
+}
+
 // One sheet of pages, laid out from row 1; recordRow runs on across sheets.
-void buildPart(Worksheet& sheet, int part, int pages, const Geometry& layout, const RecordSheet& records,
-               const QString& noBoxText, int& recordRow, const ProgressStep& step)
+void buildPart(Worksheet& sheet, int part, int pages, int printedPages, const Geometry& layout,
+               const RecordSheet& records, const QString& noBoxText, int& recordRow, const ProgressStep& step)
 {
     sheet.addColumnPageBreak(layout.columnBreak);
     if (layout.blankInR1)
         sheet.setValue(CellAddress{1, ColR}, QStringLiteral(" "));
     sheet.setName(sheetName(part));
-    sheet.fitToOnePageWide();
+    setUpPages(sheet, printedPages, layout);
 
     const int rowsPerPage = layout.bandsPerPage * kRowsPerBand;
     int row = 1;
@@ -138,6 +161,12 @@ int pageCount(int recordCount)
 
 int bandsPerPage(PlateSize size) { return geometry(size).bandsPerPage; }
 
+int printedPageCount(int recordCount, Size size)
+{
+    const int plates = platesPerPage(size);
+    return std::max(1, (recordCount + plates - 1) / plates);
+}
+
 int sheetCount(int recordCount)
 {
     return (pageCount(recordCount) + kMaxPagesPerSheet - 1) / kMaxPagesPerSheet;
@@ -169,7 +198,9 @@ void build(Workbook& workbook, const RecordSheet& records, const QString& noBoxT
         while (workbook.sheetCount() < part)
             workbook.addSheet();
         const int pagesHere = std::min(kMaxPagesPerSheet, pages - (part - 1) * kMaxPagesPerSheet);
-        buildPart(workbook.sheet(part), part, pagesHere, layout, records, noBoxText, recordRow, step);
+        const int recordsHere = records.outputRecordCount() - (recordRow - 1);
+        const int printedHere = std::min(pagesHere, printedPageCount(recordsHere, size));
+        buildPart(workbook.sheet(part), part, pagesHere, printedHere, layout, records, noBoxText, recordRow, step);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "CellAddress.h"
 #include "CellFormat.h"
+#include "PageSetup.h"
 
 #include <QString>
 
@@ -70,8 +71,7 @@ public:
     // edge: the last call on it wins, whichever cell it was made on.
     void setBorder(const CellRange& range, Edge edge, BorderWeight weight, LineStyle style = LineStyle::Continuous);
 
-    // Page set-up: zoom off, one page wide, the number of pages tall free.
-    void fitToOnePageWide() { fitsOnePageWide_ = true; }
+    void setPageSetup(const PageSetup& setup) { pageSetup_ = setup; }
     // A page break above the row, or left of the column; a repeated break is kept once.
     void addRowPageBreak(int row);
     void addColumnPageBreak(int column);
@@ -88,7 +88,7 @@ public:
     Border border(const CellAddress& cell, Edge edge) const;
     bool isMerged(const CellAddress& cell) const;
     const std::vector<CellRange>& merges() const { return merges_; }
-    bool fitsOnePageWide() const { return fitsOnePageWide_; }
+    const PageSetup& pageSetup() const { return pageSetup_; }
     const std::vector<int>& rowPageBreaks() const { return rowBreaks_; }
     const std::vector<int>& columnPageBreaks() const { return columnBreaks_; }
 
@@ -129,7 +129,7 @@ private:
     std::vector<CellRange> merges_;
     std::vector<int> rowBreaks_;
     std::vector<int> columnBreaks_;
-    bool fitsOnePageWide_ = false;
+    PageSetup pageSetup_;
     const FinishedRowsSink* sink_;
     int firstUnfinished_ = 1;
 };

@@ -29,6 +29,15 @@ namespace XlsxWriter {
 namespace {
 
 constexpr std::uint8_t kPaperA4 = 9;
+
+// The one font of every cell. Column widths are counted in digits of the
+// workbook's first font, so this font sets how wide the sheets print. Arial
+// 11 has the digit width the plate layouts were drawn for (8 pixels at
+// 96 dpi, like the Japanese default font of the platform they come from), and
+// every office suite on Linux has a face with its exact metrics (Liberation
+// Sans, fonts-liberation2). Japanese texts fall back to the Japanese face of
+// the application, as Arial has no Japanese letters.
+constexpr char kFontName[] = "Arial";
 constexpr int kRowsPerTick = 2000;
 constexpr std::chrono::milliseconds kTickWhileClosing{20};
 
@@ -94,6 +103,7 @@ private:
             format_set_align(format, alignmentOf(look.alignment));
         if (look.shrinkToFit)
             format_set_shrink(format);
+        format_set_font_name(format, kFontName);
         if (look.fontSizeTenths)
             format_set_font_size(format, look.fontSizeTenths / 10.0);
         format_set_left(format, borderOf(look.border(Edge::Left)));
@@ -127,9 +137,21 @@ void writeColumns(lxw_worksheet* target, const Worksheet& sheet, FormatCache& fo
 
 void writePageSetup(lxw_worksheet* target, const Worksheet& sheet)
 {
+    const PageSetup& setup = sheet.pageSetup();
     worksheet_set_paper(target, kPaperA4);
-    if (sheet.fitsOnePageWide())
-        worksheet_fit_to_pages(target, 1, 0);
+    const PageMargins& margins = setup.margins;
+    worksheet_set_margins(target, margins.left, margins.right, margins.top, margins.bottom);
+    if (setup.centredHorizontally)
+        worksheet_center_horizontally(target);
+    if (setup.fitPagesWide > 0 || setup.fitPagesTall > 0)
+        worksheet_fit_to_pages(target, static_cast<std::uint16_t>(setup.fitPagesWide),
+                               static_cast<std::uint16_t>(setup.fitPagesTall));
+    if (const auto& area = setup.printArea)
+        check(worksheet_print_area(target, static_cast<lxw_row_t>(area->first.row - 1),
+                                   static_cast<lxw_col_t>(area->first.column - 1),
+                                   static_cast<lxw_row_t>(area->last.row - 1),
+                                   static_cast<lxw_col_t>(area->last.column - 1)),
+              sheet, area->first);
     // libxlsxwriter takes zero-based "break before" indexes ending with 0.
     std::vector<lxw_row_t> rowBreaks;
     for (int row : sheet.rowPageBreaks())
@@ -145,6 +167,18 @@ void writePageSetup(lxw_worksheet* target, const Worksheet& sheet)
         columnBreaks.push_back(0);
         check(worksheet_set_v_pagebreaks(target, columnBreaks.data()), sheet, {1, 1});
     }
+}
+
+// libxlsxwriter gives no call to change the workbook's first font, which
+// column widths are counted in; it belongs to the default format that
+// workbook_new_opt() puts first in the list of formats. Fonts are only
+// gathered at close, so renaming it here takes effect.
+void useWorkbookFont(lxw_workbook* workbook)
+{
+    lxw_format* defaultFormat = STAILQ_FIRST(workbook->formats);
+    if (!defaultFormat)
+        throw std::logic_error("workbook without its default format");
+    format_set_font_name(defaultFormat, kFontName);
 }
 
 // libxlsxwriter marks a row's height as set only when it differs from its
@@ -222,6 +256,7 @@ public:
         book_.reset(workbook_new_opt(QFile::encodeName(partial_.fileName()).constData(), &options));
         if (!book_)
             throw Failure(FileAccess::cannotCreateMessage(path, reasonFor(LXW_ERROR_MEMORY_MALLOC_FAILED)));
+        useWorkbookFont(book_.get());
         formats_.emplace(book_.get(), workbook.formatTable());
     }
 

@@ -83,5 +83,5 @@ TEST_F(TemplateSheetTest, FirstRecordRowAndNotes)
         EXPECT_FALSE(sheet().holdsNumber(at(c.cell)) && c.cell[0] != 'A') << c.cell;
     }
     EXPECT_TRUE(sheet().merges().empty());
-    EXPECT_FALSE(sheet().fitsOnePageWide());
+    EXPECT_EQ(sheet().pageSetup(), PageSetup{});
 }

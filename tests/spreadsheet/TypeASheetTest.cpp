@@ -206,6 +206,4 @@ TEST(TypeASheet, RowHeightsColumnWidthsAndFont)
     EXPECT_EQ(sheet.columnFontSize(22), 9.0);
     EXPECT_EQ(sheet.format(at("V4")).fontSizeTenths, 90);
     EXPECT_EQ(sheet.format(at("I4")).fontSizeTenths, 0);
-    EXPECT_TRUE(sheet.rowPageBreaks().empty());
-    EXPECT_FALSE(sheet.fitsOnePageWide());
 }

@@ -51,7 +51,6 @@ TEST(TypeBSheet, PagesPlatesAndStepsForBothSizes)
         EXPECT_EQ(sheet.name(), u"【ケーブル名板】");
         EXPECT_EQ(sheet.merges().size(), size_t(c.plates)) << "one merged date row per plate block";
         EXPECT_EQ(sheet.lastRow(), c.lastRow);
-        EXPECT_TRUE(sheet.fitsOnePageWide());
         EXPECT_EQ(built.workbook.sheet(2).lastRow(), 0);
     }
 }

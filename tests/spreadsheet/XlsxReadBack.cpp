@@ -35,6 +35,20 @@ QStringList readSharedStrings(const QByteArray& bytes)
     return strings;
 }
 
+QStringList readFontNames(const QByteArray& bytes)
+{
+    QStringList names;
+    QXmlStreamReader xml(bytes);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == u"font")
+            names << QString();
+        else if (xml.isStartElement() && xml.name() == u"name" && !names.isEmpty())
+            names.last() = attribute(xml, "val");
+    }
+    return names;
+}
+
 std::vector<XlsxStyle> readStyles(const QByteArray& bytes)
 {
     std::vector<double> fontSizes;
@@ -114,6 +128,11 @@ XlsxSheet readSheet(const QByteArray& bytes, const QStringList& sharedStrings)
             sheet.fitToWidth = attribute(xml, "fitToWidth");
             sheet.fitToHeight = attribute(xml, "fitToHeight");
             sheet.paperSize = attribute(xml, "paperSize");
+        } else if (name == u"pageMargins") {
+            for (const QXmlStreamAttribute& margin : xml.attributes())
+                sheet.margins[margin.name().toString()] = margin.value().toDouble();
+        } else if (name == u"printOptions") {
+            sheet.centredHorizontally = attribute(xml, "horizontalCentered") == u"1";
         } else if (name == u"ignoredError") {
             if (attribute(xml, "numberStoredAsText") == u"1")
                 sheet.ignoredNumberAsText = attribute(xml, "sqref");
@@ -144,12 +163,23 @@ XlsxFile XlsxFile::read(const QString& path)
     const QByteArray shared = unzipPart(path, QStringLiteral("xl/sharedStrings.xml"));
     file.hasSharedStrings = !shared.isEmpty();
     const QStringList sharedStrings = readSharedStrings(shared);
-    file.styles = readStyles(unzipPart(path, QStringLiteral("xl/styles.xml")));
+    const QByteArray styles = unzipPart(path, QStringLiteral("xl/styles.xml"));
+    file.styles = readStyles(styles);
+    file.fontNames = readFontNames(styles);
 
+    // Print areas are defined names of the workbook, "'Sheet'!$A$1:$Q$40",
+    // tied to their sheet by its index.
+    std::map<int, QString> printAreas;
     QXmlStreamReader workbook(unzipPart(path, QStringLiteral("xl/workbook.xml")));
     int number = 0;
     while (!workbook.atEnd()) {
         workbook.readNext();
+        if (workbook.isStartElement() && workbook.name() == u"definedName"
+            && attribute(workbook, "name") == u"_xlnm.Print_Area") {
+            const int index = attribute(workbook, "localSheetId").toInt();
+            const QString range = workbook.readElementText();
+            printAreas[index] = range.mid(range.lastIndexOf(u'!') + 1);
+        }
         if (!workbook.isStartElement() || workbook.name() != u"sheet")
             continue;
         const QString part = QStringLiteral("xl/worksheets/sheet%1.xml").arg(++number);
@@ -157,6 +187,8 @@ XlsxFile XlsxFile::read(const QString& path)
         sheet.name = attribute(workbook, "name");
         file.sheets.push_back(std::move(sheet));
     }
+    for (const auto& [index, range] : printAreas)
+        file.sheets.at(static_cast<size_t>(index)).printArea = range;
     return file;
 }
 

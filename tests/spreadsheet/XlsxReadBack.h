@@ -32,6 +32,9 @@ struct XlsxSheet {
     std::vector<int> columnBreaks;
     bool fitToPage = false;
     QString fitToWidth, fitToHeight, paperSize;
+    std::map<QString, double> margins; // pageMargins by attribute: "left", "top", ...
+    bool centredHorizontally = false;
+    QString printArea; // the defined name's range, such as "$A$1:$Q$40"
     QString ignoredNumberAsText; // sqref of the ignored "number stored as text" errors
 
     const XlsxCell* cell(const QString& a1) const;
@@ -41,6 +44,7 @@ struct XlsxSheet {
 struct XlsxFile {
     std::vector<XlsxSheet> sheets;
     std::vector<XlsxStyle> styles; // cellXfs in order
+    QStringList fontNames;         // fonts in order; the first one counts column widths
     bool hasSharedStrings = false;
 
     static XlsxFile read(const QString& path);

@@ -106,8 +106,15 @@ TEST_F(XlsxWriterTest, TypeAWorkbookKeepsSheetsMergesFormatsAndSizes)
     EXPECT_EQ(characters(sheet.columnWidths.at(1)), 3);
     EXPECT_EQ(characters(sheet.columnWidths.at(21)), 1);
     EXPECT_EQ(characters(sheet.columnWidths.at(22)), 5);
-    EXPECT_TRUE(sheet.rowBreaks.empty());
-    EXPECT_FALSE(sheet.fitToPage);
+    // Two page blocks, one to a sheet of paper; every font is Arial.
+    EXPECT_EQ(sheet.rowBreaks, std::vector<int>{51});
+    EXPECT_EQ(sheet.printArea, u"$B$1:$V$102");
+    EXPECT_TRUE(sheet.fitToPage);
+    EXPECT_EQ(sheet.fitToHeight, u"2");
+    EXPECT_TRUE(sheet.centredHorizontally);
+    EXPECT_DOUBLE_EQ(sheet.margins.at(QStringLiteral("left")), 0.3);
+    EXPECT_DOUBLE_EQ(sheet.margins.at(QStringLiteral("top")), 0.87);
+    EXPECT_EQ(file.fontNames, (QStringList{QStringLiteral("Arial"), QStringLiteral("Arial")}));
 }
 
 TEST_F(XlsxWriterTest, TypeBWorkbookKeepsBordersBreaksAndPageSetup)
@@ -146,12 +153,16 @@ TEST_F(XlsxWriterTest, TypeBWorkbookKeepsBordersBreaksAndPageSetup)
     EXPECT_EQ(style("Q5").right, u"hair");
     EXPECT_EQ(style("Q5").bottom, u"hair");
 
+    // Nine records fill the first of the two laid-out pages: only it prints.
     EXPECT_EQ(sheet.rowBreaks, (std::vector<int>{60, 120}));
     EXPECT_EQ(sheet.columnBreaks, std::vector<int>{20});
+    EXPECT_EQ(sheet.printArea, u"$C$1:$Q$60");
     EXPECT_TRUE(sheet.fitToPage);
-    EXPECT_EQ(sheet.fitToHeight, u"0");
+    EXPECT_TRUE(sheet.fitToHeight.isEmpty() || sheet.fitToHeight == u"1") << "1 is the default";
     EXPECT_TRUE(sheet.fitToWidth.isEmpty() || sheet.fitToWidth == u"1");
     EXPECT_EQ(sheet.paperSize, u"9");
+    EXPECT_DOUBLE_EQ(sheet.margins.at(QStringLiteral("top")), 0.9);
+    EXPECT_TRUE(file.sheets[1].printArea.isEmpty()) << "sheets left as made keep no page set-up";
     EXPECT_NEAR(sheet.rowHeights.at(1), 15, 1e-6) << "a set height of 15 stays a set height";
     EXPECT_DOUBLE_EQ(sheet.rowHeights.at(120), 18);
     EXPECT_EQ(characters(sheet.columnWidths.at(5)), 13);
