@@ -13,5 +13,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-ipafont-mincho, fonts-ipafont-gothic, fonts-noto-cjk, fonts-crosextra-carlito, qt6-translations-l10n, libreoffice-calc")
+    "fonts-ipafont-mincho, fonts-ipafont-gothic, fonts-noto-cjk, fonts-liberation2, qt6-translations-l10n, libreoffice-calc")
 include(CPack)

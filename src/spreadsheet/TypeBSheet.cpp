@@ -161,7 +161,7 @@ int pageCount(int recordCount)
 
 int bandsPerPage(PlateSize size) { return geometry(size).bandsPerPage; }
 
-int printedPageCount(int recordCount, Size size)
+int printedPageCount(int recordCount, PlateSize size)
 {
     const int plates = platesPerPage(size);
     return std::max(1, (recordCount + plates - 1) / plates);

@@ -122,7 +122,7 @@ protected:
             TypeASheet::build(workbook, sheet, Settings::defaults(), [] {});
         else
             TypeBSheet::build(workbook, sheet, QStringLiteral("No."),
-                              c.kind == Kind::Trunk ? TypeBSheet::Size::Trunk : TypeBSheet::Size::Branch, [] {});
+                              c.kind == Kind::Trunk ? PlateSize::Trunk : PlateSize::Branch, [] {});
         XlsxWriter::write(workbook, folder.filePath(c.name() + QStringLiteral(".xlsx")));
     }
 
@@ -197,7 +197,7 @@ protected:
 
     void checkTypeB(const Case& c, const std::vector<Page>& pages)
     {
-        const TypeBSheet::Size size = c.kind == Kind::Trunk ? TypeBSheet::Size::Trunk : TypeBSheet::Size::Branch;
+        const PlateSize size = c.kind == Kind::Trunk ? PlateSize::Trunk : PlateSize::Branch;
         const int plates = TypeBSheet::platesPerPage(size);
         ASSERT_EQ(int(pages.size()), (c.records + plates - 1) / plates);
         const double nominalWidth = c.kind == Kind::Trunk ? 50 : 42;
