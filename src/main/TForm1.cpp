@@ -15,6 +15,9 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -64,6 +67,7 @@ TForm1::TForm1(const MainWindowStartup& startup, QWidget* parent)
     UiStyle::setBackground(this, UiStyle::kWindowBackground);
     setCursor(Qt::PointingHandCursor);
     setMinimumHeight(MainWindowRules::minimumClientHeight());
+    setAcceptDrops(true);
 
     c_ = buildMainWindowControls(this);
     model_ = new RecordSheetModel(document_, this);
@@ -348,14 +352,18 @@ void TForm1::Button3Click() { openRecordFile(); }
 bool TForm1::Button4Click() { return saveRecordFile(); }
 bool TForm1::Button5Click() { return openFile(FileName()); }
 
+bool TForm1::mayReplaceList()
+{
+    if (!document_.isModified() || !prompts_.askUnsavedChanges)
+        return true;
+    const UnsavedChoice choice = prompts_.askUnsavedChanges();
+    return choice == UnsavedChoice::Discard || (choice == UnsavedChoice::Save && saveRecordFile());
+}
+
 void TForm1::openRecordFile()
 {
-    // Opening replaces the sheet: offer to keep unsaved records first.
-    if (document_.isModified() && prompts_.askUnsavedChanges) {
-        const UnsavedChoice choice = prompts_.askUnsavedChanges();
-        if (choice == UnsavedChoice::Cancel || (choice == UnsavedChoice::Save && !saveRecordFile()))
-            return;
-    }
+    if (!mayReplaceList())
+        return;
     const QString chosen = prompts_.chooseOpenPath ? prompts_.chooseOpenPath(dialogFolder()) : QString();
     if (!chosen.isEmpty())
         openFile(chosen);
@@ -384,6 +392,34 @@ bool TForm1::openFile(const QString& path)
         return false;
     }
     return true;
+}
+
+namespace {
+
+// The one local file a drag carries, or an empty text.
+QString droppedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    return data->urls().first().toLocalFile();
+}
+
+} // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    if (mayReplaceList())
+        openFile(path);
 }
 
 // --- Settings -------------------------------------------------------------

@@ -63,6 +63,9 @@ public:
 
     // What the commands do; the handlers below forward to these.
     void openRecordFile();     // asks about unsaved changes, then for a file
+    // Asks about unsaved changes (save / discard / cancel) before the list is
+    // replaced; false when the user keeps the list as it is.
+    bool mayReplaceList();
     bool saveRecordFile();     // asks for a name; false when nothing was written
     bool openFile(const QString& path); // false (after the message) when it failed
     void deleteReleasedRow();  // the row of the last left release, after asking
@@ -113,6 +116,9 @@ protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A record file dropped from the file manager opens as 開く would.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

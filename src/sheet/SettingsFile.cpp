@@ -58,8 +58,17 @@ void save(const QString& path, const Settings& settings)
 QString pathFor(const QString& executableFolder)
 {
     const QString local = QDir(executableFolder).filePath(QString::fromLatin1(kFileName));
+    // A settings file beside the program wins while it can be written: a
+    // portable copy, or a file carried over from an older installation.
+    const QFileInfo existing(local);
+    if (existing.isFile() && existing.isWritable())
+        return local;
+    // An installed program (its desktop entry laid out beside it, as
+    // `cmake --install` and the package do) keeps its settings per user,
+    // even where the program's folder happens to be writable.
+    const bool installed = QFileInfo::exists(QDir(executableFolder).filePath(QStringLiteral("../share/applications/tagrio.desktop")));
     const QFileInfo folder(executableFolder);
-    if (folder.isDir() && folder.isWritable())
+    if (!installed && folder.isDir() && folder.isWritable())
         return local;
     const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(configFolder);

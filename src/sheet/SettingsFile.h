@@ -27,7 +27,8 @@ QByteArray serialize(const Settings& settings);
 void save(const QString& path, const Settings& settings);
 
 // kiroku.ggs in the executable's folder, or in the user's configuration folder
-// when the executable's folder cannot be written.
+// when the executable's folder cannot be written or the program is installed
+// (an existing, writable kiroku.ggs beside the executable still wins).
 QString pathFor(const QString& executableFolder);
 
 } // namespace SettingsFile

@@ -3,7 +3,11 @@
 #include "entry/TForm2.h"
 #include "sheet/RecordFile.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
+#include <QUrl>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -54,6 +58,7 @@ private Q_SLOTS:
     void unsavedRecordsAreOfferedForSaving_data();
     void unsavedRecordsAreOfferedForSaving();
     void openingOverUnsavedRecordsAsksFirst();
+    void droppedRecordFileOpensAfterTheUnsavedQuestion();
 };
 
 void MainWindowFilesTest::openLoadsTheChosenFile()
@@ -386,6 +391,39 @@ void MainWindowFilesTest::openingOverUnsavedRecordsAsksFirst()
     fx.prompts.unsavedAnswer = UnsavedChoice::Discard;
     w.Button3Click();
     QCOMPARE(w.FileName(), kSample);
+    QVERIFY(!w.document().isModified());
+}
+
+void MainWindowFilesTest::droppedRecordFileOpensAfterTheUnsavedQuestion()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    fx.makeUnsavedEdit();
+    // A drop arrives at the widget under the pointer; the grid's viewport
+    // does not take drops, so the window does.
+    QWidget* target = fx.viewport();
+    const auto drop = [&] {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(kSample)});
+        const QPoint at = target->mapTo(&w, target->rect().center());
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&w, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&w, &dropped);
+    };
+
+    fx.prompts.unsavedAnswer = UnsavedChoice::Cancel;
+    drop();
+    QCOMPARE(fx.prompts.unsavedAsked, 1);
+    QVERIFY(w.FileName().isEmpty());
+    QVERIFY(w.document().isModified());
+
+    fx.prompts.unsavedAnswer = UnsavedChoice::Discard;
+    drop();
+    QCOMPARE(fx.prompts.unsavedAsked, 2);
+    QCOMPARE(w.FileName(), kSample);
+    QCOMPARE(w.document().sheet().recordCount, 8);
     QVERIFY(!w.document().isModified());
 }
 

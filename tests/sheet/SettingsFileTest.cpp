@@ -77,6 +77,28 @@ TEST(SettingsFile, LivesBesideTheExecutableWhenThatFolderIsWritable)
     EXPECT_NE(SettingsFile::pathFor(u"/nonexistent-folder"_qs), u"/nonexistent-folder/kiroku.ggs");
 }
 
+TEST(SettingsFile, AnInstalledProgramKeepsItsSettingsPerUserUnlessAFileIsBesideIt)
+{
+    QTemporaryDir prefix;
+    QDir(prefix.path()).mkpath(u"bin"_qs);
+    QDir(prefix.path()).mkpath(u"share/applications"_qs);
+    QFile desktopEntry(prefix.filePath(u"share/applications/tagrio.desktop"_qs));
+    ASSERT_TRUE(desktopEntry.open(QIODevice::WriteOnly));
+    desktopEntry.close();
+    const QString bin = prefix.filePath(u"bin"_qs);
+    const QString beside = QDir(bin).filePath(u"kiroku.ggs"_qs);
+
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    const QString perUser = SettingsFile::pathFor(bin);
+    EXPECT_TRUE(perUser.startsWith(config.path())) << perUser.toStdString();
+    EXPECT_TRUE(perUser.endsWith(u"/kiroku.ggs"_qs));
+
+    SettingsFile::save(beside, Settings::defaults()); // carried over from an older installation
+    EXPECT_EQ(SettingsFile::pathFor(bin), beside);
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
 TEST(SettingsFile, SaveOverAFolderFailsWithTheCreateMessage)
 {
     QTemporaryDir dir;
