@@ -28,6 +28,7 @@ for records in 1000 10000; do
   "$bin/bench_records" generate "$records" "$((records + 1))" "$data/records-$records.kav"
 done
 "$bin/bench_records" generate 99999 100000 "$data/rows-100000.kav"
+"$cli" export "$data/records-10000.kav" -o "$data/records-10000.xlsx" >/dev/null
 
 # name | command printing "time_ms=T peak_kb=K" | time target (ms) | peak target (MB); empty: none
 rows=(
@@ -38,6 +39,7 @@ rows=(
   "start to first painted window|env QT_QPA_PLATFORM=offscreen LD_PRELOAD=$bin/libbench_first_paint.so $build/src/main/tagrio|500|120"
   "PDF type A, 10,000: longest pause without repaint|$bin/bench_print a $data/records-10000.kav $data/pause.pdf|100|"
   "xlsx type A, 10,000: longest pause without repaint|$bin/bench_spreadsheet a $data/records-10000.kav $data/pause.xlsx|100|"
+  "import 10,000-record .xlsx|$bin/bench_process $cli import $data/records-10000.xlsx -o $data/imported.kav|1000|150"
 )
 # The outputs as the user gets them, one tagrio-cli process each, timed from
 # outside: format kind | title | time target at 10,000 (ms) | peak target at 10,000 (MB)

@@ -1,14 +1,10 @@
 #include "MainWindowPrompts.h"
 
+#include "spreadsheet/DocumentFiles.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
-
-namespace {
-
-const auto kRecordFileFilter = QStringLiteral("kav (*.kav)");
-
-} // namespace
 
 MainWindowPrompts MainWindowPrompts::dialogs(QWidget* parent)
 {
@@ -16,6 +12,9 @@ MainWindowPrompts MainWindowPrompts::dialogs(QWidget* parent)
     MainWindowPrompts prompts;
     prompts.showError = [owner](const QString& message) {
         QMessageBox::critical(owner, QString(), message);
+    };
+    prompts.showNotice = [owner](const QString& message) {
+        QMessageBox::information(owner, QString(), message);
     };
     prompts.askYesNo = [owner](const QString& question) {
         return QMessageBox::warning(owner, QString(), question, QMessageBox::Yes | QMessageBox::No)
@@ -30,13 +29,16 @@ MainWindowPrompts MainWindowPrompts::dialogs(QWidget* parent)
         return answer == QMessageBox::Discard ? UnsavedChoice::Discard : UnsavedChoice::Cancel;
     };
     prompts.chooseOpenPath = [owner](const QString& startFolder) {
-        return QFileDialog::getOpenFileName(owner, QString(), startFolder, kRecordFileFilter);
+        return QFileDialog::getOpenFileName(owner, QString(), startFolder, DocumentFiles::openFilters());
     };
     // The save dialog replaces an existing file without asking, as users of
     // this tool are used to; the save itself is atomic.
     prompts.chooseSavePath = [owner](const QString& startFolder) {
-        return QFileDialog::getSaveFileName(owner, QString(), startFolder, kRecordFileFilter, nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
+        QString selectedFilter;
+        const QString chosen = QFileDialog::getSaveFileName(owner, QString(), startFolder,
+                                                            DocumentFiles::saveFilters(), &selectedFilter,
+                                                            QFileDialog::DontConfirmOverwrite);
+        return chosen.isEmpty() ? chosen : DocumentFiles::withFilterSuffix(chosen, selectedFilter);
     };
     return prompts;
 }

@@ -12,6 +12,8 @@ enum class UnsavedChoice { Save, Discard, Cancel };
 // The window uses dialogs; tests put answers in their place.
 struct MainWindowPrompts {
     std::function<void(const QString& message)> showError;
+    // Something the user should know although the command succeeded.
+    std::function<void(const QString& message)> showNotice;
     // A warning with Yes and No; true for Yes.
     std::function<bool(const QString& question)> askYesNo;
     std::function<UnsavedChoice()> askUnsavedChanges;

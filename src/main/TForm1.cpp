@@ -7,6 +7,7 @@
 #include "print/SamplePictures.h"
 #include "print/ui/PrintCommands.h"
 #include "sheet/Failure.h"
+#include "spreadsheet/DocumentFiles.h"
 #include "spreadsheet/ui/SpreadsheetOutputs.h"
 #include "ui/ControlBuilders.h"
 #include "ui/Palette.h"
@@ -375,7 +376,7 @@ bool TForm1::saveRecordFile()
     if (chosen.isEmpty())
         return false;
     try {
-        document_.save(chosen);
+        DocumentFiles::save(document_, chosen);
     } catch (const Failure& failure) {
         showFailure(failure.message());
         return false;
@@ -385,12 +386,15 @@ bool TForm1::saveRecordFile()
 
 bool TForm1::openFile(const QString& path)
 {
+    QStringList notes;
     try {
-        document_.open(path);
+        notes = DocumentFiles::open(document_, path);
     } catch (const Failure& failure) {
         showFailure(failure.message());
         return false;
     }
+    if (!notes.isEmpty() && prompts_.showNotice)
+        prompts_.showNotice(notes.join(u'\n'));
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include "RecordFile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHashFunctions>
 
 RecordDocument::RecordDocument(QObject* parent)
@@ -38,6 +40,19 @@ void RecordDocument::save(const QString& chosenPath)
     fileName_ = chosenPath;
     RecordFile::save(RecordFile::targetPath(chosenPath), companyName_, sheet_);
     markSaved();
+}
+
+QStringList RecordDocument::importTable(const ImportedTable& table, const QString& sourcePath)
+{
+    RecordSheet imported;
+    TableRows::toSheet(table, imported);
+    const QFileInfo source(sourcePath);
+    fileName_ = source.dir().filePath(source.completeBaseName() + QStringLiteral(".kav"));
+    sheet_ = RecordSheet();
+    savedFingerprint_ = contentFingerprint();
+    sheet_ = std::move(imported);
+    contentChanged();
+    return table.notes;
 }
 
 void RecordDocument::startNewList()

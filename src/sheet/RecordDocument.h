@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ImportedTable.h"
 #include "RecordSheet.h"
 #include "SettingsFile.h"
 #include "SheetEditing.h"
@@ -44,6 +45,14 @@ public:
     // Saves under RecordFile::targetPath(chosenPath). The file name becomes
     // chosenPath even when the write fails (throws Failure).
     void save(const QString& chosenPath);
+    // Takes a table file's rows (read from sourcePath) as the list, as if
+    // pasted into an empty sheet; the company name stays. The file name
+    // becomes sourcePath's name with ".kav", so the next save proposes the
+    // record file beside the table rather than overwriting the table. The
+    // empty list counts as the last saved state: any imported record is
+    // unsaved. Returns the table's notes. A table that does not fit throws
+    // Failure and leaves the document as it was.
+    QStringList importTable(const ImportedTable& table, const QString& sourcePath);
     // Empties the list and takes the settings' company name; nothing unsaved.
     void startNewList();
     // Takes the lines present in the settings file over f0..f6; false when

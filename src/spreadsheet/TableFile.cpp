@@ -21,6 +21,10 @@ QByteArray firstBytes(const QString& path)
     return file.read(8);
 }
 
+bool isZip(QByteArrayView head) { return head.startsWith("PK\x03\x04") || head.startsWith("PK\x05\x06"); }
+
+bool isOleCompoundFile(QByteArrayView head) { return head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"); }
+
 // A record number written back as a number reads back as the same text.
 bool isPlainWholeNumber(const QString& text, int& value)
 {
@@ -31,12 +35,14 @@ bool isPlainWholeNumber(const QString& text, int& value)
 
 } // namespace
 
+bool startsLikeWorkbook(QByteArrayView head) { return isZip(head) || isOleCompoundFile(head); }
+
 ImportedTable read(const QString& path)
 {
     const QByteArray head = firstBytes(path);
-    if (head.startsWith("PK\x03\x04") || head.startsWith("PK\x05\x06"))
+    if (isZip(head))
         return XlsxTableReader::read(path);
-    if (head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) {
+    if (isOleCompoundFile(head)) {
         throw Failure(FileAccess::cannotOpenMessage(
             path, QStringLiteral("パスワードで保護されたブックか、古い形式（.xls）のブックです。"
                                  "パスワードを外して Excel ブック（.xlsx）として保存し直してから開いてください。")));

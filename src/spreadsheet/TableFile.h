@@ -3,6 +3,7 @@
 #include "sheet/ImportedTable.h"
 #include "sheet/RecordSheet.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 // Cable lists as table files, for the window's open and save dialogs and for
@@ -12,6 +13,10 @@ namespace TableFile {
 // The save dialog's file types.
 inline constexpr char16_t kXlsxFilter[] = u"Excel ブック (*.xlsx)";
 inline constexpr char16_t kCsvFilter[] = u"CSV (*.csv)";
+
+// A zip container (an .xlsx workbook) or an OLE compound file (an encrypted
+// or old binary workbook), told by the file's first bytes.
+bool startsLikeWorkbook(QByteArrayView head);
 
 // Reads a table file; its contents decide the kind, whatever its name says:
 // a zip container is a workbook, an OLE compound file an encrypted (or old

@@ -19,6 +19,7 @@
 // block on a dialog.
 struct PromptRecorder {
     QStringList errors;
+    QStringList notices;
     QStringList questions;
     bool answerYes = false;
     int unsavedAsked = 0;
@@ -32,6 +33,7 @@ struct PromptRecorder {
     {
         MainWindowPrompts p;
         p.showError = [this](const QString& message) { errors << message; };
+        p.showNotice = [this](const QString& message) { notices << message; };
         p.askYesNo = [this](const QString& question) {
             questions << question;
             return answerYes;
@@ -148,3 +150,4 @@ struct WindowFixture {
 int runMainWindowLayoutTests(int argc, char** argv);
 int runRecordSheetTests(int argc, char** argv);
 int runMainWindowFileTests(int argc, char** argv);
+int runMainWindowTableTests(int argc, char** argv);

@@ -151,6 +151,49 @@ TEST(RecordDocument, AFailedOpenLeavesTheDocumentWhole)
     }
 }
 
+TEST(RecordDocument, AnImportedTableBecomesAnUnsavedListBesideItsSource)
+{
+    SavedList list;
+    const ImportedTable table{{RecordSheet::headerTexts(), Record{u"7"_qs, u"盤Z"_qs}, Record{u"5"_qs, u"盤Y"_qs}},
+                              {u"注意"_qs}};
+    QSignalSpy changed(&list.document, &RecordDocument::changed);
+
+    const QStringList notes = list.document.importTable(table, list.path(u"一覧.2024.xlsx"_qs));
+
+    EXPECT_EQ(notes, QStringList{u"注意"_qs});
+    const RecordSheet& sheet = list.document.sheet();
+    // Sorted by the old numbers, then renumbered, as a paste into an empty sheet.
+    EXPECT_EQ(sheet.recordCount, 2);
+    EXPECT_EQ(sheet.cell(ColFrom1, 1), u"盤Y"_qs);
+    EXPECT_EQ(sheet.cell(ColNumber, 1), u"1"_qs);
+    EXPECT_EQ(sheet.cell(ColFrom1, 2), u"盤Z"_qs);
+    EXPECT_TRUE(sheet.cell(ColFrom1, 3).isEmpty());
+    EXPECT_EQ(list.document.companyName(), u"甲電設"_qs);
+    EXPECT_EQ(list.document.fileName(), list.path(u"一覧.2024.kav"_qs));
+    EXPECT_TRUE(list.document.isModified());
+    EXPECT_FALSE(changed.isEmpty());
+
+    // The empty list is the baseline: taking the records out again leaves nothing to save.
+    list.document.deleteAllRecords();
+    EXPECT_FALSE(list.document.isModified());
+}
+
+TEST(RecordDocument, AnImportThatDoesNotFitLeavesTheDocumentWhole)
+{
+    SavedList list;
+    list.document.setCompanyName(u"未保存の名"_qs);
+    const RecordSheet sheetBefore = list.document.sheet();
+    const QString fileBefore = list.document.fileName();
+    ImportedTable tooLong;
+    tooLong.rows.resize(kMaxRowCount, Record{u"1"_qs});
+
+    EXPECT_THROW(list.document.importTable(tooLong, list.path(u"long.csv"_qs)), Failure);
+    EXPECT_TRUE(list.document.sheet() == sheetBefore);
+    EXPECT_EQ(list.document.companyName(), u"未保存の名"_qs);
+    EXPECT_EQ(list.document.fileName(), fileBefore);
+    EXPECT_TRUE(list.document.isModified());
+}
+
 TEST(RecordDocument, FromFilesTakesTheSettingsCompanyUnlessTheRecordFileHasOne)
 {
     SavedList list;

@@ -13,3 +13,5 @@ int runTexts(const CliCommandLine& line, QTextStream& out);
 int runCatalogue(const CliCommandLine& line, QTextStream& out);
 int runXlsx(const CliCommandLine& line, QTextStream& out);
 int runPdf(const CliCommandLine& line, QTextStream& out);
+int runImport(const CliCommandLine& line, QTextStream& out);
+int runExport(const CliCommandLine& line, QTextStream& out);

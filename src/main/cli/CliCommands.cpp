@@ -23,6 +23,8 @@ constexpr std::array kCommands = {
     CliCommand{"catalogue", "catalogue", runCatalogue},
     CliCommand{"xlsx", "xlsx template|a|b-trunk|b-branch [FILE] -o OUT [--no-box TEXT]", runXlsx},
     CliCommand{"pdf", "pdf a|b-trunk|b-branch FILE -o OUT [--order O] [--no-box TEXT] [--dpi N]", runPdf},
+    CliCommand{"import", "import IN.xlsx|IN.csv -o OUT.kav", runImport},
+    CliCommand{"export", "export FILE -o OUT.xlsx|OUT.csv", runExport},
 };
 
 void printUsage(QTextStream& stream)

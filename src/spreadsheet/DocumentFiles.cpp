@@ -1,0 +1,104 @@
+#include "DocumentFiles.h"
+
+#include "TableFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <array>
+
+namespace DocumentFiles {
+namespace {
+
+const auto kRecordFilter = QStringLiteral("記録ファイル (*.kav)");
+const auto kAllFilesFilter = QStringLiteral("すべてのファイル (*)");
+
+struct TableType {
+    QString filter;
+    QString suffix;
+};
+
+const std::array<TableType, 2>& tableTypes()
+{
+    static const std::array<TableType, 2> types = {
+        TableType{QString::fromUtf16(TableFile::kXlsxFilter), QStringLiteral(".xlsx")},
+        TableType{QString::fromUtf16(TableFile::kCsvFilter), QStringLiteral(".csv")},
+    };
+    return types;
+}
+
+QStringList recordAndTableFilters()
+{
+    QStringList filters{kRecordFilter};
+    for (const TableType& type : tableTypes())
+        filters << type.filter;
+    return filters;
+}
+
+bool secondLineIsNumber(const QByteArray& head)
+{
+    const QList<QByteArray> lines = head.split('\n');
+    bool ok = false;
+    if (lines.size() > 1)
+        lines[1].trimmed().toInt(&ok);
+    return ok;
+}
+
+} // namespace
+
+QString openFilters() { return (recordAndTableFilters() << kAllFilesFilter).join(QStringLiteral(";;")); }
+
+QString saveFilters() { return recordAndTableFilters().join(QStringLiteral(";;")); }
+
+QString withFilterSuffix(const QString& path, const QString& selectedFilter)
+{
+    for (const TableType& type : tableTypes()) {
+        if (selectedFilter == type.filter && !path.endsWith(type.suffix, Qt::CaseInsensitive))
+            return path + type.suffix;
+    }
+    return path;
+}
+
+bool isTableFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false; // the record file's load reports why it cannot be read
+    const QByteArray head = file.read(4096);
+    if (TableFile::startsLikeWorkbook(head))
+        return true;
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix.compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (suffix.compare(QStringLiteral("kav"), Qt::CaseInsensitive) == 0)
+        return false;
+    return !secondLineIsNumber(head);
+}
+
+QStringList open(RecordDocument& document, const QString& path)
+{
+    if (!isTableFile(path)) {
+        document.open(path);
+        return {};
+    }
+    return document.importTable(TableFile::read(path), path);
+}
+
+bool isTablePath(const QString& path)
+{
+    for (const TableType& type : tableTypes()) {
+        if (path.endsWith(type.suffix, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+void save(RecordDocument& document, const QString& chosenPath)
+{
+    if (isTablePath(chosenPath))
+        TableFile::write(chosenPath, document.sheet());
+    else
+        document.save(chosenPath);
+}
+
+} // namespace DocumentFiles

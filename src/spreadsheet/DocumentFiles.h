@@ -1,0 +1,42 @@
+#pragma once
+
+#include "sheet/RecordDocument.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+// The files the window's 開く and 保存 (and tagrio-cli import and export) deal
+// in: record files, and cable lists kept as .xlsx or .csv tables.
+namespace DocumentFiles {
+
+// The dialogs' file types, joined with ";;" as the file dialogs take them;
+// record files come first and are the default.
+QString openFilters();
+QString saveFilters();
+
+// The path a save under the dialog's selected type writes: a table type adds
+// its extension when the typed name lacks it (a record file name gets its
+// ".kav" from the save itself).
+QString withFilterSuffix(const QString& path, const QString& selectedFilter);
+
+// Whether the file at path is a table file rather than a record file. The
+// contents decide first: a workbook container is a table whatever its name.
+// Text named .csv is a table, text named .kav a record file; text under any
+// other name is a record file when its second line is the record count.
+bool isTableFile(const QString& path);
+
+// Opens a record file or a table file (isTableFile) into the document and
+// returns the notes to show the user. Throws Failure, leaving the document
+// as it was.
+QStringList open(RecordDocument& document, const QString& path);
+
+// A name ending in .xlsx or .csv (any case) is a table export.
+bool isTablePath(const QString& path);
+
+// A table path (isTablePath) exports the list and leaves the document's file
+// name and modified state alone; any other path saves the record file.
+// Throws Failure.
+void save(RecordDocument& document, const QString& chosenPath);
+
+} // namespace DocumentFiles

@@ -1,0 +1,103 @@
+#include "CliRun.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kSample = QStringLiteral(TAGRIO_SAMPLE);
+
+QJsonObject dump(const QString& path)
+{
+    const CliRun run = CliRun::of({u"dump"_qs, path});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    return QJsonDocument::fromJson(run.out.toUtf8()).object();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST(CliTable, ExportThenImportGivesBackTheSampleSheet)
+{
+    QTemporaryDir dir;
+    const QString settings = dir.filePath(u"none.ggs"_qs); // missing: the default company name
+    const QJsonObject sample = dump(kSample);
+    for (const QString& table : {u"list.xlsx"_qs, u"list.csv"_qs}) {
+        const CliRun exported = CliRun::of({u"export"_qs, kSample, u"-o"_qs, dir.filePath(table)});
+        ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+        EXPECT_EQ(exported.out.trimmed(), dir.filePath(table));
+
+        // The -o name gets ".kav" as a save would add it.
+        const CliRun imported = CliRun::of(
+            {u"import"_qs, dir.filePath(table), u"-o"_qs, dir.filePath(u"back"_qs), u"--settings"_qs, settings});
+        ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+        EXPECT_EQ(imported.out.trimmed(), dir.filePath(u"back.kav"_qs));
+        EXPECT_TRUE(imported.err.isEmpty()) << imported.err.toStdString();
+
+        const QJsonObject back = dump(dir.filePath(u"back.kav"_qs));
+        EXPECT_EQ(back[u"rows"_qs], sample[u"rows"_qs]) << table.toStdString();
+        EXPECT_EQ(back[u"count"_qs], sample[u"count"_qs]);
+        EXPECT_EQ(back[u"rowCount"_qs], sample[u"rowCount"_qs]);
+        EXPECT_EQ(back[u"company"_qs].toString(), u"〇〇〇〇株式会社"_qs);
+    }
+    const QByteArray csv = readFile(dir.filePath(u"list.csv"_qs));
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBFNo.,")) << csv.left(20).toStdString();
+    EXPECT_TRUE(csv.endsWith("\r\n"));
+}
+
+TEST(CliTable, ImportNotesGoToStandardError)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath(u"wide.csv"_qs), u"1,盤A,,,,,,,,,,余分\r\n"_qs.toUtf8());
+    const CliRun run = CliRun::of({u"import"_qs, dir.filePath(u"wide.csv"_qs), u"-o"_qs, dir.filePath(u"out.kav"_qs)});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(u"L 列"_qs)) << run.err.toStdString();
+    EXPECT_EQ(dump(dir.filePath(u"out.kav"_qs))[u"count"_qs].toInt(), 1);
+}
+
+TEST(CliTable, FailuresAndUsageErrorsHaveTheirExitCodes)
+{
+    QTemporaryDir dir;
+    const QString truncated = dir.filePath(u"truncated.xlsx"_qs);
+    ASSERT_EQ(CliRun::of({u"export"_qs, kSample, u"-o"_qs, truncated}).exitCode, 0);
+    const QByteArray workbook = readFile(truncated);
+    writeFile(truncated, workbook.left(workbook.size() / 2));
+    const QString out = dir.filePath(u"out.kav"_qs);
+
+    struct Case {
+        QStringList args;
+        int exitCode;
+        QString errStart;
+    };
+    const Case cases[] = {
+        {{u"import"_qs, truncated, u"-o"_qs, out}, 1, u"ファイル "_qs + truncated + u" は開けません。"_qs},
+        {{u"export"_qs, kSample, u"-o"_qs, dir.filePath(u"nofolder/x.csv"_qs)}, 1, u"ファイル \""_qs},
+        {{u"export"_qs, u"/nonexistent.kav"_qs, u"-o"_qs, dir.filePath(u"x.csv"_qs)}, 1,
+         u"ファイル /nonexistent.kav は開けません。"_qs},
+        {{u"export"_qs, kSample, u"-o"_qs, dir.filePath(u"x.txt"_qs)}, 2, u"tagrio-cli: export writes"_qs},
+        {{u"import"_qs, truncated}, 2, u"tagrio-cli:"_qs},
+        {{u"export"_qs, u"-o"_qs, dir.filePath(u"x.csv"_qs)}, 2, u"tagrio-cli:"_qs},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = CliRun::of(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith(c.errStart)) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+} // namespace
