@@ -8,6 +8,9 @@ namespace {
 // reader short of the rest of the line), so a cell holding one is quoted.
 bool isBlankOrControl(QChar c) { return c.unicode() <= 0x20; }
 
+QString ownText(QString text) { return text; }
+QString ownText(QStringView text) { return text.toString(); }
+
 bool needsQuotes(QStringView cell)
 {
     for (QChar c : cell) {
@@ -50,7 +53,8 @@ QString joinCells(const Cells& cells)
     return out;
 }
 
-// Calls take(field) for every field of the line, left to right.
+// Calls take(field) for every field of the line, left to right; a field is
+// a QString, or a view into the line where no quote had to be undone.
 template <typename Take>
 void forEachField(QStringView line, Take take)
 {
@@ -89,7 +93,7 @@ void forEachField(QStringView line, Take take)
             const qsizetype start = i;
             while (i < n && line[i] != u',' && !isBlankOrControl(line[i]))
                 ++i;
-            take(line.mid(start, i - start).toString());
+            take(line.mid(start, i - start));
         }
         skip();
         if (i < n && line[i] == u',') {
@@ -109,19 +113,53 @@ QString writeFields(const QStringList& fields) { return joinCells(fields); }
 QStringList readFields(QStringView line)
 {
     QStringList fields;
-    forEachField(line, [&](QString field) { fields.push_back(std::move(field)); });
+    forEachField(line, [&](auto field) { fields.push_back(ownText(field)); });
     return fields;
 }
 
-void readRow(QStringView line, Record& row)
+namespace {
+
+template <typename ToText>
+void fillRow(QStringView line, Record& row, ToText toText)
 {
     row = Record{};
     size_t k = 0;
-    forEachField(line, [&](QString field) {
+    forEachField(line, [&](auto field) {
         if (k < row.size())
-            row[k] = std::move(field);
+            row[k] = toText(std::move(field));
         ++k;
     });
+}
+
+} // namespace
+
+void readRow(QStringView line, Record& row)
+{
+    fillRow(line, row, [](auto field) { return ownText(std::move(field)); });
+}
+
+void readRow(QStringView line, Record& row, SharedTexts& shared)
+{
+    fillRow(line, row, [&](auto field) { return shared.text(QStringView(field)); });
+}
+
+QString SharedTexts::text(QStringView view)
+{
+    // Long texts rarely repeat, and a file of all-different cells must not
+    // grow the table without bound.
+    constexpr qsizetype kLongestShared = 40;
+    constexpr size_t kMostTexts = 100'000;
+    if (view.isEmpty())
+        return {};
+    if (view.size() > kLongestShared)
+        return view.toString();
+    const std::u16string_view key(view.utf16(), static_cast<size_t>(view.size()));
+    if (const auto found = texts_.find(key); found != texts_.end())
+        return found->second;
+    QString text = view.toString();
+    if (texts_.size() < kMostTexts)
+        texts_.emplace(std::u16string_view(QStringView(text).utf16(), static_cast<size_t>(text.size())), text);
+    return text;
 }
 
 } // namespace CommaText

@@ -65,9 +65,10 @@ void loadFromBytes(const QByteArray& bytes, QString& companyName, RecordSheet& s
     // the first row without one comes out empty.
     const int rowsWithLines = static_cast<int>(std::min<qsizetype>(rowCount, lines.count() - 3));
     const bool complete = rowsWithLines == rowCount;
+    CommaText::SharedTexts shared;
     for (int r = 0; r < rowsWithLines; ++r) {
         Record& row = sheet.row(r);
-        CommaText::readRow(reader.line(r + 3), row);
+        CommaText::readRow(reader.line(r + 3), row, shared);
         if (complete)
             clearSingleBlankCells(row);
     }

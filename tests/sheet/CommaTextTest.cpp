@@ -82,3 +82,19 @@ TEST(CommaText, WriteThenReadReturnsTheCells)
 }
 
 } // namespace
+
+TEST(CommaText, RepeatedCellsShareOneCopyAndReadAsWithoutSharing)
+{
+    CommaText::SharedTexts shared;
+    const QString lines[] = {u"1,東棟,\"電灯分電盤 \",L-1"_qs, u"2,東棟,\"電灯分電盤 \",L-2"_qs};
+    Record rows[2];
+    for (int i = 0; i < 2; ++i) {
+        CommaText::readRow(lines[i], rows[i], shared);
+        Record plain;
+        CommaText::readRow(lines[i], plain);
+        EXPECT_EQ(rows[i], plain);
+    }
+    EXPECT_EQ(rows[0][1].constData(), rows[1][1].constData());
+    EXPECT_EQ(rows[0][2].constData(), rows[1][2].constData()); // a quoted cell too
+    EXPECT_NE(rows[0][3].constData(), rows[1][3].constData());
+}
