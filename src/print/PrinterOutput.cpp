@@ -122,11 +122,14 @@ Outcome drawDocument(QPrinter& printer, const PageSource& pages, const PageProgr
         }
     } catch (...) {
         painter.end();
+        // A page that could not be written out is a full disk, not a drawing fault.
+        requireCompletePdf(printer.outputFileName());
         fail();
     }
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
-        fail();
+    const bool ended = painter.end() && printer.printerState() != QPrinter::Error;
     requireCompletePdf(printer.outputFileName());
+    if (!ended)
+        fail();
     return Outcome::Printed;
 }
 

@@ -8,6 +8,7 @@
 #include "../spreadsheet/XlsxReadBack.h"
 #include "DialogScript.h"
 #include "ReliabilitySupport.h"
+#include "print/ui/PagePreview.h"
 #include "sheet/FileAccess.h"
 
 #include <QAction>
@@ -15,7 +16,6 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPrintDialog>
-#include <QPrintPreviewWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -183,11 +183,9 @@ DialogScript::Answer chooseOutputFile(const QString& pdf, std::function<void()> 
 DialogScript::Answer printFromPreview()
 {
     return [](QDialog& dialog) {
-        const QList<QAction*> actions = dialog.findChildren<QAction*>();
-        const auto print = std::find_if(actions.begin(), actions.end(),
-                                        [](const QAction* action) { return action->text() == u"Print"; });
-        QVERIFY2(print != actions.end(), "the preview has no print button");
-        (*print)->trigger();
+        auto* print = dialog.findChild<QPushButton*>(u"printButton"_qs);
+        QVERIFY2(print, "the preview has no print button");
+        print->click();
         if (dialog.isVisible())
             dialog.reject();
     };
@@ -435,12 +433,12 @@ void OutputFailuresTest::cancelInAnyDialogChangesNothing_data()
     QTest::newRow("type B branch print dialog") << u"RadioButton2"_qs << u"Button18"_qs << false << reject
                                                 << QStringList{u"QPrintDialog"_qs};
     QTest::newRow("type A preview closed") << QString() << u"PreviewButtonA"_qs << false << reject
-                                           << QStringList{u"QPrintPreviewDialog"_qs};
+                                           << QStringList{u"PreviewDialog"_qs};
     QTest::newRow("type B preview closed") << u"RadioButton2"_qs << u"PreviewButtonB"_qs << false << reject
-                                           << QStringList{u"QPrintPreviewDialog"_qs};
+                                           << QStringList{u"PreviewDialog"_qs};
     QTest::newRow("print dialog of the preview") << QString() << u"PreviewButtonA"_qs << false
                                                  << QStringList{u"print"_qs, u"reject"_qs}
-                                                 << QStringList{u"QPrintPreviewDialog"_qs, u"QPrintDialog"_qs};
+                                                 << QStringList{u"PreviewDialog"_qs, u"QPrintDialog"_qs};
 }
 
 void OutputFailuresTest::cancelInAnyDialogChangesNothing()
@@ -560,12 +558,12 @@ void OutputFailuresTest::panelChoicesReachThePrints()
         win.check(QString::fromLatin1(size.radio));
         int previewPages = -1;
         DialogScript script({[&previewPages](QDialog& dialog) {
-            if (const auto* preview = dialog.findChild<QPrintPreviewWidget*>())
+            if (const auto* preview = dialog.findChild<PagePreview*>())
                 previewPages = preview->pageCount();
             dialog.reject();
         }});
         win.click(u"PreviewButtonB"_qs);
-        QCOMPARE(script.met, QStringList{u"QPrintPreviewDialog"_qs});
+        QCOMPARE(script.met, QStringList{u"PreviewDialog"_qs});
         QCOMPARE(previewPages, size.pages);
     }
 }
