@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -119,6 +120,55 @@ private Q_SLOTS:
         QVERIFY(dialogSeen);
         QVERIFY(largestValue > kPages / 2);
         QVERIFY(counter.paints > 0);
+        QVERIFY(window.findChildren<QProgressDialog*>().isEmpty());
+    }
+
+    void cancelStopsTheLongPrintAfterThePageAndLeavesNoFile_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("キャンセル button") << false;
+        QTest::newRow("close box") << true;
+    }
+
+    void cancelStopsTheLongPrintAfterThePageAndLeavesNoFile()
+    {
+        QFETCH(bool, closeBox);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"cancelled.pdf"_qs);
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        PrintJobHooks hooks;
+        hooks.choosePrinter = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        };
+        QStringList warnings;
+        hooks.warn = [&](const QString& message) { warnings << message; };
+
+        int cancelledAt = 0;
+        const WatchedPages pages(200, [&](int page) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            QProgressDialog* dialog = window.findChild<QProgressDialog*>();
+            if (cancelledAt || !dialog || !dialog->isVisible())
+                return;
+            QTest::qWait(60); // the dialog lays itself out and takes clicks
+            auto* cancel = dialog->findChild<QPushButton*>();
+            QVERIFY(cancel);
+            QCOMPARE(cancel->text(), u"キャンセル"_qs);
+            if (closeBox)
+                dialog->close();
+            else
+                QTest::mouseClick(cancel, Qt::LeftButton);
+            cancelledAt = page;
+        });
+        QVERIFY(!PrintJob(&window, hooks).print(pages));
+
+        QVERIFY(cancelledAt > 0);
+        QCOMPARE(pages.drawn, cancelledAt);
+        QVERIFY(warnings.isEmpty());
+        QVERIFY(!QFile::exists(pdf));
         QVERIFY(window.findChildren<QProgressDialog*>().isEmpty());
     }
 
