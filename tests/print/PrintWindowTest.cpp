@@ -12,6 +12,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QPushButton>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -215,6 +221,34 @@ private Q_SLOTS:
             QVERIFY(PdfReadBack::wordsOf(page, u"No.6"_qs).empty());
             QVERIFY(PdfReadBack::wordsOf(page, u"No.19"_qs).empty());
         }
+    }
+
+    // The same through the print dialog itself, with its from and to boxes.
+    void thePageRangeChosenInThePrintDialogIsPrinted()
+    {
+        QWidget window;
+        const RecordSheet sheet = numberedSheet(37);
+        const Settings f = Settings::defaults();
+        PrintJobHooks realDialog = hooks();
+        realDialog.choosePrinter = {};
+        PrintCommands commands(&window, sheet, f, [] { return u"No."_qs; }, realDialog);
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* printers = dialog->findChild<QComboBox*>(u"printers"_qs);
+            printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)" comes last
+            dialog->findChild<QLineEdit*>(u"filename"_qs)->setText(pdfPath());
+            dialog->findChild<QRadioButton*>(u"printRange"_qs)->click();
+            dialog->findChild<QSpinBox*>(u"from"_qs)->setValue(3);
+            dialog->findChild<QSpinBox*>(u"to"_qs)->setValue(4);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        commands.printTypeA(TextOrder::Standard);
+        QVERIFY(warnings.isEmpty());
+        const auto pages = PdfReadBack::words(pdfPath());
+        QCOMPARE(pages.size(), size_t(2));
+        QCOMPARE(PdfReadBack::wordsOf(pages[0], u"No.13"_qs).size(), size_t(1));
+        QCOMPARE(PdfReadBack::wordsOf(pages[1], u"No.24"_qs).size(), size_t(1));
     }
 
     void aListWithoutRecordsIsNotPrintedOrPreviewed()
