@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -75,7 +76,7 @@ PreviewDialog::PreviewDialog(const PageSource& pages, std::function<void()> prin
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     preview_->setZoom(kStartZoom);
-    showZoom(kStartZoom);
+    zoomBox_->setCurrentIndex(zoomBox_->findData(kStartZoom));
     pageBox_->setValue(preview_->currentPage());
     // A whole page in height where the screen allows.
     const QSize page = preview_->pageSize();
@@ -83,13 +84,6 @@ PreviewDialog::PreviewDialog(const PageSource& pages, std::function<void()> prin
     if (const QScreen* screen = parent ? parent->screen() : this->screen())
         wanted = wanted.boundedTo(screen->availableSize() * 0.9);
     resize(wanted);
-}
-
-void PreviewDialog::showZoom(double zoom)
-{
-    const int index = zoomBox_->findData(zoom);
-    if (index >= 0)
-        zoomBox_->setCurrentIndex(index);
 }
 
 void PreviewDialog::stepZoom(int steps)

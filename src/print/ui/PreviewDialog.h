@@ -21,7 +21,6 @@ public:
     PagePreview* preview() const { return preview_; }
 
 private:
-    void showZoom(double zoom);
     void stepZoom(int steps);
 
     PagePreview* preview_;
