@@ -42,7 +42,10 @@ int main(int argc, char* argv[])
     printer.setOutputFileName(args[2]);
     PrinterOutput::setUpPage(printer);
     PauseClock clock;
-    PrinterOutput::drawDocument(printer, *pages, [&clock](int, int) { clock.beat(); });
+    PrinterOutput::drawDocument(printer, *pages, [&clock](int, int) {
+        clock.beat();
+        return true;
+    });
     report(clock.longestMilliseconds());
     return 0;
 }

@@ -18,7 +18,7 @@ if command -v ccache >/dev/null; then
 fi
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
 cmake --build "$build" --target tagrio tagrio-cli bench_records bench_sheet_view bench_first_paint bench_process \
-  bench_print bench_spreadsheet -- -j"$(nproc)" >/dev/null
+  bench_print bench_spreadsheet bench_preview -- -j"$(nproc)" >/dev/null
 
 bin="$build/bench"
 cli="$build/src/main/tagrio-cli"
@@ -40,6 +40,8 @@ rows=(
   "PDF type A, 10,000: longest pause without repaint|$bin/bench_print a $data/records-10000.kav $data/pause.pdf|100|"
   "xlsx type A, 10,000: longest pause without repaint|$bin/bench_spreadsheet a $data/records-10000.kav $data/pause.xlsx|100|"
   "import 10,000-record .xlsx|$bin/bench_process $cli import $data/records-10000.xlsx -o $data/imported.kav|1000|150"
+  "preview 100,000: first page; memory over before|env QT_QPA_PLATFORM=offscreen $bin/bench_preview $data/rows-100000.kav open|1000|50"
+  "preview 100,000: close; memory kept over before|env QT_QPA_PLATFORM=offscreen $bin/bench_preview $data/rows-100000.kav close||20"
 )
 # The outputs as the user gets them, one tagrio-cli process each, timed from
 # outside: format kind | title | time target at 10,000 (ms) | peak target at 10,000 (MB)

@@ -10,4 +10,6 @@ public:
     virtual int pageCount() const = 0;
     // page runs from 1 to pageCount().
     virtual void drawPage(LayoutSurface& surface, int page) const = 0;
+    // False when the pages would only show empty plates: there is nothing to print.
+    virtual bool hasRecords() const { return true; }
 };

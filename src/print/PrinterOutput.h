@@ -3,12 +3,15 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class PageSource;
 class QPrinter;
 
 // What every failed print tells the user.
 inline const QString kPrintFailureMessage = QStringLiteral("情報不足で印刷出来ませんでした。");
+// What a print of a list without records tells the user instead of printing empty plates.
+inline const QString kNothingToPrintMessage = QStringLiteral("印刷する記録がありません");
 
 // The printer's resolution after set-up, in dots per inch.
 struct PrinterResolution {
@@ -20,20 +23,36 @@ struct PrinterResolution {
 
 namespace PrinterOutput {
 
-inline constexpr int kMinimumDotsPerInch = 600;
+inline constexpr int kDefaultDotsPerInch = 1200;
+
+// The resolution a print is drawn at: a multiple of 600 dpi is kept, any other
+// becomes 1200 dpi. The layout factor is the resolution div 600, so at 720 or
+// 1440 dpi the plates would otherwise come out at 83 % of their size; Qt sends
+// the pages as vectors, so the printer's own resolution is not lost.
+int drawingResolution(int printerDotsPerInch);
 
 // A4 portrait, zero page margins (the printer keeps its own hardware margins,
-// so the origin is the printable area's top-left) and at least 600 dpi so that
-// the layout factor is never 0. Throws Failure when the printer refuses.
+// so the origin is the printable area's top-left) and the drawing resolution.
+// Throws Failure when the printer refuses.
 PrinterResolution setUpPage(QPrinter& printer);
 
-// Told after each page has been drawn: the pages drawn so far and the page count.
-using PageProgress = std::function<void(int pagesDrawn, int pageCount)>;
+// The pages the printer's page range asks for (every page when none is set),
+// within 1..pageCount, in order.
+std::vector<int> pagesToPrint(const QPrinter& printer, int pageCount);
 
-// Begins the document with an empty title, draws every page and ends the
-// document, also after a failure, so the pages drawn so far come out. Each
-// page goes to the printer as soon as it is drawn, so memory stays flat
-// however many pages there are. Throws Failure with the print failure message.
-void drawDocument(QPrinter& printer, const PageSource& pages, const PageProgress& progress = {});
+// Told after each page has been drawn: the pages drawn so far and how many
+// will be. Returns false to cancel the print.
+using PageProgress = std::function<bool(int pagesDrawn, int pagesToDraw)>;
+
+enum class Outcome { Printed, Cancelled };
+
+// Begins the document with an empty title, draws the pages of the printer's
+// page range and ends the document, also after a failure, so the pages drawn
+// so far come out. Each page goes to the printer as soon as it is drawn, so
+// memory stays flat however many pages there are. A cancel abandons the job
+// and leaves no output file. Throws Failure: the nothing-to-print message for
+// pages without records, the file's own message when a PDF could not be
+// written out whole (the partial file is removed), else the print failure message.
+Outcome drawDocument(QPrinter& printer, const PageSource& pages, const PageProgress& progress = {});
 
 } // namespace PrinterOutput

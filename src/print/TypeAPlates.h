@@ -23,6 +23,7 @@ public:
     // No pages at all without records.
     int pageCount() const override;
     void drawPage(LayoutSurface& surface, int page) const override;
+    bool hasRecords() const override { return sheet_.outputRecordCount() > 0; }
     // One plate whose frame top is at plateTop, numbered `row`.
     void drawPlate(LayoutSurface& surface, int plateTop, int row, const Record& record) const;
 

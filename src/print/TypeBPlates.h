@@ -17,6 +17,7 @@ public:
     // At least one page, even without records.
     int pageCount() const override;
     void drawPage(LayoutSurface& surface, int page) const override;
+    bool hasRecords() const override { return sheet_.outputRecordCount() > 0; }
 
     // The texts and the lines of one plate whose base point is `base`.
     void drawPlateTexts(LayoutSurface& surface, QPoint base, const Record& record) const;

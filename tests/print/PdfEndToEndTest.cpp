@@ -4,6 +4,7 @@
 #include "PrintTestSupport.h"
 #include "sheet/RecordFile.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -30,6 +31,15 @@ protected:
         if (!fonts.out.contains(u"IPAMincho"_qs) && fonts.out.count(u'\n') > 2)
             ADD_FAILURE() << "the PDF does not use IPAMincho:\n" << fonts.out.toStdString();
         return PdfReadBack::words(out);
+    }
+
+    // The first page of the last PDF written, as a grey picture at 100 dpi.
+    QByteArray renderedFirstPage()
+    {
+        const QString picture = dir.filePath(u"page"_qs);
+        run(u"pdftoppm"_qs, {u"-gray"_qs, u"-r"_qs, u"100"_qs, u"-singlefile"_qs, dir.filePath(u"out.pdf"_qs), picture});
+        QFile file(picture + u".pgm"_qs);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QString recordFile(int count)
@@ -116,18 +126,51 @@ TEST_F(PdfEndToEnd, PageCountsFollowTheRecordCount)
         int records;
         size_t pages;
     };
-    for (const Case& c : std::vector<Case>{{"a", 7, 2}, {"b-trunk", 0, 1}, {"b-trunk", 25, 2}, {"b-branch", 37, 2}}) {
+    for (const Case& c : std::vector<Case>{{"a", 7, 2}, {"b-trunk", 25, 2}, {"b-branch", 37, 2}}) {
         const std::vector<Page> pages = pdf({QString::fromLatin1(c.kind)}, recordFile(c.records));
         EXPECT_EQ(pages.size(), c.pages) << c.kind << ", " << c.records << " records";
         // The last record opens the last page.
-        if (c.records > 0) {
-            EXPECT_EQ(wordsOf(pages.back(), u"R"_qs + QString::number(c.records)).size(), 1u) << c.kind;
-        }
+        EXPECT_EQ(wordsOf(pages.back(), u"R"_qs + QString::number(c.records)).size(), 1u) << c.kind;
     }
-    // No records: type A draws nothing at all.
-    const std::vector<Page> none = pdf({u"a"_qs}, recordFile(0));
-    ASSERT_LE(none.size(), 1u);
-    EXPECT_TRUE(none.empty() || none[0].empty());
+}
+
+TEST_F(PdfEndToEnd, AListWithoutRecordsPrintsNothing)
+{
+    const QString records = recordFile(0);
+    const QString out = dir.filePath(u"empty.pdf"_qs);
+    for (const QString kind : {u"a"_qs, u"b-trunk"_qs, u"b-branch"_qs}) {
+        const ProcessRun result = run(QStringLiteral(TAGRIO_CLI), {u"pdf"_qs, kind, records, u"-o"_qs, out});
+        EXPECT_EQ(result.exitCode, 1) << kind.toStdString();
+        EXPECT_EQ(result.err, u"印刷する記録がありません\n") << kind.toStdString();
+        EXPECT_FALSE(QFile::exists(out)) << kind.toStdString();
+    }
+}
+
+// A resolution that is no multiple of 600 dpi must not shrink the plates:
+// 720 dpi prints the texts and lines where 1200 dpi does.
+TEST_F(PdfEndToEnd, PlatesKeepTheirPlaceAtAnyResolution)
+{
+    for (const QString kind : {u"a"_qs, u"b-branch"_qs}) {
+        const std::vector<Page> at1200 = pdf({kind, u"--dpi"_qs, u"1200"_qs});
+        const QByteArray lines1200 = renderedFirstPage();
+        const std::vector<Page> at720 = pdf({kind, u"--dpi"_qs, u"720"_qs});
+        const QByteArray lines720 = renderedFirstPage();
+
+        ASSERT_EQ(at720.size(), at1200.size()) << kind.toStdString();
+        ASSERT_FALSE(at1200.empty());
+        const Page& fine = at1200[0];
+        const Page& coarse = at720[0];
+        ASSERT_EQ(coarse.size(), fine.size()) << kind.toStdString();
+        ASSERT_GT(fine.size(), 20u);
+        for (size_t i = 0; i < fine.size(); ++i) {
+            EXPECT_EQ(coarse[i].text, fine[i].text);
+            EXPECT_NEAR(coarse[i].x, fine[i].x, 0.5) << coarse[i].text.toStdString();
+            EXPECT_NEAR(coarse[i].y, fine[i].y, 0.5) << coarse[i].text.toStdString();
+        }
+        // The frames and cut lines: the rendered pages are the same picture.
+        EXPECT_GT(lines1200.size(), 500000);
+        EXPECT_TRUE(lines720 == lines1200) << kind.toStdString() << ": the lines differ";
+    }
 }
 
 TEST_F(PdfEndToEnd, FailuresAndUsageErrors)

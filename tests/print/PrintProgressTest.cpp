@@ -9,9 +9,11 @@
 #include <QPaintEvent>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <functional>
 #include <thread>
 #include <utility>
@@ -68,12 +70,13 @@ private Q_SLOTS:
         printer.setOutputFileName(dir.filePath(u"pages.pdf"_qs));
         PrinterOutput::setUpPage(printer);
         const WatchedPages pages(4, [](int) {});
-        std::vector<std::pair<int, int>> reports;
+        // Reported count, pages actually drawn by then, page count.
+        std::vector<std::array<int, 3>> reports;
         PrinterOutput::drawDocument(printer, pages, [&](int drawn, int count) {
-            QCOMPARE(pages.drawn, drawn);
-            reports.emplace_back(drawn, count);
+            reports.push_back({drawn, pages.drawn, count});
+            return true;
         });
-        const std::vector<std::pair<int, int>> expected{{1, 4}, {2, 4}, {3, 4}, {4, 4}};
+        const std::vector<std::array<int, 3>> expected{{1, 1, 4}, {2, 2, 4}, {3, 3, 4}, {4, 4, 4}};
         QCOMPARE(reports, expected);
     }
 
@@ -117,6 +120,55 @@ private Q_SLOTS:
         QVERIFY(dialogSeen);
         QVERIFY(largestValue > kPages / 2);
         QVERIFY(counter.paints > 0);
+        QVERIFY(window.findChildren<QProgressDialog*>().isEmpty());
+    }
+
+    void cancelStopsTheLongPrintAfterThePageAndLeavesNoFile_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("キャンセル button") << false;
+        QTest::newRow("close box") << true;
+    }
+
+    void cancelStopsTheLongPrintAfterThePageAndLeavesNoFile()
+    {
+        QFETCH(bool, closeBox);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"cancelled.pdf"_qs);
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        PrintJobHooks hooks;
+        hooks.choosePrinter = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        };
+        QStringList warnings;
+        hooks.warn = [&](const QString& message) { warnings << message; };
+
+        int cancelledAt = 0;
+        const WatchedPages pages(200, [&](int page) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            QProgressDialog* dialog = window.findChild<QProgressDialog*>();
+            if (cancelledAt || !dialog || !dialog->isVisible())
+                return;
+            QTest::qWait(60); // the dialog lays itself out and takes clicks
+            auto* cancel = dialog->findChild<QPushButton*>();
+            QVERIFY(cancel);
+            QCOMPARE(cancel->text(), u"キャンセル"_qs);
+            if (closeBox)
+                dialog->close();
+            else
+                QTest::mouseClick(cancel, Qt::LeftButton);
+            cancelledAt = page;
+        });
+        QVERIFY(!PrintJob(&window, hooks).print(pages));
+
+        QVERIFY(cancelledAt > 0);
+        QCOMPARE(pages.drawn, cancelledAt);
+        QVERIFY(warnings.isEmpty());
+        QVERIFY(!QFile::exists(pdf));
         QVERIFY(window.findChildren<QProgressDialog*>().isEmpty());
     }
 

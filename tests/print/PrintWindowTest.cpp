@@ -3,14 +3,22 @@
 #include "PdfReadBack.h"
 #include "print/LayoutSurface.h"
 #include "print/SamplePictures.h"
+#include "print/TypeAPlates.h"
 #include "print/TypeBPlates.h"
 #include "print/ui/PrintCommands.h"
 #include "print/ui/PrintJob.h"
+#include "print/ui/PreviewDialog.h"
+#include "print/ui/PagePreview.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QPushButton>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -172,23 +180,91 @@ private Q_SLOTS:
         PrintCommands commands(&window, sheet, f, [] { return u"No."_qs; }, hooks());
 
         int previewPages = -1;
+        QString countShown;
         QTimer::singleShot(0, this, [&] {
-            auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<PreviewDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            auto* preview = dialog->findChild<QPrintPreviewWidget*>();
-            QVERIFY(preview);
-            previewPages = preview->pageCount();
-            // Printing from the preview draws the same job on the chosen printer.
-            dialog->printer()->setOutputFileName(pdfPath());
-            preview->print();
+            previewPages = dialog->preview()->pageCount();
+            countShown = dialog->findChild<QLabel*>(u"pageCount"_qs)->text();
+            QCOMPARE(dialogs, 0); // nothing printed before the user asks
+            // Printing from the preview runs the print dialog and the same job.
+            QTest::mouseClick(dialog->findChild<QPushButton*>(u"printButton"_qs), Qt::LeftButton);
             dialog->reject();
         });
         commands.previewTypeB(PlateSize::Branch);
         QCOMPARE(previewPages, 2); // branch size for 37 records
-        QCOMPARE(dialogs, 0);      // nothing printed before the user asks
+        QCOMPARE(countShown, u"/ 2 ページ"_qs);
+        QCOMPARE(dialogs, 1);
         QVERIFY(warnings.isEmpty());
         QCOMPARE(PdfReadBack::pageCount(pdfPath()), 2);
         QCOMPARE(pdfText(pdfPath()).count(u"自"_qs), 72);
+    }
+
+    // Reprinting one damaged sheet: the range chosen in the print dialog is what comes out.
+    void thePageRangeChosenIsPrinted()
+    {
+        const RecordSheet sheet = numberedSheet(37); // type A: 7 pages of 6 plates
+        const Settings f = Settings::defaults();
+        PrintJobHooks ranged = hooks();
+        ranged.choosePrinter = [this, choose = ranged.choosePrinter](QPrinter& printer) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(2, 3);
+            return choose(printer);
+        };
+        QVERIFY(PrintJob(nullptr, ranged).print(TypeAPlates(sheet, f, TextOrder::Standard)));
+        QVERIFY(warnings.isEmpty());
+        const auto pages = PdfReadBack::words(pdfPath());
+        QCOMPARE(pages.size(), size_t(2));
+        QCOMPARE(PdfReadBack::wordsOf(pages[0], u"No.7"_qs).size(), size_t(1));
+        QCOMPARE(PdfReadBack::wordsOf(pages[1], u"No.18"_qs).size(), size_t(1));
+        for (const auto& page : pages) {
+            QVERIFY(PdfReadBack::wordsOf(page, u"No.6"_qs).empty());
+            QVERIFY(PdfReadBack::wordsOf(page, u"No.19"_qs).empty());
+        }
+    }
+
+    // The same through the print dialog itself, with its from and to boxes.
+    void thePageRangeChosenInThePrintDialogIsPrinted()
+    {
+        QWidget window;
+        const RecordSheet sheet = numberedSheet(37);
+        const Settings f = Settings::defaults();
+        PrintJobHooks realDialog = hooks();
+        realDialog.choosePrinter = {};
+        PrintCommands commands(&window, sheet, f, [] { return u"No."_qs; }, realDialog);
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* printers = dialog->findChild<QComboBox*>(u"printers"_qs);
+            printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)" comes last
+            dialog->findChild<QLineEdit*>(u"filename"_qs)->setText(pdfPath());
+            dialog->findChild<QRadioButton*>(u"printRange"_qs)->click();
+            dialog->findChild<QSpinBox*>(u"from"_qs)->setValue(3);
+            dialog->findChild<QSpinBox*>(u"to"_qs)->setValue(4);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        commands.printTypeA(TextOrder::Standard);
+        QVERIFY(warnings.isEmpty());
+        const auto pages = PdfReadBack::words(pdfPath());
+        QCOMPARE(pages.size(), size_t(2));
+        QCOMPARE(PdfReadBack::wordsOf(pages[0], u"No.13"_qs).size(), size_t(1));
+        QCOMPARE(PdfReadBack::wordsOf(pages[1], u"No.24"_qs).size(), size_t(1));
+    }
+
+    void aListWithoutRecordsIsNotPrintedOrPreviewed()
+    {
+        QWidget window;
+        const RecordSheet sheet = numberedSheet(0);
+        const Settings f = Settings::defaults();
+        PrintCommands commands(&window, sheet, f, [] { return u"No."_qs; }, hooks());
+        commands.printTypeA(TextOrder::Standard);
+        commands.printTypeB(PlateSize::Trunk);
+        commands.printTypeB(PlateSize::Branch);
+        commands.previewTypeA(TextOrder::Standard); // would block here if a preview opened
+        commands.previewTypeB(PlateSize::Trunk);
+        QCOMPARE(warnings, QStringList(5, u"印刷する記録がありません"_qs));
+        QCOMPARE(dialogs, 0);
+        QVERIFY(!QFile::exists(pdfPath()));
     }
 
     void samplePicturesAreDrawnToTheirSize()

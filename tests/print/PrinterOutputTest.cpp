@@ -4,11 +4,14 @@
 #include "print/PrinterOutput.h"
 #include "sheet/Failure.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <stdexcept>
+#include <sys/resource.h>
 
 namespace {
 
@@ -23,8 +26,11 @@ public:
             throw std::runtime_error("drawing failed");
         surface.line({0, 0}, {600, 600}, 1);
         ++drawn;
+        drawnPages.push_back(page);
     }
+    bool hasRecords() const override { return count_ > 0; }
     mutable int drawn = 0;
+    mutable std::vector<int> drawnPages;
 
 private:
     int count_;
@@ -66,9 +72,12 @@ TEST(LayoutFactors, AreTheResolutionDividedBy600WithTheRemainderDropped)
     }
 }
 
-TEST_F(PrinterOutputTest, PageSetUpForcesA4PortraitZeroMarginsAndAtLeast600Dpi)
+TEST_F(PrinterOutputTest, PageSetUpForcesA4PortraitZeroMarginsAndAMultipleOf600Dpi)
 {
-    for (const auto& [asked, expected] : std::vector<std::pair<int, int>>{{300, 600}, {600, 600}, {1200, 1200}}) {
+    // Any other resolution would scale the plates by (dpi div 600) / (dpi / 600).
+    const std::vector<std::pair<int, int>> resolutions{{300, 1200},  {600, 600},   {720, 1200}, {1000, 1200},
+                                                       {1200, 1200}, {1440, 1200}, {2400, 2400}};
+    for (const auto& [asked, expected] : resolutions) {
         const auto printer = pdfPrinter(dir.filePath(u"out.pdf"_qs), asked);
         printer->setPageSize(QPageSize(QPageSize::Letter));
         printer->setPageOrientation(QPageLayout::Landscape);
@@ -115,6 +124,116 @@ TEST_F(PrinterOutputTest, ADocumentThatCannotBeginFails)
     const auto printer = pdfPrinter(dir.filePath(u"missing-folder/out.pdf"_qs), 600);
     PrinterOutput::setUpPage(*printer);
     EXPECT_THROW(PrinterOutput::drawDocument(*printer, LinePages(1)), Failure);
+}
+
+TEST_F(PrinterOutputTest, OnlyThePagesOfTheChosenRangeArePrinted)
+{
+    struct Case {
+        int from, to; // 0: no range chosen
+        std::vector<int> pages;
+    };
+    for (const Case& c : std::vector<Case>{{0, 0, {1, 2, 3, 4, 5}}, {2, 2, {2}}, {4, 9, {4, 5}}, {1, 3, {1, 2, 3}}}) {
+        const QString path = dir.filePath(u"range.pdf"_qs);
+        const auto printer = pdfPrinter(path, 1200);
+        PrinterOutput::setUpPage(*printer);
+        if (c.from > 0) {
+            printer->setPrintRange(QPrinter::PageRange);
+            printer->setFromTo(c.from, c.to);
+        }
+        const LinePages pages(5);
+        std::vector<int> reportedTotals;
+        PrinterOutput::drawDocument(*printer, pages, [&](int, int total) {
+            reportedTotals.push_back(total);
+            return true;
+        });
+        EXPECT_EQ(pages.drawnPages, c.pages) << c.from << "-" << c.to;
+        EXPECT_EQ(PdfReadBack::pageCount(path), static_cast<int>(c.pages.size())) << c.from << "-" << c.to;
+        EXPECT_EQ(reportedTotals, std::vector<int>(c.pages.size(), static_cast<int>(c.pages.size())));
+    }
+}
+
+TEST_F(PrinterOutputTest, NothingIsPrintedWithoutRecordsOrPagesInTheRange)
+{
+    struct Case {
+        int pageCount, from, to;
+    };
+    for (const Case& c : std::vector<Case>{{0, 0, 0}, {5, 6, 8}}) {
+        const QString path = dir.filePath(u"nothing.pdf"_qs);
+        const auto printer = pdfPrinter(path, 1200);
+        PrinterOutput::setUpPage(*printer);
+        if (c.from > 0) {
+            printer->setPrintRange(QPrinter::PageRange);
+            printer->setFromTo(c.from, c.to);
+        }
+        const LinePages pages(c.pageCount);
+        try {
+            PrinterOutput::drawDocument(*printer, pages);
+            ADD_FAILURE() << "printed " << c.pageCount << " pages, range " << c.from << "-" << c.to;
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.message(), u"印刷する記録がありません");
+        }
+        EXPECT_EQ(pages.drawn, 0);
+        EXPECT_FALSE(QFile::exists(path));
+    }
+}
+
+TEST_F(PrinterOutputTest, ACancelStopsAfterThePageAndLeavesNoFile)
+{
+    const QString path = dir.filePath(u"cancelled.pdf"_qs);
+    const auto printer = pdfPrinter(path, 1200);
+    PrinterOutput::setUpPage(*printer);
+    const LinePages pages(10);
+    const auto outcome = PrinterOutput::drawDocument(*printer, pages, [](int drawn, int) { return drawn < 3; });
+    EXPECT_EQ(outcome, PrinterOutput::Outcome::Cancelled);
+    EXPECT_EQ(pages.drawn, 3);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+// The process may write no more than `bytes` into any file, as on a disk that
+// fills up; writes beyond fail instead of raising SIGXFSZ.
+class ScopedFileSizeLimit {
+public:
+    explicit ScopedFileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~ScopedFileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(PrinterOutputTest, APdfCutShortByAFullDiskIsReportedAndRemoved)
+{
+    const QString path = dir.filePath(u"full.pdf"_qs);
+    const auto printer = pdfPrinter(path, 1200);
+    PrinterOutput::setUpPage(*printer);
+    const LinePages pages(200);
+    try {
+        const ScopedFileSizeLimit full(8 * 1024);
+        PrinterOutput::drawDocument(*printer, pages);
+        ADD_FAILURE() << "no failure";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.message(), u"ファイル \""_qs + path + u"\" を作成できません。ディスクの空き容量が足りません"_qs);
+    }
+    EXPECT_FALSE(QFile::exists(path));
+
+    // The same document with room to spare is written whole.
+    const auto roomy = pdfPrinter(path, 1200);
+    PrinterOutput::setUpPage(*roomy);
+    PrinterOutput::drawDocument(*roomy, pages);
+    EXPECT_EQ(PdfReadBack::pageCount(path), 200);
 }
 
 } // namespace

@@ -8,12 +8,15 @@
 #include "main/TForm1.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -75,6 +78,7 @@ class RealPointerTest : public QObject {
 private Q_SLOTS:
     void doubleClickOnTheHeaderRowOpensTheEntryForm();
     void closeQuestionSpeaksJapaneseAndHonoursItsButtons();
+    void previewPagesByPointerAndWheel();
 
 private:
     QTemporaryDir dir_;
@@ -143,6 +147,47 @@ void RealPointerTest::closeQuestionSpeaksJapaneseAndHonoursItsButtons()
     QStringList secondTexts;
     closeAnswering(QStringLiteral("変更を破棄"), secondTexts);
     QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
+}
+
+// The preview of a long list, paged with its buttons and the wheel over the
+// pages, then closed with its 閉じる button.
+void RealPointerTest::previewPagesByPointerAndWheel()
+{
+    TForm1 window(startup());
+    window.document().pasteText(1, QStringLiteral("1\t東棟\r\n").repeated(600));
+    window.document().renumberRecords();
+    QCOMPARE(window.document().sheet().recordCount, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.runOutputPanelToggle());
+
+    const auto centreOf = [](const QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); };
+    QStringList seen;
+    bool closed = false;
+    onNextModal(this, [&](QWidget* modal) {
+        auto* pageBox = modal->findChild<QSpinBox*>(QStringLiteral("pageBox"));
+        auto* preview = modal->findChild<QAbstractScrollArea*>(QStringLiteral("preview"));
+        QVERIFY(pageBox && preview);
+        seen << modal->findChild<QLabel*>(QStringLiteral("pageCount"))->text();
+        for (const int page : {2, 3}) {
+            clickLaterAt(centreOf(modal->findChild<QPushButton*>(QStringLiteral("nextPage"))));
+            QTRY_COMPARE_WITH_TIMEOUT(pageBox->value(), page, 5000);
+        }
+        // Wheel down over the pages (button 5): the page box follows.
+        const QPoint pages = centreOf(preview->viewport());
+        QProcess::startDetached(QStringLiteral("xdotool"),
+                                {QStringLiteral("mousemove"), QString::number(pages.x()), QString::number(pages.y()),
+                                 QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("40"),
+                                 QStringLiteral("--delay"), QStringLiteral("10"), QStringLiteral("5")});
+        QTRY_VERIFY_WITH_TIMEOUT(pageBox->value() > 3, 5000);
+        seen << QStringLiteral("wheel");
+        clickLaterAt(centreOf(modal->findChild<QPushButton*>(QStringLiteral("closeButton"))));
+        closed = true;
+    });
+    const QWidget* previewButton = window.findChild<QWidget*>(QStringLiteral("PreviewButtonA"));
+    clickAt(centreOf(previewButton));
+    QTRY_VERIFY_WITH_TIMEOUT(closed && !QApplication::activeModalWidget(), 10000);
+    QCOMPARE(seen, (QStringList{QStringLiteral("/ 100 ページ"), QStringLiteral("wheel")}));
 }
 
 int main(int argc, char** argv)

@@ -1,11 +1,12 @@
 #include "PrintJob.h"
 
+#include "PreviewDialog.h"
 #include "PrintProgress.h"
 #include "print/PageSource.h"
+#include "sheet/Failure.h"
 
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 PrintJob::PrintJob(QWidget* parent, PrintJobHooks hooks) : parent_(parent), hooks_(std::move(hooks))
@@ -29,18 +30,32 @@ bool PrintJob::setUpAndDraw(QPrinter& printer, const PageSource& pages)
 {
     try {
         hooks_.showResolution(PrinterOutput::setUpPage(printer));
-        PrintProgress progress(parent_, pages.pageCount());
-        PrinterOutput::drawDocument(printer, pages, [&progress](int drawn, int) { progress.pageDrawn(drawn); });
-        return true;
+        const int pagesToDraw = static_cast<int>(PrinterOutput::pagesToPrint(printer, pages.pageCount()).size());
+        PrintProgress progress(parent_, pagesToDraw);
+        const auto outcome = PrinterOutput::drawDocument(
+            printer, pages, [&progress](int drawn, int) { return progress.pageDrawn(drawn); });
+        return outcome == PrinterOutput::Outcome::Printed;
+    } catch (const Failure& failure) {
+        hooks_.warn(failure.message());
     } catch (...) {
         // Whatever went wrong, the user learns that nothing (or not all) was printed.
         hooks_.warn(kPrintFailureMessage);
-        return false;
     }
+    return false;
+}
+
+bool PrintJob::hasSomethingToPrint(const PageSource& pages)
+{
+    if (pages.hasRecords())
+        return true;
+    hooks_.warn(kNothingToPrintMessage);
+    return false;
 }
 
 bool PrintJob::print(const PageSource& pages)
 {
+    if (!hasSomethingToPrint(pages))
+        return false;
     QPrinter printer(QPrinter::HighResolution);
     try {
         if (!hooks_.choosePrinter(printer))
@@ -54,17 +69,8 @@ bool PrintJob::print(const PageSource& pages)
 
 void PrintJob::preview(const PageSource& pages)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    try {
-        PrinterOutput::setUpPage(printer);
-    } catch (...) {
-        hooks_.warn(kPrintFailureMessage);
+    if (!hasSomethingToPrint(pages))
         return;
-    }
-    QPrintPreviewDialog dialog(&printer, parent_);
-    // The same request draws the preview pages and, from the dialog's print
-    // button, the printed ones.
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [this, &pages](QPrinter* target) { setUpAndDraw(*target, pages); });
+    PreviewDialog dialog(pages, [this, &pages] { print(pages); }, parent_);
     dialog.exec();
 }

@@ -20,20 +20,24 @@ struct PrintJobHooks {
     std::function<void(const PrinterResolution& resolution)> showResolution;
 };
 
-// One print: the print dialog, page set-up, the pages, and the warning
-// "情報不足で印刷出来ませんでした。" on any failure. A preview shows the same pages
-// before anything is printed, and printing from it prints the same job.
+// One print: the print dialog, page set-up, the pages of the chosen page
+// range, and the warning "情報不足で印刷出来ませんでした。" (or the failure's own
+// message) on any failure. A list without records is not printed: the user is
+// told "印刷する記録がありません". A preview shows the same pages before anything
+// is printed, and printing from it runs the same print.
 class PrintJob {
 public:
     explicit PrintJob(QWidget* parent, PrintJobHooks hooks = {});
 
     // True when the pages were handed to the printer; false when the user
-    // cancelled (nothing shown) or the print failed (the warning shown).
+    // cancelled the print dialog or the print (nothing shown) or the print
+    // failed (the warning shown).
     bool print(const PageSource& pages);
     // Shows the preview window modally; returns when it has closed.
     void preview(const PageSource& pages);
 
 private:
+    bool hasSomethingToPrint(const PageSource& pages);
     bool setUpAndDraw(QPrinter& printer, const PageSource& pages);
 
     QWidget* parent_;
