@@ -34,8 +34,8 @@ MainWindowPrompts MainWindowPrompts::dialogs(QWidget* parent)
     };
     // The save dialog replaces an existing file without asking, as users of
     // this tool are used to; the save itself is atomic.
-    prompts.chooseSavePath = [owner](const QString& startFolder) {
-        return QFileDialog::getSaveFileName(owner, QString(), startFolder, kRecordFileFilter, nullptr,
+    prompts.chooseSavePath = [owner](const QString& startPath) {
+        return QFileDialog::getSaveFileName(owner, QString(), startPath, kRecordFileFilter, nullptr,
                                             QFileDialog::DontConfirmOverwrite);
     };
     return prompts;
