@@ -33,9 +33,9 @@ MainWindowPrompts MainWindowPrompts::dialogs(QWidget* parent)
     };
     // The save dialog replaces an existing file without asking, as users of
     // this tool are used to; the save itself is atomic.
-    prompts.chooseSavePath = [owner](const QString& startFolder) {
+    prompts.chooseSavePath = [owner](const QString& startPath) {
         QString selectedFilter;
-        const QString chosen = QFileDialog::getSaveFileName(owner, QString(), startFolder,
+        const QString chosen = QFileDialog::getSaveFileName(owner, QString(), startPath,
                                                             DocumentFiles::saveFilters(), &selectedFilter,
                                                             QFileDialog::DontConfirmOverwrite);
         return chosen.isEmpty() ? chosen : DocumentFiles::withFilterSuffix(chosen, selectedFilter);

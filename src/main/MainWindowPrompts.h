@@ -19,7 +19,8 @@ struct MainWindowPrompts {
     std::function<UnsavedChoice()> askUnsavedChanges;
     // The chosen path, or empty when the user cancelled.
     std::function<QString(const QString& startFolder)> chooseOpenPath;
-    std::function<QString(const QString& startFolder)> chooseSavePath;
+    // startPath is a folder, or the file whose name the dialog proposes.
+    std::function<QString(const QString& startPath)> chooseSavePath;
 
     static MainWindowPrompts dialogs(QWidget* parent);
 };

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 namespace {
 
@@ -93,6 +94,15 @@ void RecordSheetView::selectSheetRows(int first, int last)
     selectionModel()->setCurrentIndex(model_->index(top, 0), QItemSelectionModel::NoUpdate);
     selectionModel()->select(QItemSelection(model_->index(top, 0), model_->index(bottom, kColumnCount - 1)),
                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void RecordSheetView::showFromFirstRow()
+{
+    anchorRow_ = 1;
+    if (selectionModel() && model_ && model_->rowCount() > 0)
+        selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::Clear);
+    scrollToTop();
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
 }
 
 void RecordSheetView::rememberSelection()

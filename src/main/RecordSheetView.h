@@ -31,6 +31,9 @@ public:
     std::pair<int, int> selectedSheetRows() const;
     // Selects sheet rows first..last and makes first the current row.
     void selectSheetRows(int first, int last);
+    // Scrolls back to the first row and column with nothing selected and
+    // row 1 current, as the sheet stands when the window opens.
+    void showFromFirstRow();
 
     void setColumnWidths(const std::array<int, 11>& widths);
 

@@ -7,6 +7,7 @@
 #include "print/SamplePictures.h"
 #include "print/ui/PrintCommands.h"
 #include "sheet/Failure.h"
+#include "sheet/RecordFile.h"
 #include "spreadsheet/DocumentFiles.h"
 #include "spreadsheet/ui/SpreadsheetOutputs.h"
 #include "ui/ControlBuilders.h"
@@ -216,6 +217,10 @@ void TForm1::FormResize()
     const int gridHeight = sheetHeight(height());
     // Only the height follows the user; the width snaps back.
     setFixedWidth(clientWidth());
+    // A window manager that ignores size hints (a tiling one) may still
+    // impose another width, which the fixed width alone does not undo.
+    if (width() != clientWidth())
+        resize(clientWidth(), height());
     c_.StringGrid1->resize(sheetWidth(), gridHeight);
     c_.StringGrid1->setColumnWidths(columnWidthsForSheetWidth(c_.StringGrid1->width()));
     c_.Panel6->resize(c_.StringGrid1->size());
@@ -372,7 +377,10 @@ void TForm1::openRecordFile()
 
 bool TForm1::saveRecordFile()
 {
-    const QString chosen = prompts_.chooseSavePath ? prompts_.chooseSavePath(dialogFolder()) : QString();
+    // The current file's name is proposed: with no overwrite question, a
+    // retyped name with a typo would silently replace another list.
+    const QString start = FileName().isEmpty() ? QString() : QFileInfo(RecordFile::targetPath(FileName())).absoluteFilePath();
+    const QString chosen = prompts_.chooseSavePath ? prompts_.chooseSavePath(start) : QString();
     if (chosen.isEmpty())
         return false;
     try {
@@ -395,6 +403,8 @@ bool TForm1::openFile(const QString& path)
     }
     if (!notes.isEmpty() && prompts_.showNotice)
         prompts_.showNotice(notes.join(u'\n'));
+    // A view left scrolled to rows of the previous list invites editing the wrong record.
+    c_.StringGrid1->showFromFirstRow();
     return true;
 }
 

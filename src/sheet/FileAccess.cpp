@@ -2,11 +2,73 @@
 
 #include "Failure.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace FileAccess {
+namespace {
+
+struct KnownCause {
+    int errorNumber;
+    const char16_t* reason;
+};
+
+// EFBIG comes from a write stopped by a file-size limit, which to the user is
+// the same as a full disk.
+const KnownCause kKnownCauses[] = {
+    {ENOSPC, u"ディスクの空き容量が足りません。"},
+    {EDQUOT, u"ディスクの空き容量が足りません。"},
+    {EFBIG, u"ディスクの空き容量が足りません。"},
+    {EACCES, u"アクセスが拒否されました。"},
+    {EPERM, u"アクセスが拒否されました。"},
+    {ENOENT, u"フォルダーが見つかりません。"},
+    {ENOTDIR, u"フォルダーが見つかりません。"},
+    {EROFS, u"読み取り専用です。"},
+};
+
+QString systemText(int errorNumber) { return QString::fromLocal8Bit(std::strerror(errorNumber)); }
+
+// Sets errno to 0, runs the call and returns errno as it stood right after,
+// so a code left over from an earlier call is never taken for its cause.
+template <typename Call>
+int errnoAfter(Call&& call)
+{
+    errno = 0;
+    call();
+    return errno;
+}
+
+} // namespace
+
+QString systemReason(int errorNumber, const QString& text)
+{
+    for (const KnownCause& cause : kKnownCauses) {
+        if (!text.isEmpty() && text == systemText(cause.errorNumber))
+            return QString::fromUtf16(cause.reason);
+    }
+    for (const KnownCause& cause : kKnownCauses) {
+        if (errorNumber == cause.errorNumber)
+            return QString::fromUtf16(cause.reason);
+    }
+    if (!text.isEmpty() || errorNumber == 0)
+        return text;
+    return systemText(errorNumber);
+}
+
+bool isOutOfSpace(int errorNumber)
+{
+    return errorNumber == ENOSPC || errorNumber == EDQUOT || errorNumber == EFBIG;
+}
+
+QString systemReason(const QFileDevice& file, int errorNumber)
+{
+    return systemReason(errorNumber, file.errorString());
+}
 
 QString cannotOpenMessage(const QString& path, const QString& reason)
 {
@@ -27,11 +89,18 @@ QByteArray readAll(const QString& path)
         throw Failure(cannotOpenMessage(path, QStringLiteral("通常のファイルではありません。")));
     if (info.size() > kMaxFileSize)
         throw Failure(cannotOpenMessage(path, QStringLiteral("ファイルが大きすぎます。")));
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(cannotOpenMessage(path, file.errorString()));
-    QByteArray bytes = file.readAll();
+    bool opened = false;
+    int error = errnoAfter([&] { opened = file.open(QIODevice::ReadOnly); });
+    if (!opened) {
+        // A missing file in a folder that is there is not a missing folder.
+        if (error == ENOENT && info.absoluteDir().exists())
+            throw Failure(cannotOpenMessage(path, QStringLiteral("ファイルが見つかりません。")));
+        throw Failure(cannotOpenMessage(path, systemReason(file, error)));
+    }
+    QByteArray bytes;
+    error = errnoAfter([&] { bytes = file.readAll(); });
     if (file.error() != QFileDevice::NoError)
-        throw Failure(cannotOpenMessage(path, file.errorString()));
+        throw Failure(cannotOpenMessage(path, systemReason(file, error)));
     return bytes;
 }
 
@@ -40,15 +109,19 @@ void writeAtomically(const QString& path, const QByteArray& bytes)
     if (QFileInfo(path).isDir())
         throw Failure(cannotCreateMessage(path, QStringLiteral("同じ名前のフォルダーがあります。")));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Failure(cannotCreateMessage(path, file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    bool done = false;
+    int error = errnoAfter([&] { done = file.open(QIODevice::WriteOnly); });
+    if (!done)
+        throw Failure(cannotCreateMessage(path, systemReason(file, error)));
+    error = errnoAfter([&] { done = file.write(bytes) == bytes.size(); });
+    if (!done) {
+        const QString reason = systemReason(file, error);
         file.cancelWriting();
         throw Failure(cannotCreateMessage(path, reason));
     }
-    if (!file.commit())
-        throw Failure(cannotCreateMessage(path, file.errorString()));
+    error = errnoAfter([&] { done = file.commit(); });
+    if (!done)
+        throw Failure(cannotCreateMessage(path, systemReason(file, error)));
 }
 
 } // namespace FileAccess

@@ -1,7 +1,7 @@
 #include "SheetEditing.h"
 
+#include "ClipboardTable.h"
 #include "Failure.h"
-#include "TextCodec.h"
 
 #include <algorithm>
 #include <numeric>
@@ -57,7 +57,7 @@ QString copyText(const RecordSheet& sheet, int firstRow, int lastRow)
 
 void paste(RecordSheet& sheet, int startRow, QStringView clipboardText)
 {
-    const std::vector<QStringView> lines = TextCodec::splitLines(clipboardText);
+    std::vector<ClipboardTable::Row> lines = ClipboardTable::parse(clipboardText);
     if (lines.empty())
         return;
     const int row0 = std::max(startRow, 0);
@@ -71,14 +71,11 @@ void paste(RecordSheet& sheet, int startRow, QStringView clipboardText)
         sheet.setRowCount(static_cast<int>(lastRowNeeded + 1));
 
     int r = row0;
-    for (QStringView line : lines) {
+    for (ClipboardTable::Row& fields : lines) {
         Record& row = sheet.row(r++);
-        int column = 0;
-        for (QStringView piece : line.split(u'\t')) {
-            if (column >= kColumnCount)
-                break;
-            row[static_cast<size_t>(column++)] = piece.toString();
-        }
+        const size_t used = std::min(fields.size(), static_cast<size_t>(kColumnCount));
+        for (size_t column = 0; column < used; ++column)
+            row[column] = std::move(fields[column]);
     }
 }
 

@@ -11,9 +11,9 @@ namespace SheetEditing {
 // Rows first..last (inclusive), cells joined by tabs, each line ending CR LF.
 QString copyText(const RecordSheet& sheet, int firstRow, int lastRow);
 
-// Writes the clipboard's lines from startRow on, piece k of a line (split at
-// tabs) into column k, growing the sheet by a row whenever a line runs past
-// the last one. Throws Failure, changing nothing, when the sheet would grow
+// Writes the clipboard's lines (as ClipboardTable reads them) from startRow
+// on, field k of a line into column k, growing the sheet by a row whenever a
+// line runs past the last one. Throws Failure, changing nothing, when the sheet would grow
 // beyond kMaxRowCount rows.
 void paste(RecordSheet& sheet, int startRow, QStringView clipboardText);
 

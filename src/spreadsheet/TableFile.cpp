@@ -10,14 +10,17 @@
 
 #include <QFile>
 
+#include <cerrno>
+
 namespace TableFile {
 namespace {
 
 QByteArray firstBytes(const QString& path)
 {
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure(FileAccess::cannotOpenMessage(path, file.errorString()));
+        throw Failure(FileAccess::cannotOpenMessage(path, FileAccess::systemReason(file, errno)));
     return file.read(8);
 }
 

@@ -2,10 +2,13 @@
 
 #include "XlsxWriter.h"
 #include "sheet/Failure.h"
+#include "sheet/FileAccess.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <cerrno>
 
 namespace WorkbookHandOff {
 
@@ -19,9 +22,12 @@ QString inPrivateFolder(const QString& fileName, const std::function<void(const 
     if (temporaryPath.isEmpty())
         throw Failure(QStringLiteral("一時フォルダーを作成できません。フォルダー \"%1\" がありません。")
                           .arg(QDir::toNativeSeparators(qEnvironmentVariable("TMPDIR"))));
+    errno = 0;
     QTemporaryDir folder(temporaryPath + QStringLiteral("/tagrio-XXXXXX"));
-    if (!folder.isValid())
-        throw Failure(QStringLiteral("一時フォルダーを作成できません。%1").arg(folder.errorString()));
+    if (!folder.isValid()) {
+        const QString reason = FileAccess::systemReason(errno, folder.errorString());
+        throw Failure(QStringLiteral("一時フォルダーを作成できません。%1").arg(reason));
+    }
     folder.setAutoRemove(false);
     // QTemporaryDir makes the folder readable by its owner only.
     const QString path = folder.filePath(fileName);

@@ -206,26 +206,44 @@ void writeCell(lxw_worksheet* target, const Worksheet& sheet, int row, const Wor
     check(error, sheet, {row, cell.column});
 }
 
-QString reasonFor(lxw_error error)
+// errorNumber is errno as the failing libxlsxwriter call left it: a full
+// disk or a refused folder is told as such, whatever step of the packing
+// ran into it.
+QString reasonFor(lxw_error error, int errorNumber = 0)
 {
-    if (error == LXW_ERROR_CREATING_XLSX_FILE || error == LXW_ERROR_CREATING_TMPFILE)
-        return QStringLiteral("書き込みできないか、容量が足りません。");
-    return QString::fromUtf8(lxw_strerror(error));
+    const QString libraryText = error == LXW_ERROR_CREATING_XLSX_FILE || error == LXW_ERROR_CREATING_TMPFILE
+                                    ? QStringLiteral("書き込みできないか、容量が足りません。")
+                                    : QString::fromUtf8(lxw_strerror(error));
+    return FileAccess::systemReason(errorNumber, libraryText);
+}
+
+// workbook_close's result with errno as it stood right after, taken on the
+// thread that closed (errno is the thread's own).
+struct Closing {
+    lxw_error error;
+    int errorNumber;
+};
+
+Closing closeKeepingErrno(lxw_workbook* workbook)
+{
+    errno = 0;
+    const lxw_error error = workbook_close(workbook);
+    return {error, errno};
 }
 
 // Closing packs the sheets into the zip file, a third of the whole time for
 // a large workbook, with no call back on the way. It runs on a thread of its
 // own so that tick goes on being called here meanwhile; nothing else touches
 // the workbook until it is closed.
-lxw_error closeWhileTicking(lxw_workbook* workbook, const std::function<void()>& tick)
+Closing closeWhileTicking(lxw_workbook* workbook, const std::function<void()>& tick)
 {
     if (!tick)
-        return workbook_close(workbook);
-    std::future<lxw_error> closing;
+        return closeKeepingErrno(workbook);
+    std::future<Closing> closing;
     try {
-        closing = std::async(std::launch::async, workbook_close, workbook);
+        closing = std::async(std::launch::async, closeKeepingErrno, workbook);
     } catch (const std::system_error&) {
-        return workbook_close(workbook); // no thread to be had: close without ticking
+        return closeKeepingErrno(workbook); // no thread to be had: close without ticking
     }
     while (closing.wait_for(kTickWhileClosing) != std::future_status::ready)
         tick();
@@ -248,8 +266,9 @@ public:
         , partial_(QFileInfo(path).absolutePath() + QStringLiteral("/.") + QFileInfo(path).fileName()
                    + QStringLiteral(".XXXXXX"))
     {
+        errno = 0;
         if (!partial_.open())
-            throw Failure(FileAccess::cannotCreateMessage(path, partial_.errorString()));
+            throw Failure(FileAccess::cannotCreateMessage(path, FileAccess::systemReason(partial_, errno)));
         partial_.close();
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;
@@ -303,19 +322,35 @@ public:
             writePageSetup(target.sheet, sheet);
         }
 
-        const lxw_error closed = closeWhileTicking(book_.release(), tick);
-        if (closed != LXW_NO_ERROR)
-            throw Failure(FileAccess::cannotCreateMessage(path_, reasonFor(closed)));
+        throwIfRowsWereLost();
+        const Closing closed = closeWhileTicking(book_.release(), tick);
+        if (closed.error != LXW_NO_ERROR || FileAccess::isOutOfSpace(closed.errorNumber))
+            throw Failure(FileAccess::cannotCreateMessage(path_, reasonFor(closed.error, closed.errorNumber)));
         // The unique file was made private; the workbook gets the usual permissions.
         const mode_t mask = ::umask(0);
         ::umask(mask);
         ::chmod(QFile::encodeName(partial_.fileName()).constData(), 0666 & ~mask);
         if (std::rename(QFile::encodeName(partial_.fileName()).constData(), QFile::encodeName(path_).constData()) != 0)
-            throw Failure(FileAccess::cannotCreateMessage(path_, QString::fromLocal8Bit(std::strerror(errno))));
+            throw Failure(FileAccess::cannotCreateMessage(path_, FileAccess::systemReason(errno)));
         partial_.setAutoRemove(false);
     }
 
 private:
+    // libxlsxwriter does not check its writes of the rows into each sheet's
+    // temporary file: on a full disk the close would report success for a
+    // workbook without its rows. The stream's error flag tells.
+    void throwIfRowsWereLost() const
+    {
+        for (const Target& target : targets_) {
+            FILE* rows = target.sheet->optimize_tmpfile;
+            if (!rows)
+                continue;
+            errno = 0;
+            if (std::fflush(rows) != 0 || std::ferror(rows))
+                throw Failure(FileAccess::cannotCreateMessage(path_, reasonFor(LXW_ERROR_CREATING_TMPFILE, errno)));
+        }
+    }
+
     // The sheet's libxlsxwriter sheet, added with the sheets before it.
     lxw_worksheet* targetFor(const Worksheet& sheet)
     {

@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 namespace {
@@ -46,6 +47,8 @@ private Q_SLOTS:
     void loadFailuresAreShownAndLeaveTheListAsItWas();
     void saveWritesTheFileUnderTheKavName();
     void saveFailureIsShown();
+    void saveProposesTheCurrentFileName();
+    void openingShowsTheListFromRowOne();
     void firstActivationOpensTheFirstArgument();
     void failedCommandLineOpenIsReportedOnce();
     void settingsAtStart_data();
@@ -167,6 +170,58 @@ void MainWindowFilesTest::saveFailureIsShown()
     fx.prompts.saveAnswer.clear();
     QVERIFY(!w.Button4Click());
     QCOMPARE(w.FileName(), chosen);
+}
+
+void MainWindowFilesTest::saveProposesTheCurrentFileName()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    w.Button4Click(); // a new list: nothing to propose
+    fx.prompts.openAnswer = kSample;
+    w.Button3Click();
+    w.Button4Click(); // cancelled
+    fx.prompts.saveAnswer = fx.path(u"plan"_qs);
+    QVERIFY(w.Button4Click());
+    fx.prompts.saveAnswer.clear();
+    w.Button4Click();
+    // The name proposed is the file that was written, .kav included.
+    QCOMPARE(fx.prompts.saveStarts, (QStringList{QString(), kSample, kSample, fx.path(u"plan.kav"_qs)}));
+    QVERIFY(fx.prompts.errors.isEmpty());
+}
+
+void MainWindowFilesTest::openingShowsTheListFromRowOne()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    fx.fillRecords(98);
+    fx.prompts.saveAnswer = fx.path(u"long.kav"_qs);
+    QVERIFY(w.Button4Click());
+
+    // Each way of opening a file: another file chosen, and the current one loaded again.
+    const std::function<void()> opens[] = {
+        [&] {
+            fx.prompts.openAnswer = kSample;
+            w.Button3Click();
+        },
+        [&] { w.Button5Click(); },
+    };
+    for (const auto& open : opens) {
+        fx.prompts.openAnswer = fx.path(u"long.kav"_qs);
+        w.Button3Click();
+        fx.grid()->horizontalScrollBar()->setValue(fx.grid()->horizontalScrollBar()->maximum());
+        fx.clickCell(ColFrom1, 90); // scrolls the sheet down to row 90
+        QCOMPARE(w.document().sheet().cell(ColFrom1, 90), u"盤90"_qs);
+        QCOMPARE(fx.grid()->currentSheetRow(), 90);
+        QVERIFY(fx.grid()->rowAt(0) > 0);
+
+        open();
+        QVERIFY(fx.prompts.errors.isEmpty());
+        QCOMPARE(fx.grid()->rowAt(0), RecordSheetModel::modelRow(1));
+        QCOMPARE(fx.grid()->columnAt(0), 0);
+        QCOMPARE(fx.grid()->currentSheetRow(), 1);
+        QCOMPARE(fx.grid()->currentIndex().row(), RecordSheetModel::modelRow(1));
+        QCOMPARE(fx.grid()->selectedSheetRows(), std::make_pair(1, 1));
+    }
 }
 
 void MainWindowFilesTest::firstActivationOpensTheFirstArgument()

@@ -49,6 +49,7 @@ private Q_SLOTS:
     void coloursFontsAndCursors();
     void stateAfterCreation();
     void resizeKeepsTheWidthAndStretchesTheSheet();
+    void aWidthImposedByTheWindowSystemSnapsBack();
     void panelTogglesDisableTheOtherCommands_data();
     void panelTogglesDisableTheOtherCommands();
     void toggleWithAForeignCaptionDoesNothing();
@@ -205,6 +206,22 @@ void MainWindowLayoutTest::resizeKeepsTheWidthAndStretchesTheSheet()
     QCOMPARE(w.width(), 1076);
     QVERIFY(fx.grid()->height() >= MainWindowRules::kMinSheetHeight);
     QCOMPARE(fx.grid()->height(), MainWindowRules::sheetHeight(w.height()));
+}
+
+void MainWindowLayoutTest::aWidthImposedByTheWindowSystemSnapsBack()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    QTRY_COMPARE(w.width(), MainWindowRules::clientWidth());
+    // A tiling window manager sets the window's size without asking the
+    // widget, past its size hints.
+    for (const QSize imposed : {QSize(1400, 700), QSize(800, 650)}) {
+        w.windowHandle()->resize(imposed);
+        QTRY_COMPARE(w.height(), imposed.height());
+        QTRY_COMPARE(w.width(), MainWindowRules::clientWidth());
+        QTRY_COMPARE(w.windowHandle()->width(), MainWindowRules::clientWidth());
+        QCOMPARE(fx.grid()->size(), QSize(MainWindowRules::sheetWidth(), MainWindowRules::sheetHeight(imposed.height())));
+    }
 }
 
 void MainWindowLayoutTest::panelTogglesDisableTheOtherCommands_data()

@@ -68,7 +68,7 @@ void MainWindowTablesTest::savedTablesOpenBackAsTheSameList()
     QCOMPARE(reader.FileName(), fx.path(u"一覧.kav"_qs));
     other.prompts.saveAnswer = reader.FileName();
     QVERIFY(reader.Button4Click());
-    QCOMPARE(other.prompts.saveFolders.last(), fx.dir.path());
+    QCOMPARE(other.prompts.saveStarts.last(), fx.path(u"一覧.kav"_qs));
     RecordSheet reread;
     QString company;
     RecordFile::load(fx.path(u"一覧.kav"_qs), company, reread);

@@ -27,7 +27,7 @@ struct PromptRecorder {
     QString openAnswer;
     QString saveAnswer;
     QStringList openFolders;
-    QStringList saveFolders;
+    QStringList saveStarts;
 
     MainWindowPrompts prompts()
     {
@@ -46,8 +46,8 @@ struct PromptRecorder {
             openFolders << folder;
             return openAnswer;
         };
-        p.chooseSavePath = [this](const QString& folder) {
-            saveFolders << folder;
+        p.chooseSavePath = [this](const QString& start) {
+            saveStarts << start;
             return saveAnswer;
         };
         return p;

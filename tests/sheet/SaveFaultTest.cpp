@@ -5,16 +5,26 @@
 #include "sheet/RecordFile.h"
 #include "sheet/SettingsFile.h"
 
+#include "../FileFaults.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
+
+using FileFaults::inChild;
+
+// A child's verdict on the message it got: 0 when it is the expected one,
+// else 3 after printing it.
+int expectMessage(const Failure& failure, const QString& expected)
+{
+    if (failure.message() == expected)
+        return 0;
+    fprintf(stderr, "got:      %s\nexpected: %s\n", failure.what(), expected.toUtf8().constData());
+    return 3;
+}
 
 QByteArray contentsOf(const QString& path)
 {
@@ -52,19 +62,6 @@ const Saver kSavers[] = {
      [](const QString& p) { SettingsFile::save(p, bigSettings()); }},
 };
 
-// Runs body in a child process and returns its exit status (-signal when killed).
-int inChild(const std::function<int()>& body, const std::function<void(pid_t)>& whileRunning = {})
-{
-    const pid_t pid = fork();
-    if (pid == 0)
-        _exit(body());
-    if (whileRunning)
-        whileRunning(pid);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-}
-
 TEST(SaveFaults, DiskFullReportsTheFailureAndKeepsTheOldFile)
 {
     for (const Saver& saver : kSavers) {
@@ -73,20 +70,53 @@ TEST(SaveFaults, DiskFullReportsTheFailureAndKeepsTheOldFile)
         saver.saveSmall(path);
         const QByteArray before = contentsOf(path);
 
-        // A file-size limit stands in for a full disk: writes past it fail with EFBIG.
         const int status = inChild([&] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{64 * 1024, 64 * 1024};
-            setrlimit(RLIMIT_FSIZE, &limit);
+            FileFaults::limitFileSize(64 * 1024);
             try {
                 saver.saveBig(path);
             } catch (const Failure& f) {
-                return f.message().startsWith(u"ファイル \""_qs + path + u"\" を作成できません。"_qs) ? 0 : 3;
+                return expectMessage(f, u"ファイル \""_qs + path + u"\" を作成できません。ディスクの空き容量が足りません。"_qs);
             }
             return 2; // reported success
         });
-        EXPECT_EQ(status, 0) << saver.name << (status == 2 ? ": failure reported as success" : "");
+        EXPECT_EQ(status, 0) << saver.name << (status == 2 ? ": failure reported as success" : ": wrong message");
         EXPECT_EQ(contentsOf(path), before) << saver.name;
+    }
+}
+
+TEST(SaveFaults, ARefusedOrMissingFolderIsToldInJapanese)
+{
+    FileFaults::ReadOnlyFolder locked;
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        QString folder;
+        QString reason;
+    } cases[] = {
+        {"read-only folder", locked.path, u"アクセスが拒否されました。"_qs},
+        {"missing folder", dir.filePath(u"gone"_qs), u"フォルダーが見つかりません。"_qs},
+        {"a file in the place of the folder", dir.filePath(u"plain"_qs), u"フォルダーが見つかりません。"_qs},
+    };
+    QFile plain(dir.filePath(u"plain"_qs));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755); // open to the unprivileged user
+
+    for (const auto& c : cases) {
+        for (const Saver& saver : kSavers) {
+            const QString path = c.folder + u"/target"_qs;
+            const int status = inChild([&] {
+                if (!FileFaults::dropRoot())
+                    return 4;
+                try {
+                    saver.saveSmall(path);
+                } catch (const Failure& f) {
+                    return expectMessage(f, u"ファイル \""_qs + path + u"\" を作成できません。"_qs + c.reason);
+                }
+                return 2;
+            });
+            EXPECT_EQ(status, 0) << saver.name << " into a " << c.name;
+        }
     }
 }
 
@@ -117,6 +147,38 @@ TEST(SaveFaults, KillDuringSaveLeavesTheOldOrTheNewFileWhole)
             EXPECT_TRUE(now == before || now == after) << saver.name << " killed after " << delayMs << " ms: "
                                                        << now.size() << " bytes";
         }
+    }
+}
+
+TEST(SaveFaults, OpenFailuresAreToldInJapanese)
+{
+    QTemporaryDir dir;
+    const QString unreadable = dir.filePath(u"secret.kav"_qs);
+    RecordFile::save(unreadable, u"old"_qs, RecordSheet());
+    ::chmod(QFile::encodeName(unreadable).constData(), 0);
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    const struct {
+        QString path;
+        QString reason;
+    } cases[] = {
+        {unreadable, u"アクセスが拒否されました。"_qs},
+        {dir.filePath(u"none.kav"_qs), u"ファイルが見つかりません。"_qs},
+        {dir.filePath(u"gone/none.kav"_qs), u"フォルダーが見つかりません。"_qs},
+    };
+    for (const auto& c : cases) {
+        const int status = inChild([&] {
+            if (!FileFaults::dropRoot())
+                return 4;
+            QString company;
+            RecordSheet sheet;
+            try {
+                RecordFile::load(c.path, company, sheet);
+            } catch (const Failure& f) {
+                return expectMessage(f, u"ファイル "_qs + c.path + u" は開けません。 "_qs + c.reason + u' ');
+            }
+            return 2;
+        });
+        EXPECT_EQ(status, 0) << c.path.toStdString();
     }
 }
 

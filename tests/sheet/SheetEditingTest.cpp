@@ -52,6 +52,42 @@ TEST(SheetEditing, PasteOfAnEmptyLineEmptiesOnlyColumnZero)
     EXPECT_EQ(sheet.row(1)[0], u"1");
 }
 
+TEST(SheetEditing, PasteReadsQuotedCellsAsASpreadsheetWritesThem)
+{
+    struct Case {
+        const char* name;
+        QString clipboard;
+        std::vector<Record> rows; // the rows from row 1 on, as pasted
+    };
+    const Case cases[] = {
+        {"a line break inside a cell",
+         u"1\t\"東棟\n1F\"\tLV-2\r\n2\t西棟\tLV-3\r\n"_qs,
+         {{u"1"_qs, u"東棟 1F"_qs, u"LV-2"_qs}, {u"2"_qs, u"西棟"_qs, u"LV-3"_qs}}},
+        {"CR LF and a blank line inside a cell, each break one blank",
+         u"\"a\r\nb\r\n\r\nc\"\tx\n"_qs,
+         {{u"a b  c"_qs, u"x"_qs}}},
+        {"a tab and doubled quotes inside a cell",
+         u"\"6\"\"\t\"\"x\"\"\"\t\"\"\ty\n"_qs,
+         {{u"6\"\t\"x\""_qs, u""_qs, u"y"_qs}}},
+        {"quotes inside a plain field stay",
+         u"6\"角\tsay \"hi\"\n"_qs,
+         {{u"6\"角"_qs, u"say \"hi\""_qs}}},
+        {"text after the closing quote is kept",
+         u"\"a\nb\"c\td\n"_qs,
+         {{u"a bc"_qs, u"d"_qs}}},
+        {"an unclosed quote is plain text and ends at the line break",
+         u"x\t\"open\nnext\n"_qs,
+         {{u"x"_qs, u"\"open"_qs}, {u"next"_qs}}},
+    };
+    for (const Case& c : cases) {
+        RecordSheet sheet;
+        SheetEditing::paste(sheet, 1, c.clipboard);
+        for (size_t i = 0; i < c.rows.size(); ++i)
+            EXPECT_EQ(sheet.row(int(i) + 1), c.rows[i]) << c.name << ", row " << i + 1;
+        EXPECT_EQ(sheet.row(int(c.rows.size()) + 1), Record{}) << c.name << ": nothing spills onto the next row";
+    }
+}
+
 TEST(SheetEditing, PastePastTheRowCapIsRefusedWholeAndChangesNothing)
 {
     RecordSheet sheet = numberedSheet(2);

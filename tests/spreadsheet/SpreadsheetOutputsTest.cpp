@@ -2,11 +2,13 @@
 #include "XlsxReadBack.h"
 #include "spreadsheet/TypeASheet.h"
 #include "spreadsheet/TypeBSheet.h"
+#include "spreadsheet/ui/DesktopWorkbookOpener.h"
 #include "spreadsheet/ui/SpreadsheetOutputs.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QProgressBar>
 #include <QWidget>
 
@@ -70,8 +72,12 @@ protected:
 
     std::unique_ptr<SpreadsheetOutputs> outputs(bool opens = true)
     {
-        auto made = std::make_unique<SpreadsheetOutputs>(&window, banner, bar,
-                                                         std::make_unique<FakeOpener>(handOvers, *banner, *bar, opens));
+        return outputsWith(std::make_unique<FakeOpener>(handOvers, *banner, *bar, opens));
+    }
+
+    std::unique_ptr<SpreadsheetOutputs> outputsWith(std::unique_ptr<WorkbookOpener> opener)
+    {
+        auto made = std::make_unique<SpreadsheetOutputs>(&window, banner, bar, std::move(opener));
         made->setMessageSink([this](QMessageBox::Icon icon, const QString& text) { messages.emplace_back(icon, text); });
         return made;
     }
@@ -142,6 +148,46 @@ TEST_F(SpreadsheetOutputsTest, NothingToOpenTheFileSaysWhereItIs)
     EXPECT_EQ(messages[0].first, QMessageBox::Critical);
     EXPECT_TRUE(messages[0].second.contains(QDir::toNativeSeparators(handOvers[0].path))) << messages[0].second.toStdString();
     expectCleared();
+}
+
+TEST_F(SpreadsheetOutputsTest, AnApplicationThatFailsAtOnceSaysWhereTheFileIs)
+{
+    QTemporaryDir dir;
+    const QString givenPath = dir.filePath(QStringLiteral("given"));
+    const struct {
+        const char* script; // run by sh with the workbook's path as $1
+        bool reachesTheUser;
+    } cases[] = {
+        {"exit 1", false},
+        {"kill -9 $$", false},
+        {"exit 0", true},   // handed to an instance already running
+        {"sleep 2", true},  // still running when the window ends: it has the workbook
+    };
+    for (const auto& c : cases) {
+        messages.clear();
+        QFile::remove(givenPath);
+        const QString script = QStringLiteral("echo \"$1\" > '%1'; %2").arg(givenPath, QLatin1String(c.script));
+        auto opener = std::make_unique<DesktopWorkbookOpener>(
+            [&](const QString& path) {
+                return WorkbookHandOff::Command{QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, QStringLiteral("sh"), path}};
+            },
+            std::chrono::milliseconds(500));
+        EXPECT_EQ(outputsWith(std::move(opener))->createTypeA(numberedRecords(1), Settings::defaults()), c.reachesTheUser)
+            << c.script;
+        QFile given(givenPath);
+        ASSERT_TRUE(given.open(QIODevice::ReadOnly)) << c.script;
+        const QString workbook = QString::fromUtf8(given.readAll()).trimmed();
+        handOvers.push_back({workbook}); // removed at the end
+        EXPECT_TRUE(QFileInfo(workbook).isFile()) << c.script;
+        if (c.reachesTheUser) {
+            EXPECT_TRUE(messages.empty()) << c.script;
+        } else {
+            ASSERT_EQ(messages.size(), 1u) << c.script;
+            EXPECT_EQ(messages[0].first, QMessageBox::Critical);
+            EXPECT_EQ(messages[0].second, WorkbookHandOff::cannotOpenMessage(workbook));
+        }
+        expectCleared();
+    }
 }
 
 TEST_F(SpreadsheetOutputsTest, AFailedWriteIsReportedAndClearsTheBar)

@@ -5,6 +5,7 @@
 #include "spreadsheet/TypeBSheet.h"
 #include "spreadsheet/WorkbookHandOff.h"
 #include "spreadsheet/XlsxWriter.h"
+#include "../FileFaults.h"
 
 #include <QDir>
 #include <QFile>
@@ -222,6 +223,65 @@ TEST_F(XlsxWriterTest, AFailedWriteLeavesTheOldFileAsItWas)
     QFile old(path);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "old contents");
+}
+
+TEST(WorkbookFaults, AFullDiskOrARefusedFolderIsToldInJapanese)
+{
+    Workbook workbook;
+    for (int row = 1; row <= 20000; ++row)
+        workbook.sheet(1).setValue(CellAddress{row, 1}, QStringLiteral("盤%1-%2").arg(row).arg(row * 7919 % 10007));
+    FileFaults::ReadOnlyFolder locked;
+    QTemporaryDir open;
+    ::chmod(QFile::encodeName(open.path()).constData(), 0777); // writable to the unprivileged user
+    const struct {
+        const char* name;
+        QString path;
+        rlim_t sizeLimit; // 0: none
+        QString reason;
+    } cases[] = {
+        {"full disk", open.filePath(QStringLiteral("big.xlsx")), 16 * 1024, QStringLiteral("ディスクの空き容量が足りません。")},
+        {"read-only folder", locked.filePath(QStringLiteral("out.xlsx")), 0, QStringLiteral("アクセスが拒否されました。")},
+        {"missing folder", open.filePath(QStringLiteral("gone/out.xlsx")), 0, QStringLiteral("フォルダーが見つかりません。")},
+    };
+    for (const auto& c : cases) {
+        const int status = FileFaults::inChild([&] {
+            if (!FileFaults::dropRoot())
+                return 4;
+            if (c.sizeLimit)
+                FileFaults::limitFileSize(c.sizeLimit);
+            try {
+                XlsxWriter::write(workbook, c.path);
+            } catch (const Failure& failure) {
+                const QString expected = QStringLiteral("ファイル \"%1\" を作成できません。%2").arg(c.path, c.reason);
+                if (failure.message() == expected)
+                    return 0;
+                fprintf(stderr, "got: %s\n", failure.what());
+                return 3;
+            }
+            return 2;
+        });
+        EXPECT_EQ(status, 0) << c.name;
+    }
+}
+
+TEST(WorkbookFaults, AnUnwritableTemporaryFolderIsToldInJapanese)
+{
+    FileFaults::ReadOnlyFolder locked;
+    const int status = FileFaults::inChild([&] {
+        if (!FileFaults::dropRoot())
+            return 4;
+        qputenv("TMPDIR", QFile::encodeName(locked.path));
+        try {
+            WorkbookHandOff::buildInPrivateFolder(QStringLiteral("x.xlsx"), [](Workbook&) {});
+        } catch (const Failure& failure) {
+            if (failure.message() == QStringLiteral("一時フォルダーを作成できません。アクセスが拒否されました。"))
+                return 0;
+            fprintf(stderr, "got: %s\n", failure.what());
+            return 3;
+        }
+        return 2;
+    });
+    EXPECT_EQ(status, 0);
 }
 
 TEST(WorkbookHandOff, EachWorkbookGetsAFreshPrivateFolder)
