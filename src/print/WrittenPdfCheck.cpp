@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <cerrno>
+
 namespace PrinterOutput {
 namespace {
 
@@ -27,12 +29,8 @@ void requireCompletePdf(const QString& path)
     if (path.isEmpty() || endsWithEndOfFileMarker(path))
         return;
     QFile::remove(path);
-    throw Failure(FileAccess::cannotCreateMessage(path, shortWriteReason()));
-}
-
-QString shortWriteReason()
-{
-    return QStringLiteral("ディスクの空き容量が足りません");
+    // Qt's PDF writer swallows failed writes: a file cut short ran out of room.
+    throw Failure(FileAccess::cannotCreateMessage(path, FileAccess::systemReason(ENOSPC)));
 }
 
 } // namespace PrinterOutput

@@ -11,8 +11,4 @@ namespace PrinterOutput {
 // short it is removed and Failure ファイル "%s" を作成できません。%s is thrown.
 void requireCompletePdf(const QString& path);
 
-// Why a written file came out short. The engine passes no system error on,
-// and a file cut short means the storage would take no more bytes.
-QString shortWriteReason();
-
 } // namespace PrinterOutput
