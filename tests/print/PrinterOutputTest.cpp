@@ -225,7 +225,7 @@ TEST_F(PrinterOutputTest, APdfCutShortByAFullDiskIsReportedAndRemoved)
         PrinterOutput::drawDocument(*printer, pages);
         ADD_FAILURE() << "no failure";
     } catch (const Failure& failure) {
-        EXPECT_EQ(failure.message(), u"ファイル \""_qs + path + u"\" を作成できません。ディスクの空き容量が足りません"_qs);
+        EXPECT_EQ(failure.message(), u"ファイル \""_qs + path + u"\" を作成できません。ディスクの空き容量が足りません。"_qs);
     }
     EXPECT_FALSE(QFile::exists(path));
 
