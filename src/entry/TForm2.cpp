@@ -131,7 +131,16 @@ void TForm2::showEntry(const EntryRecord& entry)
     controls_->numberLabel->setText(entry.numberLabel);
     controls_->numberLabel->adjustSize();
     for (Column column : kDataColumns)
-        field(column)->setText(entry.fields.at(column));
+        fillField(column, entry.fields.at(column));
+}
+
+// A filled box shows the start of its text: the end of a long text alone
+// ("グリオ電設株式会社") would hide what the field holds.
+void TForm2::fillField(Column column, const QString& text)
+{
+    QLineEdit* edit = field(column);
+    edit->setText(text);
+    edit->setCursorPosition(0);
 }
 
 void TForm2::Button9Click()
@@ -157,7 +166,7 @@ void TForm2::Button9Click()
 void TForm2::repeatPrevious(const RepeatButton& button)
 {
     for (int column = button.first; column <= button.last; ++column)
-        field(Column(column))->setText(controls_->ed.at(Column(column)));
+        fillField(Column(column), controls_->ed.at(Column(column)));
 }
 
 void TForm2::Button14Click()
@@ -168,7 +177,7 @@ void TForm2::Button14Click()
 
 void TForm2::quickFill(const QuickFill& fill)
 {
-    field(fill.into)->setText(fill.text.toString());
+    fillField(fill.into, fill.text.toString());
     field(fill.focusTo)->setFocus(Qt::OtherFocusReason);
 }
 
@@ -176,7 +185,9 @@ void TForm2::moveAlongEnterChain(Column from)
 {
     const std::optional<Column> next = nextOnEnter(from);
     if (!next) {
-        controls_->registerButton->setFocus(Qt::OtherFocusReason);
+        // As if tabbed to: only a keyboard focus change makes the style draw
+        // the focus frame that tells Enter will now register.
+        controls_->registerButton->setFocus(Qt::TabFocusReason);
         return;
     }
     QLineEdit* edit = field(*next);

@@ -70,6 +70,7 @@ private:
     QLineEdit* field(Column column) const;
     EntryRecord currentEntry() const;
     void showEntry(const EntryRecord& entry);
+    void fillField(Column column, const QString& text);
 
     struct Controls;
     RecordDocument& document_;
