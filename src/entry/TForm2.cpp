@@ -185,9 +185,10 @@ void TForm2::moveAlongEnterChain(Column from)
 {
     const std::optional<Column> next = nextOnEnter(from);
     if (!next) {
-        // As if tabbed to: only a keyboard focus change makes the style draw
-        // the focus frame that tells Enter will now register.
-        controls_->registerButton->setFocus(Qt::TabFocusReason);
+        // A shortcut-like focus change counts as a keyboard one, the only kind
+        // for which the style draws the focus frame that tells Enter will
+        // now register.
+        controls_->registerButton->setFocus(Qt::ShortcutFocusReason);
         return;
     }
     QLineEdit* edit = field(*next);
@@ -301,6 +302,18 @@ void TForm2::showEvent(QShowEvent* event)
     // A spontaneous show is the window system restoring the window, not an opening.
     if (!event->spontaneous())
         FormActivate();
+}
+
+void TForm2::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    // Showing a dialog hands its focus box a Tab focus event, which selects
+    // the whole text and scrolls a long one to its end; the form opens with
+    // the start of every text in view instead.
+    if (visible) {
+        for (QLineEdit* edit : controls_->fields)
+            edit->setCursorPosition(0);
+    }
 }
 
 void TForm2::hideEvent(QHideEvent* event)

@@ -3,6 +3,7 @@
 #include "EntryFormLayout.h"
 #include "EntryFormPictures.h"
 #include "ui/ControlBuilders.h"
+#include "ui/InputMethodOff.h"
 #include "ui/ScreenFonts.h"
 #include "ui/SingleLineInput.h"
 
@@ -69,11 +70,10 @@ TForm2::Controls::Controls(QWidget* formWidget) : form(formWidget)
             index.add(lineEdit(background, item.objectName, item.rect, screenFont(L::kDataFieldPixelSize)));
         makeSingleLineInput(edit);
         // Designations are Latin letters and digits: the Japanese input method
-        // stays off here. An input method may ignore hints, so it is turned
-        // off for the widget; the hints remain for on-screen keyboards.
+        // stays off here. The hints remain for on-screen keyboards.
         if (item.column == ColCableType) {
             edit->setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhPreferLatin);
-            edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+            turnInputMethodOff(edit);
         }
         field(item.column) = edit;
     }
