@@ -43,6 +43,7 @@ private Q_SLOTS:
     void lineBreaksNeverReachTheSavedFile_data();
     void lineBreaksNeverReachTheSavedFile();
     void newRecordKeepsRowsPastedWithoutNumbers();
+    void companyNameBoxKeepsLongNamesWhole();
 };
 
 void EntryRoundTripTest::lineBreaksNeverReachTheSavedFile_data()
@@ -143,6 +144,15 @@ void EntryRoundTripTest::newRecordKeepsRowsPastedWithoutNumbers()
     QCOMPARE(sheet.row(4)[ColFrom1], u"新しい盤"_qs);
     QCOMPARE(sheet.recordCount, 4);
     QVERIFY(!proposedNumber.isEmpty());
+}
+
+void EntryRoundTripTest::companyNameBoxKeepsLongNamesWhole()
+{
+    WindowFixture fx;
+    TForm1& w = fx.show();
+    const QString longName = QString(40000, u'社');
+    enter(fx.child<QLineEdit>("Edit2"), longName, Delivery::Pasted);
+    QCOMPARE(w.document().companyName().size(), longName.size());
 }
 
 QTEST_MAIN(EntryRoundTripTest)
