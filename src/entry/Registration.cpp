@@ -3,6 +3,8 @@
 #include "sheet/Failure.h"
 #include "sheet/SingleLineText.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::array kRecognisingColumns = {
