@@ -1,6 +1,9 @@
 #include "Registration.h"
 
 #include "sheet/Failure.h"
+#include "sheet/SingleLineText.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -19,6 +22,21 @@ int parseRecordNumber(const QString& text)
     return value;
 }
 
+bool holdsText(const Record& row)
+{
+    return std::any_of(row.begin(), row.end(), [](const QString& cell) { return !cell.isEmpty(); });
+}
+
+// The row a new record takes: after the last numbered record, and after every
+// row that holds any text, so rows pasted without numbers are never replaced.
+qint64 rowForNewRecord(const RecordSheet& sheet)
+{
+    int lastFilled = sheet.rowCount() - 1;
+    while (lastFilled > 0 && !holdsText(sheet.row(lastFilled)))
+        --lastFilled;
+    return std::max(qint64(sheet.recordCount), qint64(lastFilled)) + 1;
+}
+
 } // namespace
 
 bool isBlankForRegister(const FieldTexts& fields)
@@ -34,7 +52,9 @@ RegisterResult registerRecord(RecordSheet& sheet, PreviousEntries& ed, const Ent
 {
     if (isBlankForRegister(entry.fields))
         return {};
-    ed = entry.fields;
+    // A record file cannot hold a line break inside a cell.
+    for (Column column : kDataColumns)
+        ed.at(column) = toSingleLine(entry.fields.at(column));
 
     RegisterResult result;
     result.outcome = RegisterOutcome::Written;
@@ -42,7 +62,7 @@ RegisterResult registerRecord(RecordSheet& sheet, PreviousEntries& ed, const Ent
     // Numbers below 1 would point at the header row or at no row: they are
     // treated like any number that names no existing record.
     result.newRecord = number < 1 || number > sheet.recordCount;
-    const qint64 targetRow = result.newRecord ? qint64(sheet.recordCount) + 1 : number;
+    const qint64 targetRow = result.newRecord ? rowForNewRecord(sheet) : number;
     if (targetRow >= kMaxRowCount) {
         throw Failure(QStringLiteral("レコード %1 を書き込むと %2 行になり、扱える上限の %3 行を超えます。登録しませんでした。")
                           .arg(targetRow)

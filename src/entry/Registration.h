@@ -24,8 +24,9 @@ bool isBlankForRegister(const FieldTexts& fields);
 // Registers the form's record into the sheet. Unless the record is blank, the
 // store `ed` takes the fields first. The record goes into the row of its number
 // when that is an existing record (1..recordCount); any other number makes it
-// a new record with number recordCount + 1. A row past the end of the sheet is
-// added. Throws Failure, with the store already updated and the sheet untouched,
+// a new record in the first row after both the last record and the last row
+// holding any text, numbered by its row. A row past the end of the sheet is
+// added. Line breaks in the fields are made single-line first. Throws Failure, with the store already updated and the sheet untouched,
 // when the number label is not a decimal integer or the row would exceed
 // kMaxRowCount.
 RegisterResult registerRecord(RecordSheet& sheet, PreviousEntries& ed, const EntryRecord& entry);

@@ -131,7 +131,16 @@ void TForm2::showEntry(const EntryRecord& entry)
     controls_->numberLabel->setText(entry.numberLabel);
     controls_->numberLabel->adjustSize();
     for (Column column : kDataColumns)
-        field(column)->setText(entry.fields.at(column));
+        fillField(column, entry.fields.at(column));
+}
+
+// A filled box shows the start of its text: the end of a long text alone
+// ("グリオ電設株式会社") would hide what the field holds.
+void TForm2::fillField(Column column, const QString& text)
+{
+    QLineEdit* edit = field(column);
+    edit->setText(text);
+    edit->setCursorPosition(0);
 }
 
 void TForm2::Button9Click()
@@ -157,7 +166,7 @@ void TForm2::Button9Click()
 void TForm2::repeatPrevious(const RepeatButton& button)
 {
     for (int column = button.first; column <= button.last; ++column)
-        field(Column(column))->setText(controls_->ed.at(Column(column)));
+        fillField(Column(column), controls_->ed.at(Column(column)));
 }
 
 void TForm2::Button14Click()
@@ -168,7 +177,7 @@ void TForm2::Button14Click()
 
 void TForm2::quickFill(const QuickFill& fill)
 {
-    field(fill.into)->setText(fill.text.toString());
+    fillField(fill.into, fill.text.toString());
     field(fill.focusTo)->setFocus(Qt::OtherFocusReason);
 }
 
@@ -176,7 +185,10 @@ void TForm2::moveAlongEnterChain(Column from)
 {
     const std::optional<Column> next = nextOnEnter(from);
     if (!next) {
-        controls_->registerButton->setFocus(Qt::OtherFocusReason);
+        // A shortcut-like focus change counts as a keyboard one, the only kind
+        // for which the style draws the focus frame that tells Enter will
+        // now register.
+        controls_->registerButton->setFocus(Qt::ShortcutFocusReason);
         return;
     }
     QLineEdit* edit = field(*next);
@@ -290,6 +302,18 @@ void TForm2::showEvent(QShowEvent* event)
     // A spontaneous show is the window system restoring the window, not an opening.
     if (!event->spontaneous())
         FormActivate();
+}
+
+void TForm2::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    // Showing a dialog hands its focus box a Tab focus event, which selects
+    // the whole text and scrolls a long one to its end; the form opens with
+    // the start of every text in view instead.
+    if (visible) {
+        for (QLineEdit* edit : controls_->fields)
+            edit->setCursorPosition(0);
+    }
 }
 
 void TForm2::hideEvent(QHideEvent* event)

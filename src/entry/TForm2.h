@@ -52,6 +52,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void setVisible(bool visible) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -70,6 +71,7 @@ private:
     QLineEdit* field(Column column) const;
     EntryRecord currentEntry() const;
     void showEntry(const EntryRecord& entry);
+    void fillField(Column column, const QString& text);
 
     struct Controls;
     RecordDocument& document_;

@@ -3,7 +3,9 @@
 #include "EntryFormLayout.h"
 #include "EntryFormPictures.h"
 #include "ui/ControlBuilders.h"
+#include "ui/InputMethodOff.h"
 #include "ui/ScreenFonts.h"
+#include "ui/SingleLineInput.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,7 @@ QLineEdit* colouredBox(QWidget* parent, const char* name, QRect rect, int pixelS
     QLineEdit* box = lineEdit(parent, name, rect, screenFont(pixelSize));
     setBoxColours(box, kWhite, ground);
     box->setAlignment(Qt::AlignCenter);
+    makeSingleLineInput(box);
     return box;
 }
 
@@ -65,9 +68,13 @@ TForm2::Controls::Controls(QWidget* formWidget) : form(formWidget)
     for (const L::DataField& item : L::kDataFields) {
         QLineEdit* edit =
             index.add(lineEdit(background, item.objectName, item.rect, screenFont(L::kDataFieldPixelSize)));
-        // Designations are Latin letters and digits: the Japanese input method stays off here.
-        if (item.column == ColCableType)
+        makeSingleLineInput(edit);
+        // Designations are Latin letters and digits: the Japanese input method
+        // stays off here. The hints remain for on-screen keyboards.
+        if (item.column == ColCableType) {
             edit->setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhPreferLatin);
+            turnInputMethodOff(edit);
+        }
         field(item.column) = edit;
     }
     for (const L::Button& item : L::kButtons) {

@@ -5,6 +5,7 @@
 #include "ui/ControlBuilders.h"
 #include "ui/ControlIndex.h"
 #include "ui/ScreenFonts.h"
+#include "ui/SingleLineInput.h"
 
 #include <QAction>
 #include <QLabel>
@@ -36,6 +37,7 @@ QLineEdit* textBox(QWidget* parent, const Control& row)
 {
     QLineEdit* box = lineEdit(parent, row.name, row.rect, screenFont(row.pixelSize));
     box->setAttribute(Qt::WA_InputMethodEnabled, true);
+    makeSingleLineInput(box);
     return box;
 }
 

@@ -4,6 +4,7 @@
 #include "Failure.h"
 #include "FileAccess.h"
 #include "FileLines.h"
+#include "SingleLineText.h"
 #include "TextCodec.h"
 
 #include <QString>
@@ -89,12 +90,23 @@ QByteArray serialize(const QString& companyName, const RecordSheet& sheet)
 {
     // Encoded row by row: the whole sheet as one text beside its bytes would
     // hold two more copies of a 100,000-row sheet.
+    // A line break inside a text would split its line when the file is read
+    // back, shifting every later record or leaving the file unreadable, so
+    // nothing is written at all. Each line is checked once, as it is built.
+    if (breaksFileLine(companyName))
+        throw Failure(QStringLiteral("会社名に改行が含まれているため保存できません。改行を取り除いてから保存してください。"));
     TextCodec::SavingEncoder encoder;
     encoder.addLine(companyName);
     encoder.addLine(QString::number(sheet.recordCount));
     encoder.addLine(QString::number(sheet.rowCount()));
-    for (const Record& row : sheet.rows())
-        encoder.addLine(CommaText::writeRow(row));
+    for (int r = 0; r < sheet.rowCount(); ++r) {
+        const QString line = CommaText::writeRow(sheet.row(r));
+        if (breaksFileLine(line)) {
+            throw Failure(QStringLiteral("%1 行目のセルに改行が含まれているため保存できません。改行を取り除いてから保存してください。")
+                              .arg(r));
+        }
+        encoder.addLine(line);
+    }
     return encoder.finish();
 }
 

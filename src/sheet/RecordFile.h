@@ -20,6 +20,8 @@ void loadFromBytes(const QByteArray& bytes, QString& companyName, RecordSheet& s
 // in exactly "kav".
 QString targetPath(const QString& chosenPath);
 
+// Throws Failure when the company name or a cell holds CR or LF, which would
+// break the file's line structure.
 QByteArray serialize(const QString& companyName, const RecordSheet& sheet);
 // Writes the file atomically; throws Failure when it cannot be created or written.
 void save(const QString& targetPath, const QString& companyName, const RecordSheet& sheet);

@@ -78,11 +78,20 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, RegisterWrites,
     testing::Values(
         WrittenCase{"FirstRecordOfNewSheet", sheetWith(0), u"1"_qs, 1, true, 100},
-        // The form proposed 6 for an empty row 40: row 40 stays as it was.
-        WrittenCase{"NextRecordFromRowFarBelow", sheetWith(5, {{40, Record{QString(), u"メモ"_qs}}}), u"6"_qs, 6, true, 100},
+        // Row 40 holds a note without a number: the new record goes below it.
+        WrittenCase{"NewRecordGoesBelowTheLastRowHoldingText", sheetWith(5, {{40, Record{QString(), u"メモ"_qs}}}),
+                    u"6"_qs, 41, true, 100},
+        // Rows pasted without numbers (record count still 0) stay as they are.
+        WrittenCase{"UnnumberedPastedRowsAreKept",
+                    sheetWith(0, {{1, Record{QString(), u"A"_qs}}, {2, Record{QString(), u"B"_qs}},
+                                  {3, Record{QString(), QString(), QString(), u"C"_qs}}}),
+                    u"1"_qs, 4, true, 100},
+        // Records cleared at the end still count: no record number is handed out twice.
+        WrittenCase{"ClearedRecordsAtTheEndKeepTheirNumbers", sheetWith(5, {{4, Record{}}, {5, Record{}}}), u"6"_qs, 6,
+                    true, 100},
         WrittenCase{"ExistingRecordIsOverwrittenInPlace", sheetWith(5), u"3"_qs, 3, false, 100},
         // A number above the count (from a file) makes a new record; row 9 is left alone.
-        WrittenCase{"NumberAboveCountBecomesNextRecord", sheetWith(5, {{9, Record{u"9"_qs, u"古い"_qs}}}), u"9"_qs, 6,
+        WrittenCase{"NumberAboveCountBecomesNextRecord", sheetWith(5, {{9, Record{u"9"_qs, u"古い"_qs}}}), u"9"_qs, 10,
                     true, 100},
         WrittenCase{"ZeroBecomesNextRecord", sheetWith(5), u"0"_qs, 6, true, 100},
         WrittenCase{"NegativeBecomesNextRecord", sheetWith(5), u"-3"_qs, 6, true, 100},
@@ -169,3 +178,20 @@ TEST(Register, RecordPastTheLargestSheetIsRefusedWithTheSheetUntouched)
 }
 
 } // namespace
+
+TEST(Register, LineBreaksInTheFieldsNeverReachTheSheetOrTheStore)
+{
+    RecordSheet sheet = sheetWith(2);
+    PreviousEntries ed;
+    FieldTexts fields = fullRecord(u"動力\r\n幹線"_qs);
+    fields.at(ColCableType) = u"CVT 60sq\r\n"_qs;
+    fields.at(ColFrom1) = u"電気\u2028室\n"_qs;
+
+    const RegisterResult result = registerRecord(sheet, ed, EntryRecord{u"3"_qs, fields});
+
+    ASSERT_EQ(result.outcome, RegisterOutcome::Written);
+    EXPECT_EQ(sheet.cell(ColPurpose, 3), u"動力 幹線"_qs);
+    EXPECT_EQ(sheet.cell(ColCableType, 3), u"CVT 60sq"_qs);
+    EXPECT_EQ(sheet.cell(ColFrom1, 3), u"電気 室"_qs);
+    EXPECT_EQ(ed.at(ColCableType), u"CVT 60sq"_qs);
+}

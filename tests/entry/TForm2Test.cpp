@@ -2,11 +2,13 @@
 
 #include "../LayoutInvariants.h"
 #include "entry/EntryFormLayout.h"
+#include "entry/EntryRecord.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
@@ -154,6 +156,9 @@ private Q_SLOTS:
     void quickFill();
     void enterWalksTheFieldsAndEndsOnRegister();
     void enterInOtherBoxesNeverRegistersOrCloses();
+    void textsLongerThanQtsDefaultLimitAreKeptWhole();
+    void filledFieldsShowTheStartOfTheirText();
+    void cableTypeBoxTakesNoInputMethod();
     void doubleClickEmptiesADataFieldOrTheNoBox();
     void captionBoxesAreReloadedAtEachOpening();
     void helpToggle();
@@ -527,6 +532,7 @@ void TForm2Test::enterWalksTheFieldsAndEndsOnRegister()
     QStringList reached, textsAfter;
     bool caretsAtEnd = true;
     bool openAtEnd = false;
+    QStyle::State registerState;
     openOnRow(1, [&] {
         for (int i = 0; i + 1 < chain.size(); ++i)
             edit(qPrintable(chain[i]))->setText(u"値%1"_qs.arg(i));
@@ -540,8 +546,14 @@ void TForm2Test::enterWalksTheFieldsAndEndsOnRegister()
         for (int i = 0; i + 1 < chain.size(); ++i)
             textsAfter << text(qPrintable(chain[i]));
         openAtEnd = form->isVisible();
+        QStyleOptionButton option;
+        option.initFrom(control("Button9"));
+        registerState = option.state;
     });
     QCOMPARE(reached, chain.mid(1));
+    // The style draws the focus frame only for a keyboard focus change.
+    QVERIFY(registerState & QStyle::State_HasFocus);
+    QVERIFY(registerState & QStyle::State_KeyboardFocusChange);
     QVERIFY(caretsAtEnd);
     QVERIFY(openAtEnd);
     QCOMPARE(registered.count(), 0);
@@ -583,6 +595,69 @@ void TForm2Test::enterInOtherBoxesNeverRegistersOrCloses()
     QCOMPARE(stillOpenAfter, (QStringList{u"Edit1"_qs, u"Edit6"_qs, u"Edit14"_qs, u"Escape"_qs}));
     QCOMPARE(pressed, QStringList());
     QVERIFY(sheet() == before);
+}
+
+void TForm2Test::textsLongerThanQtsDefaultLimitAreKeptWhole()
+{
+    const QString longText = QString(40000, u'線');
+    setRecordCount(1);
+    document->editSheet([&](RecordSheet& sheet) {
+        sheet.row(1) = Record{u"1"_qs};
+        for (Column column : kDataColumns)
+            sheet.row(1)[column] = longText;
+    });
+    const RecordSheet before = sheet();
+    QList<qsizetype> boxSizes;
+    openOnRow(1, [&] {
+        for (const char* name : {"Edit1", "Edit6", "Edit14"}) {
+            edit(name)->setText(longText);
+            boxSizes << text(name).size();
+        }
+        click("Button9");
+    });
+    QVERIFY(sheet() == before);
+    QCOMPARE(boxSizes, (QList<qsizetype>{40000, 40000, 40000}));
+}
+
+void TForm2Test::filledFieldsShowTheStartOfTheirText()
+{
+    const QString longName = u"タグリオ電設株式会社　本社工事部　第二課"_qs;
+    setRecord(1, u"1"_qs, longName);
+    setRecordCount(1);
+    // Filled on opening, by a repeat button and by a quick fill.
+    QList<int> cursors;
+    QString repeated;
+    openOnRow(1, [&] {
+        cursors << edit("Edit7")->cursorPosition();
+        click("Button9");
+    });
+    openOnRow(2, [&] {
+        click("Button14");
+        cursors << edit("Edit7")->cursorPosition();
+        repeated = text("Edit7");
+        click("Button16"); // キュービクル into Edit7
+        cursors << edit("Edit7")->cursorPosition();
+    });
+    QCOMPARE(cursors, (QList<int>{0, 0, 0}));
+    QCOMPARE(repeated, longName);
+}
+
+void TForm2Test::cableTypeBoxTakesNoInputMethod()
+{
+    // What an input method asks the focused widget before it turns on.
+    const auto inputMethodEnabled = [](QLineEdit* box) {
+        box->setFocus(Qt::OtherFocusReason);
+        QInputMethodQueryEvent query(Qt::ImEnabled);
+        QCoreApplication::sendEvent(QGuiApplication::focusObject(), &query);
+        return query.value(Qt::ImEnabled).toBool();
+    };
+    bool cableType = true, purpose = false;
+    openOnRow(1, [&] {
+        cableType = inputMethodEnabled(edit("Edit9"));
+        purpose = inputMethodEnabled(edit("Edit10"));
+    });
+    QVERIFY(!cableType);
+    QVERIFY(purpose);
 }
 
 void TForm2Test::doubleClickEmptiesADataFieldOrTheNoBox()

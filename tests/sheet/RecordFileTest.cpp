@@ -269,3 +269,48 @@ TEST(RecordFile, MissingFileFailsWithTheOpenMessageAndChangesNothing)
 }
 
 } // namespace
+
+// Where a CR or LF would land in the file, the save is refused before anything
+// is written and the old file stays as it was.
+TEST(RecordFile, SaveRefusesTextsThatWouldSplitALine)
+{
+    struct Case {
+        const char* name;
+        QString company;
+        int row;
+        Column column;
+        QString cell;
+        QString messagePart;
+    };
+    const Case cases[] = {
+        {"CR LF in a cell", u"社"_qs, 3, ColCableType, u"CVT 60sq\r\n"_qs, u"3 行目"_qs},
+        {"lone LF in a cell", u"社"_qs, 1, ColFrom1, u"電気\n室"_qs, u"1 行目"_qs},
+        {"lone CR in the last row", u"社"_qs, 99, ColManufactureYear, u"令和\r5年"_qs, u"99 行目"_qs},
+        {"company name", u"タグリオ\r\n電設"_qs, 1, ColFrom1, u"盤"_qs, u"会社名"_qs},
+    };
+    const auto readFile = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"plan.kav"_qs);
+    RecordFile::save(path, u"old"_qs, RecordSheet());
+    const QByteArray oldBytes = readFile(path);
+    for (const Case& c : cases) {
+        RecordSheet sheet;
+        sheet.recordCount = 3;
+        sheet.setCell(c.column, c.row, c.cell);
+        try {
+            RecordFile::save(path, c.company, sheet);
+            ADD_FAILURE() << c.name << ": saved";
+        } catch (const Failure& failure) {
+            EXPECT_TRUE(failure.message().contains(c.messagePart)) << c.name << ": " << failure.message().toStdString();
+            EXPECT_TRUE(failure.message().contains(u"保存できません"_qs)) << c.name;
+        }
+        EXPECT_EQ(readFile(path), oldBytes) << c.name;
+    }
+    // U+2028 and U+2029 do not end a line of the file and are saved as they are.
+    RecordSheet sheet;
+    sheet.setCell(ColPurpose, 1, u"動力\u2028幹線\u2029"_qs);
+    EXPECT_NO_THROW(RecordFile::serialize(u"社"_qs, sheet));
+}
