@@ -55,6 +55,8 @@ public:
     // from f1..f6 here, so a close never stores stale captions.
     void setEntryForm(TForm2* form);
     void setPrompts(MainWindowPrompts prompts) { prompts_ = std::move(prompts); }
+    // A restored recovery copy stands in for the command-line file.
+    void skipCommandLineFile() { commandLineOpenTried_ = true; }
 
     const MainWindowControls& controls() const { return c_; }
     UndoHistory& undoHistory() const { return *undoHistory_; }
