@@ -149,3 +149,4 @@ int runMainWindowLayoutTests(int argc, char** argv);
 int runRecordSheetTests(int argc, char** argv);
 int runMainWindowFileTests(int argc, char** argv);
 int runUndoWindowTests(int argc, char** argv);
+int runRecoveryWriterTests(int argc, char** argv);
