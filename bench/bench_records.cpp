@@ -2,15 +2,21 @@
 // peak memory reported belongs to that operation.
 //   bench_records generate RECORDS ROWS FILE
 //   bench_records load FILE | save FILE | paste RECORDS
+//   bench_records undo-steps FILE     100 recorded steps of paste and delete
+//   bench_records autosave-snapshot FILE | autosave-write FILE
 #include "BenchSupport.h"
 #include "RealisticRecords.h"
+#include "sheet/RecordDocument.h"
 #include "sheet/RecordFile.h"
+#include "sheet/RecoveryFiles.h"
 #include "sheet/SheetEditing.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <deque>
 
 int main(int argc, char* argv[])
 {
@@ -45,6 +51,56 @@ int main(int argc, char* argv[])
         }));
         return sheet.recordCount == args[1].toInt() ? 0 : 1;
     }
-    std::fprintf(stderr, "usage: bench_records generate RECORDS ROWS FILE | load FILE | save FILE | paste RECORDS\n");
+    if (mode == u"undo-steps" && args.size() == 2) {
+        // The history keeps 100 steps, as the window's does; the peak is the
+        // sheet plus those steps, and steps_kb what the steps hold themselves.
+        RecordDocument document;
+        document.open(args[1]);
+        std::deque<std::shared_ptr<const DocumentChange>> steps;
+        QObject::connect(&document, &RecordDocument::stepRecorded, [&](std::shared_ptr<const DocumentChange> step) {
+            steps.push_back(std::move(step));
+            if (steps.size() > 100)
+                steps.pop_front();
+        });
+        const auto yes = [](const QString&) { return true; };
+        const double ms = millisecondsOf([&] {
+            for (int i = 0; i < 100; ++i) {
+                const int row = 1 + (i * 997) % (document.sheet().rowCount() - 2);
+                if (i % 2 == 0) {
+                    const auto step = document.groupSteps();
+                    document.pasteText(row, QStringLiteral("%1\t貼り付け%2\r\n\t番号なし\r\n").arg(row).arg(i));
+                    document.sortRecords();
+                    document.renumberRecords();
+                } else {
+                    int up = row + 2;
+                    document.deleteRows(row, up, yes);
+                }
+            }
+        });
+        size_t bytes = 0;
+        for (const auto& step : steps)
+            bytes += step->approximateBytes();
+        report(ms);
+        std::printf("steps=%zu steps_kb=%zu\n", steps.size(), bytes / 1024);
+        return steps.size() == 100 ? 0 : 1;
+    }
+    if ((mode == u"autosave-snapshot" || mode == u"autosave-write") && args.size() == 2) {
+        // The interface thread's part of an autosave is the copy of the sheet
+        // (its texts are shared); the worker's part is the write.
+        RecordDocument document;
+        document.open(args[1]);
+        QTemporaryDir dir;
+        RecoveryFiles::Copy copy = RecoveryFiles::copyFor(dir.path(), QCoreApplication::applicationPid());
+        copy.originalPath = args[1];
+        if (mode == u"autosave-snapshot") {
+            RecordSheet snapshot;
+            report(millisecondsOf([&] { snapshot = document.sheet(); }));
+            return snapshot.rowCount() == document.sheet().rowCount() ? 0 : 1;
+        }
+        const RecordSheet snapshot = document.sheet();
+        report(millisecondsOf([&] { RecoveryFiles::write(copy, document.companyName(), snapshot); }));
+        return QFile::exists(copy.recordPath) ? 0 : 1;
+    }
+    std::fprintf(stderr, "usage: bench_records generate RECORDS ROWS FILE | load FILE | save FILE | paste RECORDS | undo-steps FILE | autosave-snapshot FILE | autosave-write FILE\n");
     return 2;
 }

@@ -3,6 +3,7 @@
 #include "MainWindowRules.h"
 #include "RecordSheetModel.h"
 #include "RecordSheetView.h"
+#include "UndoHistory.h"
 #include "entry/TForm2.h"
 #include "print/SamplePictures.h"
 #include "print/ui/PrintCommands.h"
@@ -76,6 +77,8 @@ TForm1::TForm1(const MainWindowStartup& startup, QWidget* parent)
     c_.StringGrid1->setSheetModel(model_);
     connectControls();
     connectOutputs();
+    undoHistory_ = new UndoHistory(document_, this);
+    undoHistory_->addToMenu(c_.PopupMenu1);
     FormCreate();
 }
 
@@ -498,6 +501,8 @@ void TForm1::sortRecords() { document_.sortRecords(); }
 
 void TForm1::pasteSortAndRenumber()
 {
+    // One step for the user: undo takes back the sort and renumber too.
+    const auto step = document_.groupSteps();
     // A refused paste ends the command, as its failure would.
     if (!pasteFromClipboard())
         return;

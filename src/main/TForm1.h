@@ -15,6 +15,7 @@ class PrintCommands;
 class RecordSheetModel;
 class SpreadsheetOutputs;
 class TForm2;
+class UndoHistory;
 struct SheetCell;
 
 // What the main window takes from its surroundings when it is created.
@@ -54,8 +55,11 @@ public:
     // from f1..f6 here, so a close never stores stale captions.
     void setEntryForm(TForm2* form);
     void setPrompts(MainWindowPrompts prompts) { prompts_ = std::move(prompts); }
+    // A restored recovery copy stands in for the command-line file.
+    void skipCommandLineFile() { commandLineOpenTried_ = true; }
 
     const MainWindowControls& controls() const { return c_; }
+    UndoHistory& undoHistory() const { return *undoHistory_; }
 
     // Runs the output panel toggle (the spreadsheet outputs close the panel
     // this way); returns whether the panel is shown afterwards.
@@ -149,5 +153,6 @@ private:
     RecordSheetModel* model_ = nullptr;
     std::unique_ptr<SpreadsheetOutputs> spreadsheetOutputs_;
     PrintCommands* printCommands_ = nullptr; // child of the window
+    UndoHistory* undoHistory_ = nullptr;     // child of the window
     MainWindowControls c_;
 };

@@ -1,4 +1,5 @@
 // tagrio: the main window, the entry form and the cable catalogue.
+#include "CrashRecovery.h"
 #include "JapaneseTranslation.h"
 #include "TForm1.h"
 #include "catalogue/ui/TForm3.h"
@@ -29,6 +30,9 @@ int main(int argc, char* argv[])
         form1.move(frame.topLeft());
     }
     form1.show();
+    CrashRecovery recovery(form1);
+    if (recovery.offerLeftBehindCopies())
+        form1.skipCommandLineFile();
     // Without a window manager nothing activates the window, and the record
     // file named on the command line opens at the first activation.
     form1.activateWindow();

@@ -1,10 +1,12 @@
 #include "RecordDocument.h"
 
+#include "Failure.h"
 #include "RecordFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHashFunctions>
+#include <QMetaMethod>
 
 RecordDocument::RecordDocument(QObject* parent)
     : QObject(parent), companyName_(Settings::defaults().companyName()), settings_(Settings::defaults())
@@ -33,6 +35,7 @@ void RecordDocument::open(const QString& path)
     companyName_ = std::move(company);
     fileName_ = path;
     markSaved();
+    Q_EMIT historyReset();
 }
 
 void RecordDocument::save(const QString& chosenPath)
@@ -52,6 +55,7 @@ QStringList RecordDocument::importTable(const ImportedTable& table, const QStrin
     savedFingerprint_ = contentFingerprint();
     sheet_ = std::move(imported);
     contentChanged();
+    Q_EMIT historyReset(); // a new list: nothing before it to undo back to
     return table.notes;
 }
 
@@ -61,6 +65,24 @@ void RecordDocument::startNewList()
     companyName_ = settings_.companyName();
     fileName_.clear();
     markSaved();
+    Q_EMIT historyReset();
+}
+
+void RecordDocument::restoreRecovered(const QString& recoveryPath, const QString& originalPath)
+{
+    RecordSheet recovered;
+    QString company;
+    RecordFile::load(recoveryPath, company, recovered);
+    try {
+        open(originalPath);
+    } catch (const Failure&) {
+        // The original is gone or was never saved: compare with a new list.
+        startNewList();
+        fileName_ = originalPath;
+    }
+    sheet_ = std::move(recovered);
+    companyName_ = std::move(company);
+    contentChanged();
 }
 
 bool RecordDocument::loadSettings(const QString& path)
@@ -83,6 +105,8 @@ void RecordDocument::setCompanyName(const QString& name)
 {
     if (name == companyName_)
         return;
+    if (recordsSteps())
+        recordStep(DocumentChange::companyName(companyName_, name));
     companyName_ = name;
     contentChanged();
 }
@@ -94,13 +118,13 @@ void RecordDocument::pasteText(int startRow, QStringView clipboardText)
 
 void RecordDocument::sortRecords()
 {
-    editSheet([](RecordSheet& sheet) {
-        try {
-            SheetEditing::sort(sheet);
-        } catch (...) {
-            // A failed sort just ends; the sheet stays as far as it got.
-        }
-    });
+    // The step keeps the new order rather than the rows themselves.
+    Notifier recordOrder(*this);
+    try {
+        recordOrder.reorder = SheetEditing::sort(sheet_);
+    } catch (...) {
+        // A failed sort just ends; the sheet stays as far as it got.
+    }
 }
 
 void RecordDocument::renumberRecords()
@@ -123,6 +147,63 @@ void RecordDocument::deleteRows(int pressRow, int& releaseRow, const SheetEditin
 void RecordDocument::deleteAllRecords()
 {
     editSheet([](RecordSheet& sheet) { SheetEditing::deleteAll(sheet); });
+}
+
+// --- Undo steps ---------------------------------------------------------------
+
+bool RecordDocument::recordsSteps() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&RecordDocument::stepRecorded));
+}
+
+void RecordDocument::finishEdit(std::optional<RecordSheet> before, const std::vector<int>* reorder) noexcept
+{
+    if (before) {
+        try {
+            recordStep(DocumentChange::between(std::move(*before), sheet_, reorder));
+        } catch (...) {
+            // Out of memory for the step: the edit stands, the history
+            // cannot take it back, so it starts afresh.
+            groupedStep_.reset();
+            Q_EMIT historyReset();
+        }
+    }
+    contentChanged();
+}
+
+void RecordDocument::recordStep(DocumentChange step)
+{
+    if (step.isEmpty())
+        return;
+    if (openGroups_ == 0) {
+        Q_EMIT stepRecorded(std::make_shared<const DocumentChange>(std::move(step)));
+        return;
+    }
+    if (groupedStep_)
+        groupedStep_->append(std::move(step));
+    else
+        groupedStep_ = std::move(step);
+}
+
+void RecordDocument::closeStepGroup()
+{
+    if (--openGroups_ > 0 || !groupedStep_)
+        return;
+    DocumentChange step = std::move(*groupedStep_);
+    groupedStep_.reset();
+    recordStep(std::move(step));
+}
+
+void RecordDocument::undoStep(const DocumentChange& step)
+{
+    step.revert(sheet_, companyName_);
+    contentChanged();
+}
+
+void RecordDocument::redoStep(const DocumentChange& step)
+{
+    step.apply(sheet_, companyName_);
+    contentChanged();
 }
 
 // --- Change tracking ----------------------------------------------------------

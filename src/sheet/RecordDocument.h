@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ImportedTable.h"
+#include "DocumentChange.h"
 #include "RecordSheet.h"
 #include "SettingsFile.h"
 #include "SheetEditing.h"
@@ -11,6 +12,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // The one record list the program works on: the sheet (recordCount is the
 // highest record number handed out), the company name saved with it, the
@@ -55,6 +57,11 @@ public:
     QStringList importTable(const ImportedTable& table, const QString& sourcePath);
     // Empties the list and takes the settings' company name; nothing unsaved.
     void startNewList();
+    // Takes a recovery copy of the list (throws Failure when it cannot be
+    // read, changing nothing). The saved state it is compared with is
+    // originalPath as it stands on disk (a new list when there is none), and
+    // a save goes there.
+    void restoreRecovered(const QString& recoveryPath, const QString& originalPath);
     // Takes the lines present in the settings file over f0..f6; false when
     // there was no file to read.
     bool loadSettings(const QString& path);
@@ -86,24 +93,60 @@ public:
         return std::forward<Edit>(edit)(sheet_);
     }
 
-Q_SIGNALS:
-    // The sheet or the company name may have changed.
-    void changed();
-    void modifiedChanged(bool modified);
-
-private:
-    // Tells the views once the edit is over, even when it ended in a throw.
-    class Notifier {
+    // --- Undo steps ---
+    // While someone listens to stepRecorded, every edit above that changes
+    // the content hands over the change it made. Edits made while a StepGroup
+    // lives become one step, handed over when the last group ends.
+    class StepGroup {
     public:
-        explicit Notifier(RecordDocument& document) : document_(document) {}
-        ~Notifier() { document_.contentChanged(); }
-        Notifier(const Notifier&) = delete;
-        Notifier& operator=(const Notifier&) = delete;
+        explicit StepGroup(RecordDocument& document) : document_(document) { ++document_.openGroups_; }
+        ~StepGroup() { document_.closeStepGroup(); }
+        StepGroup(const StepGroup&) = delete;
+        StepGroup& operator=(const StepGroup&) = delete;
 
     private:
         RecordDocument& document_;
     };
+    [[nodiscard]] StepGroup groupSteps() { return StepGroup(*this); }
+    // Runs a recorded step backwards or forwards; neither is recorded again.
+    void undoStep(const DocumentChange& step);
+    void redoStep(const DocumentChange& step);
 
+Q_SIGNALS:
+    // The sheet or the company name may have changed.
+    void changed();
+    void modifiedChanged(bool modified);
+    // An edit changed the content; the step takes it back and forth.
+    void stepRecorded(std::shared_ptr<const DocumentChange> step);
+    // A file was opened or a new list started: earlier steps no longer apply.
+    void historyReset();
+
+private:
+    // Tells the views once the edit is over, even when it ended in a throw,
+    // and records the step when someone keeps them. The copy of the sheet
+    // before the edit shares its texts, so taking it costs only the row array.
+    class Notifier {
+    public:
+        explicit Notifier(RecordDocument& document) : document_(document)
+        {
+            if (document_.recordsSteps())
+                before_ = document_.sheet_;
+        }
+        ~Notifier() { document_.finishEdit(std::move(before_), reorder.empty() ? nullptr : &reorder); }
+        Notifier(const Notifier&) = delete;
+        Notifier& operator=(const Notifier&) = delete;
+
+        std::vector<int> reorder; // how a sort reordered the record rows
+
+    private:
+        RecordDocument& document_;
+        std::optional<RecordSheet> before_;
+    };
+
+    bool recordsSteps() const;
+    void finishEdit(std::optional<RecordSheet> before, const std::vector<int>* reorder) noexcept;
+    void recordStep(DocumentChange step);
+    void closeStepGroup();
     void contentChanged();
     void markSaved();
     size_t contentFingerprint() const;
@@ -114,4 +157,6 @@ private:
     QString fileName_;
     size_t savedFingerprint_ = 0;
     bool modified_ = false;
+    int openGroups_ = 0;
+    std::optional<DocumentChange> groupedStep_;
 };

@@ -79,11 +79,11 @@ void paste(RecordSheet& sheet, int startRow, QStringView clipboardText)
     }
 }
 
-void sort(RecordSheet& sheet)
+std::vector<int> sort(RecordSheet& sheet)
 {
     std::vector<Record>& rows = sheet.rows();
     if (rows.size() < 2)
-        return;
+        return {};
     std::vector<SortKey> keys;
     keys.reserve(rows.size() - 1);
     for (auto it = rows.begin() + 1; it != rows.end(); ++it) {
@@ -92,17 +92,18 @@ void sort(RecordSheet& sheet)
             number.clear();
         keys.push_back(sortKeyOf(number));
     }
-    std::vector<size_t> order(keys.size());
-    std::iota(order.begin(), order.end(), size_t{0});
+    std::vector<int> order(keys.size());
+    std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return keyLess(keys[a], keys[b]); });
+                     [&](int a, int b) { return keyLess(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]); });
 
     std::vector<Record> sorted;
     sorted.reserve(rows.size());
     sorted.push_back(std::move(rows.front()));
-    for (size_t index : order)
-        sorted.push_back(std::move(rows[index + 1]));
+    for (int index : order)
+        sorted.push_back(std::move(rows[static_cast<size_t>(index) + 1]));
     rows = std::move(sorted);
+    return order;
 }
 
 bool deleteRow(RecordSheet& sheet, int t, DeleteMode mode, const ConfirmDelete& confirm)

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 // The editing operations of the record sheet's pop-up menu, over the model.
 namespace SheetEditing {
@@ -21,7 +22,8 @@ void paste(RecordSheet& sheet, int startRow, QStringView clipboardText);
 // texts, then unnumbered rows (a number of one blank counts as none); a
 // stable sort. Unnumbered rows sort last by rank, not through a stand-in
 // number, so no real record number is ever taken for "no number".
-void sort(RecordSheet& sheet);
+// Returns the new order: record row i + 1 came from row order[i] + 1.
+std::vector<int> sort(RecordSheet& sheet);
 
 // Asked before a single row is deleted; the text is the question to show.
 using ConfirmDelete = std::function<bool(const QString& question)>;

@@ -120,7 +120,8 @@ void RecordSheetTest::rightClickOpensThePopupAndChangesNothing()
     QStringList items;
     for (const QAction* action : menu->actions())
         items << (action->isSeparator() ? u"--"_qs : action->text());
-    QCOMPARE(items, (QStringList{u"コピー"_qs, u"貼り付け"_qs, u"--"_qs, u"行削除"_qs, u"--"_qs, u"全削除"_qs}));
+    QCOMPARE(items, (QStringList{u"コピー"_qs, u"貼り付け"_qs, u"--"_qs, u"行削除"_qs, u"--"_qs, u"全削除"_qs, u"--"_qs,
+                                 u"元に戻す"_qs, u"やり直し"_qs}));
 }
 
 void RecordSheetTest::popupOpensAtTheComputedScreenPoint()

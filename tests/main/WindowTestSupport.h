@@ -151,3 +151,5 @@ int runMainWindowLayoutTests(int argc, char** argv);
 int runRecordSheetTests(int argc, char** argv);
 int runMainWindowFileTests(int argc, char** argv);
 int runMainWindowTableTests(int argc, char** argv);
+int runUndoWindowTests(int argc, char** argv);
+int runRecoveryWriterTests(int argc, char** argv);

@@ -9,5 +9,7 @@ int main(int argc, char** argv)
     failures += runRecordSheetTests(argc, argv);
     failures += runMainWindowFileTests(argc, argv);
     failures += runMainWindowTableTests(argc, argv);
+    failures += runUndoWindowTests(argc, argv);
+    failures += runRecoveryWriterTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

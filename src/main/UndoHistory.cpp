@@ -1,0 +1,80 @@
+#include "UndoHistory.h"
+
+#include "sheet/RecordDocument.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QUndoCommand>
+#include <QWidget>
+
+namespace {
+
+// One recorded step on the stack. The edit has already happened when the
+// step arrives, so the push's own redo does nothing.
+class DocumentStepCommand : public QUndoCommand {
+public:
+    DocumentStepCommand(RecordDocument& document, std::shared_ptr<const DocumentChange> step)
+        : document_(document), step_(std::move(step))
+    {
+    }
+
+    void undo() override { document_.undoStep(*step_); }
+    void redo() override
+    {
+        if (std::exchange(pushing_, false))
+            return;
+        document_.redoStep(*step_);
+    }
+
+    // Typing a company name is one action, not one step per key.
+    int id() const override { return step_->isCompanyNameOnly() ? 1 : -1; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* later = static_cast<const DocumentStepCommand*>(other);
+        auto merged = std::make_shared<DocumentChange>(*step_);
+        merged->append(DocumentChange(*later->step_));
+        setObsolete(merged->isEmpty()); // typed and erased again
+        step_ = std::move(merged);
+        return true;
+    }
+
+private:
+    RecordDocument& document_;
+    std::shared_ptr<const DocumentChange> step_;
+    bool pushing_ = true;
+};
+
+} // namespace
+
+UndoHistory::UndoHistory(RecordDocument& document, QWidget* window) : QObject(window), document_(document)
+{
+    stack_.setUndoLimit(kStepLimit);
+    connect(&document_, &RecordDocument::stepRecorded, this,
+            [this](std::shared_ptr<const DocumentChange> step) {
+                stack_.push(new DocumentStepCommand(document_, std::move(step)));
+            });
+    connect(&document_, &RecordDocument::historyReset, &stack_, &QUndoStack::clear);
+
+    undo_ = new QAction(QStringLiteral("元に戻す"), window);
+    undo_->setObjectName(QStringLiteral("UndoItem"));
+    undo_->setShortcut(QKeySequence::Undo);
+    redo_ = new QAction(QStringLiteral("やり直し"), window);
+    redo_->setObjectName(QStringLiteral("RedoItem"));
+    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction* action : {undo_, redo_}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(false);
+        window->addAction(action);
+    }
+    connect(undo_, &QAction::triggered, &stack_, &QUndoStack::undo);
+    connect(redo_, &QAction::triggered, &stack_, &QUndoStack::redo);
+    connect(&stack_, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
+    connect(&stack_, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
+}
+
+void UndoHistory::addToMenu(QMenu* menu) const
+{
+    menu->addSeparator()->setObjectName(QStringLiteral("UndoSeparator"));
+    menu->addAction(undo_);
+    menu->addAction(redo_);
+}

@@ -1,0 +1,111 @@
+#include "WindowTestSupport.h"
+
+#include "sheet/RecordFile.h"
+#include "sheet/RecoveryWriter.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+
+namespace {
+
+bool copyHolds(const QString& path, const QString& from1)
+{
+    QString company;
+    RecordSheet sheet;
+    try {
+        RecordFile::load(path, company, sheet);
+    } catch (...) {
+        return false;
+    }
+    return sheet.cell(ColFrom1, 1) == from1;
+}
+
+} // namespace
+
+class RecoveryWriterTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void theCopyExistsExactlyWhileTheListIsUnsaved();
+    void aFailingFolderIsReportedOnceAndEditingGoesOn();
+    void onlyCopiesOfEndedProcessesAreOffered();
+};
+
+void RecoveryWriterTest::theCopyExistsExactlyWhileTheListIsUnsaved()
+{
+    QTemporaryDir dir;
+    RecordDocument document;
+    document.save(dir.filePath(u"list.kav"_qs));
+    const QString folder = dir.filePath(u"recovery"_qs);
+    const RecoveryFiles::Copy copy = RecoveryFiles::copyFor(folder, QCoreApplication::applicationPid());
+    {
+        RecoveryWriter writer(document, folder);
+        document.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, u"盤A"_qs); });
+        QTRY_VERIFY_WITH_TIMEOUT(copyHolds(copy.recordPath, u"盤A"_qs), 3000);
+        QCOMPARE(RecoveryFiles::leftBehind(folder).size(), 0u); // this process is running
+
+        document.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, QString()); }); // back to the saved list
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(copy.recordPath), 3000);
+        QVERIFY(!QFile::exists(copy.infoPath));
+
+        document.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, u"盤B"_qs); });
+        QTRY_VERIFY_WITH_TIMEOUT(copyHolds(copy.recordPath, u"盤B"_qs), 3000);
+    }
+    QVERIFY2(!QFile::exists(copy.recordPath), "a normal exit removes the copy");
+}
+
+void RecoveryWriterTest::aFailingFolderIsReportedOnceAndEditingGoesOn()
+{
+    QTemporaryDir dir;
+    const QString blocked = dir.filePath(u"blocked"_qs);
+    QFile file(blocked);
+    QVERIFY(file.open(QIODevice::WriteOnly)); // a file where the folder should be
+    file.close();
+    RecordDocument document;
+    RecoveryWriter writer(document, blocked + u"/recovery"_qs);
+    QSignalSpy failures(&writer, &RecoveryWriter::failed);
+    for (int i = 1; i <= 3; ++i) {
+        document.editSheet([i](RecordSheet& s) { s.setCell(ColFrom1, i, u"盤"_qs); });
+        QTest::qWait(RecoveryWriter::kDelayMilliseconds + 300);
+    }
+    QCOMPARE(failures.size(), 1);
+    QVERIFY(!failures.first().first().toString().isEmpty());
+    QCOMPARE(document.sheet().cell(ColFrom1, 3), u"盤"_qs);
+}
+
+void RecoveryWriterTest::onlyCopiesOfEndedProcessesAreOffered()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    QProcess ended;
+    ended.start(u"true"_qs);
+    QVERIFY(ended.waitForStarted());
+    const qint64 endedPid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+    QVERIFY(endedPid > 0);
+
+    RecordSheet sheet;
+    sheet.setCell(ColFrom1, 1, u"盤"_qs);
+    RecoveryFiles::Copy dead = RecoveryFiles::copyFor(folder, endedPid);
+    dead.originalPath = u"/home/user/list.kav"_qs;
+    dead.writtenAt = QDateTime(QDate(2024, 6, 1), QTime(10, 0));
+    RecoveryFiles::write(dead, u"甲"_qs, sheet);
+    RecoveryFiles::Copy alive = RecoveryFiles::copyFor(folder, QCoreApplication::applicationPid());
+    RecoveryFiles::write(alive, u"乙"_qs, sheet);
+
+    const std::vector<RecoveryFiles::Copy> offered = RecoveryFiles::leftBehind(folder);
+    QCOMPARE(offered.size(), 1u);
+    QCOMPARE(offered[0].pid, endedPid);
+    QCOMPARE(offered[0].originalPath, dead.originalPath);
+    QCOMPARE(offered[0].writtenAt, dead.writtenAt);
+    RecoveryFiles::remove(offered[0]);
+    QVERIFY(RecoveryFiles::leftBehind(folder).empty());
+    QVERIFY(QFile::exists(alive.recordPath));
+}
+
+int runRecoveryWriterTests(int argc, char** argv)
+{
+    RecoveryWriterTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "RecoveryWriterTest.moc"
