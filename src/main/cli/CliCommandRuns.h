@@ -13,3 +13,4 @@ int runTexts(const CliCommandLine& line, QTextStream& out);
 int runCatalogue(const CliCommandLine& line, QTextStream& out);
 int runXlsx(const CliCommandLine& line, QTextStream& out);
 int runPdf(const CliCommandLine& line, QTextStream& out);
+int runCheck(const CliCommandLine& line, QTextStream& out);

@@ -23,6 +23,9 @@ constexpr std::array kCommands = {
     CliCommand{"catalogue", "catalogue", runCatalogue},
     CliCommand{"xlsx", "xlsx template|a|b-trunk|b-branch [FILE] -o OUT [--no-box TEXT]", runXlsx},
     CliCommand{"pdf", "pdf a|b-trunk|b-branch FILE -o OUT [--order O] [--no-box TEXT] [--dpi N]", runPdf},
+    CliCommand{"pdf", "pdf ... [--start N] [--records LIST] [--copies N] [--offset X,Y] [--scale SX,SY]", runPdf},
+    CliCommand{"pdf", "pdf calibration-a|calibration-b-trunk|calibration-b-branch -o OUT [--offset X,Y] [--scale SX,SY]", runPdf},
+    CliCommand{"check", "check a|b-trunk|b-branch FILE [--records LIST] [--order O] [--no-box TEXT]", runCheck},
 };
 
 void printUsage(QTextStream& stream)
