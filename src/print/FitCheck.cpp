@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -78,7 +79,8 @@ std::optional<int> rightLimit(const std::vector<SurfaceLine>& verticals, double 
     std::optional<int> nearest;
     for (const SurfaceLine& line : verticals) {
         const int lineX = line.from.x();
-        const auto [top, bottom] = std::minmax(line.from.y(), line.to.y());
+        const int top = std::min(line.from.y(), line.to.y());
+        const int bottom = std::max(line.from.y(), line.to.y());
         if (lineX > x && y >= top && y <= bottom && (!nearest || lineX < *nearest))
             nearest = lineX;
     }

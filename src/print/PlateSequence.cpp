@@ -53,14 +53,14 @@ std::optional<std::vector<int>> rowsOfRecordList(const RecordSheet& sheet, const
 }
 
 PlateSequence::PlateSequence(const RecordSheet& sheet, int platesPerPage, const PlateSelection& selection)
-    : platesPerPage_(platesPerPage), recordRows_(sheet.outputRecordCount()),
+    : platesPerPage_(platesPerPage), numbersTrailingPlates_(!selection.rows),
       blankCount_(std::clamp(selection.startPosition, 1, platesPerPage) - 1)
 {
     std::vector<int> rows;
     if (selection.rows) {
         rows = *selection.rows;
     } else {
-        rows.resize(static_cast<size_t>(recordRows_));
+        rows.resize(static_cast<size_t>(sheet.outputRecordCount()));
         std::iota(rows.begin(), rows.end(), 1);
     }
     const int copies = std::max(selection.copies, 1);
@@ -84,7 +84,8 @@ PlateSequence::Slot PlateSequence::slot(int page, int position) const
     const int printed = index - blankCount_;
     if (printed < static_cast<int>(printedRows_.size()))
         return {false, printedRows_[static_cast<size_t>(printed)]};
+    if (!numbersTrailingPlates_)
+        return {false, 0};
     const int lastRow = printedRows_.empty() ? 0 : printedRows_.back();
-    const int nextRow = lastRow + printed - static_cast<int>(printedRows_.size()) + 1;
-    return {false, nextRow > recordRows_ ? nextRow : 0};
+    return {false, lastRow + printed - static_cast<int>(printedRows_.size()) + 1};
 }

@@ -28,9 +28,9 @@ std::optional<std::vector<int>> rowsOfRecordList(const RecordSheet& sheet, const
 
 // Which plate goes to which position of the pages. Positions before the start
 // are blank (nothing drawn: those labels are used up). Positions after the
-// last printed plate fill the last page with empty plates, numbered on from
-// the last row when that lies past the records, as a print of every record
-// has always done.
+// last printed plate fill the last page with empty plates: numbered on past
+// the last record in a print of every record, as such a print has always
+// done; unnumbered after a chosen list of records.
 class PlateSequence {
 public:
     struct Slot {
@@ -48,7 +48,7 @@ public:
 
 private:
     int platesPerPage_;
-    int recordRows_;
+    bool numbersTrailingPlates_;
     int blankCount_;
     std::vector<int> printedRows_; // each row repeated for its copies
 };
