@@ -5,8 +5,12 @@
 #include "print/AdjustedPages.h"
 #include "print/CalibrationPage.h"
 #include "print/FitCheck.h"
+#include "print/PrinterAdjustments.h"
 #include "print/TypeAPlates.h"
 #include "print/TypeBPlates.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <cmath>
 
@@ -194,6 +198,30 @@ TEST_F(FitCheckTest, ListsTextsThatRunPastTheirCell)
         EXPECT_EQ(text.recordNumber, u"1"_qs);
         EXPECT_EQ(text.lineName, RecordSheet::headerTexts()[ColCableType]);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(PrinterAdjustments, KeptPerPrinterAcrossRestarts)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(u"printers.ini"_qs);
+    const PageAdjustment office{1.5, -0.7, 100.4, 99.2};
+    const PageAdjustment pdf{-20.0, 20.0, 95.0, 105.0};
+    {
+        PrinterAdjustments adjustments(ini);
+        adjustments.store(u"Office/Laser 2"_qs, office);
+        adjustments.store(PrinterAdjustments::pdfPrinterName(), pdf);
+    }
+    const PrinterAdjustments restarted(ini);
+    EXPECT_EQ(restarted.of(u"Office/Laser 2"_qs), office);
+    EXPECT_EQ(restarted.of(u"PDF"_qs), pdf);
+    EXPECT_EQ(restarted.of(u"Office"_qs), PageAdjustment{}) << "another printer starts unadjusted";
+
+    QSettings(ini, QSettings::IniFormat).setValue(u"printers/Broken/offsetXMm"_qs, 55.0);
+    EXPECT_EQ(PrinterAdjustments(ini).of(u"Broken"_qs), PageAdjustment{});
 }
 
 } // namespace
