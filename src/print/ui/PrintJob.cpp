@@ -29,6 +29,8 @@ bool PrintJob::setUpAndDraw(QPrinter& printer, const PageSource& pages)
 {
     try {
         hooks_.showResolution(PrinterOutput::setUpPage(printer));
+        if (hooks_.printerChosen)
+            hooks_.printerChosen(printer);
         PrintProgress progress(parent_, pages.pageCount());
         PrinterOutput::drawDocument(printer, pages, [&progress](int drawn, int) { progress.pageDrawn(drawn); });
         return true;
