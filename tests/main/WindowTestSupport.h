@@ -148,3 +148,4 @@ struct WindowFixture {
 int runMainWindowLayoutTests(int argc, char** argv);
 int runRecordSheetTests(int argc, char** argv);
 int runMainWindowFileTests(int argc, char** argv);
+int runLabelStockWindowTests(int argc, char** argv);

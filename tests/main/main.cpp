@@ -8,5 +8,6 @@ int main(int argc, char** argv)
     failures += runMainWindowLayoutTests(argc, argv);
     failures += runRecordSheetTests(argc, argv);
     failures += runMainWindowFileTests(argc, argv);
+    failures += runLabelStockWindowTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

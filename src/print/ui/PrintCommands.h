@@ -48,6 +48,9 @@ public:
     // How many plates the panel's choice prints, for its picture.
     int plateCountOfChoice() const;
 
+    // Replaces the print dialog and warning hooks, for tests.
+    void setJobHooks(PrintJobHooks hooks) { hooks_ = std::move(hooks); }
+
     // Asks whether to print although texts run past their plates; tests answer.
     std::function<bool(const QString& report)> confirmOverlong;
     // Shows a message about the label stock choice or the fit check; tests read it.
