@@ -130,6 +130,8 @@ private Q_SLOTS:
     void listedRecordsFromAStartPositionWithCopies()
     {
         openWindow(8);
+        // Opening the panel shows the records that came in while it was hidden.
+        QCOMPARE(panel()->picture->printedOnFirstSheet(), 6);
         clickCentre(panel()->listedRecords);
         QVERIFY(panel()->listBox->isEnabled());
         typeInto(panel()->listBox, u"3-4"_qs);

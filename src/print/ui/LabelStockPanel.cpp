@@ -99,6 +99,12 @@ void LabelStockPanel::showPlateCount(int plates)
     picture->showSheet(plateKind(), startBox->value(), plates);
 }
 
+void LabelStockPanel::showEvent(QShowEvent* event)
+{
+    QFrame::showEvent(event);
+    Q_EMIT choiceChanged();
+}
+
 void LabelStockPanel::kindChanged()
 {
     startBox->setMaximum(platesPerPage(plateKind()));

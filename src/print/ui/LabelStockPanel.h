@@ -42,6 +42,10 @@ Q_SIGNALS:
     // Any control changed: the window recounts the plates.
     void choiceChanged();
 
+protected:
+    // The sheet may have changed while the panel was hidden.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void kindChanged();
     int plateCount_ = 0;
