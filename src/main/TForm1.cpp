@@ -6,6 +6,7 @@
 #include "UndoHistory.h"
 #include "entry/TForm2.h"
 #include "print/SamplePictures.h"
+#include "print/ui/LabelStockPanel.h"
 #include "print/ui/PrintCommands.h"
 #include "sheet/Failure.h"
 #include "sheet/RecordFile.h"
@@ -302,9 +303,25 @@ void TForm1::connectOutputs()
             [this] { printCommands_->previewTypeA(chosenTextOrder(c_)); });
     connect(c_.PreviewButtonB, &QPushButton::clicked, printCommands_,
             [this] { printCommands_->previewTypeB(chosenPlateSize(c_)); });
+    attachLabelStock();
     // The samples are drawn by the same painters that print.
     c_.SamplePictureA->setPixmap(sampleTypeAPicture(c_.SamplePictureA->size()));
     c_.SamplePictureB->setPixmap(sampleTypeBPicture(c_.SamplePictureB->size()));
+}
+
+void TForm1::attachLabelStock()
+{
+    // In the output panel's free room right of the plate groups, above its icon.
+    auto* panel = new LabelStockPanel(c_.Panel8);
+    panel->setGeometry(540, 18, 504, 124);
+    const auto selectedRows = [this] {
+        const auto [first, last] = c_.StringGrid1->selectedSheetRows();
+        std::vector<int> rows;
+        for (int row = std::max(first, 1); row <= last; ++row)
+            rows.push_back(row);
+        return rows;
+    };
+    printCommands_->attachLabelStock(panel, selectedRows, [this] { return chosenTextOrder(c_); });
 }
 
 QString TForm1::noBoxText() const

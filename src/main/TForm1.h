@@ -100,6 +100,7 @@ public Q_SLOTS:
     void Button2Click();  // entry sheet template workbook
     void Button1Click();  // type A workbook
     void Button15Click(); // type B workbook, size from RadioButton1/RadioButton2
+    void attachLabelStock(); // the output panel's label stock group
     void Button16Click(); // type A print
     void Button17Click(); // type B print, trunk size
     void Button18Click(); // type B print, branch size

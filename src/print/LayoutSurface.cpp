@@ -10,14 +10,21 @@ QPoint LayoutSurface::toDevice(QPoint layout) const
     return {layout.x() * factors_.horizontal, layout.y() * factors_.vertical};
 }
 
+QPoint LayoutSurface::adjusted(QPoint device) const
+{
+    // A millimetre of the layout, so a shift stays true to the plates drawn.
+    constexpr double kLayoutUnitsPerMm = kLayoutUnitsPerInch / 25.4;
+    return adjustment_.apply(device, kLayoutUnitsPerMm * factors_.horizontal, kLayoutUnitsPerMm * factors_.vertical);
+}
+
 void LayoutSurface::text(QPoint at, const QString& text, int points, QPoint shiftDots)
 {
     if (text.isEmpty())
         return;
-    paintText({text, at, shiftDots, points, toDevice(at) + shiftDots});
+    paintText({text, at, shiftDots, points, adjusted(toDevice(at) + shiftDots), lineName_});
 }
 
 void LayoutSurface::line(QPoint from, QPoint to, int penDots)
 {
-    paintLine({from, to, penDots, toDevice(from), toDevice(to)});
+    paintLine({from, to, penDots, adjusted(toDevice(from)), adjusted(toDevice(to))});
 }

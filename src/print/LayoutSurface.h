@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageAdjustment.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -27,6 +29,7 @@ struct SurfaceText {
     QPoint shiftDots; // device dots added after scaling, never scaled
     int points = 0;   // font size on paper
     QPoint device;    // where the top-left corner lands on the device
+    QString lineName; // which line of the plate the text belongs to, for the fit check
 };
 
 // One straight black line; the pen width is in device dots and not scaled.
@@ -51,6 +54,11 @@ public:
     LayoutFactors factors() const { return factors_; }
     QPoint toDevice(QPoint layout) const;
 
+    // Shifts and stretches everything drawn from now on; font sizes and pens stay.
+    void setAdjustment(const PageAdjustment& adjustment) { adjustment_ = adjustment; }
+    // Names the plate line the following texts belong to.
+    void setLineName(const QString& name) { lineName_ = name; }
+
     // An empty text draws nothing.
     void text(QPoint at, const QString& text, int points, QPoint shiftDots = {});
     void line(QPoint from, QPoint to, int penDots);
@@ -60,5 +68,9 @@ protected:
     virtual void paintLine(const SurfaceLine& line) = 0;
 
 private:
+    QPoint adjusted(QPoint device) const;
+
     LayoutFactors factors_;
+    PageAdjustment adjustment_;
+    QString lineName_;
 };

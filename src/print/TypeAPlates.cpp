@@ -55,11 +55,19 @@ QString secondNamePart(const QString& name)
 
 } // namespace
 
-TypeAPlates::TypeAPlates(const RecordSheet& sheet, const Settings& captions, TextOrder order)
-    : sheet_(sheet), order_(order)
+TypeAPlates::TypeAPlates(const RecordSheet& sheet, const Settings& captions, TextOrder order,
+                         const PlateSelection& selection)
+    : sheet_(sheet), sequence_(sheet, kPlatesPerPage, selection), order_(order)
 {
-    for (int n = 1; n <= 6; ++n)
+    for (int n = 1; n <= 6; ++n) {
+        captions_[static_cast<size_t>(n - 1)] = captions.caption(n);
         labels_[static_cast<size_t>(n - 1)] = printedCaption(n, captions.caption(n));
+    }
+}
+
+QRect TypeAPlates::plateFrame(int position)
+{
+    return {kFrameLeft, kFirstPlateTop + kPlatePitch * (position - 1), kFrameWidth, kFrameHeight};
 }
 
 QString TypeAPlates::printedCaption(int n, const QString& caption)
@@ -70,14 +78,18 @@ QString TypeAPlates::printedCaption(int n, const QString& caption)
 
 int TypeAPlates::pageCount() const
 {
-    return (sheet_.outputRecordCount() + kPlatesPerPage - 1) / kPlatesPerPage;
+    return sequence_.pageCount();
 }
 
 void TypeAPlates::drawPage(LayoutSurface& surface, int page) const
 {
+    static const Record kEmpty{};
     for (int q = 0; q < kPlatesPerPage; ++q) {
-        const int row = (page - 1) * kPlatesPerPage + q + 1;
-        drawPlate(surface, kFirstPlateTop + kPlatePitch * q, row, sheet_.recordOrEmpty(row));
+        const PlateSequence::Slot slot = sequence_.slot(page, q + 1);
+        if (slot.blank)
+            continue;
+        drawPlate(surface, kFirstPlateTop + kPlatePitch * q, slot.row,
+                  slot.row > 0 ? sheet_.recordOrEmpty(slot.row) : kEmpty);
     }
 }
 
@@ -86,15 +98,22 @@ void TypeAPlates::drawPlate(LayoutSurface& surface, int plateTop, int row, const
     const QPoint raise = textRaise(surface);
     const auto at = [plateTop](int x, int offset) { return QPoint(x, plateTop + offset); };
 
+    // Only the record's own texts carry a line name: they are what a fit check weighs.
+    surface.setLineName(QString());
     for (size_t i = 0; i < labels_.size(); ++i)
         surface.text(at(kLabelX, kLineOffsets[i]), labels_[i], kLabelPoints, raise);
-    surface.text(at(kNumberX, kLineOffsets[0]), QStringLiteral("No.") + QString::number(row), kLabelPoints, raise);
+    if (row > 0)
+        surface.text(at(kNumberX, kLineOffsets[0]), QStringLiteral("No.") + QString::number(row), kLabelPoints, raise);
+    surface.setLineName(captions_[0]);
     drawRoute(surface, plateTop, record);
 
+    surface.setLineName(captions_[1]);
     surface.text(at(kTextX, kLineOffsets[1]), NameplateTexts::circuitText(record), kTextPoints, raise);
     const std::array<Column, 4> lowerColumns = {ColPurpose, ColConstructionDate, ColConstructor, ColManufactureYear};
-    for (size_t i = 0; i < lowerColumns.size(); ++i)
+    for (size_t i = 0; i < lowerColumns.size(); ++i) {
+        surface.setLineName(captions_[i + 2]);
         surface.text(at(kTextX, kLineOffsets[i + 2]), record[lowerColumns[i]], kTextPoints, raise);
+    }
 
     const int left = kFrameLeft;
     const int right = kFrameLeft + kFrameWidth;

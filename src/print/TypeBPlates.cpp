@@ -18,47 +18,81 @@ void drawFixed(LayoutSurface& surface, QPoint base, const FixedText& fixed, cons
 
 } // namespace
 
-TypeBPlates::TypeBPlates(const RecordSheet& sheet, PlateSize size, QString noBoxText)
-    : sheet_(sheet), geometry_(TypeBGeometry::of(size)), noBoxText_(std::move(noBoxText))
+TypeBPlates::TypeBPlates(const RecordSheet& sheet, PlateSize size, QString noBoxText, const PlateSelection& selection)
+    : sheet_(sheet), geometry_(TypeBGeometry::of(size)), sequence_(sheet, geometry_.platesPerPage(), selection),
+      noBoxText_(std::move(noBoxText))
 {
 }
 
 int TypeBPlates::pageCount() const
 {
-    const int perPage = geometry_.platesPerPage();
-    return std::max(1, (sheet_.outputRecordCount() + perPage - 1) / perPage);
+    return std::max(1, sequence_.pageCount());
+}
+
+QPoint TypeBPlates::plateBase(const TypeBGeometry& g, int position)
+{
+    const int row = (position - 1) / TypeBGeometry::kPlatesAcross;
+    const int column = (position - 1) % TypeBGeometry::kPlatesAcross;
+    return {g.firstLeft + g.columnPitch * column, g.firstTop + g.rowPitch * row};
+}
+
+QRect TypeBPlates::plateFrame(PlateSize size, int position)
+{
+    const TypeBGeometry& g = TypeBGeometry::of(size);
+    const QPoint base = plateBase(g, position);
+    return QRect(base + QPoint(g.frameLeft, g.frameTop), base + QPoint(g.frameRight, g.frameBottom));
 }
 
 void TypeBPlates::drawPage(LayoutSurface& surface, int page) const
 {
+    static const Record kEmpty{};
     const TypeBGeometry& g = geometry_;
-    int row = (page - 1) * g.platesPerPage() + 1;
+    int position = 1;
     for (int k = 0; k < g.rowsPerPage; ++k) {
         const int top = g.firstTop + g.rowPitch * k;
         const auto baseOf = [&](int c) { return QPoint(g.firstLeft + g.columnPitch * c, top); };
-        for (int c = 0; c < TypeBGeometry::kPlatesAcross; ++c)
-            drawPlateTexts(surface, baseOf(c), sheet_.recordOrEmpty(row++));
+        // Blank positions (labels used up) only ever lead the page.
+        int firstUsed = TypeBGeometry::kPlatesAcross;
+        for (int c = 0; c < TypeBGeometry::kPlatesAcross; ++c) {
+            const PlateSequence::Slot slot = sequence_.slot(page, position++);
+            if (slot.blank)
+                continue;
+            firstUsed = std::min(firstUsed, c);
+            drawPlateTexts(surface, baseOf(c), slot.row > 0 ? sheet_.recordOrEmpty(slot.row) : kEmpty);
+        }
+        if (firstUsed == TypeBGeometry::kPlatesAcross)
+            continue;
 
+        // The cut lines begin at the first plate printed in the row: the row's left
+        // cut, or the right cut of a used-up label before it.
+        const int leftCut = firstUsed == 0 ? g.firstLeft + g.cutLeft : baseOf(firstUsed - 1).x() + g.cutRight;
+        const int lineStart = firstUsed == 0 ? 0 : leftCut;
         // The bottom cut line of one row lies on the top cut line of the next.
-        surface.line({0, top + g.cutTop}, {kTypeBCutLineRight, top + g.cutTop}, kTypeBThinPen);
-        const int leftCut = g.firstLeft + g.cutLeft;
+        surface.line({lineStart, top + g.cutTop}, {kTypeBCutLineRight, top + g.cutTop}, kTypeBThinPen);
         surface.line({leftCut, top + g.cutTop}, {leftCut, top + g.cutBottom}, kTypeBThinPen);
-        for (int c = 0; c < TypeBGeometry::kPlatesAcross; ++c)
+        for (int c = firstUsed; c < TypeBGeometry::kPlatesAcross; ++c)
             drawPlateLines(surface, baseOf(c));
-        surface.line({0, top + g.cutBottom}, {kTypeBCutLineRight, top + g.cutBottom}, kTypeBThinPen);
+        surface.line({lineStart, top + g.cutBottom}, {kTypeBCutLineRight, top + g.cutBottom}, kTypeBThinPen);
     }
 }
 
 void TypeBPlates::drawPlateTexts(LayoutSurface& surface, QPoint base, const Record& record) const
 {
     const TypeBGeometry& g = geometry_;
+    const Record& names = RecordSheet::headerTexts();
+    surface.setLineName(QString());
     drawFixed(surface, base, g.noBox, noBoxText_);
     drawFixed(surface, base, g.from, QStringLiteral("自"));
     drawFixed(surface, base, g.to, QStringLiteral("至"));
+    surface.setLineName(names[g.circuit.column]);
     drawCounted(surface, base, g.circuit, record[g.circuit.column]);
+    surface.setLineName(names[g.cableType.column]);
     drawByWidth(surface, base, g.cableType, record[g.cableType.column]);
-    for (const CountedText& name : g.names)
+    for (const CountedText& name : g.names) {
+        surface.setLineName(names[name.column]);
         drawCounted(surface, base, name, record[name.column]);
+    }
+    surface.setLineName(names[ColConstructor] + u"・"_qs + names[ColConstructionDate]);
     drawDateLine(surface, base, record);
 }
 

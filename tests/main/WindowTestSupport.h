@@ -153,3 +153,4 @@ int runMainWindowFileTests(int argc, char** argv);
 int runMainWindowTableTests(int argc, char** argv);
 int runUndoWindowTests(int argc, char** argv);
 int runRecoveryWriterTests(int argc, char** argv);
+int runLabelStockWindowTests(int argc, char** argv);

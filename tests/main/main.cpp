@@ -11,5 +11,6 @@ int main(int argc, char** argv)
     failures += runMainWindowTableTests(argc, argv);
     failures += runUndoWindowTests(argc, argv);
     failures += runRecoveryWriterTests(argc, argv);
+    failures += runLabelStockWindowTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

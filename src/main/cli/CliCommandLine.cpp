@@ -13,6 +13,9 @@ namespace {
 const QStringList kValueOptions = {
     QStringLiteral("order"), QStringLiteral("no-box"), QStringLiteral("settings"),
     QStringLiteral("today"), QStringLiteral("dpi"),    QStringLiteral("output"),
+    // printing on label stock
+    QStringLiteral("start"), QStringLiteral("records"), QStringLiteral("copies"),
+    QStringLiteral("offset"), QStringLiteral("scale"),
 };
 
 struct KindName {
@@ -115,6 +118,11 @@ EraDate CliCommandLine::today() const
 }
 
 int CliCommandLine::dpi() const { return positiveNumber(QStringLiteral("dpi"), 1200); }
+
+std::optional<QString> CliCommandLine::value(const QString& name) const
+{
+    return has(name) ? std::optional(option(name)) : std::nullopt;
+}
 
 int CliCommandLine::positiveNumber(const QString& name, int fallback) const
 {

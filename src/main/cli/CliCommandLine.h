@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 // A usage error: the command line cannot be understood (exit status 2).
@@ -43,6 +44,8 @@ public:
     TextOrder textOrder() const; // --order, default standard
     EraDate today() const;      // --today YYYY-MM-DD, or the system date
     int dpi() const;            // --dpi, default 1200
+    // An option's text, or none when it was not given.
+    std::optional<QString> value(const QString& name) const;
     // The record document of recordFile (none: empty) under the --settings
     // file or the program's own settings; throws Failure when it cannot be read.
     std::unique_ptr<RecordDocument> document(const QString& recordFile) const;

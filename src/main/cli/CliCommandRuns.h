@@ -15,3 +15,4 @@ int runXlsx(const CliCommandLine& line, QTextStream& out);
 int runPdf(const CliCommandLine& line, QTextStream& out);
 int runImport(const CliCommandLine& line, QTextStream& out);
 int runExport(const CliCommandLine& line, QTextStream& out);
+int runCheck(const CliCommandLine& line, QTextStream& out);

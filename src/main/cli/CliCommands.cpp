@@ -25,6 +25,9 @@ constexpr std::array kCommands = {
     CliCommand{"pdf", "pdf a|b-trunk|b-branch FILE -o OUT [--order O] [--no-box TEXT] [--dpi N]", runPdf},
     CliCommand{"import", "import IN.xlsx|IN.csv -o OUT.kav", runImport},
     CliCommand{"export", "export FILE -o OUT.xlsx|OUT.csv", runExport},
+    CliCommand{"pdf", "pdf ... [--start N] [--records LIST] [--copies N] [--offset X,Y] [--scale SX,SY]", runPdf},
+    CliCommand{"pdf", "pdf calibration-a|calibration-b-trunk|calibration-b-branch -o OUT [--offset X,Y] [--scale SX,SY]", runPdf},
+    CliCommand{"check", "check a|b-trunk|b-branch FILE [--records LIST] [--order O] [--no-box TEXT]", runCheck},
 };
 
 void printUsage(QTextStream& stream)

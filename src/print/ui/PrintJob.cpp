@@ -30,6 +30,8 @@ bool PrintJob::setUpAndDraw(QPrinter& printer, const PageSource& pages)
 {
     try {
         hooks_.showResolution(PrinterOutput::setUpPage(printer));
+        if (hooks_.printerChosen)
+            hooks_.printerChosen(printer);
         const int pagesToDraw = static_cast<int>(PrinterOutput::pagesToPrint(printer, pages.pageCount()).size());
         PrintProgress progress(parent_, pagesToDraw);
         const auto outcome = PrinterOutput::drawDocument(

@@ -18,6 +18,8 @@ struct PrintJobHooks {
     std::function<void(const QString& message)> warn;
     // The printer's resolution after page set-up, for the window's labels.
     std::function<void(const PrinterResolution& resolution)> showResolution;
+    // Told which printer the pages are about to go to, before any is drawn.
+    std::function<void(const QPrinter& printer)> printerChosen;
 };
 
 // One print: the print dialog, page set-up, the pages of the chosen page

@@ -1,0 +1,61 @@
+#include "LabelStockChoice.h"
+
+#include <QStringList>
+
+#include <numeric>
+
+std::variant<PlateSelection, QString> plateSelectionFor(const LabelStockChoice& choice, const RecordSheet& sheet,
+                                                        PlateKind kind)
+{
+    PlateSelection selection;
+    const int perPage = platesPerPage(kind);
+    if (choice.startPosition < 1 || choice.startPosition > perPage)
+        return u"%1の開始位置は 1 から %2 までです。"_qs.arg(plateKindName(kind)).arg(perPage);
+    selection.startPosition = choice.startPosition;
+    selection.copies = std::clamp(choice.copies, 1, PlateSelection::kMaxCopies);
+
+    switch (choice.records) {
+    case LabelStockChoice::Records::All:
+        break;
+    case LabelStockChoice::Records::SelectedRows: {
+        std::vector<int> rows;
+        for (int row : choice.selectedRows) {
+            if (row >= 1 && row <= sheet.outputRecordCount())
+                rows.push_back(row);
+        }
+        if (rows.empty())
+            return u"印刷する記録の行を選択してください。"_qs;
+        selection.rows = rows;
+        break;
+    }
+    case LabelStockChoice::Records::Listed: {
+        const auto rows = rowsOfRecordList(sheet, choice.list);
+        if (!rows)
+            return u"番号指定が読めません。「3-7,12」のように番号と範囲をコンマで区切って入力してください。"_qs;
+        if (rows->empty())
+            return u"指定した番号の記録がありません。"_qs;
+        selection.rows = *rows;
+        break;
+    }
+    }
+    return selection;
+}
+
+std::vector<int> rowsOf(const PlateSelection& selection, const RecordSheet& sheet)
+{
+    if (selection.rows)
+        return *selection.rows;
+    std::vector<int> all(static_cast<size_t>(sheet.outputRecordCount()));
+    std::iota(all.begin(), all.end(), 1);
+    return all;
+}
+
+QString overlongReport(const std::vector<OverlongText>& overlong)
+{
+    QStringList lines;
+    for (const OverlongText& text : overlong) {
+        lines << u"No.%1　%2　%3mm はみ出し"_qs.arg(text.recordNumber, text.lineName)
+                     .arg(QString::number(text.mmTooLong, 'f', 1));
+    }
+    return lines.join(u'\n');
+}

@@ -1,0 +1,112 @@
+#include "LabelStockPanel.h"
+
+#include "StockPositionPicture.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+namespace {
+
+constexpr PlateKind kKinds[] = {PlateKind::TypeA, PlateKind::TypeBTrunk, PlateKind::TypeBBranch};
+
+template <typename Widget>
+Widget* placed(Widget* widget, QWidget* parent, const QString& name, QRect at)
+{
+    widget->setParent(parent);
+    widget->setObjectName(name);
+    widget->setGeometry(at);
+    return widget;
+}
+
+void caption(QWidget* parent, const QString& text, QPoint at)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(at);
+}
+
+} // namespace
+
+LabelStockPanel::LabelStockPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("LabelStockGroup"));
+    setFrameShape(QFrame::StyledPanel);
+
+    caption(this, u"用紙"_qs, {8, 10});
+    kindBox = placed(new QComboBox, this, u"StockKindBox"_qs, {70, 6, 110, 22});
+    for (PlateKind kind : kKinds)
+        kindBox->addItem(plateKindName(kind));
+    caption(this, u"開始位置"_qs, {190, 10});
+    startBox = placed(new QSpinBox, this, u"StartPositionBox"_qs, {240, 6, 50, 22});
+    startBox->setRange(1, platesPerPage(PlateKind::TypeA));
+    picture = placed(new StockPositionPicture, this, u"StockPicture"_qs, {420, 4, 76, 106});
+
+    caption(this, u"印刷する記録"_qs, {8, 38});
+    allRecords = placed(new QRadioButton(u"全て"_qs), this, u"AllRecordsButton"_qs, {80, 34, 52, 22});
+    selectedRecords = placed(new QRadioButton(u"選択した行"_qs), this, u"SelectedRecordsButton"_qs, {132, 34, 86, 22});
+    listedRecords = placed(new QRadioButton(u"番号指定"_qs), this, u"ListedRecordsButton"_qs, {218, 34, 76, 22});
+    listBox = placed(new QLineEdit, this, u"RecordListBox"_qs, {296, 34, 116, 22});
+    listBox->setPlaceholderText(u"例: 3-7,12"_qs);
+    listBox->setEnabled(false);
+    allRecords->setChecked(true);
+    auto* records = new QButtonGroup(this);
+    for (QRadioButton* button : {allRecords, selectedRecords, listedRecords})
+        records->addButton(button);
+
+    caption(this, u"部数"_qs, {8, 66});
+    copiesBox = placed(new QSpinBox, this, u"CopiesBox"_qs, {70, 62, 50, 22});
+    copiesBox->setRange(1, PlateSelection::kMaxCopies);
+    caption(this, u"（1記録あたり）"_qs, {126, 66});
+
+    checkButton = placed(new QPushButton(u"はみ出し確認"_qs), this, u"FitCheckButton"_qs, {8, 92, 120, 24});
+    calibrateButton = placed(new QPushButton(u"位置調整…"_qs), this, u"CalibrateButton"_qs, {136, 92, 120, 24});
+
+    connect(kindBox, &QComboBox::currentIndexChanged, this, [this] { kindChanged(); });
+    connect(startBox, &QSpinBox::valueChanged, this, &LabelStockPanel::choiceChanged);
+    connect(copiesBox, &QSpinBox::valueChanged, this, &LabelStockPanel::choiceChanged);
+    connect(listBox, &QLineEdit::textChanged, this, &LabelStockPanel::choiceChanged);
+    connect(records, &QButtonGroup::buttonToggled, this, [this] {
+        listBox->setEnabled(listedRecords->isChecked());
+        Q_EMIT choiceChanged();
+    });
+    connect(this, &LabelStockPanel::choiceChanged, this, [this] { showPlateCount(plateCount_); });
+}
+
+PlateKind LabelStockPanel::plateKind() const
+{
+    return kKinds[std::clamp(kindBox->currentIndex(), 0, 2)];
+}
+
+LabelStockChoice LabelStockPanel::choice() const
+{
+    LabelStockChoice choice;
+    choice.startPosition = startBox->value();
+    choice.records = listedRecords->isChecked() ? LabelStockChoice::Records::Listed
+        : selectedRecords->isChecked()          ? LabelStockChoice::Records::SelectedRows
+                                                : LabelStockChoice::Records::All;
+    choice.list = listBox->text();
+    choice.copies = copiesBox->value();
+    return choice;
+}
+
+void LabelStockPanel::showPlateCount(int plates)
+{
+    plateCount_ = plates;
+    picture->showSheet(plateKind(), startBox->value(), plates);
+}
+
+void LabelStockPanel::showEvent(QShowEvent* event)
+{
+    QFrame::showEvent(event);
+    Q_EMIT choiceChanged();
+}
+
+void LabelStockPanel::kindChanged()
+{
+    startBox->setMaximum(platesPerPage(plateKind()));
+    Q_EMIT choiceChanged();
+}
