@@ -35,10 +35,11 @@ void appendCell(QString& out, QStringView cell)
     out += u'"';
 }
 
+// Replaces out's text; out keeps its buffer.
 template <typename Cells>
-QString joinCells(const Cells& cells)
+void joinCells(const Cells& cells, QString& out)
 {
-    QString out;
+    out.truncate(0);
     qsizetype size = 0;
     for (const QString& cell : cells)
         size += cell.size() + 1;
@@ -50,7 +51,6 @@ QString joinCells(const Cells& cells)
         first = false;
         appendCell(out, cell);
     }
-    return out;
 }
 
 // Calls take(field) for every field of the line, left to right; a field is
@@ -107,8 +107,14 @@ void forEachField(QStringView line, Take take)
 
 } // namespace
 
-QString writeRow(const Record& row) { return joinCells(row); }
-QString writeFields(const QStringList& fields) { return joinCells(fields); }
+void writeRow(const Record& row, QString& line) { joinCells(row, line); }
+
+QString writeFields(const QStringList& fields)
+{
+    QString line;
+    joinCells(fields, line);
+    return line;
+}
 
 QStringList readFields(QStringView line)
 {

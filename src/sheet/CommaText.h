@@ -13,7 +13,15 @@
 // quoted where a reader would otherwise split or trim them.
 namespace CommaText {
 
-QString writeRow(const Record& row);
+// Writes the row's line into line, replacing its text but keeping its
+// buffer, so that one buffer serves every row of a file.
+void writeRow(const Record& row, QString& line);
+inline QString writeRow(const Record& row)
+{
+    QString line;
+    writeRow(row, line);
+    return line;
+}
 QString writeFields(const QStringList& fields);
 
 // Hands out one shared copy of each short text it has seen. A record file

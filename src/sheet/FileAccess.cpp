@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -106,6 +107,11 @@ QByteArray readAll(const QString& path)
 
 void writeAtomically(const QString& path, const QByteArray& bytes)
 {
+    writeAtomically(path, QByteArrayList{bytes});
+}
+
+void writeAtomically(const QString& path, const QByteArrayList& pieces)
+{
     if (QFileInfo(path).isDir())
         throw Failure(cannotCreateMessage(path, QStringLiteral("同じ名前のフォルダーがあります。")));
     QSaveFile file(path);
@@ -113,7 +119,10 @@ void writeAtomically(const QString& path, const QByteArray& bytes)
     int error = errnoAfter([&] { done = file.open(QIODevice::WriteOnly); });
     if (!done)
         throw Failure(cannotCreateMessage(path, systemReason(file, error)));
-    error = errnoAfter([&] { done = file.write(bytes) == bytes.size(); });
+    error = errnoAfter([&] {
+        done = std::all_of(pieces.begin(), pieces.end(),
+                           [&](const QByteArray& piece) { return file.write(piece) == piece.size(); });
+    });
     if (!done) {
         const QString reason = systemReason(file, error);
         file.cancelWriting();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 
 class QFileDevice;
@@ -17,6 +18,8 @@ QByteArray readAll(const QString& path);
 // Writes beside the target and renames over it, so a failed write leaves the
 // old file as it was. Throws Failure ファイル "%s" を作成できません。%s.
 void writeAtomically(const QString& path, const QByteArray& bytes);
+// The same for a file given as pieces written one after the other.
+void writeAtomically(const QString& path, const QByteArrayList& pieces);
 
 QString cannotOpenMessage(const QString& path, const QString& reason);
 // The reason part of a file message. The common causes are told in Japanese,

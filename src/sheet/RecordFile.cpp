@@ -86,7 +86,9 @@ QString targetPath(const QString& chosenPath)
                                                                          : chosenPath + QStringLiteral(".kav");
 }
 
-QByteArray serialize(const QString& companyName, const RecordSheet& sheet)
+namespace {
+
+QByteArrayList encodePieces(const QString& companyName, const RecordSheet& sheet)
 {
     // Encoded row by row: the whole sheet as one text beside its bytes would
     // hold two more copies of a 100,000-row sheet.
@@ -99,20 +101,28 @@ QByteArray serialize(const QString& companyName, const RecordSheet& sheet)
     encoder.addLine(companyName);
     encoder.addLine(QString::number(sheet.recordCount));
     encoder.addLine(QString::number(sheet.rowCount()));
+    QString line;
     for (int r = 0; r < sheet.rowCount(); ++r) {
-        const QString line = CommaText::writeRow(sheet.row(r));
+        CommaText::writeRow(sheet.row(r), line);
         if (breaksFileLine(line)) {
             throw Failure(QStringLiteral("%1 行目のセルに改行が含まれているため保存できません。改行を取り除いてから保存してください。")
                               .arg(r));
         }
         encoder.addLine(line);
     }
-    return encoder.finish();
+    return encoder.finishPieces();
+}
+
+} // namespace
+
+QByteArray serialize(const QString& companyName, const RecordSheet& sheet)
+{
+    return encodePieces(companyName, sheet).join();
 }
 
 void save(const QString& targetPath, const QString& companyName, const RecordSheet& sheet)
 {
-    FileAccess::writeAtomically(targetPath, serialize(companyName, sheet));
+    FileAccess::writeAtomically(targetPath, encodePieces(companyName, sheet));
 }
 
 } // namespace RecordFile

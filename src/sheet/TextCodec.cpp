@@ -5,6 +5,7 @@
 #include <unicode/ucnv.h>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace TextCodec {
@@ -28,6 +29,17 @@ Converter openShiftJisWriter()
     UErrorCode err = U_ZERO_ERROR;
     ucnv_setFallback(c.get(), true);
     ucnv_setSubstChars(c.get(), "?", 1, &err);
+    return c;
+}
+
+// Encodes only characters Shift_JIS maps both ways: no close equivalents, and
+// the first character without a mapping stops the conversion with an error.
+Converter openExactShiftJisWriter()
+{
+    Converter c = openConverter(kShiftJisConverter);
+    UErrorCode err = U_ZERO_ERROR;
+    ucnv_setFallback(c.get(), false);
+    ucnv_setFromUCallBack(c.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &err);
     return c;
 }
 
@@ -68,10 +80,11 @@ QString decodeWith(const char* converterName, const char* data, qsizetype size)
     return out;
 }
 
-QByteArray encodeShiftJis(UConverter* c, QStringView text)
+// Nothing when the converter stops, which only a writer without substitutes does.
+std::optional<QByteArray> encodeShiftJis(UConverter* c, QStringView text)
 {
     if (text.isEmpty())
-        return {};
+        return QByteArray();
     const auto* src = reinterpret_cast<const UChar*>(text.utf16());
     const auto len = static_cast<int32_t>(text.size());
     // Code page 932 needs at most two bytes per UTF-16 unit.
@@ -79,7 +92,7 @@ QByteArray encodeShiftJis(UConverter* c, QStringView text)
     UErrorCode err = U_ZERO_ERROR;
     const int32_t n = ucnv_fromUChars(c, out.data(), static_cast<int32_t>(out.size()), src, len, &err);
     if (U_FAILURE(err))
-        throw std::runtime_error("text encoding failed");
+        return std::nullopt;
     out.truncate(n);
     return out;
 }
@@ -134,7 +147,10 @@ QString fromShiftJis(const QByteArray& bytes)
 QByteArray toShiftJis(QStringView text)
 {
     Converter c = openShiftJisWriter();
-    return encodeShiftJis(c.get(), text);
+    std::optional<QByteArray> bytes = encodeShiftJis(c.get(), text);
+    if (!bytes)
+        throw std::runtime_error("text encoding failed");
+    return std::move(*bytes);
 }
 
 int byteWidth(QStringView text)
@@ -157,8 +173,10 @@ std::vector<QStringView> splitLines(QStringView text)
 }
 
 namespace {
-// Lines are encoded in pieces of about this many UTF-16 units.
-constexpr qsizetype kPieceSize = 1 << 18;
+// Lines are encoded in pieces of about this many UTF-16 units: small enough
+// that the piece and its bytes reuse the same heap blocks (and stay in the
+// cache) from piece to piece instead of mapping fresh pages each time.
+constexpr qsizetype kPieceSize = 1 << 15;
 } // namespace
 
 void SavingEncoder::addLine(QStringView line)
@@ -174,25 +192,30 @@ void SavingEncoder::flush()
     if (pending_.isEmpty())
         return;
     if (!utf8_) {
-        Converter c = openShiftJisWriter();
-        const QByteArray shiftJis = encodeShiftJis(c.get(), pending_);
-        if (fromShiftJis(shiftJis) == pending_) {
-            bytes_ += shiftJis;
-            pending_.clear();
+        Converter c = openExactShiftJisWriter();
+        if (std::optional<QByteArray> shiftJis = encodeShiftJis(c.get(), pending_)) {
+            pieces_.push_back(std::move(*shiftJis));
+            pending_.truncate(0); // keeps the buffer
             return;
         }
-        // Every earlier piece survived the round trip: decoding it gives its text back.
-        bytes_ = QByteArray("\xEF\xBB\xBF") + fromShiftJis(bytes_).toUtf8();
+        // Every earlier piece was exact Shift_JIS: decoding it gives its text back.
+        const QByteArray earlier = QByteArray("\xEF\xBB\xBF") + fromShiftJis(pieces_.join()).toUtf8();
+        pieces_ = {earlier};
         utf8_ = true;
     }
-    bytes_ += pending_.toUtf8();
-    pending_.clear();
+    pieces_.push_back(pending_.toUtf8());
+    pending_.truncate(0);
+}
+
+QByteArrayList SavingEncoder::finishPieces()
+{
+    flush();
+    return std::move(pieces_);
 }
 
 QByteArray SavingEncoder::finish()
 {
-    flush();
-    return std::move(bytes_);
+    return finishPieces().join();
 }
 
 QByteArray encodeLinesForSaving(const QStringList& lines)

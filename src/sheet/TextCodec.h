@@ -49,7 +49,7 @@ private:
 std::vector<QStringView> splitLines(QStringView text);
 
 // Joins lines with CR LF after each and encodes them for saving: Shift_JIS when
-// every character survives the round trip, otherwise UTF-8 with a byte-order
+// every character maps both ways, otherwise UTF-8 with a byte-order
 // mark, so that saving never loses a character.
 QByteArray encodeLinesForSaving(const QStringList& lines);
 
@@ -60,13 +60,16 @@ class SavingEncoder {
 public:
     void addLine(QStringView line); // CR LF follows it
     QByteArray finish();
+    // The bytes as pieces of some tens of KB, to be written one after the
+    // other: no buffer of the whole file is ever built.
+    QByteArrayList finishPieces();
 
 private:
     void flush();
 
-    QString pending_;   // lines not yet encoded
-    QByteArray bytes_;  // the encoded lines so far
-    bool utf8_ = false; // bytes_ holds UTF-8 after its byte-order mark
+    QString pending_;       // lines not yet encoded
+    QByteArrayList pieces_; // the encoded lines so far
+    bool utf8_ = false;     // pieces_ hold UTF-8 after its byte-order mark
 };
 
 // Code page 932 with '?' for unmappable characters (a close equivalent first).

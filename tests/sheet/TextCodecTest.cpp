@@ -78,13 +78,18 @@ TEST(TextCodec, ByteWidthCountsFullWidthTwoAndUnmappableOne)
 
 TEST(TextCodec, SavesShiftJisUnlessACharacterWouldBeLost)
 {
-    const QByteArray plain = TextCodec::encodeLinesForSaving({u"株式会社"_qs, u"ｱ"_qs});
-    EXPECT_EQ(plain, TextCodec::toShiftJis(u"株式会社\r\nｱ\r\n"));
-    for (const char16_t* lossy : {u"𠮷野家", u"〜wave", u"café"}) {
+    // Characters with a two-way mapping stay Shift_JIS, NEC and IBM extras included.
+    const QString exact = u"株式会社\r\nｱ①≒Ⅰ\\~\r\n"_qs;
+    EXPECT_EQ(TextCodec::encodeLinesForSaving({u"株式会社"_qs, u"ｱ①≒Ⅰ\\~"_qs}), TextCodec::toShiftJis(exact));
+    EXPECT_EQ(TextCodec::decode(TextCodec::toShiftJis(exact)), exact);
+    // Characters with only a close equivalent (〜 − ¥), none at all, or a lone surrogate.
+    for (const char16_t* lossy : {u"𠮷野家", u"〜wave", u"café", u"−5", u"¥100"}) {
         const QByteArray bytes = TextCodec::encodeLinesForSaving({QString::fromUtf16(lossy)});
         EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
         EXPECT_EQ(TextCodec::decode(bytes), QString::fromUtf16(lossy) + u"\r\n"_qs);
     }
+    const QString loneSurrogate = u"ab"_qs + QChar(0xD842);
+    EXPECT_TRUE(TextCodec::encodeLinesForSaving({loneSurrogate}).startsWith("\xEF\xBB\xBF"));
     // Large texts are encoded in pieces: a lossy line after many pieces of
     // Shift_JIS, or before them, still makes the whole file UTF-8.
     const QStringList plainLines(40000, u"株式会社ケーブル"_qs);
