@@ -48,7 +48,7 @@ RecordSheet realisticSheet(int records, int rowCount)
     RecordSheet sheet;
     sheet.setRowCount(rowCount);
     for (int n = 1; n <= records && n < rowCount; ++n)
-        sheet.row(n) = realisticRecord(n);
+        sheet.editRow(n) = realisticRecord(n);
     sheet.recordCount = records;
     return sheet;
 }

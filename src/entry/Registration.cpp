@@ -74,7 +74,7 @@ RegisterResult registerRecord(RecordSheet& sheet, PreviousEntries& ed, const Ent
     if (result.row >= sheet.rowCount())
         sheet.setRowCount(result.row + 1);
 
-    Record& target = sheet.row(result.row);
+    Record& target = sheet.editRow(result.row);
     target[ColNumber] = QString::number(result.row);
     for (Column column : kDataColumns)
         target[column] = ed.at(column);

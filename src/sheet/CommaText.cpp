@@ -132,7 +132,7 @@ void fillRow(QStringView line, Record& row, ToText toText)
     size_t k = 0;
     forEachField(line, [&](auto field) {
         if (k < row.size())
-            row[k] = toText(std::move(field));
+            row[k] = toText(std::move(field), k);
         ++k;
     });
 }
@@ -141,12 +141,15 @@ void fillRow(QStringView line, Record& row, ToText toText)
 
 void readRow(QStringView line, Record& row)
 {
-    fillRow(line, row, [](auto field) { return ownText(std::move(field)); });
+    fillRow(line, row, [](auto field, size_t) { return ownText(std::move(field)); });
 }
 
 void readRow(QStringView line, Record& row, SharedTexts& shared)
 {
-    fillRow(line, row, [&](auto field) { return shared.text(QStringView(field)); });
+    // Record numbers differ from row to row: a table of them would only grow.
+    fillRow(line, row, [&](auto field, size_t column) {
+        return column == ColNumber ? ownText(std::move(field)) : shared.text(QStringView(field));
+    });
 }
 
 QString SharedTexts::text(QStringView view)

@@ -4,7 +4,7 @@
 
 namespace {
 
-using Rows = std::vector<Record>;
+using Rows = std::vector<SheetRow>;
 using Change = DocumentChange;
 
 // Most cells of a row before and after an edit share their text, so the
@@ -15,23 +15,21 @@ bool sameText(const QString& a, const QString& b)
 }
 
 // Columns 1..10: the texts a reordering or a renumber carry along unchanged.
-bool samePayload(const Record& a, const Record& b)
+// Rows the edit left alone still share their texts and settle at once.
+bool samePayload(const SheetRow& a, const SheetRow& b)
 {
+    if (a.sharesTextsWith(b))
+        return true;
     for (int c = 1; c < kColumnCount; ++c) {
-        if (!sameText(a[static_cast<size_t>(c)], b[static_cast<size_t>(c)]))
+        if (!sameText(a.texts()[static_cast<size_t>(c)], b.texts()[static_cast<size_t>(c)]))
             return false;
     }
     return true;
 }
 
-bool isEmptyRow(const Record& row)
+const SheetRow& emptyRow()
 {
-    return std::all_of(row.begin(), row.end(), [](const QString& cell) { return cell.isEmpty(); });
-}
-
-const Record& emptyRecord()
-{
-    static const Record empty{};
+    static const SheetRow empty;
     return empty;
 }
 
@@ -50,7 +48,7 @@ std::optional<qint64> plainNumber(QStringView text)
     return value;
 }
 
-QString& numberCell(Rows& rows, int row) { return rows[static_cast<size_t>(row)][ColNumber]; }
+QString& numberCell(Rows& rows, int row) { return rows[static_cast<size_t>(row)].edit()[ColNumber]; }
 
 // --- Each piece forwards and backwards --------------------------------------
 
@@ -148,7 +146,7 @@ std::optional<Change::RemovedRows> findRemoval(const Rows& work, const TargetRow
             return std::nullopt;
     }
     for (int i = rows - taken; i < rows; ++i) {
-        if (!isEmptyRow(targetRow(i)))
+        if (!targetRow(i).isEmpty())
             return std::nullopt;
     }
     return Change::RemovedRows{first, Rows(work.begin() + first, work.begin() + first + taken)};
@@ -197,8 +195,8 @@ DocumentChange DocumentChange::between(RecordSheet before, const RecordSheet& af
     // Rows past the end of a shrunken sheet compare as empty until the
     // sheet shrinks, last of all.
     const int rows = static_cast<int>(work.size());
-    const auto targetRow = [&](int r) -> const Record& {
-        return r < afterRows ? target[static_cast<size_t>(r)] : emptyRecord();
+    const auto targetRow = [&](int r) -> const SheetRow& {
+        return r < afterRows ? target[static_cast<size_t>(r)] : emptyRow();
     };
     int first = 0;
     while (first < rows && samePayload(work[static_cast<size_t>(first)], targetRow(first)))
@@ -221,16 +219,16 @@ DocumentChange DocumentChange::between(RecordSheet before, const RecordSheet& af
 
     RenumberedRows numbers;
     for (int r = 0; r < rows; ++r) {
-        const QString& was = work[static_cast<size_t>(r)][ColNumber];
-        const QString& is = targetRow(r)[ColNumber];
+        const QString& was = work[static_cast<size_t>(r)].texts()[ColNumber];
+        const QString& is = targetRow(r).texts()[ColNumber];
         if (!sameText(was, is))
             addNumberChange(numbers, r, was, is);
     }
+    // The last pieces need not be played onto `work`: nothing is compared after them.
     if (!numbers.runs.empty() || !numbers.cells.empty())
-        take(std::move(numbers));
-
+        change.pieces_.emplace_back(std::move(numbers));
     if (afterRows < beforeRows)
-        take(ResizedRows{beforeRows, afterRows});
+        change.pieces_.emplace_back(ResizedRows{beforeRows, afterRows});
     return change;
 }
 
@@ -282,9 +280,10 @@ size_t bytesOf(const QString& text) { return text.isEmpty() ? 0 : 24 + size_t(te
 
 size_t bytesOf(const Rows& rows)
 {
-    size_t bytes = rows.capacity() * sizeof(Record);
-    for (const Record& row : rows) {
-        for (const QString& cell : row)
+    size_t bytes = rows.capacity() * sizeof(SheetRow);
+    for (const SheetRow& row : rows) {
+        bytes += sizeof(Record);
+        for (const QString& cell : row.texts())
             bytes += bytesOf(cell);
     }
     return bytes;

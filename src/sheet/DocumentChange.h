@@ -41,9 +41,9 @@ public:
 
     // Pieces, applied in order and reverted in reverse order.
     struct ResizedRows { int before = 0; int after = 0; }; // rows past the smaller count are empty
-    struct ReplacedRows { int first = 0; std::vector<Record> before, after; };
+    struct ReplacedRows { int first = 0; std::vector<SheetRow> before, after; };
     // Rows at..at+n-1 taken out; the rows below move up and n empty rows fill the end.
-    struct RemovedRows { int at = 0; std::vector<Record> removed; };
+    struct RemovedRows { int at = 0; std::vector<SheetRow> removed; };
     struct MovedRun { int to = 0; int from = 0; int count = 0; };
     struct MovedRows { std::vector<MovedRun> runs; };
     // Column 0 of rows first..first+count-1 went from the numbers

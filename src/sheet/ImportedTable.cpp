@@ -62,7 +62,7 @@ void toSheet(const ImportedTable& table, RecordSheet& sheet)
     }
     RecordSheet result;
     result.setRowCount(std::max(result.rowCount(), static_cast<int>(recordRows) + 1));
-    std::copy(first, table.rows.end(), result.rows().begin() + 1);
+    std::transform(first, table.rows.end(), result.rows().begin() + 1, [](const Record& row) { return SheetRow(row); });
     SheetEditing::sort(result);
     renumber(result);
     sheet = std::move(result);
@@ -76,7 +76,10 @@ void dropEmptyRowsAtEnd(std::vector<Record>& rows)
 
 std::vector<Record> forSaving(const RecordSheet& sheet)
 {
-    std::vector<Record> rows(sheet.rows().begin(), sheet.rows().end());
+    std::vector<Record> rows;
+    rows.reserve(sheet.rows().size());
+    for (const SheetRow& row : sheet.rows())
+        rows.push_back(row.texts());
     rows.front() = RecordSheet::headerTexts();
     dropEmptyRowsAtEnd(rows);
     return rows;

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHashFunctions>
 #include <QMetaMethod>
 
 RecordDocument::RecordDocument(QObject* parent)
@@ -52,7 +51,7 @@ QStringList RecordDocument::importTable(const ImportedTable& table, const QStrin
     const QFileInfo source(sourcePath);
     fileName_ = source.dir().filePath(source.completeBaseName() + QStringLiteral(".kav"));
     sheet_ = RecordSheet();
-    savedFingerprint_ = contentFingerprint();
+    markSavedState();
     sheet_ = std::move(imported);
     contentChanged();
     Q_EMIT historyReset(); // a new list: nothing before it to undo back to
@@ -208,23 +207,24 @@ void RecordDocument::redoStep(const DocumentChange& step)
 
 // --- Change tracking ----------------------------------------------------------
 
-// Everything a record file keeps, folded into one hash: comparing it with the
-// hash taken at the last open or save tells an edit that undid itself (a sort
-// of a sorted list, a renumber of numbered rows) from a real change, without
-// keeping a second copy of a sheet that may hold 100,000 rows.
-size_t RecordDocument::contentFingerprint() const
+// The copy of the saved list shares its rows with the sheet, so it costs a
+// pointer per row, and comparing with it skips every row still shared. It
+// tells an edit that undid itself (a sort of a sorted list, a renumber of
+// numbered rows) from a real change.
+void RecordDocument::markSavedState()
 {
-    size_t hash = qHashMulti(0, companyName_, sheet_.recordCount, sheet_.rowCount());
-    for (const Record& row : sheet_.rows()) {
-        for (const QString& cell : row)
-            hash = qHash(cell, hash);
-    }
-    return hash;
+    savedSheet_ = sheet_;
+    savedCompanyName_ = companyName_;
+}
+
+bool RecordDocument::equalsSavedState() const
+{
+    return companyName_ == savedCompanyName_ && sheet_ == savedSheet_;
 }
 
 void RecordDocument::markSaved()
 {
-    savedFingerprint_ = contentFingerprint();
+    markSavedState();
     const bool wasModified = std::exchange(modified_, false);
     Q_EMIT changed();
     if (wasModified)
@@ -233,7 +233,7 @@ void RecordDocument::markSaved()
 
 void RecordDocument::contentChanged()
 {
-    const bool modified = contentFingerprint() != savedFingerprint_;
+    const bool modified = !equalsSavedState();
     const bool flipped = modified != modified_;
     modified_ = modified;
     Q_EMIT changed();

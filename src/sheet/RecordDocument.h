@@ -124,7 +124,7 @@ Q_SIGNALS:
 private:
     // Tells the views once the edit is over, even when it ended in a throw,
     // and records the step when someone keeps them. The copy of the sheet
-    // before the edit shares its texts, so taking it costs only the row array.
+    // before the edit shares its rows, so taking it costs a pointer per row.
     class Notifier {
     public:
         explicit Notifier(RecordDocument& document) : document_(document)
@@ -149,13 +149,15 @@ private:
     void closeStepGroup();
     void contentChanged();
     void markSaved();
-    size_t contentFingerprint() const;
+    void markSavedState();
+    bool equalsSavedState() const;
 
     RecordSheet sheet_;
     QString companyName_;
     Settings settings_;
     QString fileName_;
-    size_t savedFingerprint_ = 0;
+    RecordSheet savedSheet_; // the list as last opened or saved
+    QString savedCompanyName_;
     bool modified_ = false;
     int openGroups_ = 0;
     std::optional<DocumentChange> groupedStep_;

@@ -68,10 +68,11 @@ void loadFromBytes(const QByteArray& bytes, QString& companyName, RecordSheet& s
     const bool complete = rowsWithLines == rowCount;
     CommaText::SharedTexts shared;
     for (int r = 0; r < rowsWithLines; ++r) {
-        Record& row = sheet.row(r);
+        Record row;
         CommaText::readRow(reader.line(r + 3), row, shared);
         if (complete)
             clearSingleBlankCells(row);
+        sheet.rows()[static_cast<size_t>(r)] = SheetRow(std::move(row));
     }
     if (!complete) {
         sheet.clearRow(rowsWithLines);

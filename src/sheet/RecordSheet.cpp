@@ -2,6 +2,29 @@
 
 #include <algorithm>
 
+namespace {
+
+// Every empty row shares one set of texts until it is written.
+const SheetRow& emptyRow()
+{
+    static const SheetRow empty{Record{}};
+    return empty;
+}
+
+} // namespace
+
+SheetRow::SheetRow() : SheetRow(emptyRow()) {}
+
+SheetRow::SheetRow(Record texts) : d_(new Data)
+{
+    d_->texts = std::move(texts);
+}
+
+bool SheetRow::isEmpty() const
+{
+    return std::all_of(texts().begin(), texts().end(), [](const QString& cell) { return cell.isEmpty(); });
+}
+
 RecordSheet::RecordSheet() : rows_(kInitialRowCount) { writeHeader(); }
 
 const Record& RecordSheet::headerTexts()
@@ -27,6 +50,12 @@ void RecordSheet::setRowCount(int count)
     rows_.resize(static_cast<size_t>(std::max(count, 1)));
 }
 
+void RecordSheet::writeHeader()
+{
+    static const SheetRow header{headerTexts()};
+    rows_.front() = header;
+}
+
 const Record& RecordSheet::recordOrEmpty(int r) const
 {
     static const Record empty{};
@@ -37,9 +66,12 @@ void renumber(RecordSheet& sheet)
 {
     int n = 0;
     for (int r = 1; r < sheet.rowCount(); ++r) {
-        QString& number = sheet.row(r)[ColNumber];
-        if (!number.isEmpty())
-            number = QString::number(++n);
+        if (sheet.cell(ColNumber, r).isEmpty())
+            continue;
+        // A row that already holds its number stays shared with its copies.
+        QString number = QString::number(++n);
+        if (sheet.cell(ColNumber, r) != number)
+            sheet.setCell(ColNumber, r, std::move(number));
     }
     sheet.recordCount = n;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSharedData>
+#include <QSharedDataPointer>
 #include <QString>
 #include <algorithm>
 #include <array>
@@ -27,6 +29,35 @@ enum Column : int {
     ColManufactureYear = 10,
 };
 
+// One row of the sheet. Copies share the row's texts until one of them is
+// written (Qt's implicit sharing, safe across threads), so copying a whole
+// sheet costs one pointer per row: the list before an edit kept for undo,
+// the last saved list, and the snapshot the recovery writer takes. Rows left
+// shared also compare equal without reading a character.
+class SheetRow {
+public:
+    SheetRow();
+    explicit SheetRow(Record texts);
+
+    const Record& texts() const { return d_->texts; }
+    // Detaches from the copies first.
+    Record& edit() { return d_->texts; }
+
+    bool sharesTextsWith(const SheetRow& other) const { return d_ == other.d_; }
+    bool isEmpty() const;
+
+    friend bool operator==(const SheetRow& a, const SheetRow& b)
+    {
+        return a.sharesTextsWith(b) || a.texts() == b.texts();
+    }
+
+private:
+    struct Data : QSharedData {
+        Record texts;
+    };
+    QSharedDataPointer<Data> d_;
+};
+
 // The grid of cable records: row 0 is the header row, rows 1.. are records.
 // recordCount is the highest record number handed out (st1_count).
 class RecordSheet {
@@ -39,16 +70,17 @@ public:
     // Grows with empty rows or drops rows at the end; never below one row.
     void setRowCount(int count);
 
-    const Record& row(int r) const { return rows_[static_cast<size_t>(r)]; }
-    Record& row(int r) { return rows_[static_cast<size_t>(r)]; }
+    const Record& row(int r) const { return rows_[static_cast<size_t>(r)].texts(); }
+    // The row's texts for writing; the row stops sharing them with copies.
+    Record& editRow(int r) { return rows_[static_cast<size_t>(r)].edit(); }
     // A row past the end reads as empty texts, so outputs may walk to recordCount freely.
     const Record& recordOrEmpty(int r) const;
 
     const QString& cell(int column, int r) const { return row(r)[static_cast<size_t>(column)]; }
-    void setCell(int column, int r, QString text) { row(r)[static_cast<size_t>(column)] = std::move(text); }
+    void setCell(int column, int r, QString text) { editRow(r)[static_cast<size_t>(column)] = std::move(text); }
 
-    void writeHeader() { rows_.front() = headerTexts(); }
-    void clearRow(int r) { row(r) = Record{}; }
+    void writeHeader();
+    void clearRow(int r) { rows_[static_cast<size_t>(r)] = SheetRow(); }
 
     int recordCount = 0;
 
@@ -58,13 +90,13 @@ public:
     int outputRecordCount() const { return std::clamp(recordCount, 0, rowCount() - 1); }
 
     // Whole-sheet access for operations that reorder rows.
-    std::vector<Record>& rows() { return rows_; }
-    const std::vector<Record>& rows() const { return rows_; }
+    std::vector<SheetRow>& rows() { return rows_; }
+    const std::vector<SheetRow>& rows() const { return rows_; }
 
     friend bool operator==(const RecordSheet&, const RecordSheet&) = default;
 
 private:
-    std::vector<Record> rows_;
+    std::vector<SheetRow> rows_;
 };
 
 // Gives column 0 of every numbered record row the consecutive numbers 1, 2, ...

@@ -13,7 +13,7 @@ class RecordDocument;
 // Keeps a recovery copy of the document while it differs from its saved
 // state. A change starts a short timer (later changes ride along with it); when
 // it fires, the interface thread takes a copy of the sheet, which shares its
-// texts and costs only the row array, and a worker thread writes the files.
+// rows and costs a pointer per row, and a worker thread writes the files.
 // Once the document equals its saved state again the copy is removed, and at
 // destruction (a normal exit) as well. Failures never interrupt editing: the
 // first one is reported through failed().

@@ -72,7 +72,7 @@ void paste(RecordSheet& sheet, int startRow, QStringView clipboardText)
 
     int r = row0;
     for (ClipboardTable::Row& fields : lines) {
-        Record& row = sheet.row(r++);
+        Record& row = sheet.editRow(r++);
         const size_t used = std::min(fields.size(), static_cast<size_t>(kColumnCount));
         for (size_t column = 0; column < used; ++column)
             row[column] = std::move(fields[column]);
@@ -81,23 +81,22 @@ void paste(RecordSheet& sheet, int startRow, QStringView clipboardText)
 
 std::vector<int> sort(RecordSheet& sheet)
 {
-    std::vector<Record>& rows = sheet.rows();
+    std::vector<SheetRow>& rows = sheet.rows();
     if (rows.size() < 2)
         return {};
     std::vector<SortKey> keys;
     keys.reserve(rows.size() - 1);
     for (auto it = rows.begin() + 1; it != rows.end(); ++it) {
-        QString& number = (*it)[ColNumber];
-        if (number == u" ")
-            number.clear();
-        keys.push_back(sortKeyOf(number));
+        if (it->texts()[ColNumber] == u" ")
+            it->edit()[ColNumber].clear();
+        keys.push_back(sortKeyOf(it->texts()[ColNumber]));
     }
     std::vector<int> order(keys.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return keyLess(keys[static_cast<size_t>(a)], keys[static_cast<size_t>(b)]); });
 
-    std::vector<Record> sorted;
+    std::vector<SheetRow> sorted;
     sorted.reserve(rows.size());
     sorted.push_back(std::move(rows.front()));
     for (int index : order)
@@ -115,9 +114,9 @@ bool deleteRow(RecordSheet& sheet, int t, DeleteMode mode, const ConfirmDelete& 
         if (!confirm || !confirm(question))
             return false;
     }
-    std::vector<Record>& rows = sheet.rows();
+    std::vector<SheetRow>& rows = sheet.rows();
     std::move(rows.begin() + t + 1, rows.end(), rows.begin() + t);
-    rows.back() = Record{};
+    rows.back() = SheetRow();
     return true;
 }
 
@@ -133,12 +132,12 @@ void deleteRows(RecordSheet& sheet, int ny1, int& uy1, const ConfirmDelete& conf
     } else if (top >= 1) {
         // Deleting row top (bottom - top + 1) times without asking: the rows
         // below move up by that many and empty rows fill the end.
-        std::vector<Record>& rows = sheet.rows();
+        std::vector<SheetRow>& rows = sheet.rows();
         const int last = std::min(bottom, sheet.rowCount() - 1);
         if (top <= last) {
             const auto first = rows.begin() + top;
             auto tail = std::move(first + (last - top + 1), rows.end(), first);
-            std::fill(tail, rows.end(), Record{});
+            std::fill(tail, rows.end(), SheetRow());
         }
     }
     renumber(sheet);

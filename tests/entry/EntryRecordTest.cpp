@@ -28,7 +28,7 @@ TEST(EntryForRow, RecordRowKeepsItsNumberAndTextsAndOnlyEmptyDefaultsAreFilled)
 {
     RecordSheet sheet;
     sheet.recordCount = 5;
-    Record& row = sheet.row(3);
+    Record& row = sheet.editRow(3);
     row = Record{u"3"_qs, u"電気室"_qs, u"LP-1"_qs, u"動力分電盤 "_qs, u"P-2"_qs, u"001"_qs,
                  u"CV 3C-5.5sq"_qs, u"動力幹線"_qs, u"平成30年1月2日"_qs, QString(), QString()};
 

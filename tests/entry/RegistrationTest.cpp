@@ -30,10 +30,10 @@ RecordSheet sheetWith(int recordCount, std::vector<std::pair<int, Record>> extra
 {
     RecordSheet sheet;
     for (int r = 1; r <= recordCount; ++r)
-        sheet.row(r) = Record{QString::number(r), u"盤%1"_qs.arg(r)};
+        sheet.editRow(r) = Record{QString::number(r), u"盤%1"_qs.arg(r)};
     sheet.recordCount = recordCount;
     for (auto& [r, record] : extraRows)
-        sheet.row(r) = std::move(record);
+        sheet.editRow(r) = std::move(record);
     return sheet;
 }
 
@@ -64,7 +64,7 @@ TEST_P(RegisterWrites, WritesTheRowOfTheRecordNumberAndNothingElse)
 
     RecordSheet expected = c.sheet;
     expected.setRowCount(c.expectedRowCount);
-    Record& written = expected.row(c.expectedRow);
+    Record& written = expected.editRow(c.expectedRow);
     written[ColNumber] = QString::number(c.expectedRow);
     for (Column column : kDataColumns)
         written[column] = entry.fields.at(column);

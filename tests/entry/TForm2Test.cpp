@@ -114,7 +114,7 @@ private:
     // The record that a register on a fresh form of `row` produces.
     void setRecord(int row, const QString& number, const QString& from1)
     {
-        document->editSheet([&](RecordSheet& sheet) { sheet.row(row) = Record{number, from1}; });
+        document->editSheet([&](RecordSheet& sheet) { sheet.editRow(row) = Record{number, from1}; });
     }
     void setRecordCount(int count)
     {
@@ -602,9 +602,9 @@ void TForm2Test::textsLongerThanQtsDefaultLimitAreKeptWhole()
     const QString longText = QString(40000, u'線');
     setRecordCount(1);
     document->editSheet([&](RecordSheet& sheet) {
-        sheet.row(1) = Record{u"1"_qs};
+        sheet.editRow(1) = Record{u"1"_qs};
         for (Column column : kDataColumns)
-            sheet.row(1)[column] = longText;
+            sheet.editRow(1)[column] = longText;
     });
     const RecordSheet before = sheet();
     QList<qsizetype> boxSizes;

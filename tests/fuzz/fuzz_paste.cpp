@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int startRow = data[2] == 0xFF ? kMaxRowCount - offset % 64 : 1 + offset % 512;
     const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(data + 3), static_cast<qsizetype>((size - 3) / 2));
     RecordSheet sheet;
-    sheet.row(1)[3] = u"kept"_qs;
+    sheet.editRow(1)[3] = u"kept"_qs;
     const RecordSheet before = sheet;
     const auto lineCount = static_cast<int>(TextCodec::splitLines(text).size());
     try {

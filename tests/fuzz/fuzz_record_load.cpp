@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     FUZZ_CHECK(sheet.rowCount() >= 1 && sheet.rowCount() <= kMaxRowCount);
     FUZZ_CHECK(sheet.row(0) == RecordSheet::headerTexts());
-    for (const Record& row : sheet.rows()) {
-        for (const QString& cell : row)
+    for (const SheetRow& row : sheet.rows()) {
+        for (const QString& cell : row.texts())
             FUZZ_CHECK(cell != u" ");
     }
 

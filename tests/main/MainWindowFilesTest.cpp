@@ -306,9 +306,9 @@ void MainWindowFilesTest::closeAsksAfterAnEditTheFlagUsedToMiss()
     WindowFixture fx;
     // Numbers 1, 2, 5: sorted, but a renumber changes them.
     RecordSheet gapped;
-    gapped.row(1) = Record{u"1"_qs, u"盤1"_qs};
-    gapped.row(2) = Record{u"2"_qs, u"盤2"_qs};
-    gapped.row(3) = Record{u"5"_qs, u"盤5"_qs};
+    gapped.editRow(1) = Record{u"1"_qs, u"盤1"_qs};
+    gapped.editRow(2) = Record{u"2"_qs, u"盤2"_qs};
+    gapped.editRow(3) = Record{u"5"_qs, u"盤5"_qs};
     gapped.recordCount = 5;
     RecordFile::save(fx.path(u"gapped.kav"_qs), u"甲電設"_qs, gapped);
     TForm1& w = fx.show({fx.path(u"gapped.kav"_qs)});

@@ -103,7 +103,7 @@ void UndoWindowTest::undoingBackToTheOpenedFileLeavesNothingToAskAtClose()
 {
     WindowFixture f;
     RecordSheet sheet;
-    sheet.row(1) = Record{u"1"_qs, u"盤A"_qs};
+    sheet.editRow(1) = Record{u"1"_qs, u"盤A"_qs};
     sheet.recordCount = 1;
     RecordFile::save(f.path(u"list.kav"_qs), u"甲電設"_qs, sheet);
     TForm1& window = f.show();

@@ -194,7 +194,7 @@ TEST_F(PdfEndToEnd, CharactersBeyondTheBasicPlaneGetAFaceThatHasThem)
 {
     // 𠮷 (U+20BB7) is in no IPA face; the fallback list must reach one that has it.
     RecordSheet sheet = numberedSheet(1);
-    sheet.row(1)[ColFrom1] = u"𠮷野家"_qs;
+    sheet.editRow(1)[ColFrom1] = u"𠮷野家"_qs;
     const QString records = dir.filePath(u"yoshi.kav"_qs);
     RecordFile::save(records, u"会社"_qs, sheet);
     const QString out = dir.filePath(u"yoshi.pdf"_qs);

@@ -97,7 +97,7 @@ inline RecordSheet sheetOf(const std::vector<Record>& records)
     sheet.setRowCount(std::max(sheet.rowCount(), static_cast<int>(records.size()) + 1));
     for (size_t i = 0; i < records.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
-        sheet.row(row) = records[i];
+        sheet.editRow(row) = records[i];
         sheet.setCell(ColNumber, row, QString::number(row));
     }
     sheet.recordCount = static_cast<int>(records.size());

@@ -22,9 +22,9 @@ struct SavedList {
     SavedList()
     {
         RecordSheet sheet;
-        sheet.row(1) = Record{u"2"_qs, u"盤B"_qs};
-        sheet.row(2) = Record{u"1"_qs, u"盤A"_qs};
-        sheet.row(3) = Record{u"3"_qs, u"盤C"_qs};
+        sheet.editRow(1) = Record{u"2"_qs, u"盤B"_qs};
+        sheet.editRow(2) = Record{u"1"_qs, u"盤A"_qs};
+        sheet.editRow(3) = Record{u"3"_qs, u"盤C"_qs};
         sheet.recordCount = 3;
         RecordFile::save(path(u"list.kav"_qs), u"甲電設"_qs, sheet);
         document.open(path(u"list.kav"_qs));

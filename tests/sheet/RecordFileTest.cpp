@@ -47,8 +47,8 @@ TEST(RecordFile, EveryEncodingAndLineEndLoadsToTheSameSheet)
 {
     RecordSheet original;
     original.recordCount = 2;
-    original.row(1) = {u"1"_qs, u"キュービクル"_qs, QString(), u"電灯分電盤 "_qs, u"L-1"_qs};
-    original.row(2) = {u"2"_qs, u"受電盤"_qs, u"a,b"_qs, QString(), QString(), QString(), u"CV 14ﾟsq-2C"_qs, u"\"照明\""_qs};
+    original.editRow(1) = {u"1"_qs, u"キュービクル"_qs, QString(), u"電灯分電盤 "_qs, u"L-1"_qs};
+    original.editRow(2) = {u"2"_qs, u"受電盤"_qs, u"a,b"_qs, QString(), QString(), QString(), u"CV 14ﾟsq-2C"_qs, u"\"照明\""_qs};
     const QString text = TextCodec::decode(RecordFile::serialize(u"株式会社テスト"_qs, original));
 
     const auto withEnds = [&](const char16_t* end) { return QString(text).replace(u"\r\n"_qs, QString::fromUtf16(end)); };
@@ -78,7 +78,7 @@ TEST(RecordFile, LoadRewritesHeaderAndEmptiesSingleBlankCells)
 {
     QString company;
     RecordSheet sheet;
-    sheet.row(50)[3] = u"stale"_qs;
+    sheet.editRow(50)[3] = u"stale"_qs;
     const QByteArray bytes = fileOf({u"会社"_qs, u"1"_qs, u"3"_qs, u"anything,at,all"_qs, u"1,\" \",x y z,1,2,3,4,5,6,7,8,9,10"_qs, u""_qs});
     ASSERT_EQ(failureOf(bytes, company, sheet), QString());
     EXPECT_EQ(sheet.rowCount(), 3);
@@ -175,7 +175,7 @@ TEST(RecordFile, HeaderLineFailuresLeaveTheStatedState)
         QString company = u"before"_qs;
         RecordSheet sheet;
         sheet.recordCount = 7;
-        sheet.row(5)[1] = u"kept"_qs;
+        sheet.editRow(5)[1] = u"kept"_qs;
         EXPECT_EQ(failureOf(c.bytes, company, sheet), c.message);
         EXPECT_EQ(company, c.company) << c.message.toStdString();
         EXPECT_EQ(sheet.recordCount, c.recordCount) << c.message.toStdString();
@@ -209,7 +209,7 @@ TEST(RecordFile, CharactersOutsideCodePage932SurviveSaveAndLoad)
     const QString path = dir.filePath(u"家.kav"_qs);
     RecordSheet sheet;
     sheet.recordCount = 1;
-    sheet.row(1) = {u"1"_qs, u"𠮷野 〜 café"_qs};
+    sheet.editRow(1) = {u"1"_qs, u"𠮷野 〜 café"_qs};
     RecordFile::save(path, u"髙橋電設"_qs, sheet);
     QString company;
     RecordSheet loaded;
@@ -256,7 +256,7 @@ TEST(RecordFile, MissingFileFailsWithTheOpenMessageAndChangesNothing)
 {
     QString company = u"keep"_qs;
     RecordSheet sheet;
-    sheet.row(1)[1] = u"keep"_qs;
+    sheet.editRow(1)[1] = u"keep"_qs;
     try {
         RecordFile::load(u"/nonexistent/none.kav"_qs, company, sheet);
         ADD_FAILURE() << "no failure";

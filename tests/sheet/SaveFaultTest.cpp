@@ -37,7 +37,7 @@ RecordSheet bigSheet()
     RecordSheet sheet;
     sheet.setRowCount(kMaxRowCount);
     for (int r = 1; r < sheet.rowCount(); ++r)
-        sheet.row(r) = {QString::number(r), u"キュービクル"_qs, u"LV-2"_qs, u"電灯分電盤 "_qs, u"L-1"_qs};
+        sheet.editRow(r) = {QString::number(r), u"キュービクル"_qs, u"LV-2"_qs, u"電灯分電盤 "_qs, u"L-1"_qs};
     sheet.recordCount = sheet.rowCount() - 1;
     return sheet;
 }

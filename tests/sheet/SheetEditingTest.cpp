@@ -16,7 +16,7 @@ RecordSheet numberedSheet(int records)
 {
     RecordSheet sheet;
     for (int r = 1; r <= records; ++r)
-        sheet.row(r) = {QString::number(r), u"from"_qs + QString::number(r)};
+        sheet.editRow(r) = {QString::number(r), u"from"_qs + QString::number(r)};
     sheet.recordCount = records;
     return sheet;
 }
@@ -31,7 +31,7 @@ TEST(SheetEditing, CopyJoinsCellsWithTabsAndEndsEveryLineWithCrLf)
 TEST(SheetEditing, PasteWritesPiecesGrowsTheSheetAndDropsExtraPieces)
 {
     RecordSheet sheet;
-    sheet.row(99) = {u"old"_qs, u"keep"_qs, u"keep2"_qs};
+    sheet.editRow(99) = {u"old"_qs, u"keep"_qs, u"keep2"_qs};
     const QString line11 = u"a\tb\tc\td\te\tf\tg\th\ti\tj\tk"_qs;
     SheetEditing::paste(sheet, 98, line11 + u"\r\nx\t\r\n"_qs + line11 + u"\tl\tm\r\n"_qs);
     EXPECT_EQ(sheet.rowCount(), 101);
@@ -120,7 +120,7 @@ TEST(SheetEditing, SortOrdersNumbersByValueTextsAfterAndUnnumberedLast)
     RecordSheet sheet;
     const QStringList keys = {u"10"_qs, u" "_qs, u"b"_qs, u"2"_qs, u"9999"_qs, u"A"_qs, u"10000"_qs, u"02"_qs, u""_qs};
     for (int i = 0; i < keys.size(); ++i)
-        sheet.row(i + 1) = {keys[i], QString::number(i)};
+        sheet.editRow(i + 1) = {keys[i], QString::number(i)};
     SheetEditing::sort(sheet);
     // 2 and 02 keep their order (stable); 9999 stays a record number like any other.
     EXPECT_EQ(numbers(sheet, 9), (QStringList{u"2"_qs, u"02"_qs, u"10"_qs, u"9999"_qs, u"10000"_qs, u"A"_qs, u"b"_qs, u""_qs, u""_qs}));
@@ -187,10 +187,10 @@ TEST(SheetEditing, DeleteAllEmptiesRecordsButKeepsHeaderAndRowCount)
 TEST(RecordSheetRenumber, GivesConsecutiveNumbersAndSkipsUnnumberedRows)
 {
     RecordSheet sheet;
-    sheet.row(1)[0] = u"1"_qs;
-    sheet.row(2)[1] = u"data"_qs;
-    sheet.row(3)[0] = u"7"_qs;
-    sheet.row(4)[0] = u"2"_qs;
+    sheet.editRow(1)[0] = u"1"_qs;
+    sheet.editRow(2)[1] = u"data"_qs;
+    sheet.editRow(3)[0] = u"7"_qs;
+    sheet.editRow(4)[0] = u"2"_qs;
     renumber(sheet);
     EXPECT_EQ(numbers(sheet, 4), (QStringList{u"1"_qs, u""_qs, u"2"_qs, u"3"_qs}));
     EXPECT_EQ(sheet.recordCount, 3);

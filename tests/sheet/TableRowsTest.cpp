@@ -19,7 +19,7 @@ Record recordOf(std::initializer_list<const char16_t*> cells)
 TEST(TableRowsTest, RowsArePastedFromRowOneThenSortedAndRenumbered)
 {
     RecordSheet sheet;
-    sheet.row(50) = recordOf({u"50", u"old"});
+    sheet.editRow(50) = recordOf({u"50", u"old"});
     const ImportedTable table{{recordOf({u"3", u"three"}), recordOf({u"", u"unnumbered"}), recordOf({u"1", u"one"})}, {}};
     TableRows::toSheet(table, sheet);
 
@@ -66,7 +66,7 @@ TEST(TableRowsTest, LongTablesGrowTheSheetUpToTheLimitAndNoFurther)
 
     fits.rows.push_back(recordOf({u"1", u"one too many"}));
     RecordSheet before;
-    before.row(1) = recordOf({u"1", u"kept"});
+    before.editRow(1) = recordOf({u"1", u"kept"});
     before.recordCount = 1;
     RecordSheet after = before;
     EXPECT_THROW(TableRows::toSheet(fits, after), Failure);
@@ -76,9 +76,9 @@ TEST(TableRowsTest, LongTablesGrowTheSheetUpToTheLimitAndNoFurther)
 TEST(TableRowsTest, ForSavingHoldsTheHeaderAndRowsUpToTheLastFilledOne)
 {
     RecordSheet sheet;
-    sheet.row(0)[ColFrom1] = q(u"changed head");
-    sheet.row(1) = recordOf({u"1", u"a"});
-    sheet.row(3) = recordOf({u"", u"", u"c"});
+    sheet.editRow(0)[ColFrom1] = q(u"changed head");
+    sheet.editRow(1) = recordOf({u"1", u"a"});
+    sheet.editRow(3) = recordOf({u"", u"", u"c"});
     const std::vector<Record> rows = TableRows::forSaving(sheet);
     EXPECT_EQ(rows, (std::vector<Record>{RecordSheet::headerTexts(), sheet.row(1), Record{}, sheet.row(3)}));
     EXPECT_EQ(TableRows::forSaving(RecordSheet{}), std::vector<Record>{RecordSheet::headerTexts()});

@@ -38,11 +38,11 @@ struct Snapshot {
 // Rows 1..5: records 3, 1, (unnumbered), 2, " " (a blank number), then empty rows.
 void fillMixedList(RecordSheet& sheet)
 {
-    sheet.row(1) = Record{u"3"_qs, u"盤C"_qs, QString(), u"分電盤"_qs};
-    sheet.row(2) = Record{u"1"_qs, u"盤A"_qs, u"1F"_qs};
-    sheet.row(3) = Record{QString(), u"番号なし"_qs};
-    sheet.row(4) = Record{u"2"_qs, u"盤B"_qs, QString(), QString(), QString(), u"001"_qs};
-    sheet.row(5) = Record{u" "_qs, u"空白番号"_qs};
+    sheet.editRow(1) = Record{u"3"_qs, u"盤C"_qs, QString(), u"分電盤"_qs};
+    sheet.editRow(2) = Record{u"1"_qs, u"盤A"_qs, u"1F"_qs};
+    sheet.editRow(3) = Record{QString(), u"番号なし"_qs};
+    sheet.editRow(4) = Record{u"2"_qs, u"盤B"_qs, QString(), QString(), QString(), u"001"_qs};
+    sheet.editRow(5) = Record{u" "_qs, u"空白番号"_qs};
     sheet.recordCount = 3;
 }
 
@@ -72,7 +72,7 @@ TEST(UndoSteps, EachKindOfChangeUndoesToBeforeAndRedoesToAfter)
          [](RecordDocument& d) {
              d.editSheet([](RecordSheet& s) {
                  s.setRowCount(101);
-                 s.row(100) = Record{u"4"_qs, u"新しい盤"_qs};
+                 s.editRow(100) = Record{u"4"_qs, u"新しい盤"_qs};
                  s.recordCount = 4;
              });
          }},
@@ -208,7 +208,7 @@ TEST(UndoSteps, StepsOnAFullSheetKeepOnlyWhatChanged)
     d.editSheet([](RecordSheet& s) {
         s.setRowCount(kMaxRowCount);
         for (int r = 1; r < kMaxRowCount; ++r)
-            s.row(r) = Record{QString::number(r), QStringLiteral("盤%1").arg(r), u"動力"_qs};
+            s.editRow(r) = Record{QString::number(r), QStringLiteral("盤%1").arg(r), u"動力"_qs};
         s.recordCount = kMaxRowCount - 1;
     });
     recorded.steps.clear();

@@ -29,7 +29,7 @@ inline RecordSheet recordsOf(std::initializer_list<Record> records, int count = 
     for (const Record& record : records) {
         if (row >= sheet.rowCount())
             sheet.setRowCount(row + 1);
-        sheet.row(row++) = record;
+        sheet.editRow(row++) = record;
     }
     sheet.recordCount = count >= 0 ? count : int(records.size());
     return sheet;
@@ -41,7 +41,7 @@ inline RecordSheet numberedRecords(int n)
     RecordSheet sheet;
     sheet.setRowCount(n + 1);
     for (int r = 1; r <= n; ++r) {
-        Record& record = sheet.row(r);
+        Record& record = sheet.editRow(r);
         record[ColNumber] = QString::number(r);
         for (int c = 1; c < kColumnCount; ++c)
             record[static_cast<size_t>(c)] = QStringLiteral("r%1c%2").arg(r).arg(c);

@@ -248,7 +248,7 @@ RecordSheet largeSheet(int records)
     RecordSheet sheet;
     sheet.setRowCount(records + 1);
     for (int r = 1; r <= records; ++r) {
-        Record& row = sheet.row(r);
+        Record& row = sheet.editRow(r);
         row[ColNumber] = QString::number(r);
         row[ColFrom1] = QStringLiteral("%1F 電灯分電盤 ").arg(r % 9 + 1);
         row[ColTo1] = QStringLiteral("L-%1").arg(r);
@@ -264,8 +264,8 @@ RecordSheet largeSheet(int records)
 TEST(TableFileTest, SavedFilesOpenAsTheSameSheet)
 {
     RecordSheet tricky = sampleSheet();
-    tricky.row(9) = Record{q(u""), q(u"=1+1"), q(u"a,\"b\""), q(u"two\r\nlines"), q(u" lead"), q(u"001"), q(u"1.50"),
-                           q(u"TRUE"), q(u"No."), q(u"\t"), q(u"𠮷")};
+    tricky.editRow(9) = Record{q(u""), q(u"=1+1"), q(u"a,\"b\""), q(u"two\r\nlines"), q(u" lead"), q(u"001"), q(u"1.50"),
+                               q(u"TRUE"), q(u"No."), q(u"\t"), q(u"𠮷")};
     const struct {
         const char* name;
         RecordSheet sheet;
@@ -278,7 +278,7 @@ TEST(TableFileTest, SavedFilesOpenAsTheSameSheet)
             const QString path = dir.filePath(q(name));
             TableFile::write(path, s.sheet);
             RecordSheet opened;
-            opened.row(5)[ColFrom1] = q(u"replaced");
+            opened.editRow(5)[ColFrom1] = q(u"replaced");
             EXPECT_TRUE(TableFile::open(path, opened).isEmpty());
             EXPECT_EQ(opened, s.sheet);
         }

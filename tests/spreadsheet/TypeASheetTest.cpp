@@ -94,9 +94,9 @@ TEST(TypeASheet, ThreeSheetsReadTheRouteInTheirTextOrder)
 TEST(TypeASheet, PlateCellsForARepresentativeRecord)
 {
     RecordSheet records = numberedRecords(7);
-    records.row(2) = record({{0, "2"}, {1, "電気室"}, {2, "LV-2"}, {3, "分電盤"}, {5, "L-1"}, {6, "CV 3C"},
-                             {7, "電灯幹線"}, {8, "令和5年4月1日"}, {9, "タグリオ電設"}, {10, "令和5年"}});
-    records.row(3)[ColNumber].clear();
+    records.editRow(2) = record({{0, "2"}, {1, "電気室"}, {2, "LV-2"}, {3, "分電盤"}, {5, "L-1"}, {6, "CV 3C"},
+                                 {7, "電灯幹線"}, {8, "令和5年4月1日"}, {9, "タグリオ電設"}, {10, "令和5年"}});
+    records.editRow(3)[ColNumber].clear();
     const Built built = build(records);
     const Worksheet& sheet = built.workbook.sheet(2);
 

@@ -65,8 +65,8 @@ TEST(TypeBSheet, NoRecordsBuildNothing)
 TEST(TypeBSheet, PlateCellsLeftMiddleRightAndOnTheNextBand)
 {
     RecordSheet records = numberedRecords(4);
-    records.row(4)[ColConstructionDate].clear();
-    records.row(4)[ColConstructor].clear();
+    records.editRow(4)[ColConstructionDate].clear();
+    records.editRow(4)[ColConstructor].clear();
     const Built built = build(records, Size::Trunk, QStringLiteral("№"));
     const Worksheet& sheet = built.workbook.sheet(1);
     struct Case {
@@ -193,7 +193,7 @@ TEST(TypeBSheet, MoreThan1023PagesGoOnOnAFurtherSheet)
     RecordSheet sheet = numberedRecords(0);
     sheet.recordCount = records;
     sheet.setRowCount(records + 1);     // one real record, the rest empty rows
-    sheet.row(1) = numberedRecords(1).row(1);
+    sheet.editRow(1) = numberedRecords(1).row(1);
     const Built built = build(sheet, Size::Trunk);
     EXPECT_EQ(TypeBSheet::sheetCount(records), 2);
     EXPECT_EQ(built.steps, 2 * 1024 * 8 + 2);

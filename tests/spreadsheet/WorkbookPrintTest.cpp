@@ -38,7 +38,7 @@ RecordSheet records(int n, bool longTexts)
 {
     RecordSheet sheet = numberedRecords(n);
     for (int r = 1; r <= n; ++r) {
-        Record& record = sheet.row(r);
+        Record& record = sheet.editRow(r);
         const auto text = [&](const char* shortText, int repeat) {
             return QString::fromUtf8(shortText).repeated(longTexts ? repeat : 1);
         };

@@ -169,7 +169,7 @@ void CrashRecoveryTest::aKilledRunIsRestoredRowForRow()
         const auto holdsSecondPaste = [&] {
             const std::optional<ListState> copy = readCopy(copyOf(first));
             return copy && std::any_of(copy->sheet.rows().begin(), copy->sheet.rows().end(),
-                                       [](const Record& row) { return row[ColFrom1] == u"消えるはずの行"; });
+                                       [](const SheetRow& row) { return row.texts()[ColFrom1] == u"消えるはずの行"; });
         };
         QTRY_VERIFY_WITH_TIMEOUT(holdsSecondPaste(), 3000);
         keys(u"ctrl+z"_qs);

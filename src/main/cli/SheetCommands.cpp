@@ -14,9 +14,9 @@ int runDump(const CliCommandLine& line, QTextStream& out)
     const auto document = line.document(line.positional[0]);
     const RecordSheet& sheet = document->sheet();
     QJsonArray rows;
-    for (const Record& record : sheet.rows()) {
+    for (const SheetRow& row : sheet.rows()) {
         QJsonArray cells;
-        for (const QString& cell : record)
+        for (const QString& cell : row.texts())
             cells.append(cell);
         rows.append(cells);
     }
