@@ -225,3 +225,44 @@ TEST(RecordSheet, OutputsMakePlatesOnlyForRowsTheSheetHas)
 }
 
 } // namespace
+
+namespace {
+
+// A copy of a sheet shares its rows; whatever the original goes through
+// afterwards, the copy must keep its texts (undo steps, the saved state and
+// the recovery snapshot are such copies).
+TEST(RecordSheet, ACopyKeepsItsRowsWhateverTheOriginalGoesThrough)
+{
+    const auto yes = [](const QString&) { return true; };
+    const std::vector<std::pair<const char*, std::function<void(RecordSheet&)>>> edits = {
+        {"edit a cell", [](RecordSheet& s) { s.editRow(2)[ColFrom1] = u"changed"_qs; }},
+        {"set a cell", [](RecordSheet& s) { s.setCell(ColTo1, 3, u"changed"_qs); }},
+        {"paste", [](RecordSheet& s) { SheetEditing::paste(s, 2, u"9\tpasted\r\n"); }},
+        {"sort", [](RecordSheet& s) { s.editRow(1)[ColNumber] = u"7"_qs; SheetEditing::sort(s); }},
+        {"renumber", [](RecordSheet& s) { s.editRow(2)[ColNumber].clear(); renumber(s); }},
+        {"delete a row", [&](RecordSheet& s) { SheetEditing::deleteRow(s, 1, SheetEditing::DeleteMode::Ask, yes); }},
+        {"delete all", [](RecordSheet& s) { SheetEditing::deleteAll(s); }},
+        {"clear a row", [](RecordSheet& s) { s.clearRow(4); }},
+        {"shrink", [](RecordSheet& s) { s.setRowCount(2); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        RecordSheet original = numberedSheet(5);
+        const RecordSheet copy = original;
+        edit(original);
+        EXPECT_NE(original, copy) << name;
+        EXPECT_EQ(copy, numberedSheet(5)) << name;
+    }
+}
+
+TEST(RecordSheet, RenumberingANumberedSheetLeavesItsRowsShared)
+{
+    RecordSheet sheet = numberedSheet(5);
+    const RecordSheet copy = sheet;
+    renumber(sheet);
+    for (int r = 0; r < sheet.rowCount(); ++r)
+        EXPECT_TRUE(sheet.rows()[r].sharesTextsWith(copy.rows()[r])) << r;
+    sheet.editRow(3)[ColFrom1] = u"x"_qs;
+    EXPECT_FALSE(sheet.rows()[3].sharesTextsWith(copy.rows()[3]));
+}
+
+} // namespace
