@@ -53,9 +53,11 @@ int main(int argc, char* argv[])
     }
     if (mode == u"undo-steps" && args.size() == 2) {
         // The history keeps 100 steps, as the window's does; the peak is the
-        // sheet plus those steps, and steps_kb what the steps hold themselves.
+        // sheet plus those steps, over_sheet_kb how far the peak rose above
+        // the loaded sheet's, and steps_kb what the steps hold themselves.
         RecordDocument document;
         document.open(args[1]);
+        const long loadedPeakKb = peakKilobytes();
         std::deque<std::shared_ptr<const DocumentChange>> steps;
         QObject::connect(&document, &RecordDocument::stepRecorded, [&](std::shared_ptr<const DocumentChange> step) {
             steps.push_back(std::move(step));
@@ -81,7 +83,8 @@ int main(int argc, char* argv[])
         for (const auto& step : steps)
             bytes += step->approximateBytes();
         report(ms);
-        std::printf("steps=%zu steps_kb=%zu\n", steps.size(), bytes / 1024);
+        std::printf("steps=%zu steps_kb=%zu over_sheet_kb=%ld\n", steps.size(), bytes / 1024,
+                    peakKilobytes() - loadedPeakKb);
         return steps.size() == 100 ? 0 : 1;
     }
     if ((mode == u"autosave-snapshot" || mode == u"autosave-write") && args.size() == 2) {

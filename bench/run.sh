@@ -70,7 +70,7 @@ done
 
 # Tries go in rounds, every row once a round, so that the machine's slow and
 # fast stretches spread over all rows instead of falling on one.
-declare -a best_ms peak_kb failed
+declare -a best_ms peak_kb failed notes
 tries=${BENCH_TRIES:-3}
 for ((try = 1; try <= tries; try++)); do
   echo "try $try of $tries" >&2
@@ -83,6 +83,8 @@ for ((try = 1; try <= tries; try++)); do
       continue
     fi
     read -r ms kb < <(sed -E 's/time_ms=([0-9.]+) peak_kb=([0-9]+)/\1 \2/' <<<"$line")
+    # Further figures a program prints as name=value words, shown under the table.
+    notes[i]=$(grep -E '^[a-z_]+=' <<<"$output" | grep -vE '^time_ms=' | tr '\n' ' ' || true)
     if [[ -z ${best_ms[i]:-} ]] || awk -v a="$ms" -v b="${best_ms[i]}" 'BEGIN{exit !(a < b)}'; then
       best_ms[i]=$ms
     fi
@@ -111,6 +113,10 @@ for i in "${!rows[@]}"; do
     result=MISSED status=1
   fi
   line "$name" "${best_ms[i]}" "${time_target:--}" "$mb" "${memory_target:--}" "$result"
+done
+
+for i in "${!rows[@]}"; do
+  [[ -z ${notes[i]:-} ]] || printf '  %s: %s\n' "${rows[i]%%|*}" "${notes[i]}"
 done
 
 growth_line() { printf '%-52s %9s %8s\n' "$@"; }
