@@ -3,8 +3,11 @@
 #include "sheet/RecordFile.h"
 #include "sheet/RecoveryWriter.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
+
+#include <set>
 
 namespace {
 
@@ -27,6 +30,7 @@ class RecoveryWriterTest : public QObject {
 private Q_SLOTS:
     void theCopyExistsExactlyWhileTheListIsUnsaved();
     void aFailingFolderIsReportedOnceAndEditingGoesOn();
+    void editsDuringAWriteNeverMixIntoTheCopy();
     void onlyCopiesOfEndedProcessesAreOffered();
 };
 
@@ -70,6 +74,50 @@ void RecoveryWriterTest::aFailingFolderIsReportedOnceAndEditingGoesOn()
     QCOMPARE(failures.size(), 1);
     QVERIFY(!failures.first().first().toString().isEmpty());
     QCOMPARE(document.sheet().cell(ColFrom1, 3), u"盤"_qs);
+}
+
+// The worker writes a snapshot that shares its rows with the list the
+// interface thread goes on editing. Every edit here rewrites all rows with
+// one marker, so a copy holding two markers was torn by an edit.
+void RecoveryWriterTest::editsDuringAWriteNeverMixIntoTheCopy()
+{
+    constexpr int kRows = 20000;
+    QTemporaryDir dir;
+    RecordDocument document;
+    document.save(dir.filePath(u"list.kav"_qs));
+    const QString folder = dir.filePath(u"recovery"_qs);
+    const RecoveryFiles::Copy copy = RecoveryFiles::copyFor(folder, QCoreApplication::applicationPid());
+    RecoveryWriter writer(document, folder);
+    int copiesRead = 0;
+    QStringList tornCopies;
+    connect(&writer, &RecoveryWriter::settled, this, [&] {
+        QString company;
+        RecordSheet written;
+        RecordFile::load(copy.recordPath, company, written);
+        std::set<QString> markers;
+        for (int r = 1; r < written.rowCount(); ++r)
+            markers.insert(written.cell(ColFrom1, r));
+        if (markers.size() != 1)
+            tornCopies << QString::number(markers.size());
+        ++copiesRead;
+    });
+
+    const auto marker = [](int step) { return u"盤%1"_qs.arg(step); };
+    int step = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 3000) {
+        ++step;
+        document.editSheet([&](RecordSheet& s) {
+            s.setRowCount(kRows + 1);
+            for (int r = 1; r <= kRows; ++r)
+                s.setCell(ColFrom1, r, marker(step));
+        });
+        QCoreApplication::processEvents();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(copyHolds(copy.recordPath, marker(step)), 3000);
+    QVERIFY2(copiesRead >= 3, qPrintable(QString::number(copiesRead)));
+    QVERIFY2(tornCopies.isEmpty(), qPrintable(tornCopies.join(u' ')));
 }
 
 void RecoveryWriterTest::onlyCopiesOfEndedProcessesAreOffered()
