@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <malloc.h>
 #include <sys/resource.h>
 
 // Every benchmark prints one line "time_ms=T peak_kb=K" that bench/run.sh reads.
@@ -11,6 +12,20 @@ inline long peakKilobytes()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+}
+
+// The resident memory now (not the peak), from /proc, after the heap has
+// handed back what it keeps of freed blocks: what live objects take.
+inline long residentKilobytes()
+{
+    malloc_trim(0);
+    long pages = 0, resident = 0;
+    if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * 4;
 }
 
 inline void report(double milliseconds)

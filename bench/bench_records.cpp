@@ -52,12 +52,16 @@ int main(int argc, char* argv[])
         return sheet.recordCount == args[1].toInt() ? 0 : 1;
     }
     if (mode == u"undo-steps" && args.size() == 2) {
-        // The history keeps 100 steps, as the window's does; the peak is the
-        // sheet plus those steps, over_sheet_kb how far the peak rose above
-        // the loaded sheet's, and steps_kb what the steps hold themselves.
+        // The history keeps 100 steps, as the window's does. Besides the
+        // peak: steps_kb is what the steps hold themselves, held_kb how much
+        // more is resident after the edits than after loading (the edited
+        // list, its steps, and the list as last saved, which the
+        // unsaved-changes check compares with), peak_over_kb how far the
+        // peak rose above the loaded sheet's.
         RecordDocument document;
         document.open(args[1]);
         const long loadedPeakKb = peakKilobytes();
+        const long loadedKb = residentKilobytes();
         std::deque<std::shared_ptr<const DocumentChange>> steps;
         QObject::connect(&document, &RecordDocument::stepRecorded, [&](std::shared_ptr<const DocumentChange> step) {
             steps.push_back(std::move(step));
@@ -83,8 +87,8 @@ int main(int argc, char* argv[])
         for (const auto& step : steps)
             bytes += step->approximateBytes();
         report(ms);
-        std::printf("steps=%zu steps_kb=%zu over_sheet_kb=%ld\n", steps.size(), bytes / 1024,
-                    peakKilobytes() - loadedPeakKb);
+        std::printf("steps=%zu steps_kb=%zu held_kb=%ld peak_over_kb=%ld\n", steps.size(), bytes / 1024,
+                    residentKilobytes() - loadedKb, peakKilobytes() - loadedPeakKb);
         return steps.size() == 100 ? 0 : 1;
     }
     if ((mode == u"autosave-snapshot" || mode == u"autosave-write") && args.size() == 2) {
