@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <malloc.h>
+#include <fstream>
+#include <unistd.h>
 #include <sys/resource.h>
 
 // Every benchmark prints one line "time_ms=T peak_kb=K" that bench/run.sh reads.
@@ -14,18 +15,12 @@ inline long peakKilobytes()
     return usage.ru_maxrss;
 }
 
-// The resident memory now (not the peak), from /proc, after the heap has
-// handed back what it keeps of freed blocks: what live objects take.
+// The resident memory now (not the peak), from /proc.
 inline long residentKilobytes()
 {
-    malloc_trim(0);
     long pages = 0, resident = 0;
-    if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(statm);
-    }
-    return resident * 4;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
 inline void report(double milliseconds)

@@ -15,17 +15,8 @@
 #include <QWindow>
 
 #include <cstdio>
-#include <fstream>
-#include <unistd.h>
 
 namespace {
-
-long residentKilobytes()
-{
-    long pages = 0, resident = 0;
-    std::ifstream("/proc/self/statm") >> pages >> resident;
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
 
 // The type A pages, telling when the first one has been drawn.
 class WatchedPlates : public PageSource {

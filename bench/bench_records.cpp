@@ -17,6 +17,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <malloc.h>
 
 int main(int argc, char* argv[])
 {
@@ -61,6 +62,8 @@ int main(int argc, char* argv[])
         RecordDocument document;
         document.open(args[1]);
         const long loadedPeakKb = peakKilobytes();
+        // Trimmed first, so that freed blocks the heap keeps do not count.
+        malloc_trim(0);
         const long loadedKb = residentKilobytes();
         std::deque<std::shared_ptr<const DocumentChange>> steps;
         QObject::connect(&document, &RecordDocument::stepRecorded, [&](std::shared_ptr<const DocumentChange> step) {
@@ -87,6 +90,7 @@ int main(int argc, char* argv[])
         for (const auto& step : steps)
             bytes += step->approximateBytes();
         report(ms);
+        malloc_trim(0);
         std::printf("steps=%zu steps_kb=%zu held_kb=%ld peak_over_kb=%ld\n", steps.size(), bytes / 1024,
                     residentKilobytes() - loadedKb, peakKilobytes() - loadedPeakKb);
         return steps.size() == 100 ? 0 : 1;
