@@ -427,7 +427,7 @@ void RecordSheetTest::registerRefreshesTheGrid()
 void RecordSheetTest::hundredThousandRowsNeedNoPerRowWork()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    fx.show();
     fx.editSheet([](RecordSheet& s) {
         s.setRowCount(kMaxRowCount);
         s.setCell(ColCableType, kMaxRowCount - 1, u"CVT 60sq"_qs);

@@ -125,7 +125,7 @@ bool startsAText(const Word& word)
 TEST_F(LabelStockPdf, OffsetAndScaleMoveEveryText)
 {
     const QString records = recordFile(numberedSheet(8));
-    for (const QString kind : {u"a"_qs, u"b-branch"_qs}) {
+    for (const QString& kind : {u"a"_qs, u"b-branch"_qs}) {
         const std::vector<Page> normal = pdf(kind, records);
         const std::vector<Page> shifted = pdf(kind, records, {u"--offset"_qs, u"2,3"_qs});
         const std::vector<Page> scaled = pdf(kind, records, {u"--scale"_qs, u"101,102"_qs});
@@ -179,7 +179,7 @@ TEST_F(LabelStockPdf, BadValuesFailWithoutAFile)
 
 TEST_F(LabelStockPdf, CalibrationPageForEachKind)
 {
-    for (const QString kind : {u"calibration-a"_qs, u"calibration-b-trunk"_qs, u"calibration-b-branch"_qs}) {
+    for (const QString& kind : {u"calibration-a"_qs, u"calibration-b-trunk"_qs, u"calibration-b-branch"_qs}) {
         const QString out = dir.filePath(kind + u".pdf"_qs);
         const ProcessRun result = cli({u"pdf"_qs, kind, u"-o"_qs, out, u"--offset"_qs, u"1,1"_qs});
         ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();

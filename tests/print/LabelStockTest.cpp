@@ -100,8 +100,9 @@ TEST(LabelStockPages, BlankPositionsDrawNothing)
     const QRect secondFrame = TypeBPlates::plateFrame(PlateSize::Trunk, 2);
     for (const SurfaceLine& line : b.lines) {
         // The first row's lines; its bottom cut line is the next row's top one.
-        if (std::max(line.from.y(), line.to.y()) < secondFrame.bottom() + 100)
+        if (std::max(line.from.y(), line.to.y()) < secondFrame.bottom() + 100) {
             EXPECT_GT(std::min(line.from.x(), line.to.x()), firstFrame.right()) << line.from.x();
+        }
     }
     ASSERT_EQ(b.textsOf(u"R1"_qs).size(), 1u);
     EXPECT_GT(b.textsOf(u"R1"_qs)[0].layout.x(), secondFrame.left());

@@ -138,7 +138,7 @@ TEST_F(PdfEndToEnd, AListWithoutRecordsPrintsNothing)
 {
     const QString records = recordFile(0);
     const QString out = dir.filePath(u"empty.pdf"_qs);
-    for (const QString kind : {u"a"_qs, u"b-trunk"_qs, u"b-branch"_qs}) {
+    for (const QString& kind : {u"a"_qs, u"b-trunk"_qs, u"b-branch"_qs}) {
         const ProcessRun result = run(QStringLiteral(TAGRIO_CLI), {u"pdf"_qs, kind, records, u"-o"_qs, out});
         EXPECT_EQ(result.exitCode, 1) << kind.toStdString();
         EXPECT_EQ(result.err, u"印刷する記録がありません\n") << kind.toStdString();
@@ -150,7 +150,7 @@ TEST_F(PdfEndToEnd, AListWithoutRecordsPrintsNothing)
 // 720 dpi prints the texts and lines where 1200 dpi does.
 TEST_F(PdfEndToEnd, PlatesKeepTheirPlaceAtAnyResolution)
 {
-    for (const QString kind : {u"a"_qs, u"b-branch"_qs}) {
+    for (const QString& kind : {u"a"_qs, u"b-branch"_qs}) {
         const std::vector<Page> at1200 = pdf({kind, u"--dpi"_qs, u"1200"_qs});
         const QByteArray lines1200 = renderedFirstPage();
         const std::vector<Page> at720 = pdf({kind, u"--dpi"_qs, u"720"_qs});
