@@ -22,17 +22,12 @@ int parseRecordNumber(const QString& text)
     return value;
 }
 
-bool holdsText(const Record& row)
-{
-    return std::any_of(row.begin(), row.end(), [](const QString& cell) { return !cell.isEmpty(); });
-}
-
 // The row a new record takes: after the last numbered record, and after every
 // row that holds any text, so rows pasted without numbers are never replaced.
 qint64 rowForNewRecord(const RecordSheet& sheet)
 {
     int lastFilled = sheet.rowCount() - 1;
-    while (lastFilled > 0 && !holdsText(sheet.row(lastFilled)))
+    while (lastFilled > 0 && isEmptyRecord(sheet.row(lastFilled)))
         --lastFilled;
     return std::max(qint64(sheet.recordCount), qint64(lastFilled)) + 1;
 }

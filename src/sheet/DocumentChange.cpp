@@ -27,12 +27,6 @@ bool samePayload(const SheetRow& a, const SheetRow& b)
     return true;
 }
 
-const SheetRow& emptyRow()
-{
-    static const SheetRow empty;
-    return empty;
-}
-
 // The value of a record number written the way renumber writes it (plain
 // decimal digits, no leading zero); nothing for any other text.
 std::optional<qint64> plainNumber(QStringView text)
@@ -196,7 +190,7 @@ DocumentChange DocumentChange::between(RecordSheet before, const RecordSheet& af
     // sheet shrinks, last of all.
     const int rows = static_cast<int>(work.size());
     const auto targetRow = [&](int r) -> const SheetRow& {
-        return r < afterRows ? target[static_cast<size_t>(r)] : emptyRow();
+        return r < afterRows ? target[static_cast<size_t>(r)] : SheetRow::empty();
     };
     int first = 0;
     while (first < rows && samePayload(work[static_cast<size_t>(first)], targetRow(first)))

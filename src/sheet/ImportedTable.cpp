@@ -41,11 +41,6 @@ bool isHeader(const Record& row)
     return row[ColNumber] == u"No." || row == RecordSheet::headerTexts();
 }
 
-bool isEmpty(const Record& row)
-{
-    return std::all_of(row.begin(), row.end(), [](const QString& cell) { return cell.isEmpty(); });
-}
-
 } // namespace
 
 void toSheet(const ImportedTable& table, RecordSheet& sheet)
@@ -70,7 +65,7 @@ void toSheet(const ImportedTable& table, RecordSheet& sheet)
 
 void dropEmptyRowsAtEnd(std::vector<Record>& rows)
 {
-    while (!rows.empty() && isEmpty(rows.back()))
+    while (!rows.empty() && isEmptyRecord(rows.back()))
         rows.pop_back();
 }
 

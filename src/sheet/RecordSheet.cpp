@@ -2,27 +2,22 @@
 
 #include <algorithm>
 
-namespace {
-
-// Every empty row shares one set of texts until it is written.
-const SheetRow& emptyRow()
+bool isEmptyRecord(const Record& record)
 {
-    static const SheetRow empty{Record{}};
-    return empty;
+    return std::all_of(record.begin(), record.end(), [](const QString& cell) { return cell.isEmpty(); });
 }
 
-} // namespace
+const SheetRow& SheetRow::empty()
+{
+    static const SheetRow row{Record{}};
+    return row;
+}
 
-SheetRow::SheetRow() : SheetRow(emptyRow()) {}
+SheetRow::SheetRow() : SheetRow(empty()) {}
 
 SheetRow::SheetRow(Record texts) : d_(new Data)
 {
     d_->texts = std::move(texts);
-}
-
-bool SheetRow::isEmpty() const
-{
-    return std::all_of(texts().begin(), texts().end(), [](const QString& cell) { return cell.isEmpty(); });
 }
 
 RecordSheet::RecordSheet() : rows_(kInitialRowCount) { writeHeader(); }
@@ -58,19 +53,19 @@ void RecordSheet::writeHeader()
 
 const Record& RecordSheet::recordOrEmpty(int r) const
 {
-    static const Record empty{};
-    return (r >= 0 && r < rowCount()) ? row(r) : empty;
+    return (r >= 0 && r < rowCount()) ? row(r) : SheetRow::empty().texts();
 }
 
 void renumber(RecordSheet& sheet)
 {
     int n = 0;
     for (int r = 1; r < sheet.rowCount(); ++r) {
-        if (sheet.cell(ColNumber, r).isEmpty())
+        const QString& current = sheet.cell(ColNumber, r);
+        if (current.isEmpty())
             continue;
         // A row that already holds its number stays shared with its copies.
         QString number = QString::number(++n);
-        if (sheet.cell(ColNumber, r) != number)
+        if (current != number)
             sheet.setCell(ColNumber, r, std::move(number));
     }
     sheet.recordCount = n;

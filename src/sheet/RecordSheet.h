@@ -15,6 +15,9 @@ inline constexpr int kMaxRowCount = 100000;
 
 using Record = std::array<QString, kColumnCount>;
 
+// Every cell of the record is empty.
+bool isEmptyRecord(const Record& record);
+
 enum Column : int {
     ColNumber = 0,
     ColFrom1 = 1,
@@ -36,15 +39,18 @@ enum Column : int {
 // shared also compare equal without reading a character.
 class SheetRow {
 public:
-    SheetRow();
+    SheetRow(); // a copy of empty()
     explicit SheetRow(Record texts);
+
+    // The one empty row every new empty row shares until it is written.
+    static const SheetRow& empty();
 
     const Record& texts() const { return d_->texts; }
     // Detaches from the copies first.
     Record& edit() { return d_->texts; }
 
     bool sharesTextsWith(const SheetRow& other) const { return d_ == other.d_; }
-    bool isEmpty() const;
+    bool isEmpty() const { return isEmptyRecord(texts()); }
 
     friend bool operator==(const SheetRow& a, const SheetRow& b)
     {
