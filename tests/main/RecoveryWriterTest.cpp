@@ -7,21 +7,38 @@
 #include <QProcess>
 #include <QSignalSpy>
 
+#include <optional>
 #include <set>
 
 namespace {
 
-bool copyHolds(const QString& path, const QString& from1)
+std::optional<RecordSheet> readCopy(const QString& path)
 {
     QString company;
     RecordSheet sheet;
     try {
         RecordFile::load(path, company, sheet);
     } catch (...) {
-        return false;
+        return std::nullopt;
     }
-    return sheet.cell(ColFrom1, 1) == from1;
+    return sheet;
 }
+
+bool copyHolds(const QString& path, const QString& from1)
+{
+    const std::optional<RecordSheet> sheet = readCopy(path);
+    return sheet && sheet->cell(ColFrom1, 1) == from1;
+}
+
+// A saved list, and where this process's recovery copy of it goes.
+struct SavedList {
+    SavedList() { document.save(dir.filePath(u"list.kav"_qs)); }
+
+    QTemporaryDir dir;
+    RecordDocument document;
+    const QString folder = dir.filePath(u"recovery"_qs);
+    const RecoveryFiles::Copy copy = RecoveryFiles::copyFor(folder, QCoreApplication::applicationPid());
+};
 
 } // namespace
 
@@ -36,11 +53,8 @@ private Q_SLOTS:
 
 void RecoveryWriterTest::theCopyExistsExactlyWhileTheListIsUnsaved()
 {
-    QTemporaryDir dir;
-    RecordDocument document;
-    document.save(dir.filePath(u"list.kav"_qs));
-    const QString folder = dir.filePath(u"recovery"_qs);
-    const RecoveryFiles::Copy copy = RecoveryFiles::copyFor(folder, QCoreApplication::applicationPid());
+    SavedList list;
+    auto& [dir, document, folder, copy] = list;
     {
         RecoveryWriter writer(document, folder);
         document.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, u"盤A"_qs); });
@@ -82,21 +96,16 @@ void RecoveryWriterTest::aFailingFolderIsReportedOnceAndEditingGoesOn()
 void RecoveryWriterTest::editsDuringAWriteNeverMixIntoTheCopy()
 {
     constexpr int kRows = 20000;
-    QTemporaryDir dir;
-    RecordDocument document;
-    document.save(dir.filePath(u"list.kav"_qs));
-    const QString folder = dir.filePath(u"recovery"_qs);
-    const RecoveryFiles::Copy copy = RecoveryFiles::copyFor(folder, QCoreApplication::applicationPid());
+    SavedList list;
+    auto& [dir, document, folder, copy] = list;
     RecoveryWriter writer(document, folder);
     int copiesRead = 0;
     QStringList tornCopies;
     connect(&writer, &RecoveryWriter::settled, this, [&] {
-        QString company;
-        RecordSheet written;
-        RecordFile::load(copy.recordPath, company, written);
+        const std::optional<RecordSheet> written = readCopy(copy.recordPath);
         std::set<QString> markers;
-        for (int r = 1; r < written.rowCount(); ++r)
-            markers.insert(written.cell(ColFrom1, r));
+        for (int r = 1; written && r < written->rowCount(); ++r)
+            markers.insert(written->cell(ColFrom1, r));
         if (markers.size() != 1)
             tornCopies << QString::number(markers.size());
         ++copiesRead;
