@@ -1,7 +1,8 @@
 #pragma once
 
-// File-system faults staged in a child process, so that a size limit or a
-// dropped privilege never reaches the test process itself.
+// File-system faults: staged in a child process, so that a size limit or a
+// dropped privilege never reaches the test process itself, or, for tests
+// that need the test process's own windows, a size limit lifted again.
 
 #include <QDir>
 #include <QFile>
@@ -38,6 +39,31 @@ inline void limitFileSize(rlim_t bytes)
     const rlimit limit{bytes, bytes};
     setrlimit(RLIMIT_FSIZE, &limit);
 }
+
+// The same limit in the test process itself, lifted again (with the signal's
+// handler put back) when the object goes.
+class ScopedFileSizeLimit {
+public:
+    explicit ScopedFileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~ScopedFileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
 
 inline constexpr uid_t kUnprivilegedUid = 65534;
 

@@ -1,3 +1,4 @@
+#include "../FileFaults.h"
 #include "GuiApplication.h"
 #include "PdfReadBack.h"
 #include "PrintTestSupport.h"
@@ -9,9 +10,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <stdexcept>
-#include <sys/resource.h>
 
 namespace {
 
@@ -189,31 +188,6 @@ TEST_F(PrinterOutputTest, ACancelStopsAfterThePageAndLeavesNoFile)
     EXPECT_FALSE(QFile::exists(path));
 }
 
-// The process may write no more than `bytes` into any file, as on a disk that
-// fills up; writes beyond fail instead of raising SIGXFSZ.
-class ScopedFileSizeLimit {
-public:
-    explicit ScopedFileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~ScopedFileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
-    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST_F(PrinterOutputTest, APdfCutShortByAFullDiskIsReportedAndRemoved)
 {
     const QString path = dir.filePath(u"full.pdf"_qs);
@@ -221,7 +195,7 @@ TEST_F(PrinterOutputTest, APdfCutShortByAFullDiskIsReportedAndRemoved)
     PrinterOutput::setUpPage(*printer);
     const LinePages pages(200);
     try {
-        const ScopedFileSizeLimit full(8 * 1024);
+        const FileFaults::ScopedFileSizeLimit full(8 * 1024);
         PrinterOutput::drawDocument(*printer, pages);
         ADD_FAILURE() << "no failure";
     } catch (const Failure& failure) {

@@ -3,6 +3,7 @@
 // print the printer refuses, and cancel in every dialog. Each must end with
 // one clear message (or none for a cancel), the banner and bar cleared and
 // the record sheet as it was.
+#include "../FileFaults.h"
 #include "../main/WindowTestSupport.h"
 #include "../print/PdfReadBack.h"
 #include "../spreadsheet/XlsxReadBack.h"
@@ -20,8 +21,6 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -63,29 +62,6 @@ private:
     const char* name_;
     bool had_;
     QByteArray saved_;
-};
-
-// A disk that is full after a few bytes: the process may write files of at
-// most `bytes`; a longer write fails with EFBIG instead of killing it.
-class ScopedFileSizeLimit {
-public:
-    explicit ScopedFileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~ScopedFileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
 };
 
 // What an output must leave as it was.
@@ -337,7 +313,7 @@ void OutputFailuresTest::unusableTemporaryFolderIsReported()
     DialogScript script({DialogScript::press(QMessageBox::Ok)});
     {
         ScopedEnvironment tmpdir("TMPDIR", temporaryFolder);
-        std::optional<ScopedFileSizeLimit> full;
+        std::optional<FileFaults::ScopedFileSizeLimit> full;
         if (fault == u"disk full")
             full.emplace(2048);
         win.click(button);
