@@ -1,3 +1,4 @@
+#include "../TestFiles.h"
 #include "CliRun.h"
 
 #include <QFile>
@@ -15,19 +16,6 @@ QJsonObject dump(const QString& path)
     const CliRun run = CliRun::of({u"dump"_qs, path});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 TEST(CliTable, ExportThenImportGivesBackTheSampleSheet)

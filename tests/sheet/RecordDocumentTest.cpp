@@ -1,3 +1,4 @@
+#include "../TestFiles.h"
 #include "TestSupport.h"
 #include "sheet/Failure.h"
 #include "sheet/RecordDocument.h"
@@ -30,13 +31,6 @@ struct SavedList {
         document.open(path(u"list.kav"_qs));
     }
 };
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 TEST(RecordDocument, ModifiedIsDecidedByContent)
 {

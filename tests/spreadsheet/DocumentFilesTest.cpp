@@ -1,3 +1,4 @@
+#include "../TestFiles.h"
 #include "SpreadsheetTestSupport.h"
 
 #include "sheet/Failure.h"
@@ -11,19 +12,6 @@
 namespace {
 
 QString q(const char16_t* text) { return QString::fromUtf16(text); }
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A document holding a saved record file of three records, then an unsaved
 // company name: every part of its state is one a failed open must keep.

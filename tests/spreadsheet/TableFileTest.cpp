@@ -1,3 +1,4 @@
+#include "../TestFiles.h"
 #include "SpreadsheetTestSupport.h"
 #include "XlsxReadBack.h"
 
@@ -26,19 +27,6 @@ namespace {
 QString q(const char16_t* text) { return QString::fromUtf16(text); }
 
 using Parts = std::vector<std::pair<QString, QByteArray>>;
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeZip(const QString& path, const Parts& parts)
 {
