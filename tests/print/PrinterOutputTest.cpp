@@ -49,6 +49,19 @@ protected:
         return printer;
     }
 
+    // A 1200 dpi PDF printer set up as the print job does, printing pages
+    // from..to (from 0: no range chosen).
+    std::unique_ptr<QPrinter> rangedPdfPrinter(const QString& path, int from, int to)
+    {
+        auto printer = pdfPrinter(path, 1200);
+        PrinterOutput::setUpPage(*printer);
+        if (from > 0) {
+            printer->setPrintRange(QPrinter::PageRange);
+            printer->setFromTo(from, to);
+        }
+        return printer;
+    }
+
     QTemporaryDir dir;
 };
 
@@ -133,12 +146,7 @@ TEST_F(PrinterOutputTest, OnlyThePagesOfTheChosenRangeArePrinted)
     };
     for (const Case& c : std::vector<Case>{{0, 0, {1, 2, 3, 4, 5}}, {2, 2, {2}}, {4, 9, {4, 5}}, {1, 3, {1, 2, 3}}}) {
         const QString path = dir.filePath(u"range.pdf"_qs);
-        const auto printer = pdfPrinter(path, 1200);
-        PrinterOutput::setUpPage(*printer);
-        if (c.from > 0) {
-            printer->setPrintRange(QPrinter::PageRange);
-            printer->setFromTo(c.from, c.to);
-        }
+        const auto printer = rangedPdfPrinter(path, c.from, c.to);
         const LinePages pages(5);
         std::vector<int> reportedTotals;
         PrinterOutput::drawDocument(*printer, pages, [&](int, int total) {
@@ -158,12 +166,7 @@ TEST_F(PrinterOutputTest, NothingIsPrintedWithoutRecordsOrPagesInTheRange)
     };
     for (const Case& c : std::vector<Case>{{0, 0, 0}, {5, 6, 8}}) {
         const QString path = dir.filePath(u"nothing.pdf"_qs);
-        const auto printer = pdfPrinter(path, 1200);
-        PrinterOutput::setUpPage(*printer);
-        if (c.from > 0) {
-            printer->setPrintRange(QPrinter::PageRange);
-            printer->setFromTo(c.from, c.to);
-        }
+        const auto printer = rangedPdfPrinter(path, c.from, c.to);
         const LinePages pages(c.pageCount);
         try {
             PrinterOutput::drawDocument(*printer, pages);
