@@ -51,7 +51,7 @@ protected:
 
     // A 1200 dpi PDF printer set up as the print job does, printing pages
     // from..to (from 0: no range chosen).
-    std::unique_ptr<QPrinter> rangedPdfPrinter(const QString& path, int from, int to)
+    std::unique_ptr<QPrinter> jobPdfPrinter(const QString& path, int from = 0, int to = 0)
     {
         auto printer = pdfPrinter(path, 1200);
         PrinterOutput::setUpPage(*printer);
@@ -108,8 +108,7 @@ TEST_F(PrinterOutputTest, PageSetUpForcesA4PortraitZeroMarginsAndAMultipleOf600D
 TEST_F(PrinterOutputTest, DrawsEveryPageIntoOneDocument)
 {
     const QString path = dir.filePath(u"three.pdf"_qs);
-    const auto printer = pdfPrinter(path, 1200);
-    PrinterOutput::setUpPage(*printer);
+    const auto printer = jobPdfPrinter(path);
     const LinePages pages(3);
     PrinterOutput::drawDocument(*printer, pages);
     EXPECT_EQ(pages.drawn, 3);
@@ -146,7 +145,7 @@ TEST_F(PrinterOutputTest, OnlyThePagesOfTheChosenRangeArePrinted)
     };
     for (const Case& c : std::vector<Case>{{0, 0, {1, 2, 3, 4, 5}}, {2, 2, {2}}, {4, 9, {4, 5}}, {1, 3, {1, 2, 3}}}) {
         const QString path = dir.filePath(u"range.pdf"_qs);
-        const auto printer = rangedPdfPrinter(path, c.from, c.to);
+        const auto printer = jobPdfPrinter(path, c.from, c.to);
         const LinePages pages(5);
         std::vector<int> reportedTotals;
         PrinterOutput::drawDocument(*printer, pages, [&](int, int total) {
@@ -166,7 +165,7 @@ TEST_F(PrinterOutputTest, NothingIsPrintedWithoutRecordsOrPagesInTheRange)
     };
     for (const Case& c : std::vector<Case>{{0, 0, 0}, {5, 6, 8}}) {
         const QString path = dir.filePath(u"nothing.pdf"_qs);
-        const auto printer = rangedPdfPrinter(path, c.from, c.to);
+        const auto printer = jobPdfPrinter(path, c.from, c.to);
         const LinePages pages(c.pageCount);
         try {
             PrinterOutput::drawDocument(*printer, pages);
@@ -182,8 +181,7 @@ TEST_F(PrinterOutputTest, NothingIsPrintedWithoutRecordsOrPagesInTheRange)
 TEST_F(PrinterOutputTest, ACancelStopsAfterThePageAndLeavesNoFile)
 {
     const QString path = dir.filePath(u"cancelled.pdf"_qs);
-    const auto printer = pdfPrinter(path, 1200);
-    PrinterOutput::setUpPage(*printer);
+    const auto printer = jobPdfPrinter(path);
     const LinePages pages(10);
     const auto outcome = PrinterOutput::drawDocument(*printer, pages, [](int drawn, int) { return drawn < 3; });
     EXPECT_EQ(outcome, PrinterOutput::Outcome::Cancelled);
@@ -194,8 +192,7 @@ TEST_F(PrinterOutputTest, ACancelStopsAfterThePageAndLeavesNoFile)
 TEST_F(PrinterOutputTest, APdfCutShortByAFullDiskIsReportedAndRemoved)
 {
     const QString path = dir.filePath(u"full.pdf"_qs);
-    const auto printer = pdfPrinter(path, 1200);
-    PrinterOutput::setUpPage(*printer);
+    const auto printer = jobPdfPrinter(path);
     const LinePages pages(200);
     try {
         const FileFaults::ScopedFileSizeLimit full(8 * 1024);

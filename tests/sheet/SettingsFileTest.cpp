@@ -1,3 +1,4 @@
+#include "../TestFiles.h"
 #include "TestSupport.h"
 #include "sheet/Failure.h"
 #include "sheet/SettingsFile.h"
@@ -8,13 +9,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 TEST(SettingsFile, DefaultsAreTheSevenStoredTexts)
 {
@@ -48,7 +42,7 @@ TEST(SettingsFile, TakesThePresentLinesAndKeepsDefaultsForTheRest)
         {"0\r1\r2\r3\r4\r5\r6\r7\r8\r", nine},
     };
     for (const Case& c : cases) {
-        writeBytes(path, c.bytes);
+        writeFile(path, c.bytes);
         Settings loaded = Settings::defaults();
         EXPECT_TRUE(SettingsFile::load(path, loaded));
         EXPECT_EQ(loaded.lines, c.expected.lines);
