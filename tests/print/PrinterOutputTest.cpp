@@ -204,8 +204,7 @@ TEST_F(PrinterOutputTest, APdfCutShortByAFullDiskIsReportedAndRemoved)
     EXPECT_FALSE(QFile::exists(path));
 
     // The same document with room to spare is written whole.
-    const auto roomy = pdfPrinter(path, 1200);
-    PrinterOutput::setUpPage(*roomy);
+    const auto roomy = jobPdfPrinter(path);
     PrinterOutput::drawDocument(*roomy, pages);
     EXPECT_EQ(PdfReadBack::pageCount(path), 200);
 }
