@@ -70,13 +70,13 @@ void RecoveryWriter::writeOrRemove()
             --waiting_;
             try {
                 RecoveryFiles::write(copy, company, sheet);
-                QMetaObject::invokeMethod(this, &RecoveryWriter::settled, Qt::QueuedConnection);
             } catch (const Failure& failure) {
                 QMetaObject::invokeMethod(this, [this, message = failure.message()] { reportFailure(message); },
                                           Qt::QueuedConnection);
             } catch (const std::exception&) {
                 // Out of memory for the copy: the next change tries again.
             }
+            QMetaObject::invokeMethod(this, &RecoveryWriter::settled, Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
 }

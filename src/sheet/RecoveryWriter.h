@@ -30,7 +30,8 @@ public:
 
 Q_SIGNALS:
     void failed(const QString& message);
-    // A copy was written or removed (for tests and benchmarks).
+    // A copy was written or removed, or writing it failed (for tests and
+    // benchmarks: the writer is idle until the next change).
     void settled();
 
 private:

@@ -1,4 +1,5 @@
 #include "WindowTestSupport.h"
+#include "../StateTimeout.h"
 
 #include "sheet/RecordFile.h"
 #include "sheet/RecoveryWriter.h"
@@ -58,15 +59,15 @@ void RecoveryWriterTest::theCopyExistsExactlyWhileTheListIsUnsaved()
     {
         RecoveryWriter writer(document, folder);
         document.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, u"盤A"_qs); });
-        QTRY_VERIFY_WITH_TIMEOUT(copyHolds(copy.recordPath, u"盤A"_qs), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(copyHolds(copy.recordPath, u"盤A"_qs), kStateTimeoutMs);
         QCOMPARE(RecoveryFiles::leftBehind(folder).size(), 0u); // this process is running
 
         document.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, QString()); }); // back to the saved list
-        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(copy.recordPath), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(copy.recordPath), kStateTimeoutMs);
         QVERIFY(!QFile::exists(copy.infoPath));
 
         document.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, u"盤B"_qs); });
-        QTRY_VERIFY_WITH_TIMEOUT(copyHolds(copy.recordPath, u"盤B"_qs), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(copyHolds(copy.recordPath, u"盤B"_qs), kStateTimeoutMs);
     }
     QVERIFY2(!QFile::exists(copy.recordPath), "a normal exit removes the copy");
 }
@@ -81,9 +82,10 @@ void RecoveryWriterTest::aFailingFolderIsReportedOnceAndEditingGoesOn()
     RecordDocument document;
     RecoveryWriter writer(document, blocked + u"/recovery"_qs);
     QSignalSpy failures(&writer, &RecoveryWriter::failed);
+    QSignalSpy attempts(&writer, &RecoveryWriter::settled);
     for (int i = 1; i <= 3; ++i) {
         document.editSheet([i](RecordSheet& s) { s.setCell(ColFrom1, i, u"盤"_qs); });
-        QTest::qWait(RecoveryWriter::kDelayMilliseconds + 300);
+        QTRY_COMPARE_WITH_TIMEOUT(attempts.size(), i, kStateTimeoutMs);
     }
     QCOMPARE(failures.size(), 1);
     QVERIFY(!failures.first().first().toString().isEmpty());
@@ -112,10 +114,12 @@ void RecoveryWriterTest::editsDuringAWriteNeverMixIntoTheCopy()
     });
 
     const auto marker = [](int step) { return u"盤%1"_qs.arg(step); };
+    // Edits go on without pause until the worker has written a few copies
+    // under them, however long that takes on this machine.
     int step = 0;
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < 3000) {
+    while (copiesRead < 3 && clock.elapsed() < kStateTimeoutMs) {
         ++step;
         document.editSheet([&](RecordSheet& s) {
             s.setRowCount(kRows + 1);
@@ -124,7 +128,7 @@ void RecoveryWriterTest::editsDuringAWriteNeverMixIntoTheCopy()
         });
         QCoreApplication::processEvents();
     }
-    QTRY_VERIFY_WITH_TIMEOUT(copyHolds(copy.recordPath, marker(step)), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(copyHolds(copy.recordPath, marker(step)), kStateTimeoutMs);
     QVERIFY2(copiesRead >= 3, qPrintable(QString::number(copiesRead)));
     QVERIFY2(tornCopies.isEmpty(), qPrintable(tornCopies.join(u' ')));
 }

@@ -4,6 +4,7 @@
 // one clear message (or none for a cancel), the banner and bar cleared and
 // the record sheet as it was.
 #include "../FileFaults.h"
+#include "../StateTimeout.h"
 #include "../main/WindowTestSupport.h"
 #include "../print/PdfReadBack.h"
 #include "../spreadsheet/XlsxReadBack.h"
@@ -103,7 +104,7 @@ struct OutputWindow {
         writePlatesFile(recordPath, rowCount > 0 ? rowCount : records + 1, records);
         w = &fx.show({recordPath});
         w->activateWindow();
-        if (!QTest::qWaitFor([this] { return w->kidou2() == 1; }) || !fx.prompts.errors.isEmpty())
+        if (!QTest::qWaitFor([this] { return w->kidou2() == 1; }, kStateTimeoutMs) || !fx.prompts.errors.isEmpty())
             return false;
         w->setPrompts(MainWindowPrompts::dialogs(w));
         return w->runOutputPanelToggle();

@@ -4,6 +4,7 @@
 // run keeps of it.
 #include "sheet/RecordDocument.h"
 #include "sheet/RecordFile.h"
+#include "../StateTimeout.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,7 +22,7 @@ QString xdotool(const QStringList& arguments)
 {
     QProcess process;
     process.start(QStringLiteral("xdotool"), arguments);
-    if (!process.waitForFinished(20000) || process.exitCode() != 0)
+    if (!process.waitForFinished(kStateTimeoutMs) || process.exitCode() != 0)
         return {};
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
@@ -80,6 +81,8 @@ private Q_SLOTS:
 private:
     qint64 startTagrio(const QStringList& arguments);
     QString copyOf(qint64 pid) const { return recoveryFolder() + QStringLiteral("/tagrio-%1.kav").arg(pid); }
+    // Written after the copy: a copy is offered only with its description.
+    QString descriptionOf(qint64 pid) const { return recoveryFolder() + QStringLiteral("/tagrio-%1.json").arg(pid); }
     QString recoveryFolder() const { return dir_->filePath(u"data/tagrio/recovery"_qs); }
     // Sheet row r, column 1 of the main window, on the screen.
     QPoint sheetCell(int row) const { return mainCorner_ + QPoint(100, 45 + 26 + (row - 1) * 24 + 12); }
@@ -125,7 +128,8 @@ void CrashRecoveryTest::pasteAt(int row, const QString& text)
     QGuiApplication::clipboard()->setText(text);
     clickAt(sheetCell(row));
     keys(u"ctrl+v"_qs);
-    QTest::qWait(300); // the clipboard is served from this process's event loop
+    // The program fetches the clipboard from this process: callers wait for
+    // the paste's effect with QTRY, which keeps this event loop serving it.
 }
 
 void CrashRecoveryTest::aKilledRunIsRestoredRowForRow_data()
@@ -159,11 +163,17 @@ void CrashRecoveryTest::aKilledRunIsRestoredRowForRow()
     QVERIFY(first > 0);
     mainCorner_ = windowCorner(u"タグリオ"_qs);
     QVERIFY(mainCorner_.x() >= 0);
-    QTest::qWait(500); // the command-line file opens at the first activation
+    // The program opens its command-line file when it is first activated.
+    const QString mainWindow = xdotool({u"search"_qs, u"--onlyvisible"_qs, u"--name"_qs, u"タグリオ"_qs}).section(u'\n', 0, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(xdotool({u"getwindowfocus"_qs}), mainWindow, kStateTimeoutMs);
 
+    const auto copyIs = [&](const ListState& state) {
+        const std::optional<ListState> copy = readCopy(copyOf(first));
+        return copy && *copy == state && QFile::exists(descriptionOf(first));
+    };
     pasteAt(2, firstPaste);
+    QTRY_VERIFY_WITH_TIMEOUT(copyIs(afterFirstPaste), kStateTimeoutMs);
     if (undoSecondPaste) {
-        QTest::qWait(800);
         pasteAt(5, secondPaste);
         // The second change reached the program (and its copy) before it is undone.
         const auto holdsSecondPaste = [&] {
@@ -171,13 +181,10 @@ void CrashRecoveryTest::aKilledRunIsRestoredRowForRow()
             return copy && std::any_of(copy->sheet.rows().begin(), copy->sheet.rows().end(),
                                        [](const SheetRow& row) { return row.texts()[ColFrom1] == u"消えるはずの行"; });
         };
-        QTRY_VERIFY_WITH_TIMEOUT(holdsSecondPaste(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(holdsSecondPaste(), kStateTimeoutMs);
         keys(u"ctrl+z"_qs);
+        QTRY_VERIFY_WITH_TIMEOUT(copyIs(afterFirstPaste), kStateTimeoutMs);
     }
-    QTest::qWait(2000);
-    const std::optional<ListState> copy = readCopy(copyOf(first));
-    QVERIFY2(copy, "no recovery copy two seconds after the change");
-    QVERIFY(*copy == afterFirstPaste);
     runs_.back()->kill(); // SIGKILL
     QVERIFY(runs_.back()->waitForFinished());
     QVERIFY(QFile::exists(copyOf(first)));
@@ -190,7 +197,7 @@ void CrashRecoveryTest::aKilledRunIsRestoredRowForRow()
     keys(u"Return"_qs); // 復元する is the default button
 
     // The new run keeps its own copy of the restored, unsaved list.
-    QTRY_VERIFY_WITH_TIMEOUT(readCopy(copyOf(second)).has_value(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(readCopy(copyOf(second)).has_value(), kStateTimeoutMs);
     const ListState restored = *readCopy(copyOf(second));
     QCOMPARE(restored.sheet.rowCount(), afterFirstPaste.sheet.rowCount());
     for (int r = 0; r < restored.sheet.rowCount(); ++r)

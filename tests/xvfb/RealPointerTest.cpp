@@ -6,6 +6,7 @@
 #include "main/RecordSheetModel.h"
 #include "main/RecordSheetView.h"
 #include "main/TForm1.h"
+#include "../StateTimeout.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -31,7 +32,7 @@ void xdotool(const QStringList& arguments)
 {
     QProcess process;
     process.start(QStringLiteral("xdotool"), arguments);
-    QVERIFY2(process.waitForFinished(10000), "xdotool did not finish");
+    QVERIFY2(process.waitForFinished(kStateTimeoutMs), "xdotool did not finish");
     QCOMPARE(process.exitCode(), 0);
 }
 
@@ -106,7 +107,7 @@ void RealPointerTest::doubleClickOnTheHeaderRowOpensTheEntryForm()
     });
     const QWidget* header = window.findChild<RecordSheetView*>(QStringLiteral("StringGrid1"))->horizontalHeader()->viewport();
     clickAt(header->mapToGlobal(QPoint(12, header->height() / 2)), 2);
-    QTRY_VERIFY_WITH_TIMEOUT(shown != nullptr, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(shown != nullptr, kStateTimeoutMs);
     QCOMPARE(shown, &form2);
     QCOMPARE(numberField, QStringLiteral("No."));
 }
@@ -123,7 +124,7 @@ void RealPointerTest::closeQuestionSpeaksJapaneseAndHonoursItsButtons()
     clickAt(grid->viewport()->mapToGlobal(cell.center()));
     QGuiApplication::clipboard()->setText(QStringLiteral("1\t東棟分電盤\r\n"));
     xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("ctrl+v")});
-    QTRY_COMPARE_WITH_TIMEOUT(window.document().sheet().row(1)[1], QStringLiteral("東棟分電盤"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window.document().sheet().row(1)[1], QStringLiteral("東棟分電盤"), kStateTimeoutMs);
 
     // The unsaved-changes question, answered with the pointer.
     const auto closeAnswering = [&](const QString& answer, QStringList& texts) {
@@ -135,7 +136,7 @@ void RealPointerTest::closeQuestionSpeaksJapaneseAndHonoursItsButtons()
             }
         });
         QTimer::singleShot(0, &window, [&window] { window.close(); });
-        QTRY_VERIFY_WITH_TIMEOUT(!texts.isEmpty() && !QApplication::activeModalWidget(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!texts.isEmpty() && !QApplication::activeModalWidget(), kStateTimeoutMs);
         texts.sort();
     };
     QStringList texts;
@@ -146,7 +147,7 @@ void RealPointerTest::closeQuestionSpeaksJapaneseAndHonoursItsButtons()
     QVERIFY(window.isVisible()); // キャンセル keeps the window and its list
     QStringList secondTexts;
     closeAnswering(QStringLiteral("変更を破棄"), secondTexts);
-    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), kStateTimeoutMs);
 }
 
 // The preview of a long list, paged with its buttons and the wheel over the
@@ -171,7 +172,7 @@ void RealPointerTest::previewPagesByPointerAndWheel()
         seen << modal->findChild<QLabel*>(QStringLiteral("pageCount"))->text();
         for (const int page : {2, 3}) {
             clickLaterAt(centreOf(modal->findChild<QPushButton*>(QStringLiteral("nextPage"))));
-            QTRY_COMPARE_WITH_TIMEOUT(pageBox->value(), page, 5000);
+            QTRY_COMPARE_WITH_TIMEOUT(pageBox->value(), page, kStateTimeoutMs);
         }
         // Wheel down over the pages (button 5): the page box follows.
         const QPoint pages = centreOf(preview->viewport());
@@ -179,14 +180,14 @@ void RealPointerTest::previewPagesByPointerAndWheel()
                                 {QStringLiteral("mousemove"), QString::number(pages.x()), QString::number(pages.y()),
                                  QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("40"),
                                  QStringLiteral("--delay"), QStringLiteral("10"), QStringLiteral("5")});
-        QTRY_VERIFY_WITH_TIMEOUT(pageBox->value() > 3, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(pageBox->value() > 3, kStateTimeoutMs);
         seen << QStringLiteral("wheel");
         clickLaterAt(centreOf(modal->findChild<QPushButton*>(QStringLiteral("closeButton"))));
         closed = true;
     });
     const QWidget* previewButton = window.findChild<QWidget*>(QStringLiteral("PreviewButtonA"));
     clickAt(centreOf(previewButton));
-    QTRY_VERIFY_WITH_TIMEOUT(closed && !QApplication::activeModalWidget(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(closed && !QApplication::activeModalWidget(), kStateTimeoutMs);
     QCOMPARE(seen, (QStringList{QStringLiteral("/ 100 ページ"), QStringLiteral("wheel")}));
 }
 
