@@ -14,6 +14,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 #include <vector>
 
@@ -126,8 +127,35 @@ private Q_SLOTS:
         QVERIFY(std::find(drawn.begin(), drawn.end(), 16667) != drawn.end());
     }
 
+    void opensWithAWholePageInViewAndThePageBoxFollowsIt()
+    {
+        auto* zoomBox = dialog->findChild<QComboBox*>(u"zoomBox"_qs);
+        QCOMPARE(zoomBox->currentText(), u"ページ全体"_qs);
+        QVERIFY(preview()->viewport()->rect().contains(preview()->pageRect(1)));
+        // Stays whole when the window grows or shrinks.
+        for (const QSize size : {QSize(1200, 1000), QSize(500, 400)}) {
+            dialog->resize(size);
+            QTRY_VERIFY(preview()->viewport()->rect().contains(preview()->pageRect(1)));
+        }
+        dialog->resize(900, 700);
+        QTRY_VERIFY(preview()->viewport()->rect().contains(preview()->pageRect(1)));
+        QVERIFY(preview()->pageSize().width() > 100);
+
+        // Scrolled past the middle of a page, the next one fills most of the view.
+        const int stride = preview()->pageRect(2).top() - preview()->pageRect(1).top();
+        QScrollBar* bar = preview()->verticalScrollBar();
+        for (const auto& [share, page] : {std::pair{0.3, 1}, std::pair{0.7, 2}, std::pair{1.3, 2}, std::pair{1.7, 3}}) {
+            bar->setValue(qRound(share * stride));
+            QCOMPARE(pageBox()->value(), page);
+        }
+    }
+
     void zoomKeepsTheCurrentPage()
     {
+        auto* zoomBox = dialog->findChild<QComboBox*>(u"zoomBox"_qs);
+        zoomBox->setCurrentIndex(zoomBox->findData(1.0));
+        Q_EMIT zoomBox->activated(zoomBox->currentIndex());
+        QCOMPARE(preview()->zoom(), 1.0);
         pageBox()->setValue(300);
         const QSize actualSize = preview()->pageSize();
         click("zoomIn");

@@ -50,7 +50,22 @@ int PagePreview::currentPage() const
     const QScrollBar* bar = verticalScrollBar();
     if (bar->maximum() > 0 && bar->value() == bar->maximum())
         return pageCount_;
-    return std::clamp(bar->value() / pageStride() + 1, 1, std::max(1, pageCount_));
+    const int stride = pageStride();
+    const int height = pageSize().height();
+    const int top = bar->value();
+    const int bottom = top + viewport()->height();
+    const int last = std::min(pageCount_, std::max(0, bottom - kGap) / stride + 1);
+    int best = std::clamp(std::max(0, top - kGap) / stride + 1, 1, std::max(1, pageCount_));
+    int bestShown = 0;
+    for (int page = best; page <= last; ++page) {
+        const int pageTop = kGap + (page - 1) * stride;
+        const int shown = std::min(bottom, pageTop + height) - std::max(top, pageTop);
+        if (shown > bestShown) {
+            best = page;
+            bestShown = shown;
+        }
+    }
+    return best;
 }
 
 void PagePreview::goToPage(int page)
@@ -60,6 +75,25 @@ void PagePreview::goToPage(int page)
 }
 
 void PagePreview::setZoom(double zoom)
+{
+    fitPage_ = false;
+    applyZoom(zoom);
+}
+
+void PagePreview::fitPageToView()
+{
+    fitPage_ = true;
+    applyZoom(zoomFittingThePage());
+}
+
+double PagePreview::zoomFittingThePage() const
+{
+    const QSizeF actualSize = PageImage::paperPixels(kScreenPixelsPerMillimetre);
+    const QSize room = viewport()->size() - QSize(2 * kGap, 2 * kGap);
+    return std::min(room.width() / actualSize.width(), room.height() / actualSize.height());
+}
+
+void PagePreview::applyZoom(double zoom)
 {
     zoom = std::clamp(zoom, kMinimumZoom, kMaximumZoom);
     if (zoom == zoom_)
@@ -101,6 +135,8 @@ void PagePreview::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
+    if (fitPage_)
+        applyZoom(zoomFittingThePage());
 }
 
 void PagePreview::scrollContentsBy(int dx, int dy)

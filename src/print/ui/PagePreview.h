@@ -18,7 +18,8 @@ public:
     explicit PagePreview(const PageSource& pages, QWidget* parent = nullptr);
 
     int pageCount() const { return pageCount_; }
-    // The page at the top of the view (the last one once scrolled to the end).
+    // The page that fills most of the view, the first of equals (the last
+    // one once scrolled to the end).
     int currentPage() const;
     // Scrolls page `page` (clamped to 1..pageCount) to the top of the view.
     void goToPage(int page);
@@ -27,6 +28,10 @@ public:
     double zoom() const { return zoom_; }
     // Clamped to kMinimumZoom..kMaximumZoom; keeps the current page in view.
     void setZoom(double zoom);
+    // Zooms so that a whole page fits the view, and keeps it so while the
+    // view is resized, until setZoom() chooses a zoom of its own.
+    void fitPageToView();
+    bool fitsPageToView() const { return fitPage_; }
 
     // Pixel size of one page at the current zoom.
     QSize pageSize() const;
@@ -43,11 +48,14 @@ protected:
 
 private:
     int pageStride() const;
+    double zoomFittingThePage() const;
+    void applyZoom(double zoom);
     void updateScrollBars();
     void reportCurrentPage();
 
     const PageSource& pages_;
     int pageCount_;
     double zoom_ = 1.0;
+    bool fitPage_ = false;
     int reportedPage_ = 0;
 };

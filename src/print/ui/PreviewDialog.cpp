@@ -16,7 +16,8 @@
 namespace {
 
 constexpr std::array kZoomSteps{0.25, 0.5, 0.75, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0};
-constexpr double kStartZoom = 1.0;
+// The zoom box's first entry: a whole page, whatever the window's size.
+constexpr double kFitPage = 0;
 
 QPushButton* addButton(QHBoxLayout* bar, const QString& text, const QString& objectName)
 {
@@ -49,6 +50,7 @@ PreviewDialog::PreviewDialog(const PageSource& pages, std::function<void()> prin
     bar->addSpacing(16);
     QPushButton* zoomOut = addButton(bar, QStringLiteral("縮小"), QStringLiteral("zoomOut"));
     zoomBox_->setObjectName(QStringLiteral("zoomBox"));
+    zoomBox_->addItem(QStringLiteral("ページ全体"), kFitPage);
     for (const double zoom : kZoomSteps)
         zoomBox_->addItem(QStringLiteral("%1 %").arg(qRound(zoom * 100)), zoom);
     bar->addWidget(zoomBox_);
@@ -70,25 +72,40 @@ PreviewDialog::PreviewDialog(const PageSource& pages, std::function<void()> prin
     });
     connect(zoomOut, &QPushButton::clicked, this, [this] { stepZoom(-1); });
     connect(zoomIn, &QPushButton::clicked, this, [this] { stepZoom(+1); });
-    connect(zoomBox_, &QComboBox::activated, this,
-            [this](int index) { preview_->setZoom(zoomBox_->itemData(index).toDouble()); });
+    connect(zoomBox_, &QComboBox::activated, this, [this](int index) {
+        const double zoom = zoomBox_->itemData(index).toDouble();
+        if (zoom == kFitPage)
+            preview_->fitPageToView();
+        else
+            preview_->setZoom(zoom);
+    });
     connect(printButton, &QPushButton::clicked, this, [this] { print_(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
-    preview_->setZoom(kStartZoom);
-    zoomBox_->setCurrentIndex(zoomBox_->findData(kStartZoom));
-    pageBox_->setValue(preview_->currentPage());
-    // A whole page in height where the screen allows.
+    // Opens at the paper's real size where the screen allows, a whole page in view.
     const QSize page = preview_->pageSize();
     QSize wanted(page.width() + 80, page.height() + 120);
     if (const QScreen* screen = parent ? parent->screen() : this->screen())
         wanted = wanted.boundedTo(screen->availableSize() * 0.9);
     resize(wanted);
+    preview_->fitPageToView();
+    zoomBox_->setCurrentIndex(zoomBox_->findData(kFitPage));
+    pageBox_->setValue(preview_->currentPage());
 }
 
 void PreviewDialog::stepZoom(int steps)
 {
-    const int index = std::clamp(zoomBox_->currentIndex() + steps, 0, zoomBox_->count() - 1);
+    // From a fitted page, the next step up or down from the zoom it came to.
+    const double zoom = preview_->zoom();
+    int index = zoomBox_->currentIndex();
+    if (preview_->fitsPageToView()) {
+        const auto above = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), zoom);
+        const auto below = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), zoom);
+        const auto step = steps > 0 ? above : (below == kZoomSteps.begin() ? below : below - 1);
+        index = zoomBox_->findData(*std::min(step, kZoomSteps.end() - 1));
+    } else {
+        index = std::clamp(index + steps, 1, zoomBox_->count() - 1);
+    }
     zoomBox_->setCurrentIndex(index);
     preview_->setZoom(zoomBox_->itemData(index).toDouble());
 }
