@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QDir>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QRadioButton>
@@ -88,6 +90,10 @@ class PrintWindowTest : public QObject {
     }
 
 private Q_SLOTS:
+    // The print dialog remembers the user's last destination in the user's
+    // settings: keep them inside the test's folder.
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", dir.filePath(u"config"_qs).toLocal8Bit()); }
+
     void init()
     {
         warnings.clear();
@@ -249,6 +255,40 @@ private Q_SLOTS:
         QCOMPARE(pages.size(), size_t(2));
         QCOMPARE(PdfReadBack::wordsOf(pages[0], u"No.13"_qs).size(), size_t(1));
         QCOMPARE(PdfReadBack::wordsOf(pages[1], u"No.24"_qs).size(), size_t(1));
+    }
+
+    // Printed to a PDF file once, the next print dialog (of this command or
+    // another, in this run or the next) starts from the same file.
+    void thePrintDialogStartsFromTheLastFileChosen()
+    {
+        QWidget window;
+        const RecordSheet sheet = numberedSheet(2);
+        const Settings f = Settings::defaults();
+        PrintJobHooks realDialog = hooks();
+        realDialog.choosePrinter = {};
+        PrintCommands commands(&window, sheet, f, [] { return u"No."_qs; }, realDialog);
+        const QString chosen = dir.filePath(u"chosen/plates.pdf"_qs);
+        QVERIFY(QDir().mkpath(QFileInfo(chosen).absolutePath()));
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* printers = dialog->findChild<QComboBox*>(u"printers"_qs);
+            printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)" comes last
+            dialog->findChild<QLineEdit*>(u"filename"_qs)->setText(chosen);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        commands.printTypeA(TextOrder::Standard);
+        QVERIFY(QFile::exists(chosen));
+
+        QString shownFile;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            shownFile = dialog->findChild<QLineEdit*>(u"filename"_qs)->text();
+            dialog->reject();
+        });
+        commands.printTypeB(PlateSize::Trunk);
+        QCOMPARE(shownFile, chosen);
     }
 
     void aListWithoutRecordsIsNotPrintedOrPreviewed()

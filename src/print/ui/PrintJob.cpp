@@ -2,6 +2,7 @@
 
 #include "PreviewDialog.h"
 #include "PrintProgress.h"
+#include "print/LastPrintDestination.h"
 #include "print/PageSource.h"
 #include "sheet/Failure.h"
 
@@ -13,8 +14,13 @@ PrintJob::PrintJob(QWidget* parent, PrintJobHooks hooks) : parent_(parent), hook
 {
     if (!hooks_.choosePrinter) {
         hooks_.choosePrinter = [parent](QPrinter& printer) {
+            LastPrintDestination last;
+            last.applyTo(printer);
             QPrintDialog dialog(&printer, parent);
-            return dialog.exec() == QDialog::Accepted;
+            if (dialog.exec() != QDialog::Accepted)
+                return false;
+            last.remember(printer);
+            return true;
         };
     }
     if (!hooks_.warn) {
