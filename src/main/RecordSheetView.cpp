@@ -2,6 +2,7 @@
 
 #include "MainWindowRules.h"
 #include "RecordSheetModel.h"
+#include "SheetCellDelegate.h"
 #include "ui/Palette.h"
 
 #include <QHeaderView>
@@ -30,6 +31,7 @@ RecordSheetView::RecordSheetView(QWidget* parent) : QTableView(parent)
     setShowGrid(true);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone); // long texts are cut at the cell edge, not shortened
+    setItemDelegate(new SheetCellDelegate(this));
     setCornerButtonEnabled(false);
 
     // Fixed row heights: sizing rows to their contents would visit every
