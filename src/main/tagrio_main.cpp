@@ -1,9 +1,9 @@
 // tagrio: the main window, the entry form and the cable catalogue.
 #include "CrashRecovery.h"
 #include "JapaneseTranslation.h"
-#include "TForm1.h"
-#include "catalogue/ui/TForm3.h"
-#include "entry/TForm2.h"
+#include "MainWindow.h"
+#include "catalogue/ui/CatalogueWindow.h"
+#include "entry/EntryForm.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -14,15 +14,15 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("tagrio"));
     installJapaneseTranslation(app);
 
-    TForm1 form1;
-    TForm2 form2(form1.document());
-    TForm3 form3;
+    MainWindow form1;
+    EntryForm form2(form1.document());
+    CatalogueWindow form3;
     form1.setEntryForm(&form2);
     form2.setCatalogueWindow(&form3);
     form3.setPickTarget(form2.cableTypeField(), form2.purposeField());
 
     // The program ends with the main window, even while the catalogue is open.
-    QObject::connect(&form1, &TForm1::closing, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&form1, &MainWindow::closing, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     if (const QScreen* screen = form1.screen()) {
         QRect frame = form1.frameGeometry();

@@ -1,6 +1,6 @@
 #include "WindowTestSupport.h"
 
-#include "entry/TForm2.h"
+#include "entry/EntryForm.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -61,7 +61,7 @@ private Q_SLOTS:
 void RecordSheetTest::leftButtonTracksPressAndReleaseCells()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.fillRecords(10);
 
     fx.pressCell(2, 3);
@@ -94,7 +94,7 @@ void RecordSheetTest::leftButtonTracksPressAndReleaseCells()
 void RecordSheetTest::rightClickOpensThePopupAndChangesNothing()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.fillRecords(10);
     fx.pressCell(1, 5);
     fx.releaseCell(1, 8);
@@ -106,7 +106,7 @@ void RecordSheetTest::rightClickOpensThePopupAndChangesNothing()
 
     fx.pressCell(6, 7, Qt::RightButton);
     fx.releaseCell(6, 7, Qt::RightButton);
-    auto* menu = fx.child<QMenu>("PopupMenu1");
+    auto* menu = fx.child<QMenu>("sheetMenu");
     QTRY_VERIFY(menu->isVisible());
     menu->hide();
 
@@ -127,7 +127,7 @@ void RecordSheetTest::rightClickOpensThePopupAndChangesNothing()
 void RecordSheetTest::popupOpensAtTheComputedScreenPoint()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     w.move(0, 0);
     QTRY_COMPARE(w.frameGeometry().topLeft(), QPoint(0, 0));
     const QPoint inViewport = fx.cellCentre(0, 1);
@@ -135,7 +135,7 @@ void RecordSheetTest::popupOpensAtTheComputedScreenPoint()
     const QPoint sheetPoint = fx.viewport()->mapTo(fx.grid(), inViewport) - QPoint(frame, frame);
 
     QTest::mouseRelease(fx.viewport(), Qt::RightButton, {}, inViewport);
-    auto* menu = fx.child<QMenu>("PopupMenu1");
+    auto* menu = fx.child<QMenu>("sheetMenu");
     QTRY_VERIFY(menu->isVisible());
     QCOMPARE(menu->pos(), MainWindowRules::popupScreenPoint(sheetPoint, QPoint(0, 0), QPoint(11, 45)));
     menu->hide();
@@ -145,7 +145,7 @@ void RecordSheetTest::copyPutsTheSelectedRowsOnTheClipboard()
 {
     // The menu's コピー and Ctrl+C in the sheet copy the same rows.
     const std::function<void(WindowFixture&)> copyCommands[] = {
-        [](WindowFixture& fx) { fx.child<QMenu>("PopupMenu1")->findChild<QAction*>(u"N1"_qs)->trigger(); },
+        [](WindowFixture& fx) { fx.child<QMenu>("sheetMenu")->findChild<QAction*>(u"copyAction"_qs)->trigger(); },
         [](WindowFixture& fx) { QTest::keyClick(fx.grid(), Qt::Key_C, Qt::ControlModifier); },
     };
     for (const auto& copy : copyCommands) {
@@ -164,13 +164,13 @@ void RecordSheetTest::copyPutsTheSelectedRowsOnTheClipboard()
 void RecordSheetTest::ctrlVPastesAtTheCurrentRowAsTheMenuDoes()
 {
     const std::function<void(WindowFixture&)> pasteCommands[] = {
-        [](WindowFixture& fx) { fx.child<QMenu>("PopupMenu1")->findChild<QAction*>(u"N2"_qs)->trigger(); },
+        [](WindowFixture& fx) { fx.child<QMenu>("sheetMenu")->findChild<QAction*>(u"pasteAction"_qs)->trigger(); },
         [](WindowFixture& fx) { QTest::keyClick(fx.grid(), Qt::Key_V, Qt::ControlModifier); },
     };
     QList<RecordSheet> results;
     for (const auto& paste : pasteCommands) {
         WindowFixture fx;
-        TForm1& w = fx.show();
+        MainWindow& w = fx.show();
         fx.fillRecords(3);
         fx.clickCell(2, 2);
         QGuiApplication::clipboard()->setText(u"9\t盤X\r\n"_qs);
@@ -186,9 +186,9 @@ void RecordSheetTest::ctrlVPastesAtTheCurrentRowAsTheMenuDoes()
 void RecordSheetTest::pasteFromTheMenuSortsAndRenumbers()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     QGuiApplication::clipboard()->setText(u"3\tC\r\n\tB\r\n1\tA\r\n"_qs);
-    w.N2Click(); // the current row is row 1 until the user picks another
+    w.pasteSortAndRenumber(); // the current row is row 1 until the user picks another
 
     QCOMPARE(w.document().sheet().row(1)[0], u"1"_qs);
     QCOMPARE(w.document().sheet().row(1)[1], u"A"_qs);
@@ -204,13 +204,13 @@ void RecordSheetTest::pasteFromTheMenuSortsAndRenumbers()
 void RecordSheetTest::pasteStartsAtTheCurrentRowAndGrowsTheSheet()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.clickCell(0, 98);
     fx.clickCell(0, 99, Qt::ShiftModifier); // extends the selection, keeps the current row
     QCOMPARE(fx.grid()->currentSheetRow(), 98);
     QGuiApplication::clipboard()->setText(u"a\tx\nb\ty\rc\tz"_qs);
 
-    w.Button7Click();
+    w.pasteFromClipboard();
     QCOMPARE(w.document().sheet().rowCount(), 101);
     QCOMPARE(fx.grid()->model()->rowCount(), 100);
     QCOMPARE(w.document().sheet().row(98)[1], u"x"_qs);
@@ -221,9 +221,9 @@ void RecordSheetTest::pasteStartsAtTheCurrentRowAndGrowsTheSheet()
 
     // An empty clipboard pastes nothing and changes nothing.
     WindowFixture fresh;
-    TForm1& clean = fresh.show();
+    MainWindow& clean = fresh.show();
     QGuiApplication::clipboard()->clear();
-    clean.N2Click();
+    clean.pasteSortAndRenumber();
     QCOMPARE(clean.document().sheet().rowCount(), 100);
     QVERIFY(!clean.document().isModified());
     QVERIFY(fresh.prompts.errors.isEmpty());
@@ -232,7 +232,7 @@ void RecordSheetTest::pasteStartsAtTheCurrentRowAndGrowsTheSheet()
 void RecordSheetTest::pastePastTheRowCapIsRefused()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.editSheet([](RecordSheet& s) {
         s.setRowCount(kMaxRowCount);
         s.setCell(0, 1, u"2"_qs);
@@ -241,7 +241,7 @@ void RecordSheetTest::pastePastTheRowCapIsRefused()
     fx.grid()->selectSheetRows(kMaxRowCount - 1, kMaxRowCount - 1);
     QGuiApplication::clipboard()->setText(u"a\r\nb\r\n"_qs);
 
-    w.N2Click();
+    w.pasteSortAndRenumber();
     QCOMPARE(fx.prompts.errors.size(), 1);
     QCOMPARE(w.document().sheet().rowCount(), kMaxRowCount);
     QCOMPARE(w.document().sheet().row(kMaxRowCount - 1)[0], QString());
@@ -253,20 +253,20 @@ void RecordSheetTest::pastePastTheRowCapIsRefused()
 void RecordSheetTest::singleRowDeleteAsksFirst()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.fillRecords(8);
     fx.editSheet([](RecordSheet& s) { s.setCell(0, 8, u"20"_qs); });
     fx.clickCell(1, 6);
 
     fx.prompts.answerYes = false;
-    w.N3Click();
+    w.deleteSelectedRows();
     QCOMPARE(fx.prompts.questions, QStringList{u"No. 6 を削除しますか？"_qs});
     QCOMPARE(w.document().sheet().row(6)[1], u"盤6"_qs);
     QCOMPARE(w.document().sheet().row(8)[0], u"8"_qs); // renumbered all the same
 
     fx.prompts.answerYes = true;
     fx.clickCell(1, 6);
-    w.N3Click();
+    w.deleteSelectedRows();
     QCOMPARE(fx.prompts.questions.size(), 2);
     QCOMPARE(w.document().sheet().row(6)[1], u"盤7"_qs);
     QCOMPARE(w.document().sheet().row(6)[0], u"6"_qs);
@@ -279,16 +279,16 @@ void RecordSheetTest::singleRowDeleteAsksFirst()
 void RecordSheetTest::rangeDeleteDoesNotAsk()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.fillRecords(10);
     fx.pressCell(1, 5);
     fx.releaseCell(1, 8);
     // A right click in between leaves the rows to delete alone.
     fx.pressCell(1, 2, Qt::RightButton);
     fx.releaseCell(1, 2, Qt::RightButton);
-    fx.child<QMenu>("PopupMenu1")->hide();
+    fx.child<QMenu>("sheetMenu")->hide();
 
-    fx.child<QMenu>("PopupMenu1")->findChild<QAction*>(u"N3"_qs)->trigger();
+    fx.child<QMenu>("sheetMenu")->findChild<QAction*>(u"deleteRowsAction"_qs)->trigger();
     QVERIFY(fx.prompts.questions.isEmpty());
     QCOMPARE(w.document().sheet().row(4)[1], u"盤4"_qs);
     QCOMPARE(w.document().sheet().row(5)[1], u"盤9"_qs);
@@ -303,13 +303,13 @@ void RecordSheetTest::rangeDeleteDoesNotAsk()
 void RecordSheetTest::deleteFromTheHeaderRowDoesNothing()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.fillRecords(3);
     const RecordSheet before = w.document().sheet();
     QHeaderView* header = fx.grid()->horizontalHeader();
     QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
     fx.releaseCell(1, 2);
-    w.N3Click();
+    w.deleteSelectedRows();
     QVERIFY(w.document().sheet() == before);
     QVERIFY(fx.prompts.questions.isEmpty());
 }
@@ -317,11 +317,11 @@ void RecordSheetTest::deleteFromTheHeaderRowDoesNothing()
 void RecordSheetTest::deleteAllEmptiesTheRecordRows()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.fillRecords(5);
     fx.editSheet([](RecordSheet& s) { s.setRowCount(120); });
 
-    fx.child<QMenu>("PopupMenu1")->findChild<QAction*>(u"N6"_qs)->trigger();
+    fx.child<QMenu>("sheetMenu")->findChild<QAction*>(u"deleteAllAction"_qs)->trigger();
     QVERIFY(fx.prompts.questions.isEmpty());
     QCOMPARE(w.document().sheet().recordCount, 0);
     QCOMPARE(w.document().sheet().rowCount(), 120);
@@ -335,18 +335,18 @@ void RecordSheetTest::deleteAllEmptiesTheRecordRows()
 void RecordSheetTest::doubleClickOpensTheEntryFormOnTheReleasedRow()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.fillRecords(5);
-    fx.child<QLineEdit>("Edit2")->setText(u"双葉電気"_qs);
-    TForm2 form2(w.document());
+    fx.child<QLineEdit>("companyNameEdit")->setText(u"双葉電気"_qs);
+    EntryForm form2(w.document());
     w.setEntryForm(&form2);
 
     QWidget* shownModal = nullptr;
     QStringList fields;
     QTimer::singleShot(0, &form2, [&] {
         shownModal = QApplication::activeModalWidget();
-        fields << form2.findChild<QLabel*>(u"Label2"_qs)->text();
-        for (const char* name : {"Edit7", "Edit11", "Edit12", "Edit13"})
+        fields << form2.findChild<QLabel*>(u"recordNumberLabel"_qs)->text();
+        for (const char* name : {"from1Field", "constructionDateField", "constructorField", "manufactureYearField"})
             fields << form2.findChild<QLineEdit*>(QLatin1String(name))->text();
         form2.reject();
     });
@@ -360,16 +360,16 @@ void RecordSheetTest::doubleClickOpensTheEntryFormOnTheReleasedRow()
 void RecordSheetTest::doubleClickOnTheHeaderRowOpensTheEntryFormOnRowZero()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.fillRecords(2);
-    TForm2 form2(w.document());
+    EntryForm form2(w.document());
     w.setEntryForm(&form2);
 
     QWidget* shownModal = nullptr;
     QString numberField;
     QTimer::singleShot(0, &form2, [&] {
         shownModal = QApplication::activeModalWidget();
-        numberField = form2.findChild<QLabel*>(u"Label2"_qs)->text();
+        numberField = form2.findChild<QLabel*>(u"recordNumberLabel"_qs)->text();
         form2.reject();
     });
     // A header's mouse events arrive at its viewport, as the window system delivers them.
@@ -386,9 +386,9 @@ void RecordSheetTest::doubleClickOnTheHeaderRowOpensTheEntryFormOnRowZero()
 void RecordSheetTest::doubleClickOffTheCellsDoesNothing()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.editSheet([](RecordSheet& s) { s.setRowCount(3); });
-    TForm2 form2(w.document());
+    EntryForm form2(w.document());
     w.setEntryForm(&form2);
 
     bool modalSeen = false;
@@ -409,8 +409,8 @@ void RecordSheetTest::doubleClickOffTheCellsDoesNothing()
 void RecordSheetTest::registerRefreshesTheGrid()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
-    TForm2 form2(w.document());
+    MainWindow& w = fx.show();
+    EntryForm form2(w.document());
     w.setEntryForm(&form2);
     // A new record past the last row grows the sheet, as a register from the
     // entry form does through the document; the grid follows.
@@ -445,7 +445,7 @@ void RecordSheetTest::hundredThousandRowsNeedNoPerRowWork()
 void RecordSheetTest::hiddenCommandButtonsRunTheirOperations()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     const auto click = [&](const char* name) {
         QPushButton* button = fx.child<QPushButton>(name);
         QVERIFY2(button && button->isHidden(), name);
@@ -454,25 +454,25 @@ void RecordSheetTest::hiddenCommandButtonsRunTheirOperations()
 
     // Paste, sort and renumber, one named operation at a time.
     QGuiApplication::clipboard()->setText(u"7\tB\r\n3\tA\r\n"_qs);
-    click("Button7");
+    click("pasteHereButton");
     QCOMPARE(w.document().sheet().row(1)[0], u"7"_qs);
-    click("Button10");
+    click("sortButton");
     QCOMPARE(w.document().sheet().row(1)[1], u"A"_qs);
-    click("Button9");
+    click("renumberButton");
     QCOMPARE(w.document().sheet().row(2)[0], u"2"_qs);
     QCOMPARE(w.document().sheet().recordCount, 2);
     QCOMPARE(cellText(fx, 0, 2), u"2"_qs);
 
     fx.clickCell(1, 1);
-    click("Button8");
+    click("copyButton");
     QCOMPARE(QGuiApplication::clipboard()->text(), row({u"1"_qs, u"A"_qs}));
 
     fx.prompts.answerYes = true;
-    click("Button6"); // the row of the last left release
+    click("deleteRowButton"); // the row of the last left release
     QCOMPARE(fx.prompts.questions, QStringList{u"No. 1 を削除しますか？"_qs});
     QCOMPARE(w.document().sheet().row(1)[1], u"B"_qs);
 
-    click("Button12");
+    click("saveSettingsButton");
     QCOMPARE(readSettingsCompany(fx.settingsPath()), w.document().companyName());
 }
 

@@ -1,10 +1,10 @@
-#include "TForm1.h"
+#include "MainWindow.h"
 
 #include "MainWindowRules.h"
 #include "RecordSheetModel.h"
 #include "RecordSheetView.h"
 #include "UndoHistory.h"
-#include "entry/TForm2.h"
+#include "entry/EntryForm.h"
 #include "print/SamplePictures.h"
 #include "print/ui/LabelStockPanel.h"
 #include "print/ui/PrintCommands.h"
@@ -43,16 +43,16 @@ const auto kCloseCaption = QStringLiteral("閉じる");
 // The output panel's choices, read when an output runs.
 TextOrder chosenTextOrder(const MainWindowControls& c)
 {
-    if (c.RadioButton4->isChecked())
+    if (c.fromToOrderChoice->isChecked())
         return TextOrder::FromTo;
-    if (c.RadioButton5->isChecked())
+    if (c.toFromOrderChoice->isChecked())
         return TextOrder::ToFrom;
     return TextOrder::Standard;
 }
 
 PlateSize chosenPlateSize(const MainWindowControls& c)
 {
-    return c.RadioButton1->isChecked() ? PlateSize::Trunk : PlateSize::Branch;
+    return c.trunkSizeChoice->isChecked() ? PlateSize::Trunk : PlateSize::Branch;
 }
 
 } // namespace
@@ -62,10 +62,10 @@ MainWindowStartup MainWindowStartup::fromApplication()
     return {QDate::currentDate(), QCoreApplication::arguments().mid(1), QCoreApplication::applicationFilePath(), {}};
 }
 
-TForm1::TForm1(const MainWindowStartup& startup, QWidget* parent)
+MainWindow::MainWindow(const MainWindowStartup& startup, QWidget* parent)
     : QWidget(parent), startup_(startup), prompts_(MainWindowPrompts::dialogs(this))
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(kCaption);
     setFont(UiStyle::screenFont(MainWindowLayout::kWindowPixelSize));
     UiStyle::setBackground(this, UiStyle::kWindowBackground);
@@ -75,71 +75,70 @@ TForm1::TForm1(const MainWindowStartup& startup, QWidget* parent)
 
     c_ = buildMainWindowControls(this);
     model_ = new RecordSheetModel(document_, this);
-    c_.StringGrid1->setSheetModel(model_);
+    c_.recordGrid->setSheetModel(model_);
     connectControls();
     connectOutputs();
     undoHistory_ = new UndoHistory(document_, this);
-    undoHistory_->addToMenu(c_.PopupMenu1);
-    FormCreate();
+    undoHistory_->addToMenu(c_.sheetMenu);
+    setUpWindow();
 }
 
-TForm1::~TForm1()
+MainWindow::~MainWindow()
 {
     // The grid reads the document's sheet while it lives; QWidget's own
     // destructor would delete it only after the document is gone.
-    delete c_.StringGrid1;
+    delete c_.recordGrid;
 }
 
-void TForm1::connectControls()
+void MainWindow::connectControls()
 {
-    const auto onClick = [this](QPushButton* button, auto operation) {
+    const auto wire = [this](QPushButton* button, auto operation) {
         connect(button, &QPushButton::clicked, this, [this, operation] { (this->*operation)(); });
     };
-    onClick(c_.Button3, &TForm1::Button3Click);
-    onClick(c_.Button4, &TForm1::Button4Click);
-    onClick(c_.Button5, &TForm1::Button5Click);
-    onClick(c_.Button6, &TForm1::Button6Click);
-    onClick(c_.Button7, &TForm1::Button7Click);
-    onClick(c_.Button8, &TForm1::Button8Click);
-    onClick(c_.Button9, &TForm1::Button9Click);
-    onClick(c_.Button10, &TForm1::Button10Click);
-    onClick(c_.Button11, &TForm1::Button11Click);
-    onClick(c_.Button12, &TForm1::Button12Click);
-    onClick(c_.Button13, &TForm1::Button13Click);
-    onClick(c_.Button14, &TForm1::Button14Click);
+    wire(c_.openButton, &MainWindow::openRecordFile);
+    wire(c_.saveButton, &MainWindow::saveRecordFile);
+    wire(c_.reopenButton, &MainWindow::reopenFile);
+    wire(c_.deleteRowButton, &MainWindow::deleteReleasedRow);
+    wire(c_.pasteHereButton, &MainWindow::pasteFromClipboard);
+    wire(c_.copyButton, &MainWindow::copySelectedRows);
+    wire(c_.renumberButton, &MainWindow::renumberRecords);
+    wire(c_.sortButton, &MainWindow::sortRecords);
+    wire(c_.helpButton, &MainWindow::toggleHelpPanel);
+    wire(c_.saveSettingsButton, &MainWindow::saveSettings);
+    wire(c_.loadSettingsButton, &MainWindow::loadSettings);
+    wire(c_.outputPanelButton, &MainWindow::toggleOutputPanel);
 
-    connect(c_.RadioButton1, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton1Click(); });
-    connect(c_.RadioButton2, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton2Click(); });
-    c_.Edit1->installEventFilter(this);
-    connect(c_.Edit2, &QLineEdit::textChanged, &document_, &RecordDocument::setCompanyName);
-    connect(&document_, &RecordDocument::changed, this, &TForm1::showCompanyName);
+    connect(c_.trunkSizeChoice, &QRadioButton::toggled, this, &MainWindow::showPrintButtonForSize);
+    c_.companyCaption->installEventFilter(this);
+    connect(c_.companyNameEdit, &QLineEdit::textChanged, &document_, &RecordDocument::setCompanyName);
+    connect(&document_, &RecordDocument::changed, this, &MainWindow::showCompanyName);
 
-    connect(c_.N1, &QAction::triggered, this, &TForm1::N1Click);
-    connect(c_.N2, &QAction::triggered, this, &TForm1::N2Click);
-    connect(c_.N3, &QAction::triggered, this, &TForm1::N3Click);
-    connect(c_.N6, &QAction::triggered, this, &TForm1::N6Click);
+    connect(c_.copyAction, &QAction::triggered, this, &MainWindow::copySelectedRows);
+    connect(c_.pasteAction, &QAction::triggered, this, &MainWindow::pasteSortAndRenumber);
+    connect(c_.deleteRowsAction, &QAction::triggered, this, &MainWindow::deleteSelectedRows);
+    connect(c_.deleteAllAction, &QAction::triggered, this, &MainWindow::deleteAllRecords);
 
-    RecordSheetView* grid = c_.StringGrid1;
+    RecordSheetView* grid = c_.recordGrid;
     connect(grid, &RecordSheetView::sheetMousePressed, this,
-            [this](Qt::MouseButton button, SheetCell cell, QPoint) { StringGrid1MouseDown(button, cell); });
-    connect(grid, &RecordSheetView::sheetMouseReleased, this, &TForm1::StringGrid1MouseUp);
-    connect(grid, &RecordSheetView::sheetDoubleClicked, this, &TForm1::StringGrid1DblClick);
-    connect(grid, &RecordSheetView::copyRequested, this, &TForm1::N1Click);
-    connect(grid, &RecordSheetView::pasteRequested, this, &TForm1::N2Click);
+            [this](Qt::MouseButton button, SheetCell cell, QPoint) { sheetMousePressed(button, cell); });
+    connect(grid, &RecordSheetView::sheetMouseReleased, this, &MainWindow::sheetMouseReleased);
+    connect(grid, &RecordSheetView::sheetDoubleClicked, this, &MainWindow::openEntryForm);
+    connect(grid, &RecordSheetView::copyRequested, this, &MainWindow::copySelectedRows);
+    connect(grid, &RecordSheetView::pasteRequested, this, &MainWindow::pasteSortAndRenumber);
 }
 
 // Runs once before the window is first shown. A failing step skips the steps
 // after it; the company box shows f0 in any case.
-void TForm1::FormCreate()
+void MainWindow::setUpWindow()
 {
     try {
         resize(MainWindowRules::kInitialClientWidth, MainWindowRules::kInitialClientHeight);
-        c_.Button17->move(341, 8);
-        c_.Button18->move(341, 8);
-        c_.Panel6->move(c_.StringGrid1->pos());
-        c_.Panel8->move(c_.StringGrid1->pos());
+        c_.trunkPrintButton->move(341, 8);
+        c_.branchPrintButton->move(341, 8);
+        c_.helpPanel->move(c_.recordGrid->pos());
+        c_.outputPanel->move(c_.recordGrid->pos());
         today_ = EraDate::forDate(startup_.today);
-        c_.StringGrid1->setColumnWidths(MainWindowRules::kCreationColumnWidths);
+        c_.recordGrid->setColumnWidths(MainWindowRules::kCreationColumnWidths);
         setFilePaths();
         loadSettings();
     } catch (const std::exception&) {
@@ -148,31 +147,31 @@ void TForm1::FormCreate()
     document_.startNewList();
 }
 
-void TForm1::setFilePaths()
+void MainWindow::setFilePaths()
 {
     strFileName_ = startup_.executablePath;
     strFilePath_ = QFileInfo(strFileName_).absolutePath() + u'/';
 }
 
-QString TForm1::settingsPath() const
+QString MainWindow::settingsPath() const
 {
     return startup_.settingsPath.isEmpty() ? SettingsFile::pathFor(strFilePath_) : startup_.settingsPath;
 }
 
-QString TForm1::dialogFolder() const
+QString MainWindow::dialogFolder() const
 {
-    return FileName().isEmpty() ? QString() : QFileInfo(FileName()).absolutePath();
+    return fileName().isEmpty() ? QString() : QFileInfo(fileName()).absolutePath();
 }
 
-void TForm1::showCompanyName()
+void MainWindow::showCompanyName()
 {
     // Only a change made elsewhere (an open) is written back: rewriting the
     // box on its own edits would move the cursor.
-    if (c_.Edit2->text() != document_.companyName())
-        c_.Edit2->setText(document_.companyName());
+    if (c_.companyNameEdit->text() != document_.companyName())
+        c_.companyNameEdit->setText(document_.companyName());
 }
 
-void TForm1::setEntryForm(TForm2* form)
+void MainWindow::setEntryForm(EntryForm* form)
 {
     entryForm_ = form;
     if (!form)
@@ -180,7 +179,7 @@ void TForm1::setEntryForm(TForm2* form)
     form->loadCaptionBoxes();
 }
 
-void TForm1::showFailure(const QString& message)
+void MainWindow::showFailure(const QString& message)
 {
     if (prompts_.showError)
         prompts_.showError(message);
@@ -188,34 +187,34 @@ void TForm1::showFailure(const QString& message)
 
 // --- Activation, resize and close ---------------------------------------
 
-void TForm1::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     // Open the command-line file once the activation is over, so a failure
     // message does not appear in the middle of it.
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::openCommandLineFile, Qt::QueuedConnection);
 }
 
-void TForm1::FormActivate()
+void MainWindow::openCommandLineFile()
 {
     // Tried once: a failed open would otherwise come back with every
     // activation, including the one after its own error message closes.
-    if (kidou2_ != 0 || commandLineOpenTried_ || startup_.arguments.isEmpty())
+    if (commandLineFileOpened_ != 0 || commandLineOpenTried_ || startup_.arguments.isEmpty())
         return;
     commandLineOpenTried_ = true;
     setFilePaths();
     if (openFile(startup_.arguments.first()))
-        kidou2_ = 1;
+        commandLineFileOpened_ = 1;
 }
 
-void TForm1::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    FormResize();
+    followHeight();
 }
 
-void TForm1::FormResize()
+void MainWindow::followHeight()
 {
     using namespace MainWindowRules;
     const int gridHeight = sheetHeight(height());
@@ -225,14 +224,14 @@ void TForm1::FormResize()
     // impose another width, which the fixed width alone does not undo.
     if (width() != clientWidth())
         resize(clientWidth(), height());
-    c_.StringGrid1->resize(sheetWidth(), gridHeight);
-    c_.StringGrid1->setColumnWidths(columnWidthsForSheetWidth(c_.StringGrid1->width()));
-    c_.Panel6->resize(c_.StringGrid1->size());
-    c_.Panel8->resize(c_.StringGrid1->size());
+    c_.recordGrid->resize(sheetWidth(), gridHeight);
+    c_.recordGrid->setColumnWidths(columnWidthsForSheetWidth(c_.recordGrid->width()));
+    c_.helpPanel->resize(c_.recordGrid->size());
+    c_.outputPanel->resize(c_.recordGrid->size());
     placeOutputProgress(c_);
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (document_.isModified() && prompts_.askUnsavedChanges) {
         switch (prompts_.askUnsavedChanges()) {
@@ -254,20 +253,20 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == c_.Edit1 && event->type() == QEvent::MouseButtonPress) {
-        Edit1Click();
+    if (watched == c_.companyCaption && event->type() == QEvent::MouseButtonPress) {
+        focusOpenButton();
         return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::Edit1Click() { c_.Button3->setFocus(Qt::MouseFocusReason); }
+void MainWindow::focusOpenButton() { c_.openButton->setFocus(Qt::MouseFocusReason); }
 
 // --- Panels ---------------------------------------------------------------
 
-void TForm1::togglePanel(QWidget* panel, QPushButton* toggle, const QString& caption, QPushButton* otherToggle)
+void MainWindow::togglePanel(QWidget* panel, QPushButton* toggle, const QString& caption, QPushButton* otherToggle)
 {
     bool show = false;
     if (toggle->text() == caption)
@@ -277,31 +276,31 @@ void TForm1::togglePanel(QWidget* panel, QPushButton* toggle, const QString& cap
     panel->setVisible(show);
     panel->raise();
     toggle->setText(show ? kCloseCaption : caption);
-    for (QPushButton* button : {c_.Button3, c_.Button4, otherToggle})
+    for (QPushButton* button : {c_.openButton, c_.saveButton, otherToggle})
         button->setEnabled(!show);
 }
 
-void TForm1::Button11Click() { togglePanel(c_.Panel6, c_.Button11, kHelpCaption, c_.Button14); }
+void MainWindow::toggleHelpPanel() { togglePanel(c_.helpPanel, c_.helpButton, kHelpCaption, c_.outputPanelButton); }
 
-void TForm1::connectOutputs()
+void MainWindow::connectOutputs()
 {
-    spreadsheetOutputs_ = std::make_unique<SpreadsheetOutputs>(this, c_.Panel14, c_.ProgressBar1);
+    spreadsheetOutputs_ = std::make_unique<SpreadsheetOutputs>(this, c_.busyBanner, c_.outputProgress);
     PrintJobHooks printHooks;
-    printHooks.showResolution = showResolutionIn(findChild<QLabel*>(QStringLiteral("Label1")),
-                                                 findChild<QLabel*>(QStringLiteral("Label2")));
+    printHooks.showResolution = showResolutionIn(findChild<QLabel*>(QStringLiteral("resolutionXLabel")),
+                                                 findChild<QLabel*>(QStringLiteral("resolutionYLabel")));
     printCommands_ = new PrintCommands(this, document_.sheet(), document_.settings(), [this] { return noBoxText(); }, std::move(printHooks));
-    const auto onClick = [this](QPushButton* button, void (TForm1::*operation)()) {
+    const auto wire = [this](QPushButton* button, void (MainWindow::*operation)()) {
         connect(button, &QPushButton::clicked, this, operation);
     };
-    onClick(c_.Button2, &TForm1::Button2Click);
-    onClick(c_.Button1, &TForm1::Button1Click);
-    onClick(c_.Button15, &TForm1::Button15Click);
-    onClick(c_.Button16, &TForm1::Button16Click);
-    onClick(c_.Button17, &TForm1::Button17Click);
-    onClick(c_.Button18, &TForm1::Button18Click);
-    connect(c_.PreviewButtonA, &QPushButton::clicked, printCommands_,
+    wire(c_.templateButton, &MainWindow::createTemplateWorkbook);
+    wire(c_.typeAWorkbookButton, &MainWindow::createTypeAWorkbook);
+    wire(c_.typeBWorkbookButton, &MainWindow::createTypeBWorkbook);
+    wire(c_.typeAPrintButton, &MainWindow::printTypeA);
+    wire(c_.trunkPrintButton, &MainWindow::printTrunkPlates);
+    wire(c_.branchPrintButton, &MainWindow::printBranchPlates);
+    connect(c_.typeAPreviewButton, &QPushButton::clicked, printCommands_,
             [this] { printCommands_->previewTypeA(chosenTextOrder(c_)); });
-    connect(c_.PreviewButtonB, &QPushButton::clicked, printCommands_,
+    connect(c_.typeBPreviewButton, &QPushButton::clicked, printCommands_,
             [this] { printCommands_->previewTypeB(chosenPlateSize(c_)); });
     attachLabelStock();
     // The samples are drawn by the same painters that print.
@@ -309,13 +308,13 @@ void TForm1::connectOutputs()
     c_.SamplePictureB->setPixmap(sampleTypeBPicture(c_.SamplePictureB->size()));
 }
 
-void TForm1::attachLabelStock()
+void MainWindow::attachLabelStock()
 {
     // In the output panel's free room right of the plate groups, above its icon.
-    auto* panel = new LabelStockPanel(c_.Panel8);
+    auto* panel = new LabelStockPanel(c_.outputPanel);
     panel->setGeometry(540, 18, 504, 124);
     const auto selectedRows = [this] {
-        const auto [first, last] = c_.StringGrid1->selectedSheetRows();
+        const auto [first, last] = c_.recordGrid->selectedSheetRows();
         std::vector<int> rows;
         for (int row = std::max(first, 1); row <= last; ++row)
             rows.push_back(row);
@@ -324,61 +323,55 @@ void TForm1::attachLabelStock()
     printCommands_->attachLabelStock(panel, selectedRows, [this] { return chosenTextOrder(c_); });
 }
 
-QString TForm1::noBoxText() const
+QString MainWindow::noBoxText() const
 {
     return entryForm_ ? entryForm_->noBoxText() : QStringLiteral("No.");
 }
 
 // A spreadsheet output that reached the user closes the output panel.
-void TForm1::Button2Click()
+void MainWindow::createTemplateWorkbook()
 {
     if (spreadsheetOutputs_->createTemplate(document_.settings().companyName(), today_))
-        Button14Click();
+        toggleOutputPanel();
 }
 
-void TForm1::Button1Click()
+void MainWindow::createTypeAWorkbook()
 {
     if (spreadsheetOutputs_->createTypeA(document_.sheet(), document_.settings()))
-        Button14Click();
+        toggleOutputPanel();
 }
 
-void TForm1::Button15Click()
+void MainWindow::createTypeBWorkbook()
 {
     if (spreadsheetOutputs_->createTypeB(document_.sheet(), noBoxText(), chosenPlateSize(c_)))
-        Button14Click();
+        toggleOutputPanel();
 }
 
-void TForm1::Button16Click() { printCommands_->printTypeA(chosenTextOrder(c_)); }
-void TForm1::Button17Click() { printCommands_->printTypeB(PlateSize::Trunk); }
-void TForm1::Button18Click() { printCommands_->printTypeB(PlateSize::Branch); }
+void MainWindow::printTypeA() { printCommands_->printTypeA(chosenTextOrder(c_)); }
+void MainWindow::printTrunkPlates() { printCommands_->printTypeB(PlateSize::Trunk); }
+void MainWindow::printBranchPlates() { printCommands_->printTypeB(PlateSize::Branch); }
 
-void TForm1::Button14Click() { togglePanel(c_.Panel8, c_.Button14, kOutputCaption, c_.Button11); }
+void MainWindow::toggleOutputPanel() { togglePanel(c_.outputPanel, c_.outputPanelButton, kOutputCaption, c_.helpButton); }
 
-bool TForm1::runOutputPanelToggle()
+bool MainWindow::runOutputPanelToggle()
 {
-    Button14Click();
-    return !c_.Panel8->isHidden();
+    toggleOutputPanel();
+    return !c_.outputPanel->isHidden();
 }
 
-void TForm1::RadioButton1Click()
+// The trunk and branch print buttons share one place; the size choice shows one.
+void MainWindow::showPrintButtonForSize()
 {
-    c_.Button17->show();
-    c_.Button18->hide();
-}
-
-void TForm1::RadioButton2Click()
-{
-    c_.Button17->hide();
-    c_.Button18->show();
+    const bool trunk = c_.trunkSizeChoice->isChecked();
+    c_.trunkPrintButton->setVisible(trunk);
+    c_.branchPrintButton->setVisible(!trunk);
 }
 
 // --- Record file ----------------------------------------------------------
 
-void TForm1::Button3Click() { openRecordFile(); }
-bool TForm1::Button4Click() { return saveRecordFile(); }
-bool TForm1::Button5Click() { return openFile(FileName()); }
+bool MainWindow::reopenFile() { return openFile(fileName()); }
 
-bool TForm1::mayReplaceList()
+bool MainWindow::mayReplaceList()
 {
     if (!document_.isModified() || !prompts_.askUnsavedChanges)
         return true;
@@ -386,7 +379,7 @@ bool TForm1::mayReplaceList()
     return choice == UnsavedChoice::Discard || (choice == UnsavedChoice::Save && saveRecordFile());
 }
 
-void TForm1::openRecordFile()
+void MainWindow::openRecordFile()
 {
     if (!mayReplaceList())
         return;
@@ -395,11 +388,11 @@ void TForm1::openRecordFile()
         openFile(chosen);
 }
 
-bool TForm1::saveRecordFile()
+bool MainWindow::saveRecordFile()
 {
     // The current file's name is proposed: with no overwrite question, a
     // retyped name with a typo would silently replace another list.
-    const QString start = FileName().isEmpty() ? QString() : QFileInfo(RecordFile::targetPath(FileName())).absoluteFilePath();
+    const QString start = fileName().isEmpty() ? QString() : QFileInfo(RecordFile::targetPath(fileName())).absoluteFilePath();
     const QString chosen = prompts_.chooseSavePath ? prompts_.chooseSavePath(start) : QString();
     if (chosen.isEmpty())
         return false;
@@ -412,7 +405,7 @@ bool TForm1::saveRecordFile()
     return true;
 }
 
-bool TForm1::openFile(const QString& path)
+bool MainWindow::openFile(const QString& path)
 {
     QStringList notes;
     try {
@@ -424,7 +417,7 @@ bool TForm1::openFile(const QString& path)
     if (!notes.isEmpty() && prompts_.showNotice)
         prompts_.showNotice(notes.join(u'\n'));
     // A view left scrolled to rows of the previous list invites editing the wrong record.
-    c_.StringGrid1->showFromFirstRow();
+    c_.recordGrid->showFromFirstRow();
     return true;
 }
 
@@ -440,13 +433,13 @@ QString droppedFile(const QMimeData* data)
 
 } // namespace
 
-void TForm1::dragEnterEvent(QDragEnterEvent* event)
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     if (!droppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void TForm1::dropEvent(QDropEvent* event)
+void MainWindow::dropEvent(QDropEvent* event)
 {
     const QString path = droppedFile(event->mimeData());
     if (path.isEmpty())
@@ -458,10 +451,8 @@ void TForm1::dropEvent(QDropEvent* event)
 
 // --- Settings -------------------------------------------------------------
 
-bool TForm1::Button12Click() { return saveSettings(); }
-bool TForm1::Button13Click() { return loadSettings(); }
 
-bool TForm1::saveSettings()
+bool MainWindow::saveSettings()
 {
     setFilePaths();
     std::optional<std::array<QString, 6>> captions;
@@ -476,7 +467,7 @@ bool TForm1::saveSettings()
     return true;
 }
 
-bool TForm1::loadSettings()
+bool MainWindow::loadSettings()
 {
     setFilePaths();
     return document_.loadSettings(settingsPath());
@@ -484,22 +475,13 @@ bool TForm1::loadSettings()
 
 // --- Sheet editing --------------------------------------------------------
 
-void TForm1::Button6Click() { deleteReleasedRow(); }
-bool TForm1::Button7Click() { return pasteFromClipboard(); }
-void TForm1::Button8Click() { copySelectedRows(); }
-void TForm1::Button9Click() { renumberRecords(); }
-void TForm1::Button10Click() { sortRecords(); }
-void TForm1::N1Click() { copySelectedRows(); }
-void TForm1::N2Click() { pasteSortAndRenumber(); }
-void TForm1::N3Click() { deleteSelectedRows(); }
-void TForm1::N6Click() { deleteAllRecords(); }
 
-void TForm1::deleteReleasedRow() { document_.deleteRow(mouse_.uy1, prompts_.askYesNo); }
+void MainWindow::deleteReleasedRow() { document_.deleteRow(mouse_.uy1, prompts_.askYesNo); }
 
-bool TForm1::pasteFromClipboard()
+bool MainWindow::pasteFromClipboard()
 {
     try {
-        document_.pasteText(c_.StringGrid1->currentSheetRow(), QGuiApplication::clipboard()->text());
+        document_.pasteText(c_.recordGrid->currentSheetRow(), QGuiApplication::clipboard()->text());
     } catch (const Failure& failure) {
         showFailure(failure.message());
         return false;
@@ -507,16 +489,16 @@ bool TForm1::pasteFromClipboard()
     return true;
 }
 
-void TForm1::copySelectedRows()
+void MainWindow::copySelectedRows()
 {
-    const auto [first, last] = c_.StringGrid1->selectedSheetRows();
+    const auto [first, last] = c_.recordGrid->selectedSheetRows();
     QGuiApplication::clipboard()->setText(SheetEditing::copyText(document_.sheet(), std::max(first, 1), last));
 }
 
-void TForm1::renumberRecords() { document_.renumberRecords(); }
-void TForm1::sortRecords() { document_.sortRecords(); }
+void MainWindow::renumberRecords() { document_.renumberRecords(); }
+void MainWindow::sortRecords() { document_.sortRecords(); }
 
-void TForm1::pasteSortAndRenumber()
+void MainWindow::pasteSortAndRenumber()
 {
     // One step for the user: undo takes back the sort and renumber too.
     const auto step = document_.groupSteps();
@@ -527,12 +509,12 @@ void TForm1::pasteSortAndRenumber()
     document_.renumberRecords();
 }
 
-void TForm1::deleteSelectedRows() { document_.deleteRows(mouse_.ny1, mouse_.uy1, prompts_.askYesNo); }
-void TForm1::deleteAllRecords() { document_.deleteAllRecords(); }
+void MainWindow::deleteSelectedRows() { document_.deleteRows(mouse_.ny1, mouse_.uy1, prompts_.askYesNo); }
+void MainWindow::deleteAllRecords() { document_.deleteAllRecords(); }
 
 // --- Mouse on the sheet ---------------------------------------------------
 
-void TForm1::StringGrid1MouseDown(Qt::MouseButton button, SheetCell cell)
+void MainWindow::sheetMousePressed(Qt::MouseButton button, SheetCell cell)
 {
     if (button == Qt::LeftButton) {
         mouse_.nx1 = cell.column;
@@ -540,18 +522,18 @@ void TForm1::StringGrid1MouseDown(Qt::MouseButton button, SheetCell cell)
     }
 }
 
-void TForm1::StringGrid1MouseUp(Qt::MouseButton button, SheetCell cell, QPoint sheetPoint)
+void MainWindow::sheetMouseReleased(Qt::MouseButton button, SheetCell cell, QPoint sheetPoint)
 {
     if (button == Qt::LeftButton) {
         mouse_.ux1 = cell.column;
         mouse_.uy1 = cell.row;
     } else if (button == Qt::RightButton) {
-        c_.PopupMenu1->popup(
-            MainWindowRules::popupScreenPoint(sheetPoint, frameGeometry().topLeft(), c_.StringGrid1->pos()));
+        c_.sheetMenu->popup(
+            MainWindowRules::popupScreenPoint(sheetPoint, frameGeometry().topLeft(), c_.recordGrid->pos()));
     }
 }
 
-void TForm1::StringGrid1DblClick()
+void MainWindow::openEntryForm()
 {
     if (mouse_.uy1 < 0 || !entryForm_)
         return;

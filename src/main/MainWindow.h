@@ -14,7 +14,7 @@
 class PrintCommands;
 class RecordSheetModel;
 class SpreadsheetOutputs;
-class TForm2;
+class EntryForm;
 class UndoHistory;
 struct SheetCell;
 
@@ -32,18 +32,18 @@ struct MainWindowStartup {
 // the help and output panels. It owns the record document the other windows
 // and outputs read, and today's era date; it keeps the mouse tracking and
 // puts up the prompts, the document does the work.
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(const MainWindowStartup& startup = MainWindowStartup::fromApplication(),
+    explicit MainWindow(const MainWindowStartup& startup = MainWindowStartup::fromApplication(),
                     QWidget* parent = nullptr);
-    ~TForm1() override;
+    ~MainWindow() override;
 
     RecordDocument& document() { return document_; }
     const RecordDocument& document() const { return document_; }
     const EraDate& today() const { return today_; }
-    const QString& FileName() const { return document_.fileName(); }
-    int kidou2() const { return kidou2_; }
+    const QString& fileName() const { return document_.fileName(); }
+    int commandLineFileOpened() const { return commandLineFileOpened_; }
 
     struct MouseTracking {
         int nx1 = 0, ny1 = 0; // cell of the last left press
@@ -53,7 +53,7 @@ public:
 
     // The entry form a double click opens; its caption boxes are filled
     // from f1..f6 here, so a close never stores stale captions.
-    void setEntryForm(TForm2* form);
+    void setEntryForm(EntryForm* form);
     void setPrompts(MainWindowPrompts prompts) { prompts_ = std::move(prompts); }
     // A restored recovery copy stands in for the command-line file.
     void skipCommandLineFile() { commandLineOpenTried_ = true; }
@@ -65,13 +65,16 @@ public:
     // this way); returns whether the panel is shown afterwards.
     bool runOutputPanelToggle();
 
-    // What the commands do; the handlers below forward to these.
-    void openRecordFile();     // asks about unsaved changes, then for a file
     // Asks about unsaved changes (save / discard / cancel) before the list is
     // replaced; false when the user keeps the list as it is.
     bool mayReplaceList();
-    bool saveRecordFile();     // asks for a name; false when nothing was written
     bool openFile(const QString& path); // false (after the message) when it failed
+
+public Q_SLOTS:
+    void openCommandLineFile();
+    void openRecordFile();     // 開く: asks about unsaved changes, then for a file
+    bool saveRecordFile();     // 保存: asks for a name; false when nothing was written
+    bool reopenFile();         // loads the current file again; false when the load failed
     void deleteReleasedRow();  // the row of the last left release, after asking
     bool pasteFromClipboard(); // at the current row; false when refused
     void copySelectedRows();
@@ -82,36 +85,16 @@ public:
     void deleteAllRecords();
     bool saveSettings();       // false (after the message) when it failed
     bool loadSettings();       // false when there was nothing to read
-
-public Q_SLOTS:
-    void FormActivate();
-    void Button3Click();  // 開く
-    bool Button4Click();  // 保存; false when nothing was written
-    bool Button5Click();  // load FileName; false when the load failed
-    void Button6Click();  // delete row uy1 after asking
-    bool Button7Click();  // paste at the current row; false when refused
-    void Button8Click();  // copy the selected rows
-    void Button9Click();  // renumber
-    void Button10Click(); // sort
-    void Button11Click(); // help toggle
-    bool Button12Click(); // save the settings; false (after the message) when it failed
-    bool Button13Click(); // load the settings; false when there was nothing to read
-    void Button14Click(); // output panel toggle
-    void Button2Click();  // entry sheet template workbook
-    void Button1Click();  // type A workbook
-    void Button15Click(); // type B workbook, size from RadioButton1/RadioButton2
-    void attachLabelStock(); // the output panel's label stock group
-    void Button16Click(); // type A print
-    void Button17Click(); // type B print, trunk size
-    void Button18Click(); // type B print, branch size
-    void RadioButton1Click();
-    void RadioButton2Click();
-    void Edit1Click();
-    void StringGrid1DblClick();
-    void N1Click();
-    void N2Click();
-    void N3Click();
-    void N6Click();
+    void toggleHelpPanel();
+    void toggleOutputPanel();
+    void createTemplateWorkbook();
+    void createTypeAWorkbook();
+    void createTypeBWorkbook(); // size from the trunk/branch choice
+    void printTypeA();
+    void printTrunkPlates();
+    void printBranchPlates();
+    void focusOpenButton();
+    void openEntryForm();       // on the row of the last left release
 
 Q_SIGNALS:
     // The window is closing, the settings already saved.
@@ -127,10 +110,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormCreate();
-    void FormResize();
-    void StringGrid1MouseDown(Qt::MouseButton button, SheetCell cell);
-    void StringGrid1MouseUp(Qt::MouseButton button, SheetCell cell, QPoint sheetPoint);
+    void setUpWindow();
+    void followHeight();
+    void sheetMousePressed(Qt::MouseButton button, SheetCell cell);
+    void sheetMouseReleased(Qt::MouseButton button, SheetCell cell, QPoint sheetPoint);
     void connectControls();
     void setFilePaths();
     QString settingsPath() const;
@@ -139,6 +122,8 @@ private:
     void togglePanel(QWidget* panel, QPushButton* toggle, const QString& caption, QPushButton* otherToggle);
     void showFailure(const QString& message);
     void connectOutputs();
+    void attachLabelStock(); // the output panel's label stock group
+    void showPrintButtonForSize();
     QString noBoxText() const;
 
     MainWindowStartup startup_;
@@ -146,10 +131,10 @@ private:
     EraDate today_;
     QString strFileName_;
     QString strFilePath_;
-    int kidou2_ = 0;
+    int commandLineFileOpened_ = 0;
     bool commandLineOpenTried_ = false;
     MouseTracking mouse_;
-    TForm2* entryForm_ = nullptr;
+    EntryForm* entryForm_ = nullptr;
     MainWindowPrompts prompts_;
     RecordSheetModel* model_ = nullptr;
     std::unique_ptr<SpreadsheetOutputs> spreadsheetOutputs_;
