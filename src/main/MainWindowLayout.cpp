@@ -81,21 +81,10 @@ QWidget* build(QWidget* parent, const Control& row)
     return nullptr;
 }
 
-QMenu* popupMenu(QWidget* window, MainWindowControls& c)
+QMenu* popupMenu(QWidget* window)
 {
     auto* menu = new QMenu(window);
     menu->setObjectName(QStringLiteral("sheetMenu"));
-    const auto item = [&](QStringView name, QStringView text) {
-        QAction* action = menu->addAction(text.toString());
-        action->setObjectName(name.toString());
-        return action;
-    };
-    c.copyAction = item(u"copyAction", u"コピー");
-    c.pasteAction = item(u"pasteAction", u"貼り付け");
-    menu->addSeparator()->setObjectName(QStringLiteral("pasteSeparator"));
-    c.deleteRowsAction = item(u"deleteRowsAction", u"行削除");
-    menu->addSeparator()->setObjectName(QStringLiteral("deleteSeparator"));
-    c.deleteAllAction = item(u"deleteAllAction", u"全削除");
     return menu;
 }
 
@@ -152,14 +141,8 @@ void takeHandles(const ControlIndex& index, MainWindowControls& c)
     c.SamplePictureA = index.get<QLabel>(u"SamplePictureA");
     c.SamplePictureB = index.get<QLabel>(u"SamplePictureB");
     c.outputIcon = index.get<QLabel>(u"OutputIcon");
-    c.reopenButton = index.get<QPushButton>(u"reopenButton");
-    c.deleteRowButton = index.get<QPushButton>(u"deleteRowButton");
-    c.pasteHereButton = index.get<QPushButton>(u"pasteHereButton");
-    c.copyButton = index.get<QPushButton>(u"copyButton");
-    c.renumberButton = index.get<QPushButton>(u"renumberButton");
-    c.sortButton = index.get<QPushButton>(u"sortButton");
-    c.saveSettingsButton = index.get<QPushButton>(u"saveSettingsButton");
-    c.loadSettingsButton = index.get<QPushButton>(u"loadSettingsButton");
+    c.resolutionXLabel = index.get<QLabel>(u"resolutionXLabel");
+    c.resolutionYLabel = index.get<QLabel>(u"resolutionYLabel");
 }
 
 } // namespace
@@ -176,7 +159,7 @@ MainWindowControls buildMainWindowControls(QWidget* window)
 
     MainWindowControls c;
     takeHandles(index, c);
-    c.sheetMenu = popupMenu(window, c);
+    c.sheetMenu = popupMenu(window);
     c.helpPicture->setPixmap(MainWindowPictures::helpPicture(c.helpPicture->size()));
     c.helpIcon->setPixmap(MainWindowPictures::smallIcon(c.helpIcon->size()));
     c.outputIcon->setPixmap(MainWindowPictures::smallIcon(c.outputIcon->size()));

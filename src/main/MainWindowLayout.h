@@ -115,15 +115,6 @@ inline constexpr Control kControls[] = {
 
     {u"OutputIcon", u"outputPanel", Kind::Picture, {754, 158, 49, 49}},
 
-    // Named operations that are never shown
-    {u"reopenButton", u"MainWindow", Kind::Button, {0, 0, 1, 1}, u"読込", 0, {}, true},
-    {u"deleteRowButton", u"MainWindow", Kind::Button, {0, 0, 1, 1}, u"行削除", 0, {}, true},
-    {u"pasteHereButton", u"MainWindow", Kind::Button, {0, 0, 1, 1}, u"貼付", 0, {}, true},
-    {u"copyButton", u"MainWindow", Kind::Button, {0, 0, 1, 1}, u"コピー", 0, {}, true},
-    {u"renumberButton", u"MainWindow", Kind::Button, {0, 0, 1, 1}, u"貼付後のデーター数を再確認", 0, {}, true},
-    {u"sortButton", u"MainWindow", Kind::Button, {0, 0, 1, 1}, u"ソート", 0, {}, true},
-    {u"saveSettingsButton", u"MainWindow", Kind::Button, {0, 0, 1, 1}, u"設定保存", 0, {}, true},
-    {u"loadSettingsButton", u"MainWindow", Kind::Button, {0, 0, 1, 1}, u"設定読込", 0, {}, true},
     // Where a print reports the printer's resolution
     {u"resolutionXLabel", u"MainWindow", Kind::Label, {0, 0, 0, 0}, u"", 0, {}, true},
     {u"resolutionYLabel", u"MainWindow", Kind::Label, {0, 0, 0, 0}, u"", 0, {}, true},
@@ -156,11 +147,7 @@ struct MainWindowControls {
     QLineEdit* companyNameEdit = nullptr; // the company name
 
     RecordSheetView* recordGrid = nullptr;
-    QMenu* sheetMenu = nullptr;
-    QAction* copyAction = nullptr; // コピー
-    QAction* pasteAction = nullptr; // 貼り付け
-    QAction* deleteRowsAction = nullptr; // 行削除
-    QAction* deleteAllAction = nullptr; // 全削除
+    QMenu* sheetMenu = nullptr; // the pop-up menu; the window fills it with its actions
 
     // Help panel
     QFrame* helpPanel = nullptr;
@@ -191,15 +178,10 @@ struct MainWindowControls {
     QLabel* busyBanner = nullptr; // busy banner
     QProgressBar* outputProgress = nullptr;
 
-    // Named operations that are never shown
-    QPushButton* reopenButton = nullptr;  // 読込
-    QPushButton* deleteRowButton = nullptr;  // 行削除
-    QPushButton* pasteHereButton = nullptr;  // 貼付
-    QPushButton* copyButton = nullptr;  // コピー
-    QPushButton* renumberButton = nullptr;  // renumber
-    QPushButton* sortButton = nullptr; // ソート
-    QPushButton* saveSettingsButton = nullptr; // 設定保存
-    QPushButton* loadSettingsButton = nullptr; // 設定読込
+    // Where a print reports the printer's resolution; never shown
+    QLabel* resolutionXLabel = nullptr;
+    QLabel* resolutionYLabel = nullptr;
+
 };
 
 MainWindowControls buildMainWindowControls(QWidget* window);

@@ -231,7 +231,7 @@ void MainWindowFilesTest::firstActivationOpensTheFirstArgument()
     QCOMPARE(w.document().sheet().recordCount, 0); // nothing before the first activation
     w.show();
     w.activateWindow();
-    QTRY_COMPARE(w.commandLineFileOpened(), 1);
+    QTRY_VERIFY(w.commandLineFileOpened());
     QCOMPARE(w.fileName(), kSample);
     QCOMPARE(w.document().companyName(), u"タグリオ電設株式会社"_qs);
     QVERIFY(w.document().sheet().recordCount > 0);
@@ -245,7 +245,7 @@ void MainWindowFilesTest::firstActivationOpensTheFirstArgument()
     WindowFixture none;
     MainWindow& plain = none.create();
     plain.openCommandLineFile();
-    QCOMPARE(plain.commandLineFileOpened(), 0);
+    QVERIFY(!plain.commandLineFileOpened());
     QVERIFY(plain.fileName().isEmpty());
     QCOMPARE(plain.document().sheet().recordCount, 0);
 }
@@ -258,7 +258,7 @@ void MainWindowFilesTest::failedCommandLineOpenIsReportedOnce()
     w.openCommandLineFile();
     QCOMPARE(fx.prompts.errors.size(), 1);
     QVERIFY(fx.prompts.errors.first().contains(missing));
-    QCOMPARE(w.commandLineFileOpened(), 0);
+    QVERIFY(!w.commandLineFileOpened());
     // Closing the message reactivates the window: no second message.
     w.openCommandLineFile();
     QCOMPARE(fx.prompts.errors.size(), 1);
@@ -313,7 +313,7 @@ void MainWindowFilesTest::closeAsksAfterAnEditTheFlagUsedToMiss()
     RecordFile::save(fx.path(u"gapped.kav"_qs), u"甲電設"_qs, gapped);
     MainWindow& w = fx.show({fx.path(u"gapped.kav"_qs)});
     w.activateWindow();
-    QTRY_COMPARE(w.commandLineFileOpened(), 1);
+    QTRY_VERIFY(w.commandLineFileOpened());
     fx.prompts.unsavedAnswer = UnsavedChoice::Cancel;
 
     if (edit == u"declined delete") {

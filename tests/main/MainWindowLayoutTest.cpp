@@ -163,7 +163,7 @@ void MainWindowLayoutTest::stateAfterCreation()
     QCOMPARE(w.document().companyName(), QStringLiteral("〇〇〇〇株式会社"));
     QCOMPARE(w.document().settings().lines, Settings::defaults().lines);
     QCOMPARE(w.today().hizuke1, QStringLiteral("令和5年4月1日"));
-    QCOMPARE(w.commandLineFileOpened(), 0);
+    QVERIFY(!w.commandLineFileOpened());
     QVERIFY(w.fileName().isEmpty());
 
     // The header row is the grid's fixed row, showing the sheet's row 0.
@@ -177,7 +177,7 @@ void MainWindowLayoutTest::stateAfterCreation()
     for (int c = 0; c < kColumnCount; ++c)
         QCOMPARE(fx.grid()->columnWidth(c), creationWidths[c]);
 
-    for (const char* hidden : {"helpPanel", "outputPanel", "branchPrintButton", "busyBanner", "outputProgress", "reopenButton", "loadSettingsButton"})
+    for (const char* hidden : {"helpPanel", "outputPanel", "branchPrintButton", "busyBanner", "outputProgress", "resolutionXLabel", "resolutionYLabel"})
         QVERIFY2(fx.child(hidden)->isHidden(), hidden);
     for (const char* shown : {"trunkPrintButton", "typeAPreviewButton", "typeBPreviewButton", "recordGrid"})
         QVERIFY2(!fx.child(shown)->isHidden(), shown);

@@ -38,7 +38,8 @@ QString readSettingsCompany(const QString& path)
 class RecordSheetTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void leftButtonTracksPressAndReleaseCells();
+    void leftDragSelectsRowsAndTheHeaderSelectsNothing();
+    void shiftDownSelectsTheRowsThatDeleteAndCopyUse();
     void rightClickOpensThePopupAndChangesNothing();
     void popupOpensAtTheComputedScreenPoint();
     void copyPutsTheSelectedRowsOnTheClipboard();
@@ -55,40 +56,59 @@ private Q_SLOTS:
     void doubleClickOnTheHeaderRowOpensTheEntryFormOnRowZero();
     void registerRefreshesTheGrid();
     void hundredThousandRowsNeedNoPerRowWork();
-    void hiddenCommandButtonsRunTheirOperations();
+    void namedActionsRunTheirOperations();
 };
 
-void RecordSheetTest::leftButtonTracksPressAndReleaseCells()
+void RecordSheetTest::leftDragSelectsRowsAndTheHeaderSelectsNothing()
 {
     WindowFixture fx;
-    MainWindow& w = fx.show();
+    fx.show();
     fx.fillRecords(10);
 
-    fx.pressCell(2, 3);
-    QCOMPARE(w.mouse().nx1, 2);
-    QCOMPARE(w.mouse().ny1, 3);
-    fx.releaseCell(4, 5);
-    QCOMPARE(w.mouse().ux1, 4);
-    QCOMPARE(w.mouse().uy1, 5);
+    // A drag from row 5 up to row 3 selects 3..5; the selection began at 5.
+    fx.pressCell(2, 5);
+    QTest::mouseMove(fx.viewport(), fx.cellCentre(4, 3));
+    fx.releaseCell(4, 3);
+    QCOMPARE(fx.grid()->selectedSheetRows(), std::make_pair(3, 5));
+    QCOMPARE(fx.grid()->currentSheetRow(), 5);
 
-    // The header row is row 0 for the mouse.
+    // The header row is row 0 for the mouse: it selects nothing.
     QHeaderView* header = fx.grid()->horizontalHeader();
     const QPoint onHeader(header->sectionViewportPosition(3) + 5, header->height() / 2);
     QTest::mousePress(header->viewport(), Qt::LeftButton, {}, onHeader);
     QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, onHeader);
-    QCOMPARE(w.mouse().nx1, 3);
-    QCOMPARE(w.mouse().ny1, 0);
-    QCOMPARE(w.mouse().uy1, 0);
+    QCOMPARE(fx.grid()->selectedSheetRows(), std::make_pair(3, 5));
+    QCOMPARE(fx.grid()->cellAt(header->mapTo(fx.grid(), onHeader) - QPoint(fx.grid()->frameWidth(), fx.grid()->frameWidth())),
+             (SheetCell{3, 0}));
 
-    // Below the last row there is no cell: both values become -1.
+    // Below the last row there is no cell.
     fx.editSheet([](RecordSheet& s) { s.setRowCount(4); });
     const QPoint belowRows(fx.cellCentre(1, 3) + QPoint(0, 3 * MainWindowRules::kRowHeight));
-    QTest::mousePress(fx.viewport(), Qt::LeftButton, {}, belowRows);
-    QTest::mouseRelease(fx.viewport(), Qt::LeftButton, {}, belowRows);
-    QCOMPARE(w.mouse().nx1, -1);
-    QCOMPARE(w.mouse().ny1, -1);
-    QCOMPARE(w.mouse().ux1, -1);
-    QCOMPARE(w.mouse().uy1, -1);
+    const QPoint frame(fx.grid()->frameWidth(), fx.grid()->frameWidth());
+    QCOMPARE(fx.grid()->cellAt(fx.viewport()->mapTo(fx.grid(), belowRows) - frame), SheetCell{});
+}
+
+void RecordSheetTest::shiftDownSelectsTheRowsThatDeleteAndCopyUse()
+{
+    WindowFixture fx;
+    MainWindow& w = fx.show();
+    fx.fillRecords(8);
+    fx.clickCell(1, 3);
+    QTest::keyClick(fx.grid(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(fx.grid(), Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(fx.grid()->selectedSheetRows(), std::make_pair(3, 5));
+
+    fx.child<QAction>("copyAction")->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             row({u"3"_qs, u"盤3"_qs}) + row({u"4"_qs, u"盤4"_qs}) + row({u"5"_qs, u"盤5"_qs}));
+
+    fx.child<QAction>("deleteRowsAction")->trigger();
+    QVERIFY(fx.prompts.questions.isEmpty());
+    QStringList left;
+    for (int r = 1; r <= 6; ++r)
+        left << w.document().sheet().cell(ColNumber, r) + w.document().sheet().cell(ColFrom1, r);
+    QCOMPARE(left, (QStringList{u"1盤1"_qs, u"2盤2"_qs, u"3盤6"_qs, u"4盤7"_qs, u"5盤8"_qs, QString()}));
+    QCOMPARE(w.document().sheet().recordCount, 5);
 }
 
 void RecordSheetTest::rightClickOpensThePopupAndChangesNothing()
@@ -100,7 +120,6 @@ void RecordSheetTest::rightClickOpensThePopupAndChangesNothing()
     fx.releaseCell(1, 8);
     fx.clickCell(1, 3);
     fx.clickCell(1, 4, Qt::ShiftModifier);
-    const auto tracked = w.mouse();
     const auto selected = fx.grid()->selectedSheetRows();
     QCOMPARE(selected, std::make_pair(3, 4));
 
@@ -110,10 +129,6 @@ void RecordSheetTest::rightClickOpensThePopupAndChangesNothing()
     QTRY_VERIFY(menu->isVisible());
     menu->hide();
 
-    QCOMPARE(w.mouse().nx1, tracked.nx1);
-    QCOMPARE(w.mouse().ny1, tracked.ny1);
-    QCOMPARE(w.mouse().ux1, tracked.ux1);
-    QCOMPARE(w.mouse().uy1, tracked.uy1);
     QCOMPARE(fx.grid()->selectedSheetRows(), selected);
     QCOMPARE(fx.grid()->currentSheetRow(), 3);
 
@@ -145,7 +160,7 @@ void RecordSheetTest::copyPutsTheSelectedRowsOnTheClipboard()
 {
     // The menu's コピー and Ctrl+C in the sheet copy the same rows.
     const std::function<void(WindowFixture&)> copyCommands[] = {
-        [](WindowFixture& fx) { fx.child<QMenu>("sheetMenu")->findChild<QAction*>(u"copyAction"_qs)->trigger(); },
+        [](WindowFixture& fx) { fx.child<QAction>("copyAction")->trigger(); },
         [](WindowFixture& fx) { QTest::keyClick(fx.grid(), Qt::Key_C, Qt::ControlModifier); },
     };
     for (const auto& copy : copyCommands) {
@@ -164,7 +179,7 @@ void RecordSheetTest::copyPutsTheSelectedRowsOnTheClipboard()
 void RecordSheetTest::ctrlVPastesAtTheCurrentRowAsTheMenuDoes()
 {
     const std::function<void(WindowFixture&)> pasteCommands[] = {
-        [](WindowFixture& fx) { fx.child<QMenu>("sheetMenu")->findChild<QAction*>(u"pasteAction"_qs)->trigger(); },
+        [](WindowFixture& fx) { fx.child<QAction>("pasteAction")->trigger(); },
         [](WindowFixture& fx) { QTest::keyClick(fx.grid(), Qt::Key_V, Qt::ControlModifier); },
     };
     QList<RecordSheet> results;
@@ -282,13 +297,14 @@ void RecordSheetTest::rangeDeleteDoesNotAsk()
     MainWindow& w = fx.show();
     fx.fillRecords(10);
     fx.pressCell(1, 5);
+    QTest::mouseMove(fx.viewport(), fx.cellCentre(1, 8));
     fx.releaseCell(1, 8);
     // A right click in between leaves the rows to delete alone.
     fx.pressCell(1, 2, Qt::RightButton);
     fx.releaseCell(1, 2, Qt::RightButton);
     fx.child<QMenu>("sheetMenu")->hide();
 
-    fx.child<QMenu>("sheetMenu")->findChild<QAction*>(u"deleteRowsAction"_qs)->trigger();
+    fx.child<QAction>("deleteRowsAction")->trigger();
     QVERIFY(fx.prompts.questions.isEmpty());
     QCOMPARE(w.document().sheet().row(4)[1], u"盤4"_qs);
     QCOMPARE(w.document().sheet().row(5)[1], u"盤9"_qs);
@@ -296,7 +312,7 @@ void RecordSheetTest::rangeDeleteDoesNotAsk()
     QCOMPARE(w.document().sheet().row(6)[0], u"6"_qs);
     QCOMPARE(w.document().sheet().row(7)[1], QString());
     QCOMPARE(w.document().sheet().recordCount, 6);
-    QCOMPARE(w.mouse().uy1, 5);
+    QCOMPARE(fx.grid()->selectedSheetRows(), std::make_pair(5, 5)); // the rows that moved up
     QCOMPARE(w.document().sheet().rowCount(), 100);
 }
 
@@ -321,7 +337,7 @@ void RecordSheetTest::deleteAllEmptiesTheRecordRows()
     fx.fillRecords(5);
     fx.editSheet([](RecordSheet& s) { s.setRowCount(120); });
 
-    fx.child<QMenu>("sheetMenu")->findChild<QAction*>(u"deleteAllAction"_qs)->trigger();
+    fx.child<QAction>("deleteAllAction")->trigger();
     QVERIFY(fx.prompts.questions.isEmpty());
     QCOMPARE(w.document().sheet().recordCount, 0);
     QCOMPARE(w.document().sheet().rowCount(), 120);
@@ -378,7 +394,6 @@ void RecordSheetTest::doubleClickOnTheHeaderRowOpensTheEntryFormOnRowZero()
     QTest::mouseClick(header, Qt::LeftButton, {}, onNumberColumn);
     QTest::mouseDClick(header, Qt::LeftButton, {}, onNumberColumn);
 
-    QCOMPARE(w.mouse().uy1, 0);
     QCOMPARE(shownModal, &form2);
     QCOMPARE(numberField, u"No."_qs);
 }
@@ -400,7 +415,6 @@ void RecordSheetTest::doubleClickOffTheCellsDoesNothing()
     });
     const QPoint belowRows = fx.cellCentre(1, 2) + QPoint(0, 4 * MainWindowRules::kRowHeight);
     QTest::mouseClick(fx.viewport(), Qt::LeftButton, {}, belowRows);
-    QCOMPARE(w.mouse().uy1, -1);
     QTest::mouseDClick(fx.viewport(), Qt::LeftButton, {}, belowRows);
     QTest::qWait(20);
     QVERIFY(!modalSeen);
@@ -442,37 +456,37 @@ void RecordSheetTest::hundredThousandRowsNeedNoPerRowWork()
     QCOMPARE(cellText(fx, ColCableType, kMaxRowCount - 1), u"CVT 60sq"_qs);
 }
 
-void RecordSheetTest::hiddenCommandButtonsRunTheirOperations()
+void RecordSheetTest::namedActionsRunTheirOperations()
 {
     WindowFixture fx;
     MainWindow& w = fx.show();
     const auto click = [&](const char* name) {
-        QPushButton* button = fx.child<QPushButton>(name);
-        QVERIFY2(button && button->isHidden(), name);
-        button->click();
+        QAction* action = fx.child<QAction>(name);
+        QVERIFY2(action, name);
+        action->trigger();
     };
 
     // Paste, sort and renumber, one named operation at a time.
     QGuiApplication::clipboard()->setText(u"7\tB\r\n3\tA\r\n"_qs);
-    click("pasteHereButton");
+    click("pasteHereAction");
     QCOMPARE(w.document().sheet().row(1)[0], u"7"_qs);
-    click("sortButton");
+    click("sortAction");
     QCOMPARE(w.document().sheet().row(1)[1], u"A"_qs);
-    click("renumberButton");
+    click("renumberAction");
     QCOMPARE(w.document().sheet().row(2)[0], u"2"_qs);
     QCOMPARE(w.document().sheet().recordCount, 2);
     QCOMPARE(cellText(fx, 0, 2), u"2"_qs);
 
     fx.clickCell(1, 1);
-    click("copyButton");
+    click("copyAction");
     QCOMPARE(QGuiApplication::clipboard()->text(), row({u"1"_qs, u"A"_qs}));
 
     fx.prompts.answerYes = true;
-    click("deleteRowButton"); // the row of the last left release
+    click("deleteRowAction"); // the current row
     QCOMPARE(fx.prompts.questions, QStringList{u"No. 1 を削除しますか？"_qs});
     QCOMPARE(w.document().sheet().row(1)[1], u"B"_qs);
 
-    click("saveSettingsButton");
+    click("saveSettingsAction");
     QCOMPARE(readSettingsCompany(fx.settingsPath()), w.document().companyName());
 }
 

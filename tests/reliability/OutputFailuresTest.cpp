@@ -103,7 +103,7 @@ struct OutputWindow {
         writePlatesFile(recordPath, rowCount > 0 ? rowCount : records + 1, records);
         w = &fx.show({recordPath});
         w->activateWindow();
-        if (!QTest::qWaitFor([this] { return w->commandLineFileOpened() == 1; }) || !fx.prompts.errors.isEmpty())
+        if (!QTest::qWaitFor([this] { return w->commandLineFileOpened(); }) || !fx.prompts.errors.isEmpty())
             return false;
         w->setPrompts(MainWindowPrompts::dialogs(w));
         return w->runOutputPanelToggle();
