@@ -42,22 +42,22 @@ const std::vector<CableFamily>& cableFamilies()
 {
     using namespace FamilyTables;
     static const std::vector<CableFamily> families{
-        {u"IV"_qs, u"Button8"_qs, {1, 2, 3, 4}, currentRows(14, 1), iv()},
-        {u"CV"_qs, u"Button9"_qs, {1, 2, 4, 5, 6, 7}, currentRows(43, 30), cv()},
-        {u"CVT"_qs, u"Button10"_qs, {1, 2, 4, 5, 6, 7}, currentRows(26, 13), cvt()},
-        {u"CE"_qs, u"Button2"_qs, {1, 2, 4, 5, 6, 7}, currentRows(43, 30), ce()},
-        {u"CEE"_qs, u"Button1"_qs, {1, 2, 4, 5, 6, 7}, currentRows(26, 13), cee()},
-        {u"WL1"_qs, u"Button126"_qs, {1, 2, 3, 4, 5, 6, 7}, currentRows(1), wl1()},
-        {u"VVF , VV"_qs, u"Button16"_qs, {1, 2, 3, 4}, currentRows(25, 1), vvfVv()},
-        {u"FP"_qs, u"Button12"_qs, {1, 2, 3, 4}, currentRows(100, 81), fp()},
-        {u"高圧ケーブル"_qs, u"Button17"_qs, {1, 2, 3, 4}, kNoPositioning, highVoltage()},
-        {u"CVV"_qs, u"Button11"_qs, {1, 2, 4}, currentRows(25, 13), cvv()},
-        {u"CVV-S"_qs, u"Button13"_qs, {1, 2, 4}, currentRows(43, 1), cvvS()},
-        {u"CPEV"_qs, u"Button14"_qs, {1, 2, 4}, currentRows(43, 27), cpev()},
-        {u"AE,HP"_qs, u"Button15"_qs, {1, 2, 4}, kScrollToTop, aeHp()},
-        {u"同軸"_qs, u"Button19"_qs, {1, 2, 4}, kNoPositioning, coaxial()},
-        {u"音響用特殊ケーブル"_qs, u"Button18"_qs, {1, 2}, kNoPositioning, audio()},
-        {u"その他"_qs, u"Button20"_qs, {1, 2, 4}, currentRows(18, 1), other()},
+        {u"IV"_qs, u"ivButton"_qs, {1, 2, 3, 4}, currentRows(14, 1), iv()},
+        {u"CV"_qs, u"cvButton"_qs, {1, 2, 4, 5, 6, 7}, currentRows(43, 30), cv()},
+        {u"CVT"_qs, u"cvtButton"_qs, {1, 2, 4, 5, 6, 7}, currentRows(26, 13), cvt()},
+        {u"CE"_qs, u"ceButton"_qs, {1, 2, 4, 5, 6, 7}, currentRows(43, 30), ce()},
+        {u"CEE"_qs, u"ceeButton"_qs, {1, 2, 4, 5, 6, 7}, currentRows(26, 13), cee()},
+        {u"WL1"_qs, u"wl1Button"_qs, {1, 2, 3, 4, 5, 6, 7}, currentRows(1), wl1()},
+        {u"VVF , VV"_qs, u"vvfButton"_qs, {1, 2, 3, 4}, currentRows(25, 1), vvfVv()},
+        {u"FP"_qs, u"fpButton"_qs, {1, 2, 3, 4}, currentRows(100, 81), fp()},
+        {u"高圧ケーブル"_qs, u"highVoltageButton"_qs, {1, 2, 3, 4}, kNoPositioning, highVoltage()},
+        {u"CVV"_qs, u"cvvButton"_qs, {1, 2, 4}, currentRows(25, 13), cvv()},
+        {u"CVV-S"_qs, u"cvvSButton"_qs, {1, 2, 4}, currentRows(43, 1), cvvS()},
+        {u"CPEV"_qs, u"cpevButton"_qs, {1, 2, 4}, currentRows(43, 27), cpev()},
+        {u"AE,HP"_qs, u"aeHpButton"_qs, {1, 2, 4}, kScrollToTop, aeHp()},
+        {u"同軸"_qs, u"coaxialButton"_qs, {1, 2, 4}, kNoPositioning, coaxial()},
+        {u"音響用特殊ケーブル"_qs, u"audioButton"_qs, {1, 2}, kNoPositioning, audio()},
+        {u"その他"_qs, u"otherButton"_qs, {1, 2, 4}, currentRows(18, 1), other()},
     };
     return families;
 }

@@ -18,13 +18,13 @@ struct RepeatButton {
 
 // In the order that "全て前回と同じ" runs them.
 inline constexpr std::array<RepeatButton, 7> kRepeatButtons = {{
-    {"Button2", ColFrom1, ColFrom2},
-    {"Button3", ColTo1, ColTo2},
-    {"Button4", ColCircuit, ColCableType},
-    {"Button5", ColPurpose, ColPurpose},
-    {"Button6", ColConstructionDate, ColConstructionDate},
-    {"Button7", ColConstructor, ColConstructor},
-    {"Button8", ColManufactureYear, ColManufactureYear},
+    {"repeatFromButton", ColFrom1, ColFrom2},
+    {"repeatToButton", ColTo1, ColTo2},
+    {"repeatCableButton", ColCircuit, ColCableType},
+    {"repeatPurposeButton", ColPurpose, ColPurpose},
+    {"repeatDateButton", ColConstructionDate, ColConstructionDate},
+    {"repeatConstructorButton", ColConstructor, ColConstructor},
+    {"repeatYearButton", ColManufactureYear, ColManufactureYear},
 }};
 
 // A quick-fill button: writes a fixed text and moves on to the field that
@@ -39,12 +39,12 @@ struct QuickFill {
 // The two panel names end in a blank on purpose: the user types the panel's
 // own name straight after.
 inline constexpr std::array<QuickFill, 6> kQuickFills = {{
-    {"Button16", u"キュービクル", ColFrom1, ColFrom2},
-    {"Button17", u"電気室", ColFrom1, ColFrom2},
-    {"Button10", u"電灯分電盤 ", ColTo1, ColTo2},
-    {"Button11", u"動力分電盤 ", ColTo1, ColTo2},
-    {"Button12", u"電灯幹線", ColPurpose, ColConstructionDate},
-    {"Button13", u"動力幹線", ColPurpose, ColConstructionDate},
+    {"cubicleButton", u"キュービクル", ColFrom1, ColFrom2},
+    {"electricRoomButton", u"電気室", ColFrom1, ColFrom2},
+    {"lightingPanelButton", u"電灯分電盤 ", ColTo1, ColTo2},
+    {"powerPanelButton", u"動力分電盤 ", ColTo1, ColTo2},
+    {"lightingTrunkButton", u"電灯幹線", ColPurpose, ColConstructionDate},
+    {"powerTrunkButton", u"動力幹線", ColPurpose, ColConstructionDate},
 }};
 
 // The path the Enter key takes through the data fields.

@@ -1,6 +1,6 @@
 #include "CrashRecovery.h"
 
-#include "TForm1.h"
+#include "MainWindow.h"
 #include "sheet/Failure.h"
 #include "sheet/RecoveryWriter.h"
 
@@ -22,13 +22,13 @@ QString describe(const RecoveryFiles::Copy& copy)
 
 } // namespace
 
-CrashRecovery::CrashRecovery(TForm1& window, const QString& folder)
+CrashRecovery::CrashRecovery(MainWindow& window, const QString& folder)
     : window_(window), folder_(folder),
       writer_(std::make_unique<RecoveryWriter>(window.document(), folder))
 {
     connect(writer_.get(), &RecoveryWriter::failed, this, &CrashRecovery::showFailure);
     // Closing has dealt with the changes (saved or discarded): no copy is needed.
-    connect(&window, &TForm1::closing, writer_.get(), &RecoveryWriter::removeCopy);
+    connect(&window, &MainWindow::closing, writer_.get(), &RecoveryWriter::removeCopy);
 }
 
 CrashRecovery::~CrashRecovery() = default;
@@ -36,7 +36,7 @@ CrashRecovery::~CrashRecovery() = default;
 void CrashRecovery::showFailure(const QString& message)
 {
     if (!statusLine_) {
-        auto* panel = window_.findChild<QWidget*>(QStringLiteral("Panel1"));
+        auto* panel = window_.findChild<QWidget*>(QStringLiteral("commandBar"));
         statusLine_ = new QLabel(panel ? panel : &window_);
         statusLine_->setObjectName(QStringLiteral("RecoveryStatus"));
         statusLine_->setGeometry(370, 4, 180, 32);

@@ -8,7 +8,7 @@
 
 class QLabel;
 class RecoveryWriter;
-class TForm1;
+class MainWindow;
 
 // Crash recovery for the main window: offers the copies a crashed run left
 // behind, keeps this run's copy up to date, and shows a failure of the copy
@@ -16,7 +16,7 @@ class TForm1;
 class CrashRecovery : public QObject {
     Q_OBJECT
 public:
-    CrashRecovery(TForm1& window, const QString& folder = RecoveryFiles::defaultFolder());
+    CrashRecovery(MainWindow& window, const QString& folder = RecoveryFiles::defaultFolder());
     ~CrashRecovery() override;
 
     // Asks about every copy left behind by processes that are gone, in the
@@ -27,7 +27,7 @@ public:
 private:
     void showFailure(const QString& message);
 
-    TForm1& window_;
+    MainWindow& window_;
     QString folder_;
     std::unique_ptr<RecoveryWriter> writer_;
     QLabel* statusLine_ = nullptr;

@@ -81,85 +81,68 @@ QWidget* build(QWidget* parent, const Control& row)
     return nullptr;
 }
 
-QMenu* popupMenu(QWidget* window, MainWindowControls& c)
+QMenu* popupMenu(QWidget* window)
 {
     auto* menu = new QMenu(window);
-    menu->setObjectName(QStringLiteral("PopupMenu1"));
-    const auto item = [&](QStringView name, QStringView text) {
-        QAction* action = menu->addAction(text.toString());
-        action->setObjectName(name.toString());
-        return action;
-    };
-    c.N1 = item(u"N1", u"コピー");
-    c.N2 = item(u"N2", u"貼り付け");
-    menu->addSeparator()->setObjectName(QStringLiteral("N4"));
-    c.N3 = item(u"N3", u"行削除");
-    menu->addSeparator()->setObjectName(QStringLiteral("N5"));
-    c.N6 = item(u"N6", u"全削除");
+    menu->setObjectName(QStringLiteral("sheetMenu"));
     return menu;
 }
 
 void buildOutputProgress(QWidget* outputPanel, MainWindowControls& c)
 {
-    c.Panel14 = new QLabel(kBusyBannerText.toString(), outputPanel);
-    c.Panel14->setObjectName(QStringLiteral("Panel14"));
-    c.Panel14->setAlignment(Qt::AlignCenter);
-    c.Panel14->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    c.Panel14->setFont(screenFont(kBusyBannerPixelSize));
-    setBackground(c.Panel14, kCream);
-    c.Panel14->hide();
-    c.ProgressBar1 = new QProgressBar(outputPanel);
-    c.ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    c.ProgressBar1->setMinimum(0);
-    c.ProgressBar1->setValue(0);
-    c.ProgressBar1->setTextVisible(false);
-    c.ProgressBar1->hide();
+    c.busyBanner = new QLabel(kBusyBannerText.toString(), outputPanel);
+    c.busyBanner->setObjectName(QStringLiteral("busyBanner"));
+    c.busyBanner->setAlignment(Qt::AlignCenter);
+    c.busyBanner->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    c.busyBanner->setFont(screenFont(kBusyBannerPixelSize));
+    setBackground(c.busyBanner, kCream);
+    c.busyBanner->hide();
+    c.outputProgress = new QProgressBar(outputPanel);
+    c.outputProgress->setObjectName(QStringLiteral("outputProgress"));
+    c.outputProgress->setMinimum(0);
+    c.outputProgress->setValue(0);
+    c.outputProgress->setTextVisible(false);
+    c.outputProgress->hide();
     placeOutputProgress(c);
 }
 
 // The window's handles on the controls it wires.
 void takeHandles(const ControlIndex& index, MainWindowControls& c)
 {
-    c.Panel1 = index.get<QFrame>(u"Panel1");
-    c.Button3 = index.get<QPushButton>(u"Button3");
-    c.Button4 = index.get<QPushButton>(u"Button4");
-    c.Button14 = index.get<QPushButton>(u"Button14");
-    c.Button11 = index.get<QPushButton>(u"Button11");
-    c.Panel2 = index.get<QFrame>(u"Panel2");
-    c.Edit1 = index.get<QLineEdit>(u"Edit1");
-    c.Edit2 = index.get<QLineEdit>(u"Edit2");
-    c.StringGrid1 = index.get<RecordSheetView>(u"StringGrid1");
-    c.Panel6 = index.get<QFrame>(u"Panel6");
+    c.commandBar = index.get<QFrame>(u"commandBar");
+    c.openButton = index.get<QPushButton>(u"openButton");
+    c.saveButton = index.get<QPushButton>(u"saveButton");
+    c.outputPanelButton = index.get<QPushButton>(u"outputPanelButton");
+    c.helpButton = index.get<QPushButton>(u"helpButton");
+    c.companyPanel = index.get<QFrame>(u"companyPanel");
+    c.companyCaption = index.get<QLineEdit>(u"companyCaption");
+    c.companyNameEdit = index.get<QLineEdit>(u"companyNameEdit");
+    c.recordGrid = index.get<RecordSheetView>(u"recordGrid");
+    c.helpPanel = index.get<QFrame>(u"helpPanel");
     c.helpPicture = index.get<QLabel>(u"HelpPicture");
     c.helpIcon = index.get<QLabel>(u"HelpIcon");
-    c.Panel8 = index.get<QFrame>(u"Panel8");
+    c.outputPanel = index.get<QFrame>(u"outputPanel");
     c.templateGroup = index.get<QFrame>(u"TemplateGroup");
     c.typeAGroup = index.get<QFrame>(u"TypeAGroup");
     c.typeBGroup = index.get<QFrame>(u"TypeBGroup");
-    c.Button2 = index.get<QPushButton>(u"Button2");
-    c.Button1 = index.get<QPushButton>(u"Button1");
-    c.Button16 = index.get<QPushButton>(u"Button16");
-    c.PreviewButtonA = index.get<QPushButton>(u"PreviewButtonA");
-    c.RadioButton3 = index.get<QRadioButton>(u"RadioButton3");
-    c.RadioButton4 = index.get<QRadioButton>(u"RadioButton4");
-    c.RadioButton5 = index.get<QRadioButton>(u"RadioButton5");
-    c.Button15 = index.get<QPushButton>(u"Button15");
-    c.Button17 = index.get<QPushButton>(u"Button17");
-    c.Button18 = index.get<QPushButton>(u"Button18");
-    c.PreviewButtonB = index.get<QPushButton>(u"PreviewButtonB");
-    c.RadioButton1 = index.get<QRadioButton>(u"RadioButton1");
-    c.RadioButton2 = index.get<QRadioButton>(u"RadioButton2");
+    c.templateButton = index.get<QPushButton>(u"templateButton");
+    c.typeAWorkbookButton = index.get<QPushButton>(u"typeAWorkbookButton");
+    c.typeAPrintButton = index.get<QPushButton>(u"typeAPrintButton");
+    c.typeAPreviewButton = index.get<QPushButton>(u"typeAPreviewButton");
+    c.standardOrderChoice = index.get<QRadioButton>(u"standardOrderChoice");
+    c.fromToOrderChoice = index.get<QRadioButton>(u"fromToOrderChoice");
+    c.toFromOrderChoice = index.get<QRadioButton>(u"toFromOrderChoice");
+    c.typeBWorkbookButton = index.get<QPushButton>(u"typeBWorkbookButton");
+    c.trunkPrintButton = index.get<QPushButton>(u"trunkPrintButton");
+    c.branchPrintButton = index.get<QPushButton>(u"branchPrintButton");
+    c.typeBPreviewButton = index.get<QPushButton>(u"typeBPreviewButton");
+    c.trunkSizeChoice = index.get<QRadioButton>(u"trunkSizeChoice");
+    c.branchSizeChoice = index.get<QRadioButton>(u"branchSizeChoice");
     c.SamplePictureA = index.get<QLabel>(u"SamplePictureA");
     c.SamplePictureB = index.get<QLabel>(u"SamplePictureB");
     c.outputIcon = index.get<QLabel>(u"OutputIcon");
-    c.Button5 = index.get<QPushButton>(u"Button5");
-    c.Button6 = index.get<QPushButton>(u"Button6");
-    c.Button7 = index.get<QPushButton>(u"Button7");
-    c.Button8 = index.get<QPushButton>(u"Button8");
-    c.Button9 = index.get<QPushButton>(u"Button9");
-    c.Button10 = index.get<QPushButton>(u"Button10");
-    c.Button12 = index.get<QPushButton>(u"Button12");
-    c.Button13 = index.get<QPushButton>(u"Button13");
+    c.resolutionXLabel = index.get<QLabel>(u"resolutionXLabel");
+    c.resolutionYLabel = index.get<QLabel>(u"resolutionYLabel");
 }
 
 } // namespace
@@ -176,17 +159,17 @@ MainWindowControls buildMainWindowControls(QWidget* window)
 
     MainWindowControls c;
     takeHandles(index, c);
-    c.PopupMenu1 = popupMenu(window, c);
+    c.sheetMenu = popupMenu(window);
     c.helpPicture->setPixmap(MainWindowPictures::helpPicture(c.helpPicture->size()));
     c.helpIcon->setPixmap(MainWindowPictures::smallIcon(c.helpIcon->size()));
     c.outputIcon->setPixmap(MainWindowPictures::smallIcon(c.outputIcon->size()));
-    buildOutputProgress(c.Panel8, c);
+    buildOutputProgress(c.outputPanel, c);
     return c;
 }
 
 void placeOutputProgress(const MainWindowControls& c)
 {
-    const QPoint fromBottom(0, c.Panel8->height());
-    c.Panel14->setGeometry(kBusyBanner.translated(fromBottom));
-    c.ProgressBar1->setGeometry(kProgressBar.translated(fromBottom));
+    const QPoint fromBottom(0, c.outputPanel->height());
+    c.busyBanner->setGeometry(kBusyBanner.translated(fromBottom));
+    c.outputProgress->setGeometry(kProgressBar.translated(fromBottom));
 }

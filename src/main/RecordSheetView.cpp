@@ -69,11 +69,29 @@ void RecordSheetView::setColumnWidths(const std::array<int, 11>& widths)
         setColumnWidth(c, widths[static_cast<size_t>(c)]);
 }
 
+bool RecordSheetView::hasSelectedRows() const
+{
+    return selectionModel() && selectionModel()->hasSelection();
+}
+
+int RecordSheetView::currentSheetRow() const
+{
+    const QModelIndex current = selectionModel() ? selectionModel()->currentIndex() : QModelIndex();
+    const int currentRow = current.isValid() ? RecordSheetModel::sheetRow(current.row()) : 1;
+    if (!hasSelectedRows())
+        return currentRow;
+    const auto [first, last] = selectedSheetRows();
+    // Shift moves the current index; the block began at its other end.
+    return currentRow == first ? last : first;
+}
+
 std::pair<int, int> RecordSheetView::selectedSheetRows() const
 {
     const QItemSelection selection = selectionModel() ? selectionModel()->selection() : QItemSelection{};
-    if (selection.isEmpty())
-        return {anchorRow_, anchorRow_};
+    if (selection.isEmpty()) {
+        const int row = currentSheetRow();
+        return {row, row};
+    }
     int top = selection.first().top();
     int bottom = selection.first().bottom();
     for (const QItemSelectionRange& range : selection) {
@@ -83,24 +101,23 @@ std::pair<int, int> RecordSheetView::selectedSheetRows() const
     return {RecordSheetModel::sheetRow(top), RecordSheetModel::sheetRow(bottom)};
 }
 
-void RecordSheetView::selectSheetRows(int first, int last)
+void RecordSheetView::selectSheetRows(int from, int to)
 {
     if (!model_ || !selectionModel())
         return;
     const int rows = model_->rowCount();
-    const int top = std::clamp(RecordSheetModel::modelRow(std::min(first, last)), 0, rows - 1);
-    const int bottom = std::clamp(RecordSheetModel::modelRow(std::max(first, last)), 0, rows - 1);
     if (rows == 0)
         return;
-    anchorRow_ = RecordSheetModel::sheetRow(top);
-    selectionModel()->setCurrentIndex(model_->index(top, 0), QItemSelectionModel::NoUpdate);
+    const auto modelRow = [rows](int sheetRow) { return std::clamp(RecordSheetModel::modelRow(sheetRow), 0, rows - 1); };
+    const int top = modelRow(std::min(from, to));
+    const int bottom = modelRow(std::max(from, to));
+    selectionModel()->setCurrentIndex(model_->index(modelRow(to), 0), QItemSelectionModel::NoUpdate);
     selectionModel()->select(QItemSelection(model_->index(top, 0), model_->index(bottom, kColumnCount - 1)),
                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void RecordSheetView::showFromFirstRow()
 {
-    anchorRow_ = 1;
     if (selectionModel() && model_ && model_->rowCount() > 0)
         selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::Clear);
     scrollToTop();
@@ -110,17 +127,23 @@ void RecordSheetView::showFromFirstRow()
 void RecordSheetView::rememberSelection()
 {
     const auto [first, last] = selectedSheetRows();
-    remembered_ = {selectionModel() && selectionModel()->hasSelection(), first, last, anchorRow_};
+    remembered_ = {hasSelectedRows(), first, last, currentSheetRow()};
 }
 
 void RecordSheetView::restoreSelection()
 {
     const int lastSheetRow = model_->rowCount();
-    const int anchor = std::clamp(remembered_.anchor, 1, std::max(lastSheetRow, 1));
-    anchorRow_ = anchor;
-    if (remembered_.any && remembered_.first <= lastSheetRow)
-        selectSheetRows(remembered_.first, std::min(remembered_.last, lastSheetRow));
-    anchorRow_ = anchor;
+    if (lastSheetRow == 0)
+        return;
+    const int anchor = std::clamp(remembered_.anchor, 1, lastSheetRow);
+    if (remembered_.any && remembered_.first <= lastSheetRow) {
+        const int last = std::min(remembered_.last, lastSheetRow);
+        const int otherEnd = anchor == remembered_.first ? last : remembered_.first;
+        selectSheetRows(anchor, otherEnd);
+    } else {
+        selectionModel()->setCurrentIndex(model_->index(RecordSheetModel::modelRow(anchor), 0),
+                                          QItemSelectionModel::NoUpdate);
+    }
 }
 
 QPoint RecordSheetView::toSheetPoint(const QWidget* from, QPoint point) const
@@ -144,22 +167,16 @@ SheetCell RecordSheetView::cellAt(QPoint sheetPoint) const
 
 void RecordSheetView::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint sheetPoint = toSheetPoint(viewport(), event->position().toPoint());
-    Q_EMIT sheetMousePressed(event->button(), cellAt(sheetPoint), sheetPoint);
-    if (event->button() != Qt::LeftButton)
-        return; // only the left button selects
-    QTableView::mousePressEvent(event);
-    const QModelIndex index = indexAt(event->position().toPoint());
-    if (index.isValid() && !(event->modifiers() & Qt::ShiftModifier))
-        anchorRow_ = RecordSheetModel::sheetRow(index.row());
+    if (event->button() == Qt::LeftButton) // only the left button selects
+        QTableView::mousePressEvent(event);
 }
 
 void RecordSheetView::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint sheetPoint = toSheetPoint(viewport(), event->position().toPoint());
     if (event->button() == Qt::LeftButton)
         QTableView::mouseReleaseEvent(event);
-    Q_EMIT sheetMouseReleased(event->button(), cellAt(sheetPoint), sheetPoint);
+    else if (event->button() == Qt::RightButton)
+        Q_EMIT popupRequested(toSheetPoint(viewport(), event->position().toPoint()));
 }
 
 void RecordSheetView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -167,7 +184,9 @@ void RecordSheetView::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     QTableView::mouseDoubleClickEvent(event);
-    Q_EMIT sheetDoubleClicked();
+    // The press before the double click made the row under the pointer current.
+    const bool onCell = indexAt(event->position().toPoint()).isValid();
+    Q_EMIT sheetDoubleClicked(onCell ? RecordSheetModel::sheetRow(currentIndex().row()) : -1);
 }
 
 void RecordSheetView::keyPressEvent(QKeyEvent* event)
@@ -184,28 +203,22 @@ void RecordSheetView::keyPressEvent(QKeyEvent* event)
         return;
     }
     QTableView::keyPressEvent(event);
-    const QModelIndex current = currentIndex();
-    if (current.isValid() && !(event->modifiers() & Qt::ShiftModifier))
-        anchorRow_ = RecordSheetModel::sheetRow(current.row());
 }
 
 bool RecordSheetView::eventFilter(QObject* watched, QEvent* event)
 {
-    // The header row is part of the sheet for the mouse: presses and releases
-    // on it report row 0, as on any other row.
+    // The header row is sheet row 0: it selects nothing, but it opens the
+    // pop-up menu and a double click on it opens the entry form on row 0.
     if (watched == horizontalHeader()->viewport()) {
         const auto type = event->type();
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
             || type == QEvent::MouseButtonDblClick) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const QPoint sheetPoint = toSheetPoint(horizontalHeader()->viewport(), mouse->position().toPoint());
-            const SheetCell cell = cellAt(sheetPoint);
-            if (type == QEvent::MouseButtonPress)
-                Q_EMIT sheetMousePressed(mouse->button(), cell, sheetPoint);
-            else if (type == QEvent::MouseButtonRelease)
-                Q_EMIT sheetMouseReleased(mouse->button(), cell, sheetPoint);
-            else if (mouse->button() == Qt::LeftButton)
-                Q_EMIT sheetDoubleClicked();
+            if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::RightButton)
+                Q_EMIT popupRequested(sheetPoint);
+            else if (type == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton)
+                Q_EMIT sheetDoubleClicked(cellAt(sheetPoint).row);
             return true;
         }
     }

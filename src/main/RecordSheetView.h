@@ -13,10 +13,10 @@ struct SheetCell {
 };
 
 // The record sheet's grid: whole rows selected in one contiguous block, no
-// in-place editing, the header texts in a fixed coloured row on top. It
-// reports every mouse press and release with the sheet cell under the
-// pointer (the header row is sheet row 0) and leaves the right button's
-// meaning to its owner: a right click never changes the selection.
+// in-place editing, the header texts in a fixed coloured row on top. Its
+// selection model is the one answer to "which rows": a left press or drag
+// selects, Shift extends, and a right click never changes the selection but
+// asks its owner for the pop-up menu.
 class RecordSheetView : public QTableView {
     Q_OBJECT
 public:
@@ -24,13 +24,16 @@ public:
 
     void setSheetModel(RecordSheetModel* model);
 
-    // The sheet row at which the current selection began (row 1 until the
-    // user selects another one).
-    int currentSheetRow() const { return anchorRow_; }
+    // The sheet row at which the current selection began: the end of the
+    // selected block away from the current index, which Shift moves (row 1
+    // until the user selects another one).
+    int currentSheetRow() const;
     // The first and last selected sheet rows; the current row when nothing is selected.
     std::pair<int, int> selectedSheetRows() const;
-    // Selects sheet rows first..last and makes first the current row.
-    void selectSheetRows(int first, int last);
+    bool hasSelectedRows() const;
+    // Selects the sheet rows between `from` and `to`, as a press on `from`
+    // and Shift+click on `to` would: `to` is the current row.
+    void selectSheetRows(int from, int to);
     // Scrolls back to the first row and column with nothing selected and
     // row 1 current, as the sheet stands when the window opens.
     void showFromFirstRow();
@@ -41,10 +44,13 @@ public:
     SheetCell cellAt(QPoint sheetPoint) const;
 
 Q_SIGNALS:
-    void sheetMousePressed(Qt::MouseButton button, SheetCell cell, QPoint sheetPoint);
-    void sheetMouseReleased(Qt::MouseButton button, SheetCell cell, QPoint sheetPoint);
-    void sheetDoubleClicked();
-    // Ctrl+C and Ctrl+V: the same as the pop-up menu's コピー and 貼り付け.
+    // A right button released over the sheet, header row included.
+    void popupRequested(QPoint sheetPoint);
+    // A left double click: on a record row, the current row of the
+    // selection; 0 on the header row; -1 where there is no cell.
+    void sheetDoubleClicked(int sheetRow);
+    // Ctrl+C and Ctrl+V sent to the sheet while it has no focus, when its
+    // actions' shortcuts do not apply.
     void copyRequested();
     void pasteRequested();
 
@@ -63,7 +69,6 @@ private:
     void restoreSelection();
 
     RecordSheetModel* model_ = nullptr;
-    int anchorRow_ = 1;
     struct RememberedSelection {
         bool any = false;
         int first = 1, last = 1, anchor = 1;

@@ -55,26 +55,21 @@ UndoHistory::UndoHistory(RecordDocument& document, QWidget* window) : QObject(wi
             });
     connect(&document_, &RecordDocument::historyReset, &stack_, &QUndoStack::clear);
 
-    undo_ = new QAction(QStringLiteral("元に戻す"), window);
-    undo_->setObjectName(QStringLiteral("UndoItem"));
+    undo_ = stack_.createUndoAction(window, QStringLiteral("元に戻す"));
+    undo_->setObjectName(QStringLiteral("undoAction"));
     undo_->setShortcut(QKeySequence::Undo);
-    redo_ = new QAction(QStringLiteral("やり直し"), window);
-    redo_->setObjectName(QStringLiteral("RedoItem"));
+    redo_ = stack_.createRedoAction(window, QStringLiteral("やり直し"));
+    redo_->setObjectName(QStringLiteral("redoAction"));
     redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     for (QAction* action : {undo_, redo_}) {
         action->setShortcutContext(Qt::WindowShortcut);
-        action->setEnabled(false);
         window->addAction(action);
     }
-    connect(undo_, &QAction::triggered, &stack_, &QUndoStack::undo);
-    connect(redo_, &QAction::triggered, &stack_, &QUndoStack::redo);
-    connect(&stack_, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
-    connect(&stack_, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
 }
 
 void UndoHistory::addToMenu(QMenu* menu) const
 {
-    menu->addSeparator()->setObjectName(QStringLiteral("UndoSeparator"));
+    menu->addSeparator()->setObjectName(QStringLiteral("undoSeparator"));
     menu->addAction(undo_);
     menu->addAction(redo_);
 }

@@ -1,9 +1,9 @@
 // tagrio: the main window, the entry form and the cable catalogue.
 #include "CrashRecovery.h"
 #include "JapaneseTranslation.h"
-#include "TForm1.h"
-#include "catalogue/ui/TForm3.h"
-#include "entry/TForm2.h"
+#include "MainWindow.h"
+#include "catalogue/ui/CatalogueWindow.h"
+#include "entry/EntryForm.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -14,27 +14,27 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("tagrio"));
     installJapaneseTranslation(app);
 
-    TForm1 form1;
-    TForm2 form2(form1.document());
-    TForm3 form3;
-    form1.setEntryForm(&form2);
-    form2.setCatalogueWindow(&form3);
-    form3.setPickTarget(form2.cableTypeField(), form2.purposeField());
+    MainWindow mainWindow;
+    EntryForm entryForm(mainWindow.document());
+    CatalogueWindow catalogue;
+    mainWindow.setEntryForm(&entryForm);
+    entryForm.setCatalogueWindow(&catalogue);
+    catalogue.setPickTarget(entryForm.cableTypeField(), entryForm.purposeField());
 
     // The program ends with the main window, even while the catalogue is open.
-    QObject::connect(&form1, &TForm1::closing, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&mainWindow, &MainWindow::closing, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
-    if (const QScreen* screen = form1.screen()) {
-        QRect frame = form1.frameGeometry();
+    if (const QScreen* screen = mainWindow.screen()) {
+        QRect frame = mainWindow.frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
-        form1.move(frame.topLeft());
+        mainWindow.move(frame.topLeft());
     }
-    form1.show();
-    CrashRecovery recovery(form1);
+    mainWindow.show();
+    CrashRecovery recovery(mainWindow);
     if (recovery.offerLeftBehindCopies())
-        form1.skipCommandLineFile();
+        mainWindow.skipCommandLineFile();
     // Without a window manager nothing activates the window, and the record
     // file named on the command line opens at the first activation.
-    form1.activateWindow();
+    mainWindow.activateWindow();
     return app.exec();
 }

@@ -27,22 +27,22 @@ struct FamilyCase {
 };
 
 const std::vector<FamilyCase> kFamilies{
-    {u"IV"_qs, u"Button8"_qs, 14, {1, 2, 3, 4}, u"IV 1.6mm"_qs, u"IV 250sq"_qs},
-    {u"CV"_qs, u"Button9"_qs, 55, {1, 2, 4, 5, 6, 7}, u"CV 2sq-1C"_qs, u"CV 325sq-4C"_qs},
-    {u"CVT"_qs, u"Button10"_qs, 36, {1, 2, 4, 5, 6, 7}, u"CVD 8sq"_qs, u"CVQ 500sq"_qs},
-    {u"CE"_qs, u"Button2"_qs, 55, {1, 2, 4, 5, 6, 7}, u"EM-CE 2sq-1C"_qs, u"EM-CE 325sq-4C"_qs},
-    {u"CEE"_qs, u"Button1"_qs, 36, {1, 2, 4, 5, 6, 7}, u"EM-CED 8sq"_qs, u"EM-CEQ 500sq"_qs},
-    {u"WL1"_qs, u"Button126"_qs, 18, {1, 2, 3, 4, 5, 6, 7}, u"WL1 0.75sq"_qs, u"WL1 325sq"_qs},
-    {u"VVF , VV"_qs, u"Button16"_qs, 32, {1, 2, 3, 4}, u"VVF 1.6-2C"_qs, u"VV 325sq-3C"_qs},
-    {u"FP"_qs, u"Button12"_qs, 100, {1, 2, 3, 4}, u"FP 2sq-1C"_qs, u"FP-Q 325sq"_qs},
-    {u"高圧ケーブル"_qs, u"Button17"_qs, 120, {1, 2, 3, 4}, u"6.6KV CV-T 22sq"_qs, u"6.6KV NH-FP 600sq-1C"_qs},
-    {u"CVV"_qs, u"Button11"_qs, 66, {1, 2, 4}, u"CVV 1.25sq-2C"_qs, u"CVV 22sq-4C"_qs},
-    {u"CVV-S"_qs, u"Button13"_qs, 64, {1, 2, 4}, u"CVV-S 1.25sq-2C"_qs, u"CVV-S 22sq-4C"_qs},
-    {u"CPEV"_qs, u"Button14"_qs, 230, {1, 2, 4}, u"CPEV 0.5-3P"_qs, u"EM-FCPEE(CU) 1.2-200P"_qs},
-    {u"AE,HP"_qs, u"Button15"_qs, 88, {1, 2, 4}, u"AEV 0.9-2C(一般用)"_qs, u"EM-HP 1.2-50P"_qs},
-    {u"同軸"_qs, u"Button19"_qs, 32, {1, 2, 4}, u"TVEFCX"_qs, u"20C-2V"_qs},
-    {u"音響用特殊ケーブル"_qs, u"Button18"_qs, 85, {1, 2}, u"L-4E5AT"_qs, u"KPEV0.75-20P"_qs},
-    {u"その他"_qs, u"Button20"_qs, 109, {1, 2, 4}, u"TPCC 5 (cat5e) 0.5mm×4P"_qs, u"MVVS 2sq-20C"_qs},
+    {u"IV"_qs, u"ivButton"_qs, 14, {1, 2, 3, 4}, u"IV 1.6mm"_qs, u"IV 250sq"_qs},
+    {u"CV"_qs, u"cvButton"_qs, 55, {1, 2, 4, 5, 6, 7}, u"CV 2sq-1C"_qs, u"CV 325sq-4C"_qs},
+    {u"CVT"_qs, u"cvtButton"_qs, 36, {1, 2, 4, 5, 6, 7}, u"CVD 8sq"_qs, u"CVQ 500sq"_qs},
+    {u"CE"_qs, u"ceButton"_qs, 55, {1, 2, 4, 5, 6, 7}, u"EM-CE 2sq-1C"_qs, u"EM-CE 325sq-4C"_qs},
+    {u"CEE"_qs, u"ceeButton"_qs, 36, {1, 2, 4, 5, 6, 7}, u"EM-CED 8sq"_qs, u"EM-CEQ 500sq"_qs},
+    {u"WL1"_qs, u"wl1Button"_qs, 18, {1, 2, 3, 4, 5, 6, 7}, u"WL1 0.75sq"_qs, u"WL1 325sq"_qs},
+    {u"VVF , VV"_qs, u"vvfButton"_qs, 32, {1, 2, 3, 4}, u"VVF 1.6-2C"_qs, u"VV 325sq-3C"_qs},
+    {u"FP"_qs, u"fpButton"_qs, 100, {1, 2, 3, 4}, u"FP 2sq-1C"_qs, u"FP-Q 325sq"_qs},
+    {u"高圧ケーブル"_qs, u"highVoltageButton"_qs, 120, {1, 2, 3, 4}, u"6.6KV CV-T 22sq"_qs, u"6.6KV NH-FP 600sq-1C"_qs},
+    {u"CVV"_qs, u"cvvButton"_qs, 66, {1, 2, 4}, u"CVV 1.25sq-2C"_qs, u"CVV 22sq-4C"_qs},
+    {u"CVV-S"_qs, u"cvvSButton"_qs, 64, {1, 2, 4}, u"CVV-S 1.25sq-2C"_qs, u"CVV-S 22sq-4C"_qs},
+    {u"CPEV"_qs, u"cpevButton"_qs, 230, {1, 2, 4}, u"CPEV 0.5-3P"_qs, u"EM-FCPEE(CU) 1.2-200P"_qs},
+    {u"AE,HP"_qs, u"aeHpButton"_qs, 88, {1, 2, 4}, u"AEV 0.9-2C(一般用)"_qs, u"EM-HP 1.2-50P"_qs},
+    {u"同軸"_qs, u"coaxialButton"_qs, 32, {1, 2, 4}, u"TVEFCX"_qs, u"20C-2V"_qs},
+    {u"音響用特殊ケーブル"_qs, u"audioButton"_qs, 85, {1, 2}, u"L-4E5AT"_qs, u"KPEV0.75-20P"_qs},
+    {u"その他"_qs, u"otherButton"_qs, 109, {1, 2, 4}, u"TPCC 5 (cat5e) 0.5mm×4P"_qs, u"MVVS 2sq-20C"_qs},
 };
 
 TEST(CableFamilies, SixteenFamiliesInListOrderWithTheirSizesButtonsAndEnds)

@@ -2,7 +2,7 @@
 
 #include "entry/EntryFormLayout.h"
 #include "entry/EntryRecord.h"
-#include "entry/TForm2.h"
+#include "entry/EntryForm.h"
 #include "sheet/RecordFile.h"
 #include "sheet/SingleLineText.h"
 
@@ -66,22 +66,22 @@ void EntryRoundTripTest::lineBreaksNeverReachTheSavedFile()
     QFETCH(Delivery, delivery);
 
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.fillRecords(5);
-    TForm2 form2(w.document());
+    EntryForm form2(w.document());
     w.setEntryForm(&form2);
 
     const auto withBreaks = [&](const QString& first, const QString& second) {
         return first + lineBreak + second + lineBreak;
     };
-    enter(fx.child<QLineEdit>("Edit2"), withBreaks(u"タグリオ"_qs, u"電設"_qs), delivery);
+    enter(fx.child<QLineEdit>("companyNameEdit"), withBreaks(u"タグリオ"_qs, u"電設"_qs), delivery);
 
     QTimer::singleShot(0, &form2, [&] {
         for (const EntryFormLayout::DataField& item : EntryFormLayout::kDataFields) {
             auto* box = form2.findChild<QLineEdit*>(QLatin1String(item.objectName));
             enter(box, withBreaks(u"CVT 60sq"_qs, QString::number(item.column)), delivery);
         }
-        QPushButton* registerButton = form2.findChild<QPushButton*>(u"Button9"_qs);
+        QPushButton* registerButton = form2.findChild<QPushButton*>(u"registerButton"_qs);
         QTest::mouseClick(registerButton, Qt::LeftButton);
     });
     fx.clickCell(1, 3);
@@ -94,7 +94,7 @@ void EntryRoundTripTest::lineBreaksNeverReachTheSavedFile()
     QCOMPARE(w.document().companyName(), u"タグリオ 電設"_qs);
 
     fx.prompts.saveAnswer = fx.path(u"plan"_qs);
-    QVERIFY(w.Button4Click());
+    QVERIFY(w.saveRecordFile());
     QVERIFY(fx.prompts.errors.isEmpty());
 
     QString company;
@@ -110,8 +110,8 @@ void EntryRoundTripTest::lineBreaksNeverReachTheSavedFile()
 void EntryRoundTripTest::newRecordKeepsRowsPastedWithoutNumbers()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
-    TForm2 form2(w.document());
+    MainWindow& w = fx.show();
+    EntryForm form2(w.document());
     w.setEntryForm(&form2);
 
     // Columns B to K of three records, copied from a spreadsheet.
@@ -130,9 +130,9 @@ void EntryRoundTripTest::newRecordKeepsRowsPastedWithoutNumbers()
 
     QString proposedNumber;
     QTimer::singleShot(0, &form2, [&] {
-        proposedNumber = form2.findChild<QLabel*>(u"Label2"_qs)->text();
-        enter(form2.findChild<QLineEdit*>(u"Edit7"_qs), u"新しい盤"_qs, Delivery::Typed);
-        QTest::mouseClick(form2.findChild<QPushButton*>(u"Button9"_qs), Qt::LeftButton);
+        proposedNumber = form2.findChild<QLabel*>(u"recordNumberLabel"_qs)->text();
+        enter(form2.findChild<QLineEdit*>(u"from1Field"_qs), u"新しい盤"_qs, Delivery::Typed);
+        QTest::mouseClick(form2.findChild<QPushButton*>(u"registerButton"_qs), Qt::LeftButton);
     });
     fx.clickCell(1, 8);
     QTest::mouseDClick(fx.viewport(), Qt::LeftButton, {}, fx.cellCentre(1, 8));
@@ -149,9 +149,9 @@ void EntryRoundTripTest::newRecordKeepsRowsPastedWithoutNumbers()
 void EntryRoundTripTest::companyNameBoxKeepsLongNamesWhole()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     const QString longName = QString(40000, u'社');
-    enter(fx.child<QLineEdit>("Edit2"), longName, Delivery::Pasted);
+    enter(fx.child<QLineEdit>("companyNameEdit"), longName, Delivery::Pasted);
     QCOMPARE(w.document().companyName().size(), longName.size());
 }
 

@@ -107,14 +107,14 @@ class LabelStockWindowTest : public QObject {
             return printAnyway;
         };
         commands->printerNames = [] { return QStringList{u"Office"_qs}; };
-        clickCentre(fx->child<QPushButton>("Button14"));
+        clickCentre(fx->child<QPushButton>("outputPanelButton"));
         QVERIFY(panel()->isVisible());
     }
 
     std::vector<Word> printTypeA()
     {
         QFile::remove(pdfPath());
-        clickCentre(fx->child<QPushButton>("Button16"));
+        clickCentre(fx->child<QPushButton>("typeAPrintButton"));
         return firstPageWords(pdfPath());
     }
 
@@ -157,10 +157,10 @@ private Q_SLOTS:
     void selectedRowsOfTheSheet()
     {
         openWindow(8);
-        clickCentre(fx->child<QPushButton>("Button14")); // back to the sheet to select rows
+        clickCentre(fx->child<QPushButton>("outputPanelButton")); // back to the sheet to select rows
         fx->clickCell(1, 5);
         fx->clickCell(1, 6, Qt::ShiftModifier);
-        clickCentre(fx->child<QPushButton>("Button14"));
+        clickCentre(fx->child<QPushButton>("outputPanelButton"));
         clickCentre(panel()->selectedRecords);
         QCOMPARE(panel()->picture->printedOnFirstSheet(), 2);
         const std::vector<Word> words = printTypeA();
@@ -175,9 +175,9 @@ private Q_SLOTS:
         openWindow(8);
         clickCentre(panel()->listedRecords);
         typeInto(panel()->listBox, u"3-x"_qs);
-        clickCentre(fx->child<QPushButton>("Button16"));
+        clickCentre(fx->child<QPushButton>("typeAPrintButton"));
         typeInto(panel()->listBox, u"40-50"_qs);
-        clickCentre(fx->child<QPushButton>("Button16"));
+        clickCentre(fx->child<QPushButton>("typeAPrintButton"));
         QCOMPARE(dialogs, 0);
         QCOMPARE(informed.size(), 2);
         QVERIFY(informed[0].contains(u"番号指定が読めません"_qs));
@@ -188,7 +188,7 @@ private Q_SLOTS:
         typeInto(panel()->startBox, u"20"_qs);
         QCOMPARE(panel()->startBox->value(), 20);
         clickCentre(panel()->allRecords);
-        clickCentre(fx->child<QPushButton>("Button16"));
+        clickCentre(fx->child<QPushButton>("typeAPrintButton"));
         QCOMPARE(dialogs, 0);
         QVERIFY(informed.last().contains(u"1 から 6"_qs));
     }
@@ -199,7 +199,7 @@ private Q_SLOTS:
         fx->editSheet([](RecordSheet& sheet) {
             sheet.setCell(ColPurpose, 2, u"第一工場東棟地下二階特別高圧受変電設備室主幹盤第二制御盤室行き"_qs);
         });
-        clickCentre(fx->child<QPushButton>("Button16"));
+        clickCentre(fx->child<QPushButton>("typeAPrintButton"));
         QCOMPARE(overlongAsked.size(), 1);
         QVERIFY(overlongAsked[0].startsWith(u"No.2　用　　　途"_qs));
         QCOMPARE(dialogs, 0);

@@ -1,6 +1,6 @@
 #include "WindowTestSupport.h"
 
-#include "entry/TForm2.h"
+#include "entry/EntryForm.h"
 #include "sheet/RecordFile.h"
 
 #include <QDragEnterEvent>
@@ -67,35 +67,35 @@ private Q_SLOTS:
 void MainWindowFilesTest::openLoadsTheChosenFile()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.prompts.openAnswer = kSample;
-    w.Button3Click();
+    w.openRecordFile();
 
     RecordSheet expected;
     QString company;
     RecordFile::load(kSample, company, expected);
     QVERIFY(w.document().sheet() == expected);
     QCOMPARE(w.document().companyName(), company);
-    QCOMPARE(w.FileName(), kSample);
+    QCOMPARE(w.fileName(), kSample);
     QCOMPARE(fx.grid()->model()->index(0, ColFrom1).data().toString(), expected.cell(ColFrom1, 1));
     QVERIFY(fx.prompts.errors.isEmpty());
     QVERIFY(!w.document().isModified());
 
     // The next dialog starts in the folder of the file last chosen.
     fx.prompts.openAnswer.clear();
-    w.Button3Click();
+    w.openRecordFile();
     QCOMPARE(fx.prompts.openFolders, (QStringList{QString(), QFileInfo(kSample).absolutePath()}));
 }
 
 void MainWindowFilesTest::cancelledOpenChangesNothing()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     const RecordSheet before = w.document().sheet();
-    w.Button3Click();
+    w.openRecordFile();
     QCOMPARE(fx.prompts.openFolders.size(), 1);
     QVERIFY(w.document().sheet() == before);
-    QVERIFY(w.FileName().isEmpty());
+    QVERIFY(w.fileName().isEmpty());
     QVERIFY(fx.prompts.errors.isEmpty());
 }
 
@@ -115,35 +115,35 @@ void MainWindowFilesTest::loadFailuresAreShownAndLeaveTheListAsItWas()
     QFETCH(QString, content);
     QFETCH(QString, message);
     WindowFixture fx;
-    TForm1& w = fx.show(); // the company box holds the settings' 〇〇〇〇株式会社
+    MainWindow& w = fx.show(); // the company box holds the settings' 〇〇〇〇株式会社
     fx.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, u"marker"_qs); });
     const QString path = fx.path(u"bad.kav"_qs);
     if (!content.isEmpty())
         writeUtf8(path, content);
 
     fx.prompts.openAnswer = path;
-    w.Button3Click();
+    w.openRecordFile();
     QCOMPARE(fx.prompts.errors.size(), 1);
     QVERIFY2(fx.prompts.errors.first().startsWith(message.contains(u"%1") ? message.arg(path) : message),
              qPrintable(fx.prompts.errors.first()));
-    QCOMPARE(fx.child<QLineEdit>("Edit2")->text(), u"〇〇〇〇株式会社"_qs);
+    QCOMPARE(fx.child<QLineEdit>("companyNameEdit")->text(), u"〇〇〇〇株式会社"_qs);
     QCOMPARE(fx.grid()->model()->rowCount(), 99);
     QCOMPARE(fx.grid()->model()->index(0, ColFrom1).data().toString(), u"marker"_qs);
-    QVERIFY(w.FileName().isEmpty());
+    QVERIFY(w.fileName().isEmpty());
     QVERIFY(w.document().isModified()); // the marker is still unsaved
 }
 
 void MainWindowFilesTest::saveWritesTheFileUnderTheKavName()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.fillRecords(3);
     fx.makeUnsavedEdit();
-    fx.child<QLineEdit>("Edit2")->setText(u"丙電設"_qs);
+    fx.child<QLineEdit>("companyNameEdit")->setText(u"丙電設"_qs);
     fx.prompts.saveAnswer = fx.path(u"plan"_qs);
 
-    QVERIFY(w.Button4Click());
-    QCOMPARE(w.FileName(), fx.path(u"plan"_qs));
+    QVERIFY(w.saveRecordFile());
+    QCOMPARE(w.fileName(), fx.path(u"plan"_qs));
     QVERIFY(!w.document().isModified());
     RecordSheet reread;
     QString company;
@@ -156,34 +156,34 @@ void MainWindowFilesTest::saveWritesTheFileUnderTheKavName()
 void MainWindowFilesTest::saveFailureIsShown()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.makeUnsavedEdit();
     const QString chosen = fx.path(u"no-such-folder/plan.kav"_qs);
     fx.prompts.saveAnswer = chosen;
-    QVERIFY(!w.Button4Click());
+    QVERIFY(!w.saveRecordFile());
     QCOMPARE(fx.prompts.errors.size(), 1);
     QVERIFY(fx.prompts.errors.first().startsWith(u"ファイル \""_qs + chosen + u"\" を作成できません。"_qs));
-    QCOMPARE(w.FileName(), chosen);
+    QCOMPARE(w.fileName(), chosen);
     QVERIFY(w.document().isModified());
 
     // A cancelled save writes nothing and keeps the name.
     fx.prompts.saveAnswer.clear();
-    QVERIFY(!w.Button4Click());
-    QCOMPARE(w.FileName(), chosen);
+    QVERIFY(!w.saveRecordFile());
+    QCOMPARE(w.fileName(), chosen);
 }
 
 void MainWindowFilesTest::saveProposesTheCurrentFileName()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
-    w.Button4Click(); // a new list: nothing to propose
+    MainWindow& w = fx.show();
+    w.saveRecordFile(); // a new list: nothing to propose
     fx.prompts.openAnswer = kSample;
-    w.Button3Click();
-    w.Button4Click(); // cancelled
+    w.openRecordFile();
+    w.saveRecordFile(); // cancelled
     fx.prompts.saveAnswer = fx.path(u"plan"_qs);
-    QVERIFY(w.Button4Click());
+    QVERIFY(w.saveRecordFile());
     fx.prompts.saveAnswer.clear();
-    w.Button4Click();
+    w.saveRecordFile();
     // The name proposed is the file that was written, .kav included.
     QCOMPARE(fx.prompts.saveStarts, (QStringList{QString(), kSample, kSample, fx.path(u"plan.kav"_qs)}));
     QVERIFY(fx.prompts.errors.isEmpty());
@@ -192,22 +192,22 @@ void MainWindowFilesTest::saveProposesTheCurrentFileName()
 void MainWindowFilesTest::openingShowsTheListFromRowOne()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.fillRecords(98);
     fx.prompts.saveAnswer = fx.path(u"long.kav"_qs);
-    QVERIFY(w.Button4Click());
+    QVERIFY(w.saveRecordFile());
 
     // Each way of opening a file: another file chosen, and the current one loaded again.
     const std::function<void()> opens[] = {
         [&] {
             fx.prompts.openAnswer = kSample;
-            w.Button3Click();
+            w.openRecordFile();
         },
-        [&] { w.Button5Click(); },
+        [&] { w.reopenFile(); },
     };
     for (const auto& open : opens) {
         fx.prompts.openAnswer = fx.path(u"long.kav"_qs);
-        w.Button3Click();
+        w.openRecordFile();
         fx.grid()->horizontalScrollBar()->setValue(fx.grid()->horizontalScrollBar()->maximum());
         fx.clickCell(ColFrom1, 90); // scrolls the sheet down to row 90
         QCOMPARE(w.document().sheet().cell(ColFrom1, 90), u"盤90"_qs);
@@ -227,26 +227,26 @@ void MainWindowFilesTest::openingShowsTheListFromRowOne()
 void MainWindowFilesTest::firstActivationOpensTheFirstArgument()
 {
     WindowFixture fx;
-    TForm1& w = fx.create({kSample, fx.path(u"ignored.kav"_qs)});
+    MainWindow& w = fx.create({kSample, fx.path(u"ignored.kav"_qs)});
     QCOMPARE(w.document().sheet().recordCount, 0); // nothing before the first activation
     w.show();
     w.activateWindow();
-    QTRY_COMPARE(w.kidou2(), 1);
-    QCOMPARE(w.FileName(), kSample);
+    QTRY_VERIFY(w.commandLineFileOpened());
+    QCOMPARE(w.fileName(), kSample);
     QCOMPARE(w.document().companyName(), u"タグリオ電設株式会社"_qs);
     QVERIFY(w.document().sheet().recordCount > 0);
     QVERIFY(fx.prompts.errors.isEmpty());
 
     // Later activations leave the sheet alone.
     fx.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, u"edited"_qs); });
-    w.FormActivate();
+    w.openCommandLineFile();
     QCOMPARE(w.document().sheet().cell(ColFrom1, 1), u"edited"_qs);
 
     WindowFixture none;
-    TForm1& plain = none.create();
-    plain.FormActivate();
-    QCOMPARE(plain.kidou2(), 0);
-    QVERIFY(plain.FileName().isEmpty());
+    MainWindow& plain = none.create();
+    plain.openCommandLineFile();
+    QVERIFY(!plain.commandLineFileOpened());
+    QVERIFY(plain.fileName().isEmpty());
     QCOMPARE(plain.document().sheet().recordCount, 0);
 }
 
@@ -254,13 +254,13 @@ void MainWindowFilesTest::failedCommandLineOpenIsReportedOnce()
 {
     WindowFixture fx;
     const QString missing = fx.path(u"missing.kav"_qs);
-    TForm1& w = fx.create({missing});
-    w.FormActivate();
+    MainWindow& w = fx.create({missing});
+    w.openCommandLineFile();
     QCOMPARE(fx.prompts.errors.size(), 1);
     QVERIFY(fx.prompts.errors.first().contains(missing));
-    QCOMPARE(w.kidou2(), 0);
+    QVERIFY(!w.commandLineFileOpened());
     // Closing the message reactivates the window: no second message.
-    w.FormActivate();
+    w.openCommandLineFile();
     QCOMPARE(fx.prompts.errors.size(), 1);
 }
 
@@ -284,7 +284,7 @@ void MainWindowFilesTest::settingsAtStart()
     WindowFixture fx;
     if (!content.isEmpty())
         writeUtf8(fx.settingsPath(), content);
-    TForm1& w = fx.create();
+    MainWindow& w = fx.create();
     QCOMPARE(QStringList(w.document().settings().lines.begin(), w.document().settings().lines.end()), expected);
     QCOMPARE(w.document().companyName(), expected.first());
 }
@@ -311,23 +311,23 @@ void MainWindowFilesTest::closeAsksAfterAnEditTheFlagUsedToMiss()
     gapped.editRow(3) = Record{u"5"_qs, u"盤5"_qs};
     gapped.recordCount = 5;
     RecordFile::save(fx.path(u"gapped.kav"_qs), u"甲電設"_qs, gapped);
-    TForm1& w = fx.show({fx.path(u"gapped.kav"_qs)});
+    MainWindow& w = fx.show({fx.path(u"gapped.kav"_qs)});
     w.activateWindow();
-    QTRY_COMPARE(w.kidou2(), 1);
+    QTRY_VERIFY(w.commandLineFileOpened());
     fx.prompts.unsavedAnswer = UnsavedChoice::Cancel;
 
     if (edit == u"declined delete") {
         fx.prompts.answerYes = false;
         fx.clickCell(1, 2);
-        w.N3Click();
+        w.deleteSelectedRows();
         QCOMPARE(fx.prompts.questions.size(), 1);
         QCOMPARE(w.document().sheet().cell(ColFrom1, 2), u"盤2"_qs); // the row stays
     } else if (edit == u"renumber") {
-        w.Button9Click();
+        w.renumberRecords();
     } else if (edit == u"company") {
-        QTest::keyClicks(fx.child<QLineEdit>("Edit2"), u" 2"_qs);
+        QTest::keyClicks(fx.child<QLineEdit>("companyNameEdit"), u" 2"_qs);
     } else {
-        w.Button10Click();
+        w.sortRecords();
     }
 
     QCOMPARE(w.close(), !asks);
@@ -337,12 +337,12 @@ void MainWindowFilesTest::closeAsksAfterAnEditTheFlagUsedToMiss()
 void MainWindowFilesTest::settingsWrittenAtClose()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
-    TForm2 form2(w.document());
+    MainWindow& w = fx.show();
+    EntryForm form2(w.document());
     w.setEntryForm(&form2);
-    fx.child<QLineEdit>("Edit2")->setText(u"新会社"_qs);
-    form2.findChild<QLineEdit*>(u"Edit3"_qs)->setText(u"用途欄"_qs);
-    QSignalSpy closing(&w, &TForm1::closing);
+    fx.child<QLineEdit>("companyNameEdit")->setText(u"新会社"_qs);
+    form2.findChild<QLineEdit*>(u"captionBox3"_qs)->setText(u"用途欄"_qs);
+    QSignalSpy closing(&w, &MainWindow::closing);
 
     QVERIFY(w.close());
     QCOMPARE(closing.size(), 1);
@@ -354,7 +354,7 @@ void MainWindowFilesTest::settingsWrittenAtClose()
     // The next start takes them up.
     WindowFixture next;
     QVERIFY(QFile::copy(fx.settingsPath(), next.settingsPath()));
-    TForm1& again = next.create();
+    MainWindow& again = next.create();
     QCOMPARE(again.document().companyName(), u"新会社"_qs);
     QCOMPARE(again.document().settings().lines[3], u"用途欄"_qs);
 }
@@ -364,8 +364,8 @@ void MainWindowFilesTest::storedCaptionsSurviveARunWithoutTheEntryForm()
     WindowFixture fx;
     writeUtf8(fx.settingsPath(), u"戊社\r\nA\r\nB\r\nC\r\nD\r\nE\r\nF\r\n"_qs);
     {
-        TForm1& w = fx.show();
-        TForm2 form2(w.document()); // never shown
+        MainWindow& w = fx.show();
+        EntryForm form2(w.document()); // never shown
         w.setEntryForm(&form2);
         QVERIFY(w.close());
         fx.window.reset();
@@ -374,7 +374,7 @@ void MainWindowFilesTest::storedCaptionsSurviveARunWithoutTheEntryForm()
              (std::array<QString, 7>{u"戊社"_qs, u"A"_qs, u"B"_qs, u"C"_qs, u"D"_qs, u"E"_qs, u"F"_qs}));
 
     // Without any entry form the loaded captions are stored back as they were.
-    TForm1& alone = fx.show();
+    MainWindow& alone = fx.show();
     QVERIFY(alone.close());
     QCOMPARE(readSettings(fx.settingsPath()).lines[6], u"F"_qs);
 }
@@ -384,10 +384,10 @@ void MainWindowFilesTest::unwritableSettingsAreReportedAndTheWindowStillCloses()
     WindowFixture fx;
     MainWindowStartup startup = fx.startup();
     startup.settingsPath = fx.path(u"no-such-folder/kiroku.ggs"_qs);
-    TForm1 w(startup);
+    MainWindow w(startup);
     w.setPrompts(fx.prompts.prompts());
     w.show();
-    QSignalSpy closing(&w, &TForm1::closing);
+    QSignalSpy closing(&w, &MainWindow::closing);
     QVERIFY(w.close());
     QCOMPARE(closing.size(), 1);
     QCOMPARE(fx.prompts.errors.size(), 1);
@@ -416,10 +416,10 @@ void MainWindowFilesTest::unsavedRecordsAreOfferedForSaving()
     QFETCH(bool, closes);
     QFETCH(bool, written);
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     if (changed) {
         QGuiApplication::clipboard()->setText(u"1\t配電盤\r\n"_qs);
-        w.N2Click();
+        w.pasteSortAndRenumber();
     }
     fx.prompts.unsavedAnswer = static_cast<UnsavedChoice>(answer);
     fx.prompts.saveAnswer = saveAs.isEmpty() ? QString() : fx.path(saveAs);
@@ -435,24 +435,24 @@ void MainWindowFilesTest::unsavedRecordsAreOfferedForSaving()
 void MainWindowFilesTest::openingOverUnsavedRecordsAsksFirst()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.makeUnsavedEdit();
     fx.prompts.openAnswer = kSample;
     fx.prompts.unsavedAnswer = UnsavedChoice::Cancel;
-    w.Button3Click();
+    w.openRecordFile();
     QVERIFY(fx.prompts.openFolders.isEmpty());
     QCOMPARE(w.document().sheet().recordCount, 0);
 
     fx.prompts.unsavedAnswer = UnsavedChoice::Discard;
-    w.Button3Click();
-    QCOMPARE(w.FileName(), kSample);
+    w.openRecordFile();
+    QCOMPARE(w.fileName(), kSample);
     QVERIFY(!w.document().isModified());
 }
 
 void MainWindowFilesTest::droppedRecordFileOpensAfterTheUnsavedQuestion()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.makeUnsavedEdit();
     // A drop arrives at the widget under the pointer; the grid's viewport
     // does not take drops, so the window does.
@@ -471,13 +471,13 @@ void MainWindowFilesTest::droppedRecordFileOpensAfterTheUnsavedQuestion()
     fx.prompts.unsavedAnswer = UnsavedChoice::Cancel;
     drop();
     QCOMPARE(fx.prompts.unsavedAsked, 1);
-    QVERIFY(w.FileName().isEmpty());
+    QVERIFY(w.fileName().isEmpty());
     QVERIFY(w.document().isModified());
 
     fx.prompts.unsavedAnswer = UnsavedChoice::Discard;
     drop();
     QCOMPARE(fx.prompts.unsavedAsked, 2);
-    QCOMPARE(w.FileName(), kSample);
+    QCOMPARE(w.fileName(), kSample);
     QCOMPARE(w.document().sheet().recordCount, 8);
     QVERIFY(!w.document().isModified());
 }

@@ -61,7 +61,7 @@ private Q_SLOTS:
 void MainWindowLayoutTest::everyControlSitsWhereTheLayoutPutsIt()
 {
     WindowFixture fx;
-    TForm1& w = fx.create(); // before the first resize, as created
+    MainWindow& w = fx.create(); // before the first resize, as created
     for (const Control& row : MainWindowLayout::kControls) {
         const QString name = row.name.toString();
         const QByteArray tag = name.toUtf8();
@@ -89,18 +89,18 @@ void MainWindowLayoutTest::everyControlSitsWhereTheLayoutPutsIt()
     }
 
     // The busy banner and the bar sit at the bottom of the output panel.
-    QCOMPARE(fx.child("Panel14")->geometry(), MainWindowLayout::kBusyBanner.translated(0, 480));
-    QCOMPARE(fx.child("ProgressBar1")->geometry(), MainWindowLayout::kProgressBar.translated(0, 480));
-    QCOMPARE(textOf(fx.child("Panel14")), MainWindowLayout::kBusyBannerText.toString());
+    QCOMPARE(fx.child("busyBanner")->geometry(), MainWindowLayout::kBusyBanner.translated(0, 480));
+    QCOMPARE(fx.child("outputProgress")->geometry(), MainWindowLayout::kProgressBar.translated(0, 480));
+    QCOMPARE(textOf(fx.child("busyBanner")), MainWindowLayout::kBusyBannerText.toString());
 }
 
 void MainWindowLayoutTest::layoutInvariants()
 {
     WindowFixture fx;
-    TForm1& w = fx.create();
+    MainWindow& w = fx.create();
 
     // Every named control comes from the table, but for the few built beside it.
-    QSet<QString> listed{u"PopupMenu1"_qs, u"Panel14"_qs, u"ProgressBar1"_qs};
+    QSet<QString> listed{u"sheetMenu"_qs, u"busyBanner"_qs, u"outputProgress"_qs};
     QSet<QString> backdrops;
     for (const Control& row : MainWindowLayout::kControls) {
         QVERIFY2(!listed.contains(row.name.toString()), qPrintable(row.name.toString())); // names are unique
@@ -119,10 +119,10 @@ void MainWindowLayoutTest::layoutInvariants()
     // The three text orders stand closer than their height, and the plate
     // holders' names stand under their size choice.
     const std::vector<LayoutInvariants::NamePair> placedOver{
-        {u"RadioButton3"_qs, u"RadioButton4"_qs},
-        {u"RadioButton4"_qs, u"RadioButton5"_qs},
-        {u"RadioButton1"_qs, u"Label5"_qs},
-        {u"RadioButton2"_qs, u"Label6"_qs},
+        {u"standardOrderChoice"_qs, u"fromToOrderChoice"_qs},
+        {u"fromToOrderChoice"_qs, u"toFromOrderChoice"_qs},
+        {u"trunkSizeChoice"_qs, u"trunkStockLabel"_qs},
+        {u"branchSizeChoice"_qs, u"branchStockLabel"_qs},
     };
     QCOMPARE(LayoutInvariants::overlappingSiblings(&w, backdrops, placedOver), QStringList());
 }
@@ -130,41 +130,41 @@ void MainWindowLayoutTest::layoutInvariants()
 void MainWindowLayoutTest::coloursFontsAndCursors()
 {
     WindowFixture fx;
-    TForm1& w = fx.create();
+    MainWindow& w = fx.create();
     QCOMPARE(w.windowTitle(), QStringLiteral("ケーブル名板作成支援ソフトウェア  /  タグリオ   Ver1.05"));
     QVERIFY(w.autoFillBackground());
     QCOMPARE(w.palette().color(QPalette::Window), QColor(207, 205, 173));
-    QCOMPARE(fx.child("Panel8")->palette().color(QPalette::Window), QColor(192, 220, 192));
-    QCOMPARE(fx.child("Button16Frame")->palette().color(QPalette::Window), QColor(128, 128, 0));
+    QCOMPARE(fx.child("outputPanel")->palette().color(QPalette::Window), QColor(192, 220, 192));
+    QCOMPARE(fx.child("typeAPrintFrame")->palette().color(QPalette::Window), QColor(128, 128, 0));
 
     QCOMPARE(w.font().pixelSize(), 11);
     QCOMPARE(w.font().families().value(0), QStringLiteral("Tahoma"));
     QVERIFY(w.font().families().size() > 1); // a free face stands in where Tahoma is missing
     QCOMPARE(fx.grid()->font().pixelSize(), 11);
-    QCOMPARE(fx.child("Edit1")->font().pixelSize(), 16);
-    QCOMPARE(fx.child("Edit2")->font().pixelSize(), 16);
+    QCOMPARE(fx.child("companyCaption")->font().pixelSize(), 16);
+    QCOMPARE(fx.child("companyNameEdit")->font().pixelSize(), 16);
     QCOMPARE(fx.child("HelpTitle")->font().pixelSize(), 27);
     QCOMPARE(fx.child("HelpTitle")->palette().color(QPalette::WindowText), QColor(255, 251, 240));
-    QCOMPARE(fx.child("Label5")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
-    QCOMPARE(fx.child<QLineEdit>("Edit1")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    QCOMPARE(fx.child("trunkStockLabel")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    QCOMPARE(fx.child<QLineEdit>("companyCaption")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
 
-    for (const char* name : {"Form1", "Button3", "Button14", "Button16", "StringGrid1", "RadioButton1"})
+    for (const char* name : {"MainWindow", "openButton", "outputPanelButton", "typeAPrintButton", "recordGrid", "trunkSizeChoice"})
         QVERIFY2(fx.child(name)->cursor().shape() == Qt::PointingHandCursor, name);
-    QCOMPARE(fx.child("Panel8")->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(fx.child("outputPanel")->cursor().shape(), Qt::ArrowCursor);
 }
 
 void MainWindowLayoutTest::stateAfterCreation()
 {
     WindowFixture fx;
-    TForm1& w = fx.create();
+    MainWindow& w = fx.create();
     QCOMPARE(w.size(), QSize(1082, 600));
     QCOMPARE(w.document().sheet().recordCount, 0);
     QCOMPARE(w.document().sheet().rowCount(), 100);
     QCOMPARE(w.document().companyName(), QStringLiteral("〇〇〇〇株式会社"));
     QCOMPARE(w.document().settings().lines, Settings::defaults().lines);
     QCOMPARE(w.today().hizuke1, QStringLiteral("令和5年4月1日"));
-    QCOMPARE(w.kidou2(), 0);
-    QVERIFY(w.FileName().isEmpty());
+    QVERIFY(!w.commandLineFileOpened());
+    QVERIFY(w.fileName().isEmpty());
 
     // The header row is the grid's fixed row, showing the sheet's row 0.
     QHeaderView* header = fx.grid()->horizontalHeader();
@@ -177,19 +177,19 @@ void MainWindowLayoutTest::stateAfterCreation()
     for (int c = 0; c < kColumnCount; ++c)
         QCOMPARE(fx.grid()->columnWidth(c), creationWidths[c]);
 
-    for (const char* hidden : {"Panel6", "Panel8", "Button18", "Panel14", "ProgressBar1", "Button5", "Button13"})
+    for (const char* hidden : {"helpPanel", "outputPanel", "branchPrintButton", "busyBanner", "outputProgress", "resolutionXLabel", "resolutionYLabel"})
         QVERIFY2(fx.child(hidden)->isHidden(), hidden);
-    for (const char* shown : {"Button17", "PreviewButtonA", "PreviewButtonB", "StringGrid1"})
+    for (const char* shown : {"trunkPrintButton", "typeAPreviewButton", "typeBPreviewButton", "recordGrid"})
         QVERIFY2(!fx.child(shown)->isHidden(), shown);
-    QVERIFY(fx.child<QRadioButton>("RadioButton3")->isChecked());
-    QVERIFY(fx.child<QRadioButton>("RadioButton1")->isChecked());
-    QCOMPARE(fx.child<QProgressBar>("ProgressBar1")->minimum(), 0);
+    QVERIFY(fx.child<QRadioButton>("standardOrderChoice")->isChecked());
+    QVERIFY(fx.child<QRadioButton>("trunkSizeChoice")->isChecked());
+    QCOMPARE(fx.child<QProgressBar>("outputProgress")->minimum(), 0);
 }
 
 void MainWindowLayoutTest::resizeKeepsTheWidthAndStretchesTheSheet()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     QTRY_COMPARE(w.width(), 1076);
     const int afterResize[] = {39, 74, 74, 74, 74, 59, 149, 149, 89, 149, 95};
     for (int c = 0; c < kColumnCount; ++c)
@@ -200,10 +200,10 @@ void MainWindowLayoutTest::resizeKeepsTheWidthAndStretchesTheSheet()
     QTRY_COMPARE(w.height(), 800);
     QCOMPARE(w.width(), 1076);
     QCOMPARE(fx.grid()->size(), QSize(1054, 745));
-    QCOMPARE(fx.child("Panel6")->size(), fx.grid()->size());
-    QCOMPARE(fx.child("Panel8")->size(), fx.grid()->size());
+    QCOMPARE(fx.child("helpPanel")->size(), fx.grid()->size());
+    QCOMPARE(fx.child("outputPanel")->size(), fx.grid()->size());
     // The busy banner and the bar stay at the bottom of the output panel.
-    const QWidget* bar = fx.child("ProgressBar1");
+    const QWidget* bar = fx.child("outputProgress");
     QVERIFY(bar->geometry().bottom() < 745 && bar->geometry().bottom() > 745 - 40);
 
     w.resize(900, 10); // lower than one row
@@ -216,7 +216,7 @@ void MainWindowLayoutTest::resizeKeepsTheWidthAndStretchesTheSheet()
 void MainWindowLayoutTest::aWidthImposedByTheWindowSystemSnapsBack()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     QTRY_COMPARE(w.width(), MainWindowRules::clientWidth());
     // A tiling window manager sets the window's size without asking the
     // widget, past its size hints.
@@ -235,8 +235,8 @@ void MainWindowLayoutTest::panelTogglesDisableTheOtherCommands_data()
     QTest::addColumn<QString>("panel");
     QTest::addColumn<QString>("otherToggle");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("help") << u"Button11"_qs << u"Panel6"_qs << u"Button14"_qs << u"HELP"_qs;
-    QTest::newRow("output") << u"Button14"_qs << u"Panel8"_qs << u"Button11"_qs << u"ｹｰﾌﾞﾙ名板   出力"_qs;
+    QTest::newRow("help") << u"helpButton"_qs << u"helpPanel"_qs << u"outputPanelButton"_qs << u"HELP"_qs;
+    QTest::newRow("output") << u"outputPanelButton"_qs << u"outputPanel"_qs << u"helpButton"_qs << u"ｹｰﾌﾞﾙ名板   出力"_qs;
 }
 
 void MainWindowLayoutTest::panelTogglesDisableTheOtherCommands()
@@ -246,10 +246,10 @@ void MainWindowLayoutTest::panelTogglesDisableTheOtherCommands()
     QFETCH(QString, otherToggle);
     QFETCH(QString, caption);
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     auto* toggleButton = w.findChild<QPushButton*>(toggle);
     QWidget* panelWidget = w.findChild<QWidget*>(panel);
-    const QList<QWidget*> disabledWhileShown{fx.child("Button3"), fx.child("Button4"), w.findChild<QWidget*>(otherToggle)};
+    const QList<QWidget*> disabledWhileShown{fx.child("openButton"), fx.child("saveButton"), w.findChild<QWidget*>(otherToggle)};
 
     QTest::mouseClick(toggleButton, Qt::LeftButton);
     QVERIFY(panelWidget->isVisible());
@@ -269,35 +269,35 @@ void MainWindowLayoutTest::panelTogglesDisableTheOtherCommands()
 void MainWindowLayoutTest::toggleWithAForeignCaptionDoesNothing()
 {
     WindowFixture fx;
-    TForm1& w = fx.create();
-    auto* help = fx.child<QPushButton>("Button11");
+    MainWindow& w = fx.create();
+    auto* help = fx.child<QPushButton>("helpButton");
     help->setText(QStringLiteral("ヘルプ"));
-    w.Button11Click();
-    QVERIFY(fx.child("Panel6")->isHidden());
+    w.toggleHelpPanel();
+    QVERIFY(fx.child("helpPanel")->isHidden());
     QCOMPARE(help->text(), QStringLiteral("ヘルプ"));
-    QVERIFY(fx.child("Button3")->isEnabled());
+    QVERIFY(fx.child("openButton")->isEnabled());
 
     // The outputs close the panel through the toggle and learn its state.
     QVERIFY(w.runOutputPanelToggle());
     QVERIFY(!w.runOutputPanelToggle());
-    QVERIFY(fx.child("Panel8")->isHidden());
+    QVERIFY(fx.child("outputPanel")->isHidden());
 }
 
 void MainWindowLayoutTest::branchSizeSwapsThePrintButtons()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
-    w.Button14Click();
-    QWidget* trunk = fx.child("Button17");
-    QWidget* branch = fx.child("Button18");
+    MainWindow& w = fx.show();
+    w.toggleOutputPanel();
+    QWidget* trunk = fx.child("trunkPrintButton");
+    QWidget* branch = fx.child("branchPrintButton");
     QCOMPARE(trunk->geometry(), branch->geometry());
 
-    QTest::mouseClick(fx.child("RadioButton2"), Qt::LeftButton, {}, QPoint(8, 16));
-    QVERIFY(fx.child<QRadioButton>("RadioButton2")->isChecked());
+    QTest::mouseClick(fx.child("branchSizeChoice"), Qt::LeftButton, {}, QPoint(8, 16));
+    QVERIFY(fx.child<QRadioButton>("branchSizeChoice")->isChecked());
     QVERIFY(trunk->isHidden());
     QVERIFY(branch->isVisible());
 
-    QTest::mouseClick(fx.child("RadioButton1"), Qt::LeftButton, {}, QPoint(8, 14));
+    QTest::mouseClick(fx.child("trunkSizeChoice"), Qt::LeftButton, {}, QPoint(8, 14));
     QVERIFY(trunk->isVisible());
     QVERIFY(branch->isHidden());
 }
@@ -305,14 +305,14 @@ void MainWindowLayoutTest::branchSizeSwapsThePrintButtons()
 void MainWindowLayoutTest::clickingTheCompanyCaptionMovesFocusToOpen()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    fx.child("Edit2")->setFocus();
-    QTest::mouseClick(fx.child("Edit1"), Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), fx.child("Button3"));
-    QCOMPARE(textOf(fx.child("Edit1")), QStringLiteral("会社名"));
-    QVERIFY(fx.child<QLineEdit>("Edit1")->isReadOnly());
+    fx.child("companyNameEdit")->setFocus();
+    QTest::mouseClick(fx.child("companyCaption"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), fx.child("openButton"));
+    QCOMPARE(textOf(fx.child("companyCaption")), QStringLiteral("会社名"));
+    QVERIFY(fx.child<QLineEdit>("companyCaption")->isReadOnly());
 }
 
 void MainWindowLayoutTest::pictureSlotsAreFilled()

@@ -40,34 +40,34 @@ void MainWindowTablesTest::savedTablesOpenBackAsTheSameList()
 {
     QFETCH(QString, name);
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.prompts.openAnswer = kSample;
-    w.Button3Click();
+    w.openRecordFile();
     fx.makeUnsavedEdit();
     const RecordSheet edited = w.document().sheet();
 
     // Saving as a table is an export: the record file and its unsaved edit stay.
     fx.prompts.saveAnswer = fx.path(name);
-    QVERIFY(w.Button4Click());
+    QVERIFY(w.saveRecordFile());
     QVERIFY(QFile::exists(fx.path(name)));
-    QCOMPARE(w.FileName(), kSample);
+    QCOMPARE(w.fileName(), kSample);
     QVERIFY(w.document().isModified());
 
     WindowFixture other;
-    TForm1& reader = other.show(); // the company box holds the settings' 〇〇〇〇株式会社
+    MainWindow& reader = other.show(); // the company box holds the settings' 〇〇〇〇株式会社
     other.prompts.openAnswer = fx.path(name);
-    reader.Button3Click();
+    reader.openRecordFile();
     QVERIFY2(other.prompts.errors.isEmpty(), qPrintable(other.prompts.errors.join(u'\n')));
     QVERIFY(other.prompts.notices.isEmpty());
     QVERIFY(reader.document().sheet() == edited);
     QCOMPARE(other.grid()->model()->index(0, ColFrom1).data().toString(), edited.cell(ColFrom1, 1));
-    QCOMPARE(other.child<QLineEdit>("Edit2")->text(), u"〇〇〇〇株式会社"_qs);
+    QCOMPARE(other.child<QLineEdit>("companyNameEdit")->text(), u"〇〇〇〇株式会社"_qs);
     QVERIFY(reader.document().isModified());
 
     // The next save proposes a record file beside the table, never the table.
-    QCOMPARE(reader.FileName(), fx.path(u"一覧.kav"_qs));
-    other.prompts.saveAnswer = reader.FileName();
-    QVERIFY(reader.Button4Click());
+    QCOMPARE(reader.fileName(), fx.path(u"一覧.kav"_qs));
+    other.prompts.saveAnswer = reader.fileName();
+    QVERIFY(reader.saveRecordFile());
     QCOMPARE(other.prompts.saveStarts.last(), fx.path(u"一覧.kav"_qs));
     RecordSheet reread;
     QString company;
@@ -80,7 +80,7 @@ void MainWindowTablesTest::savedTablesOpenBackAsTheSameList()
 void MainWindowTablesTest::readerNotesAreShownAfterTheOpen()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     const QString path = fx.path(u"wide.csv"_qs);
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -88,7 +88,7 @@ void MainWindowTablesTest::readerNotesAreShownAfterTheOpen()
     file.close();
 
     fx.prompts.openAnswer = path;
-    w.Button3Click();
+    w.openRecordFile();
     QVERIFY(fx.prompts.errors.isEmpty());
     QCOMPARE(fx.prompts.notices.size(), 1);
     QVERIFY2(fx.prompts.notices.first().contains(u"L 列"_qs), qPrintable(fx.prompts.notices.first()));
@@ -99,10 +99,10 @@ void MainWindowTablesTest::readerNotesAreShownAfterTheOpen()
 void MainWindowTablesTest::aHostileTableIsShownAndTheListStaysWhole()
 {
     WindowFixture fx;
-    TForm1& w = fx.show();
+    MainWindow& w = fx.show();
     fx.prompts.openAnswer = kSample;
-    w.Button3Click();
-    fx.child<QLineEdit>("Edit2")->setText(u"未保存の名"_qs);
+    w.openRecordFile();
+    fx.child<QLineEdit>("companyNameEdit")->setText(u"未保存の名"_qs);
     TableFile::writeXlsx(fx.path(u"good.xlsx"_qs), sampleSheet());
     QFile good(fx.path(u"good.xlsx"_qs));
     QVERIFY(good.open(QIODevice::ReadOnly));
@@ -114,14 +114,14 @@ void MainWindowTablesTest::aHostileTableIsShownAndTheListStaysWhole()
     const RecordSheet before = w.document().sheet();
 
     fx.prompts.openAnswer = truncated.fileName();
-    w.Button3Click();
+    w.openRecordFile();
     QCOMPARE(fx.prompts.errors.size(), 1);
     QVERIFY2(fx.prompts.errors.first().startsWith(u"ファイル "_qs + truncated.fileName() + u" は開けません。"_qs),
              qPrintable(fx.prompts.errors.first()));
     QVERIFY(w.document().sheet() == before);
     QCOMPARE(w.document().sheet().recordCount, sampleSheet().recordCount);
-    QCOMPARE(fx.child<QLineEdit>("Edit2")->text(), u"未保存の名"_qs);
-    QCOMPARE(w.FileName(), kSample);
+    QCOMPARE(fx.child<QLineEdit>("companyNameEdit")->text(), u"未保存の名"_qs);
+    QCOMPARE(w.fileName(), kSample);
     QVERIFY(w.document().isModified());
 }
 

@@ -26,7 +26,7 @@ QStringList menuTexts(const QMenu* menu)
 
 // Shortcuts reach the window the way the keyboard does: as key presses on
 // the widget that has the focus.
-void pressKeys(TForm1& window, QKeyCombination keys)
+void pressKeys(MainWindow& window, QKeyCombination keys)
 {
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -50,8 +50,8 @@ private Q_SLOTS:
 void UndoWindowTest::popupMenuEndsWithUndoAndRedo()
 {
     WindowFixture f;
-    TForm1& window = f.create();
-    const auto* menu = f.child<QMenu>("PopupMenu1");
+    MainWindow& window = f.create();
+    const auto* menu = f.child<QMenu>("sheetMenu");
     QCOMPARE(menuTexts(menu), (QStringList{u"コピー"_qs, u"貼り付け"_qs, u"-"_qs, u"行削除"_qs, u"-"_qs, u"全削除"_qs,
                                            u"-"_qs, u"元に戻す"_qs, u"やり直し"_qs}));
     QAction* undo = window.undoHistory().undoAction();
@@ -70,12 +70,12 @@ void UndoWindowTest::popupMenuEndsWithUndoAndRedo()
 void UndoWindowTest::shortcutsUndoAndRedoAPasteAsOneStep()
 {
     WindowFixture f;
-    TForm1& window = f.show();
+    MainWindow& window = f.show();
     f.fillRecords(3);
     const Snapshot before(window.document());
     f.clickCell(1, 2);
     QGuiApplication::clipboard()->setText(u"9\t新規\r\n\t番号なし\r\n"_qs);
-    window.N2Click();
+    window.pasteSortAndRenumber();
     const Snapshot after(window.document());
     QVERIFY(!(after == before));
     // Sorted and renumbered: 新規 keeps row 2 as record 2, the unnumbered row stays last.
@@ -106,16 +106,16 @@ void UndoWindowTest::undoingBackToTheOpenedFileLeavesNothingToAskAtClose()
     sheet.editRow(1) = Record{u"1"_qs, u"盤A"_qs};
     sheet.recordCount = 1;
     RecordFile::save(f.path(u"list.kav"_qs), u"甲電設"_qs, sheet);
-    TForm1& window = f.show();
+    MainWindow& window = f.show();
     QVERIFY(window.openFile(f.path(u"list.kav"_qs)));
 
-    window.N6Click();
-    f.child<QLineEdit>("Edit2")->setText(u"乙電設"_qs);
+    window.deleteAllRecords();
+    f.child<QLineEdit>("companyNameEdit")->setText(u"乙電設"_qs);
     QVERIFY(window.document().isModified());
     window.undoHistory().undoAction()->trigger();
     window.undoHistory().undoAction()->trigger();
     QVERIFY(!window.document().isModified());
-    QCOMPARE(f.child<QLineEdit>("Edit2")->text(), u"甲電設"_qs);
+    QCOMPARE(f.child<QLineEdit>("companyNameEdit")->text(), u"甲電設"_qs);
 
     QVERIFY(window.close());
     QCOMPARE(f.prompts.unsavedAsked, 0);
@@ -125,7 +125,7 @@ void UndoWindowTest::openingAFileStartsAFreshHistory()
 {
     WindowFixture f;
     RecordFile::save(f.path(u"list.kav"_qs), u"甲電設"_qs, RecordSheet());
-    TForm1& window = f.create();
+    MainWindow& window = f.create();
     f.fillRecords(2);
     QVERIFY(window.undoHistory().undoAction()->isEnabled());
     QVERIFY(window.openFile(f.path(u"list.kav"_qs)));
@@ -136,9 +136,9 @@ void UndoWindowTest::openingAFileStartsAFreshHistory()
 void UndoWindowTest::typingACompanyNameIsOneStep()
 {
     WindowFixture f;
-    TForm1& window = f.show();
+    MainWindow& window = f.show();
     const QString original = window.document().companyName();
-    auto* edit = f.child<QLineEdit>("Edit2");
+    auto* edit = f.child<QLineEdit>("companyNameEdit");
     edit->setFocus();
     QTest::keyClicks(edit, u"abc"_qs);
     QCOMPARE(window.undoHistory().stack().count(), 1);
@@ -150,7 +150,7 @@ void UndoWindowTest::typingACompanyNameIsOneStep()
 void UndoWindowTest::aHundredStepsCanBeUndone()
 {
     WindowFixture f;
-    TForm1& window = f.create();
+    MainWindow& window = f.create();
     const Snapshot start(window.document());
     for (int i = 1; i <= UndoHistory::kStepLimit; ++i)
         f.editSheet([i](RecordSheet& s) { s.setCell(ColFrom1, i % 50 + 1, QString::number(i)); });

@@ -3,7 +3,7 @@
 #include "main/MainWindowRules.h"
 #include "main/RecordSheetModel.h"
 #include "main/RecordSheetView.h"
-#include "main/TForm1.h"
+#include "main/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -59,7 +59,7 @@ struct PromptRecorder {
 struct WindowFixture {
     QTemporaryDir dir;
     PromptRecorder prompts;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 
     QString path(const QString& name) const { return dir.filePath(name); }
     QString settingsPath() const { return path(QStringLiteral("kiroku.ggs")); }
@@ -69,14 +69,14 @@ struct WindowFixture {
         return {QDate(2023, 4, 1), arguments, path(QStringLiteral("tagrio")), settingsPath()};
     }
 
-    TForm1& create(const QStringList& arguments = {})
+    MainWindow& create(const QStringList& arguments = {})
     {
-        window = std::make_unique<TForm1>(startup(arguments));
+        window = std::make_unique<MainWindow>(startup(arguments));
         window->setPrompts(prompts.prompts());
         return *window;
     }
 
-    TForm1& show(const QStringList& arguments = {})
+    MainWindow& show(const QStringList& arguments = {})
     {
         create(arguments);
         window->show();
@@ -93,7 +93,7 @@ struct WindowFixture {
         return window->findChild<T*>(QLatin1String(name));
     }
 
-    RecordSheetView* grid() const { return child<RecordSheetView>("StringGrid1"); }
+    RecordSheetView* grid() const { return child<RecordSheetView>("recordGrid"); }
     QWidget* viewport() const { return grid()->viewport(); }
 
     // The centre of a cell of the sheet, in the grid viewport's pixels.

@@ -80,7 +80,7 @@ QStringList differences(const WindowState& before, const WindowState& after)
     if (!(before.sheet == after.sheet))
         changed << u"record sheet"_qs;
     if (before.fileName != after.fileName)
-        changed << u"FileName"_qs;
+        changed << u"fileName"_qs;
     if (before.company != after.company)
         changed << u"company name"_qs;
     if (before.unsaved != after.unsaved)
@@ -94,7 +94,7 @@ QStringList differences(const WindowState& before, const WindowState& after)
 // output panel open.
 struct OutputWindow {
     WindowFixture fx;
-    TForm1* w = nullptr;
+    MainWindow* w = nullptr;
     QString recordPath;
 
     // records: the record count; the sheet has records + 1 rows unless rowCount says otherwise.
@@ -104,7 +104,7 @@ struct OutputWindow {
         writePlatesFile(recordPath, rowCount > 0 ? rowCount : records + 1, records);
         w = &fx.show({recordPath});
         w->activateWindow();
-        if (!QTest::qWaitFor([this] { return w->kidou2() == 1; }, kStateTimeoutMs) || !fx.prompts.errors.isEmpty())
+        if (!QTest::qWaitFor([this] { return w->commandLineFileOpened(); }, kStateTimeoutMs) || !fx.prompts.errors.isEmpty())
             return false;
         w->setPrompts(MainWindowPrompts::dialogs(w));
         return w->runOutputPanelToggle();
@@ -119,8 +119,8 @@ struct OutputWindow {
         return folder;
     }
 
-    QWidget* banner() const { return fx.child("Panel14"); }
-    QProgressBar* bar() const { return fx.child<QProgressBar>("ProgressBar1"); }
+    QWidget* banner() const { return fx.child("busyBanner"); }
+    QProgressBar* bar() const { return fx.child<QProgressBar>("outputProgress"); }
     QString label(const char* name) const { return fx.child<QLabel>(name)->text(); }
 
     void click(const QString& button) const { fx.child<QPushButton>(qPrintable(button))->click(); }
@@ -132,8 +132,8 @@ struct OutputWindow {
 
     WindowState state() const
     {
-        return {w->document().sheet(), w->FileName(), w->document().companyName(), w->document().isModified(),
-                !fx.child("Panel8")->isHidden()};
+        return {w->document().sheet(), w->fileName(), w->document().companyName(), w->document().isModified(),
+                !fx.child("outputPanel")->isHidden()};
     }
 };
 
@@ -229,10 +229,10 @@ void OutputFailuresTest::noSpreadsheetApplicationSaysWhereTheWorkbookIs_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<int>("sheets");
-    QTest::newRow("template") << QString() << u"Button2"_qs << u"入力用帳票.xlsx"_qs << 2;
-    QTest::newRow("type A") << QString() << u"Button1"_qs << u"ケーブル名板A.xlsx"_qs << 3;
-    QTest::newRow("type B trunk") << u"RadioButton1"_qs << u"Button15"_qs << u"ケーブル名板B.xlsx"_qs << 3;
-    QTest::newRow("type B branch") << u"RadioButton2"_qs << u"Button15"_qs << u"ケーブル名板B.xlsx"_qs << 3;
+    QTest::newRow("template") << QString() << u"templateButton"_qs << u"入力用帳票.xlsx"_qs << 2;
+    QTest::newRow("type A") << QString() << u"typeAWorkbookButton"_qs << u"ケーブル名板A.xlsx"_qs << 3;
+    QTest::newRow("type B trunk") << u"trunkSizeChoice"_qs << u"typeBWorkbookButton"_qs << u"ケーブル名板B.xlsx"_qs << 3;
+    QTest::newRow("type B branch") << u"branchSizeChoice"_qs << u"typeBWorkbookButton"_qs << u"ケーブル名板B.xlsx"_qs << 3;
 }
 
 void OutputFailuresTest::noSpreadsheetApplicationSaysWhereTheWorkbookIs()
@@ -279,9 +279,9 @@ void OutputFailuresTest::unusableTemporaryFolderIsReported_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("fault");
     const std::pair<const char*, std::pair<QString, QString>> commands[] = {
-        {"template", {QString(), u"Button2"_qs}},
-        {"type A", {QString(), u"Button1"_qs}},
-        {"type B", {u"RadioButton2"_qs, u"Button15"_qs}},
+        {"template", {QString(), u"templateButton"_qs}},
+        {"type A", {QString(), u"typeAWorkbookButton"_qs}},
+        {"type B", {u"branchSizeChoice"_qs, u"typeBWorkbookButton"_qs}},
     };
     for (const auto& [name, command] : commands) {
         for (const char* fault : {"missing folder", "folder under a file", "disk full"}) {
@@ -344,11 +344,11 @@ void OutputFailuresTest::refusedPrintWarnsOnce_data()
     QTest::addColumn<QString>("radio");
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("preview");
-    QTest::newRow("type A print") << QString() << u"Button16"_qs << false;
-    QTest::newRow("type B trunk print") << u"RadioButton1"_qs << u"Button17"_qs << false;
-    QTest::newRow("type B branch print") << u"RadioButton2"_qs << u"Button18"_qs << false;
-    QTest::newRow("type A preview") << QString() << u"PreviewButtonA"_qs << true;
-    QTest::newRow("type B preview") << u"RadioButton2"_qs << u"PreviewButtonB"_qs << true;
+    QTest::newRow("type A print") << QString() << u"typeAPrintButton"_qs << false;
+    QTest::newRow("type B trunk print") << u"trunkSizeChoice"_qs << u"trunkPrintButton"_qs << false;
+    QTest::newRow("type B branch print") << u"branchSizeChoice"_qs << u"branchPrintButton"_qs << false;
+    QTest::newRow("type A preview") << QString() << u"typeAPreviewButton"_qs << true;
+    QTest::newRow("type B preview") << u"branchSizeChoice"_qs << u"typeBPreviewButton"_qs << true;
 }
 
 // The user confirms a PDF file in a folder that is gone by the time the job
@@ -393,26 +393,26 @@ void OutputFailuresTest::cancelInAnyDialogChangesNothing_data()
     const QString question = u"QMessageBox: "_qs + kUnsavedQuestion;
     const QStringList reject{u"reject"_qs};
 
-    QTest::newRow("open dialog") << QString() << u"Button3"_qs << false << reject << QStringList{u"QFileDialog"_qs};
-    QTest::newRow("question before open") << QString() << u"Button3"_qs << true << QStringList{u"Cancel"_qs}
+    QTest::newRow("open dialog") << QString() << u"openButton"_qs << false << reject << QStringList{u"QFileDialog"_qs};
+    QTest::newRow("question before open") << QString() << u"openButton"_qs << true << QStringList{u"Cancel"_qs}
                                           << QStringList{question};
-    QTest::newRow("save dialog") << QString() << u"Button4"_qs << true << reject << QStringList{u"QFileDialog"_qs};
+    QTest::newRow("save dialog") << QString() << u"saveButton"_qs << true << reject << QStringList{u"QFileDialog"_qs};
     QTest::newRow("question at close") << QString() << u"close"_qs << true << QStringList{u"Cancel"_qs}
                                        << QStringList{question};
     QTest::newRow("save dialog from the question at close")
         << QString() << u"close"_qs << true << QStringList{u"Save"_qs, u"reject"_qs}
         << QStringList{question, u"QFileDialog"_qs};
-    QTest::newRow("type A print dialog") << QString() << u"Button16"_qs << false << reject
+    QTest::newRow("type A print dialog") << QString() << u"typeAPrintButton"_qs << false << reject
                                          << QStringList{u"QPrintDialog"_qs};
-    QTest::newRow("type B trunk print dialog") << u"RadioButton1"_qs << u"Button17"_qs << false << reject
+    QTest::newRow("type B trunk print dialog") << u"trunkSizeChoice"_qs << u"trunkPrintButton"_qs << false << reject
                                                << QStringList{u"QPrintDialog"_qs};
-    QTest::newRow("type B branch print dialog") << u"RadioButton2"_qs << u"Button18"_qs << false << reject
+    QTest::newRow("type B branch print dialog") << u"branchSizeChoice"_qs << u"branchPrintButton"_qs << false << reject
                                                 << QStringList{u"QPrintDialog"_qs};
-    QTest::newRow("type A preview closed") << QString() << u"PreviewButtonA"_qs << false << reject
+    QTest::newRow("type A preview closed") << QString() << u"typeAPreviewButton"_qs << false << reject
                                            << QStringList{u"PreviewDialog"_qs};
-    QTest::newRow("type B preview closed") << u"RadioButton2"_qs << u"PreviewButtonB"_qs << false << reject
+    QTest::newRow("type B preview closed") << u"branchSizeChoice"_qs << u"typeBPreviewButton"_qs << false << reject
                                            << QStringList{u"PreviewDialog"_qs};
-    QTest::newRow("print dialog of the preview") << QString() << u"PreviewButtonA"_qs << false
+    QTest::newRow("print dialog of the preview") << QString() << u"typeAPreviewButton"_qs << false
                                                  << QStringList{u"print"_qs, u"reject"_qs}
                                                  << QStringList{u"PreviewDialog"_qs, u"QPrintDialog"_qs};
 }
@@ -427,13 +427,13 @@ void OutputFailuresTest::cancelInAnyDialogChangesNothing()
     OutputWindow win;
     QVERIFY(win.open(7));
     // The record file commands sit on the command bar, usable with the output panel closed.
-    if (operation == u"Button3" || operation == u"Button4" || operation == u"close")
+    if (operation == u"openButton" || operation == u"saveButton" || operation == u"close")
         QVERIFY(!win.w->runOutputPanelToggle());
     win.check(radio);
     if (unsaved)
         win.w->document().setCompanyName(u"未保存の会社"_qs);
     const WindowState before = win.state();
-    const QString labels = win.label("Label1") + win.label("Label2");
+    const QString labels = win.label("resolutionXLabel") + win.label("resolutionYLabel");
     const QStringList folderBefore = QDir(win.fx.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const QByteArray recordFileBefore = FileAccess::readAll(win.recordPath);
 
@@ -458,7 +458,7 @@ void OutputFailuresTest::cancelInAnyDialogChangesNothing()
     QCOMPARE(differences(before, win.state()), QStringList());
     // The resolution labels change with a printer's set-up, which neither a
     // preview nor a cancelled print dialog reaches.
-    QCOMPARE(win.label("Label1") + win.label("Label2"), labels);
+    QCOMPARE(win.label("resolutionXLabel") + win.label("resolutionYLabel"), labels);
     // Nothing written: no settings file, no new file, the record file as it was.
     QCOMPARE(QDir(win.fx.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), folderBefore);
     QCOMPARE(FileAccess::readAll(win.recordPath), recordFileBefore);
@@ -474,7 +474,7 @@ void OutputFailuresTest::hugeRecordCountMakesPlatesOnlyForTheRows()
     const WindowState before = win.state();
 
     const ScopedEnvironment tmpdir("TMPDIR", win.temporaryFolder());
-    for (const char* button : {"Button1", "Button15"}) {
+    for (const char* button : {"typeAWorkbookButton", "typeBWorkbookButton"}) {
         DialogScript script({DialogScript::press(QMessageBox::Ok)});
         win.click(QString::fromLatin1(button));
         QCOMPARE(script.met.size(), 1);
@@ -489,8 +489,8 @@ void OutputFailuresTest::hugeRecordCountMakesPlatesOnlyForTheRows()
         const char* button;
         int pages;
     };
-    for (const Print& print : {Print{"", "Button16", 17}, Print{"RadioButton1", "Button17", 5},
-                               Print{"RadioButton2", "Button18", 3}}) {
+    for (const Print& print : {Print{"", "typeAPrintButton", 17}, Print{"trunkSizeChoice", "trunkPrintButton", 5},
+                               Print{"branchSizeChoice", "branchPrintButton", 3}}) {
         win.check(QString::fromLatin1(print.radio));
         const QString pdf = win.fx.path(QString::fromLatin1(print.button) + u".pdf"_qs);
         DialogScript script({chooseOutputFile(pdf)});
@@ -513,11 +513,11 @@ void OutputFailuresTest::panelChoicesReachThePrints()
         int fromFirst; // plates reading "(自)鯱..."
         int toFirst;   // plates reading "(至)鯱..."
     };
-    for (const Order& order : {Order{"RadioButton4", 30, 0}, Order{"RadioButton5", 0, 30}, Order{"RadioButton3", 0, 0}}) {
+    for (const Order& order : {Order{"fromToOrderChoice", 30, 0}, Order{"toFromOrderChoice", 0, 30}, Order{"standardOrderChoice", 0, 0}}) {
         win.check(QString::fromLatin1(order.radio));
         const QString pdf = win.fx.path(QString::fromLatin1(order.radio) + u".pdf"_qs);
         DialogScript script({chooseOutputFile(pdf)});
-        win.click(u"Button16"_qs);
+        win.click(u"typeAPrintButton"_qs);
         QCOMPARE(script.met, QStringList{u"QPrintDialog"_qs});
         const QString text = pdfText(pdf);
         QCOMPARE(text.count(u"鯱"_qs), 30);
@@ -529,7 +529,7 @@ void OutputFailuresTest::panelChoicesReachThePrints()
         const char* radio;
         int pages; // trunk 24 plates a page, branch 36
     };
-    for (const Size& size : {Size{"RadioButton2", 1}, Size{"RadioButton1", 2}}) {
+    for (const Size& size : {Size{"branchSizeChoice", 1}, Size{"trunkSizeChoice", 2}}) {
         win.check(QString::fromLatin1(size.radio));
         int previewPages = -1;
         DialogScript script({[&previewPages](QDialog& dialog) {
@@ -537,7 +537,7 @@ void OutputFailuresTest::panelChoicesReachThePrints()
                 previewPages = preview->pageCount();
             dialog.reject();
         }});
-        win.click(u"PreviewButtonB"_qs);
+        win.click(u"typeBPreviewButton"_qs);
         QCOMPARE(script.met, QStringList{u"PreviewDialog"_qs});
         QCOMPARE(previewPages, size.pages);
     }

@@ -1,11 +1,11 @@
 // The main window driven by a real pointer under Xvfb: xdotool moves the X
 // server's pointer and clicks, so every event takes the path the window
 // system gives it (header viewport, modal dialogs, standard buttons).
-#include "entry/TForm2.h"
+#include "entry/EntryForm.h"
 #include "main/JapaneseTranslation.h"
 #include "main/RecordSheetModel.h"
 #include "main/RecordSheetView.h"
-#include "main/TForm1.h"
+#include "main/MainWindow.h"
 #include "../StateTimeout.h"
 
 #include <QAbstractButton>
@@ -92,8 +92,8 @@ private:
 
 void RealPointerTest::doubleClickOnTheHeaderRowOpensTheEntryForm()
 {
-    TForm1 window(startup());
-    TForm2 form2(window.document());
+    MainWindow window(startup());
+    EntryForm form2(window.document());
     window.setEntryForm(&form2);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -102,10 +102,10 @@ void RealPointerTest::doubleClickOnTheHeaderRowOpensTheEntryForm()
     QString numberField;
     onNextModal(this, [&](QWidget* modal) {
         shown = modal;
-        numberField = form2.findChild<QLabel*>(QStringLiteral("Label2"))->text();
+        numberField = form2.findChild<QLabel*>(QStringLiteral("recordNumberLabel"))->text();
         form2.reject();
     });
-    const QWidget* header = window.findChild<RecordSheetView*>(QStringLiteral("StringGrid1"))->horizontalHeader()->viewport();
+    const QWidget* header = window.findChild<RecordSheetView*>(QStringLiteral("recordGrid"))->horizontalHeader()->viewport();
     clickAt(header->mapToGlobal(QPoint(12, header->height() / 2)), 2);
     QTRY_VERIFY_WITH_TIMEOUT(shown != nullptr, kStateTimeoutMs);
     QCOMPARE(shown, &form2);
@@ -114,12 +114,12 @@ void RealPointerTest::doubleClickOnTheHeaderRowOpensTheEntryForm()
 
 void RealPointerTest::closeQuestionSpeaksJapaneseAndHonoursItsButtons()
 {
-    TForm1 window(startup());
+    MainWindow window(startup());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     // A paste with Ctrl+V into the sheet, clicked and typed as a user does.
-    RecordSheetView* grid = window.findChild<RecordSheetView*>(QStringLiteral("StringGrid1"));
+    RecordSheetView* grid = window.findChild<RecordSheetView*>(QStringLiteral("recordGrid"));
     const QRect cell = grid->visualRect(grid->model()->index(RecordSheetModel::modelRow(1), 1));
     clickAt(grid->viewport()->mapToGlobal(cell.center()));
     QGuiApplication::clipboard()->setText(QStringLiteral("1\t東棟分電盤\r\n"));
@@ -154,7 +154,7 @@ void RealPointerTest::closeQuestionSpeaksJapaneseAndHonoursItsButtons()
 // pages, then closed with its 閉じる button.
 void RealPointerTest::previewPagesByPointerAndWheel()
 {
-    TForm1 window(startup());
+    MainWindow window(startup());
     window.document().pasteText(1, QStringLiteral("1\t東棟\r\n").repeated(600));
     window.document().renumberRecords();
     QCOMPARE(window.document().sheet().recordCount, 600);
@@ -185,7 +185,7 @@ void RealPointerTest::previewPagesByPointerAndWheel()
         clickLaterAt(centreOf(modal->findChild<QPushButton*>(QStringLiteral("closeButton"))));
         closed = true;
     });
-    const QWidget* previewButton = window.findChild<QWidget*>(QStringLiteral("PreviewButtonA"));
+    const QWidget* previewButton = window.findChild<QWidget*>(QStringLiteral("typeAPreviewButton"));
     clickAt(centreOf(previewButton));
     QTRY_VERIFY_WITH_TIMEOUT(closed && !QApplication::activeModalWidget(), kStateTimeoutMs);
     QCOMPARE(seen, (QStringList{QStringLiteral("/ 100 ページ"), QStringLiteral("wheel")}));

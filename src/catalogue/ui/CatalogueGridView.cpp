@@ -12,7 +12,7 @@
 CatalogueGridView::CatalogueGridView(CatalogueGrid& grid, QWidget* parent)
     : QTableView(parent), grid_(grid)
 {
-    setObjectName(QStringLiteral("StringGrid2"));
+    setObjectName(QStringLiteral("designationGrid"));
     setModel(&grid);
     setFont(UiStyle::screenFont(UiStyle::Face::PGothic, CatalogueLayout::kGridPixelSize));
     setCursor(Qt::PointingHandCursor);

@@ -4,7 +4,7 @@
 
 class CatalogueGrid;
 
-// The catalogue grid StringGrid2 on screen: column 0 shows the designations,
+// The catalogue grid designationGrid on screen: column 0 shows the designations,
 // columns 1 to 7 stay at width 0, and the view's header is the empty header
 // row 0. The CatalogueGrid decides the current and first visible rows; this
 // view shows them and reports the user's own scrolling and clicking back.

@@ -31,29 +31,29 @@ struct FamilyButton {
 };
 
 inline constexpr std::array<FamilyButton, 16> kFamilyButtons{{
-    {u"Button9", u"CV", {7, 6, 67, 33}, UiStyle::Face::UiGothic},
-    {u"Button10", u"CVT", {77, 6, 68, 33}, UiStyle::Face::UiGothic},
-    {u"Button2", u"CE", {7, 45, 67, 33}, UiStyle::Face::UiGothic},
-    {u"Button1", u"CEE", {77, 45, 68, 33}, UiStyle::Face::UiGothic},
-    {u"Button12", u"FP", {7, 85, 68, 23}, UiStyle::Face::UiGothic},
-    {u"Button16", u"VVF , VV", {77, 85, 68, 23}, UiStyle::Face::UiGothic},
-    {u"Button17", u"高圧ケーブル", {7, 114, 138, 23}, UiStyle::Face::UiGothic},
-    {u"Button126", u"WL1", {7, 143, 67, 23}, UiStyle::Face::Gothic},
-    {u"Button8", u"IV", {78, 143, 67, 23}, UiStyle::Face::UiGothic},
-    {u"Button11", u"CVV", {7, 172, 67, 23}, UiStyle::Face::UiGothic},
-    {u"Button19", u"同軸", {78, 172, 67, 23}, UiStyle::Face::UiGothic},
-    {u"Button14", u"CPEV", {7, 201, 67, 23}, UiStyle::Face::UiGothic},
-    {u"Button13", u"CVV-S", {78, 201, 67, 23}, UiStyle::Face::UiGothic},
-    {u"Button15", u"AE,HP", {7, 230, 67, 23}, UiStyle::Face::UiGothic},
-    {u"Button20", u"その他", {78, 230, 67, 23}, UiStyle::Face::UiGothic},
-    {u"Button18", u"音響用特殊ケーブル", {7, 259, 138, 23}, UiStyle::Face::UiGothic},
+    {u"cvButton", u"CV", {7, 6, 67, 33}, UiStyle::Face::UiGothic},
+    {u"cvtButton", u"CVT", {77, 6, 68, 33}, UiStyle::Face::UiGothic},
+    {u"ceButton", u"CE", {7, 45, 67, 33}, UiStyle::Face::UiGothic},
+    {u"ceeButton", u"CEE", {77, 45, 68, 33}, UiStyle::Face::UiGothic},
+    {u"fpButton", u"FP", {7, 85, 68, 23}, UiStyle::Face::UiGothic},
+    {u"vvfButton", u"VVF , VV", {77, 85, 68, 23}, UiStyle::Face::UiGothic},
+    {u"highVoltageButton", u"高圧ケーブル", {7, 114, 138, 23}, UiStyle::Face::UiGothic},
+    {u"wl1Button", u"WL1", {7, 143, 67, 23}, UiStyle::Face::Gothic},
+    {u"ivButton", u"IV", {78, 143, 67, 23}, UiStyle::Face::UiGothic},
+    {u"cvvButton", u"CVV", {7, 172, 67, 23}, UiStyle::Face::UiGothic},
+    {u"coaxialButton", u"同軸", {78, 172, 67, 23}, UiStyle::Face::UiGothic},
+    {u"cpevButton", u"CPEV", {7, 201, 67, 23}, UiStyle::Face::UiGothic},
+    {u"cvvSButton", u"CVV-S", {78, 201, 67, 23}, UiStyle::Face::UiGothic},
+    {u"aeHpButton", u"AE,HP", {7, 230, 67, 23}, UiStyle::Face::UiGothic},
+    {u"otherButton", u"その他", {78, 230, 67, 23}, UiStyle::Face::UiGothic},
+    {u"audioButton", u"音響用特殊ケーブル", {7, 259, 138, 23}, UiStyle::Face::UiGothic},
 }};
 
 // Keyboard order through the controls, by objectName.
 inline constexpr std::array<QStringView, 17> kTabOrder{
-    u"Button8", u"Button9", u"Button10", u"Button11", u"Button12", u"Button13",
-    u"Button14", u"Button15", u"Button16", u"Button17", u"Button18", u"Button19",
-    u"StringGrid2", u"Button20", u"Button126", u"Button1", u"Button2",
+    u"ivButton", u"cvButton", u"cvtButton", u"cvvButton", u"fpButton", u"cvvSButton",
+    u"cpevButton", u"aeHpButton", u"vvfButton", u"highVoltageButton", u"audioButton", u"coaxialButton",
+    u"designationGrid", u"otherButton", u"wl1Button", u"ceeButton", u"ceButton",
 };
 
 } // namespace CatalogueLayout

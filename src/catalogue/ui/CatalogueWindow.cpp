@@ -1,4 +1,4 @@
-#include "TForm3.h"
+#include "CatalogueWindow.h"
 
 #include "CableCrossSection.h"
 #include "CatalogueGridView.h"
@@ -16,26 +16,26 @@
 #include <QPushButton>
 #include <QScreen>
 
-TForm3::TForm3(QWidget* parent)
+CatalogueWindow::CatalogueWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("TForm3"));
+    setObjectName(QStringLiteral("CatalogueWindow"));
     setWindowTitle(QStringLiteral("ケーブル表"));
     setWindowIcon(QIcon(cableCrossSection(32)));
     setFixedSize(CatalogueLayout::kClientSize);
     UiStyle::setBackground(this, UiStyle::kWindowBackground);
     buildControls();
-    FormCreate();
+    setUpWindow();
 }
 
 // The view reports to the grid model until it goes, so it must go first:
 // child widgets would otherwise outlive the model member.
-TForm3::~TForm3()
+CatalogueWindow::~CatalogueWindow()
 {
     delete view_;
 }
 
-void TForm3::buildControls()
+void CatalogueWindow::buildControls()
 {
     using namespace CatalogueLayout;
     UiStyle::ControlIndex index;
@@ -49,20 +49,20 @@ void TForm3::buildControls()
 
     view_ = index.add(new CatalogueGridView(grid_, this));
     view_->setGeometry(kGrid);
-    connect(view_, &CatalogueGridView::mouseReleased, this, &TForm3::StringGrid2MouseUp);
-    connect(view_, &CatalogueGridView::gridDoubleClicked, this, &TForm3::StringGrid2DblClick);
+    connect(view_, &CatalogueGridView::mouseReleased, this, &CatalogueWindow::rememberReleasedRow);
+    connect(view_, &CatalogueGridView::gridDoubleClicked, this, &CatalogueWindow::pickDesignation);
 
     auto* hint = new QLabel(QStringLiteral("※ダブルクリック選択"), this);
-    hint->setObjectName(QStringLiteral("Label2"));
+    hint->setObjectName(QStringLiteral("pickHint"));
     hint->setFont(UiStyle::screenFont(UiStyle::Face::UiGothic, kHintPixelSize));
     hint->setGeometry(kHintLabel);
 
-    UiStyle::pictureSlot(this, u"Image1", kPicture)->setPixmap(cableCrossSection(kPicture.width()));
+    UiStyle::pictureSlot(this, u"crossSectionPicture", kPicture)->setPixmap(cableCrossSection(kPicture.width()));
 
     index.setTabOrder(kTabOrder);
 }
 
-void TForm3::FormCreate()
+void CatalogueWindow::setUpWindow()
 {
     // The column widths are set by the view; CVT comes in with row 13
     // highlighted and the list shown from row 10.
@@ -71,34 +71,34 @@ void TForm3::FormCreate()
     view_->showGridPosition();
 }
 
-void TForm3::loadFamily(const CableFamily& family)
+void CatalogueWindow::loadFamily(const CableFamily& family)
 {
     loadCableFamily(grid_, family);
     view_->showGridPosition();
 }
 
-void TForm3::setPickTarget(QLineEdit* cableTypeField, QWidget* purposeField)
+void CatalogueWindow::setPickTarget(QLineEdit* cableTypeField, QWidget* purposeField)
 {
     cableTypeField_ = cableTypeField;
     purposeField_ = purposeField;
 }
 
-void TForm3::setPlacementParent(QWidget* mainWindow)
+void CatalogueWindow::setPlacementParent(QWidget* mainWindow)
 {
     placementParent_ = mainWindow;
 }
 
-void TForm3::StringGrid2MouseUp(int gridRow)
+void CatalogueWindow::rememberReleasedRow(int gridRow)
 {
-    uy2_ = gridRow;
+    releasedRow_ = gridRow;
 }
 
-void TForm3::StringGrid2DblClick()
+void CatalogueWindow::pickDesignation()
 {
     // A release on no cell leaves no row to read: the double click does nothing.
-    if (uy2_ < 0 || uy2_ >= grid_.gridRowCount())
+    if (releasedRow_ < 0 || releasedRow_ >= grid_.gridRowCount())
         return;
-    const QString designation = grid_.cell(0, uy2_);
+    const QString designation = grid_.cell(0, releasedRow_);
     if (cableTypeField_)
         cableTypeField_->setText(designation);
     hide();
@@ -110,7 +110,7 @@ void TForm3::StringGrid2DblClick()
     }
 }
 
-void TForm3::showEvent(QShowEvent* event)
+void CatalogueWindow::showEvent(QShowEvent* event)
 {
     if (!placed_) {
         placed_ = true;
@@ -121,12 +121,12 @@ void TForm3::showEvent(QShowEvent* event)
     view_->showGridPosition();
 }
 
-void TForm3::placeOverMainWindow()
+void CatalogueWindow::placeOverMainWindow()
 {
     QWidget* mainWindow = placementParent_;
     if (!mainWindow) {
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->inherits("TForm1")) {
+            if (window->inherits("MainWindow")) {
                 mainWindow = window;
                 break;
             }

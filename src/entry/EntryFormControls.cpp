@@ -1,4 +1,4 @@
-#include "TForm2Controls.h"
+#include "EntryFormControls.h"
 
 #include "EntryFormLayout.h"
 #include "EntryFormPictures.h"
@@ -41,10 +41,10 @@ QLabel* picture(QWidget* parent, const char* name, QRect rect, const QPixmap& pi
 
 } // namespace
 
-TForm2::Controls::Controls(QWidget* formWidget) : form(formWidget)
+EntryForm::Controls::Controls(QWidget* formWidget) : form(formWidget)
 {
-    QWidget* background = index.add(colourFrame(form, "Panel1", L::kBackgroundPanel, L::kFormColour));
-    QWidget* topBar = index.add(colourFrame(background, "Panel2", L::kTopBar, L::kTopBarColour));
+    QWidget* background = index.add(colourFrame(form, "formBackground", L::kBackgroundPanel, L::kFormColour));
+    QWidget* topBar = index.add(colourFrame(background, "topBar", L::kTopBar, L::kTopBarColour));
     const auto parentOn = [&](L::On on) { return on == L::On::TopBar ? topBar : background; };
     // Top bar children are laid out in form coordinates like everything else.
     const auto originOf = [&](L::On on) { return on == L::On::TopBar ? L::kTopBar.topLeft() : QPoint(0, 0); };
@@ -82,21 +82,21 @@ TForm2::Controls::Controls(QWidget* formWidget) : form(formWidget)
                                                             item.rect.translated(-originOf(item.on))));
         pushButton->setFont(screenFont(item.pixelSize, item.bold));
     }
-    helpButton = button("Button15");
-    registerButton = button("Button9");
+    helpButton = button("helpButton");
+    registerButton = button("registerButton");
 
-    index.add(picture(background, "Image1", L::kSmallPicture, entrySmallPicture(L::kSmallPictureSize)));
+    index.add(picture(background, "smallPicture", L::kSmallPicture, entrySmallPicture(L::kSmallPictureSize)));
 
-    helpPanel = index.add(colourFrame(background, "Panel3", L::kHelpPanel, L::kHelpPanelColour));
-    index.add(picture(helpPanel, "Image2", L::kHelpPicture, entryHelpPicture(L::kHelpPicture.size())));
+    helpPanel = index.add(colourFrame(background, "helpPanel", L::kHelpPanel, L::kHelpPanelColour));
+    index.add(picture(helpPanel, "helpPicture", L::kHelpPicture, entryHelpPicture(L::kHelpPicture.size())));
     index.add(tableLabel(helpPanel, L::kHelpLabel, QPoint(0, 0)));
-    index.add(picture(helpPanel, "Image3", L::kHelpSmallPicture, entrySmallPicture(L::kSmallPictureSize)));
+    index.add(picture(helpPanel, "helpSmallPicture", L::kHelpSmallPicture, entrySmallPicture(L::kSmallPictureSize)));
     helpPanel->hide();
 
     index.setTabOrder(L::kTabOrder);
 }
 
-std::optional<Column> TForm2::Controls::columnOf(const QObject* object) const
+std::optional<Column> EntryForm::Controls::columnOf(const QObject* object) const
 {
     for (Column column : kDataColumns) {
         if (field(column) == object)
@@ -105,7 +105,7 @@ std::optional<Column> TForm2::Controls::columnOf(const QObject* object) const
     return std::nullopt;
 }
 
-QPushButton* TForm2::Controls::button(const char* objectName) const
+QPushButton* EntryForm::Controls::button(const char* objectName) const
 {
     return index.get<QPushButton>(objectName);
 }

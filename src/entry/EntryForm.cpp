@@ -1,9 +1,9 @@
-#include "TForm2.h"
+#include "EntryForm.h"
 
 #include "EntryFormLayout.h"
 #include "EntryFormPictures.h"
 #include "EntryShortcuts.h"
-#include "TForm2Controls.h"
+#include "EntryFormControls.h"
 #include "sheet/Failure.h"
 #include "ui/ScreenFonts.h"
 
@@ -16,7 +16,7 @@
 
 namespace L = EntryFormLayout;
 
-TForm2::TForm2(RecordDocument& document, QWidget* parent)
+EntryForm::EntryForm(RecordDocument& document, QWidget* parent)
     : QDialog(parent), document_(document), controls_(std::make_unique<Controls>(this))
 {
     setWindowTitle(L::kCaption.toString());
@@ -31,21 +31,21 @@ TForm2::TForm2(RecordDocument& document, QWidget* parent)
         edit->installEventFilter(this);
     c.noBox->installEventFilter(this);
 
-    connect(c.button("Button1"), &QPushButton::clicked, this, &TForm2::Button1Click);
-    connect(c.registerButton, &QPushButton::clicked, this, &TForm2::Button9Click);
-    connect(c.button("Button14"), &QPushButton::clicked, this, &TForm2::Button14Click);
-    connect(c.helpButton, &QPushButton::clicked, this, &TForm2::Button15Click);
+    connect(c.button("catalogueButton"), &QPushButton::clicked, this, &EntryForm::showCatalogue);
+    connect(c.registerButton, &QPushButton::clicked, this, &EntryForm::registerEntry);
+    connect(c.button("repeatAllButton"), &QPushButton::clicked, this, &EntryForm::repeatAllPrevious);
+    connect(c.helpButton, &QPushButton::clicked, this, &EntryForm::toggleHelp);
     for (const RepeatButton& repeat : kRepeatButtons)
         connect(c.button(repeat.objectName), &QPushButton::clicked, this, [this, &repeat] { repeatPrevious(repeat); });
     for (const QuickFill& fill : kQuickFills)
         connect(c.button(fill.objectName), &QPushButton::clicked, this, [this, &fill] { quickFill(fill); });
 
-    FormCreate();
+    setUpForm();
 }
 
-TForm2::~TForm2() = default;
+EntryForm::~EntryForm() = default;
 
-void TForm2::FormCreate()
+void EntryForm::setUpForm()
 {
     for (QLineEdit* edit : controls_->fields)
         edit->clear();
@@ -54,13 +54,13 @@ void TForm2::FormCreate()
     loadCaptionBoxes();
 }
 
-void TForm2::FormActivate()
+void EntryForm::prepareOnActivation()
 {
     loadCaptionBoxes();
     field(ColFrom1)->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm2::openOnRow(int row, const EraDate& today)
+void EntryForm::openOnRow(int row, const EraDate& today)
 {
     showEntry(entryForRow(document_.sheet(), row, today, document_.companyName()));
     // Qt centres a dialog over its parent; one without a parent would open in
@@ -72,12 +72,12 @@ void TForm2::openOnRow(int row, const EraDate& today)
     exec();
 }
 
-QString TForm2::noBoxText() const
+QString EntryForm::noBoxText() const
 {
     return controls_->noBox->text();
 }
 
-std::array<QString, 6> TForm2::captionBoxTexts() const
+std::array<QString, 6> EntryForm::captionBoxTexts() const
 {
     std::array<QString, 6> texts;
     for (size_t i = 0; i < texts.size(); ++i)
@@ -85,39 +85,39 @@ std::array<QString, 6> TForm2::captionBoxTexts() const
     return texts;
 }
 
-void TForm2::loadCaptionBoxes()
+void EntryForm::loadCaptionBoxes()
 {
     for (size_t i = 0; i < controls_->captionBoxes.size(); ++i)
         controls_->captionBoxes[i]->setText(document_.settings().caption(static_cast<int>(i) + 1));
 }
 
-void TForm2::setCatalogueWindow(QWidget* catalogue)
+void EntryForm::setCatalogueWindow(QWidget* catalogue)
 {
     giveCatalogueBack();
     controls_->catalogue = catalogue;
 }
 
-QLineEdit* TForm2::cableTypeField() const
+QLineEdit* EntryForm::cableTypeField() const
 {
     return field(ColCableType);
 }
 
-QLineEdit* TForm2::purposeField() const
+QLineEdit* EntryForm::purposeField() const
 {
     return field(ColPurpose);
 }
 
-void TForm2::setMessageSink(std::function<void(const QString&)> sink)
+void EntryForm::setMessageSink(std::function<void(const QString&)> sink)
 {
     controls_->showMessage = std::move(sink);
 }
 
-QLineEdit* TForm2::field(Column column) const
+QLineEdit* EntryForm::field(Column column) const
 {
     return controls_->field(column);
 }
 
-EntryRecord TForm2::currentEntry() const
+EntryRecord EntryForm::currentEntry() const
 {
     EntryRecord entry;
     entry.numberLabel = controls_->numberLabel->text();
@@ -126,7 +126,7 @@ EntryRecord TForm2::currentEntry() const
     return entry;
 }
 
-void TForm2::showEntry(const EntryRecord& entry)
+void EntryForm::showEntry(const EntryRecord& entry)
 {
     controls_->numberLabel->setText(entry.numberLabel);
     controls_->numberLabel->adjustSize();
@@ -136,14 +136,14 @@ void TForm2::showEntry(const EntryRecord& entry)
 
 // A filled box shows the start of its text: the end of a long text alone
 // ("グリオ電設株式会社") would hide what the field holds.
-void TForm2::fillField(Column column, const QString& text)
+void EntryForm::fillField(Column column, const QString& text)
 {
     QLineEdit* edit = field(column);
     edit->setText(text);
     edit->setCursorPosition(0);
 }
 
-void TForm2::Button9Click()
+void EntryForm::registerEntry()
 {
     Controls& c = *controls_;
     RegisterResult result;
@@ -163,25 +163,25 @@ void TForm2::Button9Click()
     accept();
 }
 
-void TForm2::repeatPrevious(const RepeatButton& button)
+void EntryForm::repeatPrevious(const RepeatButton& button)
 {
     for (int column = button.first; column <= button.last; ++column)
         fillField(Column(column), controls_->ed.at(Column(column)));
 }
 
-void TForm2::Button14Click()
+void EntryForm::repeatAllPrevious()
 {
     for (const RepeatButton& button : kRepeatButtons)
         repeatPrevious(button);
 }
 
-void TForm2::quickFill(const QuickFill& fill)
+void EntryForm::quickFill(const QuickFill& fill)
 {
     fillField(fill.into, fill.text.toString());
     field(fill.focusTo)->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm2::moveAlongEnterChain(Column from)
+void EntryForm::moveAlongEnterChain(Column from)
 {
     const std::optional<Column> next = nextOnEnter(from);
     if (!next) {
@@ -197,7 +197,7 @@ void TForm2::moveAlongEnterChain(Column from)
     edit->end(false);
 }
 
-void TForm2::Button15Click()
+void EntryForm::toggleHelp()
 {
     Controls& c = *controls_;
     const QString caption = c.helpButton->text();
@@ -212,7 +212,7 @@ void TForm2::Button15Click()
     c.numberLabel->setVisible(!show);
 }
 
-void TForm2::Button1Click()
+void EntryForm::showCatalogue()
 {
     QWidget* catalogue = controls_->catalogue;
     if (!catalogue)
@@ -226,7 +226,7 @@ void TForm2::Button1Click()
 // While this form runs modally every other window is blocked, except windows
 // that belong to it. Making the catalogue a transient of this form, for as
 // long as the form is open, keeps the catalogue usable beside it.
-void TForm2::lendCatalogueToThisForm()
+void EntryForm::lendCatalogueToThisForm()
 {
     Controls& c = *controls_;
     if (!c.catalogue || !c.catalogue->isWindow() || !windowHandle())
@@ -240,7 +240,7 @@ void TForm2::lendCatalogueToThisForm()
     c.catalogueLent = true;
 }
 
-void TForm2::giveCatalogueBack()
+void EntryForm::giveCatalogueBack()
 {
     Controls& c = *controls_;
     if (!c.catalogueLent)
@@ -252,7 +252,7 @@ void TForm2::giveCatalogueBack()
         handle->setTransientParent(c.catalogueOwner);
 }
 
-bool TForm2::eventFilter(QObject* watched, QEvent* event)
+bool EntryForm::eventFilter(QObject* watched, QEvent* event)
 {
     Controls& c = *controls_;
     const std::optional<Column> column = c.columnOf(watched);
@@ -275,7 +275,7 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TForm2::keyPressEvent(QKeyEvent* event)
+void EntryForm::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
@@ -296,15 +296,15 @@ void TForm2::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void TForm2::showEvent(QShowEvent* event)
+void EntryForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // A spontaneous show is the window system restoring the window, not an opening.
     if (!event->spontaneous())
-        FormActivate();
+        prepareOnActivation();
 }
 
-void TForm2::setVisible(bool visible)
+void EntryForm::setVisible(bool visible)
 {
     QDialog::setVisible(visible);
     // Showing a dialog hands its focus box a Tab focus event, which selects
@@ -316,7 +316,7 @@ void TForm2::setVisible(bool visible)
     }
 }
 
-void TForm2::hideEvent(QHideEvent* event)
+void EntryForm::hideEvent(QHideEvent* event)
 {
     if (!event->spontaneous())
         giveCatalogueBack();

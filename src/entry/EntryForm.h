@@ -16,30 +16,30 @@ struct RepeatButton;
 // The record entry form: edits one cable record and registers it into the
 // record sheet. Created hidden at start; shown modally by a double click on
 // the record sheet.
-class TForm2 : public QDialog {
+class EntryForm : public QDialog {
     Q_OBJECT
 public:
     // document: the main window's record document. The form reads its sheet,
     // company name and captions (f1..f6); a register writes through it.
-    explicit TForm2(RecordDocument& document, QWidget* parent = nullptr);
-    ~TForm2() override;
+    explicit EntryForm(RecordDocument& document, QWidget* parent = nullptr);
+    ~EntryForm() override;
 
     // Fills the form from sheet row `row` with today's date, the company name
     // and the era year where the row is empty, then shows it modally and
     // returns when it has closed.
     void openOnRow(int row, const EraDate& today);
 
-    // The No. box text (Edit14), which begins every type B plate.
+    // The No. box text (noBox), which begins every type B plate.
     QString noBoxText() const;
-    // Caption boxes Edit1..Edit6, as the settings file stores them at close.
+    // Caption boxes captionBox1..captionBox6, as the settings file stores them at close.
     std::array<QString, 6> captionBoxTexts() const;
-    // Fills Edit1..Edit6 from f1..f6 (also done at every activation).
+    // Fills captionBox1..captionBox6 from f1..f6 (also done at every activation).
     void loadCaptionBoxes();
 
     // The window the "ｹｰﾌﾞﾙ呼出" button shows (the cable catalogue).
     void setCatalogueWindow(QWidget* catalogue);
-    QLineEdit* cableTypeField() const; // Edit9
-    QLineEdit* purposeField() const;   // Edit10
+    QLineEdit* cableTypeField() const; // cableTypeField
+    QLineEdit* purposeField() const;   // purposeField
 
     // Where register failures are told; an error message box unless replaced.
     void setMessageSink(std::function<void(const QString&)> sink);
@@ -56,12 +56,12 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void FormCreate();
-    void FormActivate();
-    void Button1Click();
-    void Button9Click();
-    void Button14Click();
-    void Button15Click();
+    void setUpForm();
+    void prepareOnActivation();
+    void showCatalogue();
+    void registerEntry();
+    void repeatAllPrevious();
+    void toggleHelp();
     void repeatPrevious(const RepeatButton& button);
     void quickFill(const QuickFill& fill);
     void moveAlongEnterChain(Column from);

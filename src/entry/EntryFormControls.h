@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Registration.h"
-#include "TForm2.h"
+#include "EntryForm.h"
 #include "ui/ControlIndex.h"
 
 #include <QPointer>
@@ -14,7 +14,7 @@ class QPushButton;
 
 // The widgets of the entry form, built from its layout tables, plus the
 // state the form keeps between openings.
-struct TForm2::Controls {
+struct EntryForm::Controls {
     explicit Controls(QWidget* form);
 
     QLineEdit*& field(Column column) { return fields[static_cast<size_t>(column - ColFrom1)]; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MainWindowActions.h"
 #include "MainWindowLayout.h"
 #include "MainWindowPrompts.h"
 #include "sheet/EraDate.h"
@@ -11,18 +12,17 @@
 
 #include <memory>
 
+class EntryForm;
 class PrintCommands;
 class RecordSheetModel;
 class SpreadsheetOutputs;
-class TForm2;
 class UndoHistory;
-struct SheetCell;
 
 // What the main window takes from its surroundings when it is created.
 struct MainWindowStartup {
     QDate today;
     QStringList arguments;      // the command-line arguments after the program's name
-    QString executablePath;     // strFileName
+    QString executablePath;     // where kiroku.ggs is looked for
     QString settingsPath;       // empty: kiroku.ggs found from the executable's folder
 
     static MainWindowStartup fromApplication();
@@ -30,88 +30,76 @@ struct MainWindowStartup {
 
 // The main window: the command bar, the company name, the record sheet and
 // the help and output panels. It owns the record document the other windows
-// and outputs read, and today's era date; it keeps the mouse tracking and
-// puts up the prompts, the document does the work.
-class TForm1 : public QWidget {
+// and outputs read, and today's era date; every command is one of its
+// actions. The work is split by job: MainWindow.cpp builds, lays out, shows
+// the panels and closes; MainWindowFiles.cpp opens and saves,
+// MainWindowEditing.cpp edits the sheet, MainWindowOutputs.cpp runs the
+// output panel's workbooks and prints. "Which rows" is always the
+// record grid's selection.
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(const MainWindowStartup& startup = MainWindowStartup::fromApplication(),
-                    QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(const MainWindowStartup& startup = MainWindowStartup::fromApplication(),
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     RecordDocument& document() { return document_; }
     const RecordDocument& document() const { return document_; }
     const EraDate& today() const { return today_; }
-    const QString& FileName() const { return document_.fileName(); }
-    int kidou2() const { return kidou2_; }
-
-    struct MouseTracking {
-        int nx1 = 0, ny1 = 0; // cell of the last left press
-        int ux1 = 0, uy1 = 0; // cell of the last left release
-    };
-    const MouseTracking& mouse() const { return mouse_; }
+    const QString& fileName() const { return document_.fileName(); }
+    bool commandLineFileOpened() const { return commandLineFileOpened_; }
 
     // The entry form a double click opens; its caption boxes are filled
     // from f1..f6 here, so a close never stores stale captions.
-    void setEntryForm(TForm2* form);
+    void setEntryForm(EntryForm* form);
     void setPrompts(MainWindowPrompts prompts) { prompts_ = std::move(prompts); }
     // A restored recovery copy stands in for the command-line file.
     void skipCommandLineFile() { commandLineOpenTried_ = true; }
 
-    const MainWindowControls& controls() const { return c_; }
+    const MainWindowControls& controls() const { return controls_; }
+    const MainWindowActions& actions() const { return actions_; }
     UndoHistory& undoHistory() const { return *undoHistory_; }
 
     // Runs the output panel toggle (the spreadsheet outputs close the panel
     // this way); returns whether the panel is shown afterwards.
     bool runOutputPanelToggle();
 
-    // What the commands do; the handlers below forward to these.
-    void openRecordFile();     // asks about unsaved changes, then for a file
     // Asks about unsaved changes (save / discard / cancel) before the list is
     // replaced; false when the user keeps the list as it is.
     bool mayReplaceList();
-    bool saveRecordFile();     // asks for a name; false when nothing was written
     bool openFile(const QString& path); // false (after the message) when it failed
-    void deleteReleasedRow();  // the row of the last left release, after asking
+    // The file named on the command line, tried once at the first activation.
+    void openCommandLineFile();
+
+    // --- File commands (MainWindowFiles.cpp) ---
+    void openRecordFile();     // 開く: asks about unsaved changes, then for a file
+    bool saveRecordFile();     // 保存: asks for a name; false when nothing was written
+    bool reopenFile();         // 読込: the current file again; false when the load failed
+    bool saveSettings();       // false (after the message) when it failed
+    bool loadSettings();       // false when there was nothing to read
+
+    // --- Sheet editing (MainWindowEditing.cpp); rows are the grid's selection ---
+    void deleteCurrentRow();   // after asking
     bool pasteFromClipboard(); // at the current row; false when refused
     void copySelectedRows();
     void renumberRecords();
     void sortRecords();
     void pasteSortAndRenumber();
-    void deleteSelectedRows(); // from the press row to the release row
+    void deleteSelectedRows(); // asks when the selection is one row
     void deleteAllRecords();
-    bool saveSettings();       // false (after the message) when it failed
-    bool loadSettings();       // false when there was nothing to read
+    void openEntryForm(int sheetRow); // the row double-clicked (0: the header row)
 
-public Q_SLOTS:
-    void FormActivate();
-    void Button3Click();  // 開く
-    bool Button4Click();  // 保存; false when nothing was written
-    bool Button5Click();  // load FileName; false when the load failed
-    void Button6Click();  // delete row uy1 after asking
-    bool Button7Click();  // paste at the current row; false when refused
-    void Button8Click();  // copy the selected rows
-    void Button9Click();  // renumber
-    void Button10Click(); // sort
-    void Button11Click(); // help toggle
-    bool Button12Click(); // save the settings; false (after the message) when it failed
-    bool Button13Click(); // load the settings; false when there was nothing to read
-    void Button14Click(); // output panel toggle
-    void Button2Click();  // entry sheet template workbook
-    void Button1Click();  // type A workbook
-    void Button15Click(); // type B workbook, size from RadioButton1/RadioButton2
-    void attachLabelStock(); // the output panel's label stock group
-    void Button16Click(); // type A print
-    void Button17Click(); // type B print, trunk size
-    void Button18Click(); // type B print, branch size
-    void RadioButton1Click();
-    void RadioButton2Click();
-    void Edit1Click();
-    void StringGrid1DblClick();
-    void N1Click();
-    void N2Click();
-    void N3Click();
-    void N6Click();
+    // --- The help and output panels, shown over the sheet ---
+    void toggleHelpPanel();
+    void toggleOutputPanel();
+
+    // --- Outputs (MainWindowOutputs.cpp) ---
+    void createTemplateWorkbook();
+    void createTypeAWorkbook();
+    void createTypeBWorkbook(); // size from the trunk/branch choice
+    void printTypeA();
+    void printTrunkPlates();
+    void printBranchPlates();
 
 Q_SIGNALS:
     // The window is closing, the settings already saved.
@@ -127,33 +115,35 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormCreate();
-    void FormResize();
-    void StringGrid1MouseDown(Qt::MouseButton button, SheetCell cell);
-    void StringGrid1MouseUp(Qt::MouseButton button, SheetCell cell, QPoint sheetPoint);
-    void connectControls();
+    void setUpWindow();
+    void followHeight();
+    void connectCommands();
+    void connectEditing();
+    void connectOutputs();
+    void attachLabelStock();
+    void showPrintButtonForSize();
+    void showPopupMenu(QPoint sheetPoint);
     void setFilePaths();
     QString settingsPath() const;
     void showCompanyName();
     QString dialogFolder() const;
     void togglePanel(QWidget* panel, QPushButton* toggle, const QString& caption, QPushButton* otherToggle);
     void showFailure(const QString& message);
-    void connectOutputs();
     QString noBoxText() const;
 
     MainWindowStartup startup_;
     RecordDocument document_;
     EraDate today_;
-    QString strFileName_;
-    QString strFilePath_;
-    int kidou2_ = 0;
+    QString executablePath_;
+    QString executableFolder_;
+    bool commandLineFileOpened_ = false;
     bool commandLineOpenTried_ = false;
-    MouseTracking mouse_;
-    TForm2* entryForm_ = nullptr;
+    EntryForm* entryForm_ = nullptr;
     MainWindowPrompts prompts_;
     RecordSheetModel* model_ = nullptr;
     std::unique_ptr<SpreadsheetOutputs> spreadsheetOutputs_;
     PrintCommands* printCommands_ = nullptr; // child of the window
     UndoHistory* undoHistory_ = nullptr;     // child of the window
-    MainWindowControls c_;
+    MainWindowControls controls_;
+    MainWindowActions actions_;
 };

@@ -1,4 +1,4 @@
-#include "entry/TForm2.h"
+#include "entry/EntryForm.h"
 
 #include "../LayoutInvariants.h"
 #include "entry/EntryFormLayout.h"
@@ -36,9 +36,9 @@ std::vector<Placement> formPlacements()
     const auto label = [&](const L::Label& item, QPoint origin) {
         add(item.objectName, QRect(item.position + origin, QSize()), item.text);
     };
-    add("Panel1", L::kBackgroundPanel);
-    add("Panel2", L::kTopBar);
-    add("Panel3", L::kHelpPanel);
+    add("formBackground", L::kBackgroundPanel);
+    add("topBar", L::kTopBar);
+    add("helpPanel", L::kHelpPanel);
     add(L::kNoBox.objectName, L::kNoBox.rect, L::kNoBoxText);
     label(L::kNumberLabel, {});
     for (const L::Frame& item : L::kFrames)
@@ -51,11 +51,11 @@ std::vector<Placement> formPlacements()
         add(item.objectName, item.rect, item.text);
     for (const L::Label& item : L::kLabels)
         label(item, {});
-    add("Image1", L::kSmallPicture);
+    add("smallPicture", L::kSmallPicture);
     // The help panel's contents are placed relative to the panel.
     const QPoint helpOrigin = L::kHelpPanel.topLeft();
-    add("Image2", L::kHelpPicture.translated(helpOrigin));
-    add("Image3", L::kHelpSmallPicture.translated(helpOrigin));
+    add("helpPicture", L::kHelpPicture.translated(helpOrigin));
+    add("helpSmallPicture", L::kHelpSmallPicture.translated(helpOrigin));
     label(L::kHelpLabel, helpOrigin);
     return placements;
 }
@@ -63,13 +63,13 @@ std::vector<Placement> formPlacements()
 } // namespace
 
 // The entry form driven through its object names, on the offscreen platform.
-class TForm2Test : public QObject {
+class EntryFormTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<RecordDocument> document;
     std::unique_ptr<QWidget> mainWindow;
-    TForm2* form = nullptr; // owned by mainWindow
+    EntryForm* form = nullptr; // owned by mainWindow
     QStringList messages;
     const EraDate today{u"令和"_qs, u"5"_qs, u"令和5年4月1日"_qs};
     const QString company = u"〇〇〇〇株式会社"_qs; // the new document's company name
@@ -131,7 +131,7 @@ private Q_SLOTS:
         mainWindow = std::make_unique<QWidget>();
         mainWindow->resize(1076, 600);
         mainWindow->show();
-        form = new TForm2(*document, mainWindow.get());
+        form = new EntryForm(*document, mainWindow.get());
         form->setMessageSink([this](const QString& message) { messages << message; });
     }
     void cleanup()
@@ -167,7 +167,7 @@ private Q_SLOTS:
     void catalogueStaysUsableWhileTheFormIsOpen();
 };
 
-void TForm2Test::layout_data()
+void EntryFormTest::layout_data()
 {
     QTest::addColumn<QRect>("rect"); // in form client coordinates; empty size: only the position is stated
     QTest::addColumn<QString>("text");
@@ -175,7 +175,7 @@ void TForm2Test::layout_data()
         QTest::newRow(item.name) << item.rect << item.text;
 }
 
-void TForm2Test::layout()
+void EntryFormTest::layout()
 {
     QFETCH(QRect, rect);
     QFETCH(QString, text);
@@ -187,7 +187,7 @@ void TForm2Test::layout()
         QCOMPARE(widget->property("text").toString(), text);
 }
 
-void TForm2Test::layoutInvariants()
+void EntryFormTest::layoutInvariants()
 {
     namespace L = EntryFormLayout;
     // Every name on the Tab key's path is a control of the form, once.
@@ -214,12 +214,12 @@ void TForm2Test::layoutInvariants()
 
     // Neighbouring controls share one-pixel edges only; the "(至) NAME -2"
     // field runs three pixels under its repeat button.
-    QCOMPARE(LayoutInvariants::overlappingSiblings(form, {u"Shape1"_qs, u"Shape2"_qs},
-                                                   {{u"Edit17"_qs, u"Button3"_qs}}),
+    QCOMPARE(LayoutInvariants::overlappingSiblings(form, {u"helpButtonFrame"_qs, u"registerButtonFrame"_qs},
+                                                   {{u"to2Field"_qs, u"repeatToButton"_qs}}),
              QStringList());
 }
 
-void TForm2Test::looks()
+void EntryFormTest::looks()
 {
     QCOMPARE(form->windowTitle(), u"データー入力フォーム"_qs);
     QCOMPARE(form->size(), QSize(892, 342));
@@ -228,30 +228,30 @@ void TForm2Test::looks()
     const auto colour = [&](const char* name, QPalette::ColorRole role) {
         return control(name)->palette().color(role);
     };
-    QCOMPARE(colour("Panel1", QPalette::Window), QColor(207, 205, 173));
-    QCOMPARE(colour("Panel2", QPalette::Window), QColor(242, 244, 159));
-    QCOMPARE(colour("Panel3", QPalette::Window), QColor(0, 64, 64));
-    QCOMPARE(colour("Shape1", QPalette::Window), QColor(0, 128, 128));
-    QCOMPARE(colour("Shape2", QPalette::Window), QColor(255, 0, 0));
-    QCOMPARE(colour("Edit14", QPalette::Base), QColor(0, 128, 0));
-    QCOMPARE(colour("Edit14", QPalette::Text), QColor(Qt::white));
-    QCOMPARE(colour("Edit3", QPalette::Base), QColor(0, 0, 160));
-    QCOMPARE(colour("Edit3", QPalette::Text), QColor(Qt::white));
-    QCOMPARE(colour("Label2", QPalette::WindowText), QColor(0, 128, 0));
-    QCOMPARE(colour("Label10", QPalette::WindowText), QColor(255, 251, 240));
-    QCOMPARE(edit("Edit14")->alignment(), Qt::AlignCenter);
-    QCOMPARE(edit("Edit1")->alignment(), Qt::AlignCenter);
-    QVERIFY(!control("Panel3")->isVisible());
+    QCOMPARE(colour("formBackground", QPalette::Window), QColor(207, 205, 173));
+    QCOMPARE(colour("topBar", QPalette::Window), QColor(242, 244, 159));
+    QCOMPARE(colour("helpPanel", QPalette::Window), QColor(0, 64, 64));
+    QCOMPARE(colour("helpButtonFrame", QPalette::Window), QColor(0, 128, 128));
+    QCOMPARE(colour("registerButtonFrame", QPalette::Window), QColor(255, 0, 0));
+    QCOMPARE(colour("noBox", QPalette::Base), QColor(0, 128, 0));
+    QCOMPARE(colour("noBox", QPalette::Text), QColor(Qt::white));
+    QCOMPARE(colour("captionBox3", QPalette::Base), QColor(0, 0, 160));
+    QCOMPARE(colour("captionBox3", QPalette::Text), QColor(Qt::white));
+    QCOMPARE(colour("recordNumberLabel", QPalette::WindowText), QColor(0, 128, 0));
+    QCOMPARE(colour("helpTitle", QPalette::WindowText), QColor(255, 251, 240));
+    QCOMPARE(edit("noBox")->alignment(), Qt::AlignCenter);
+    QCOMPARE(edit("captionBox1")->alignment(), Qt::AlignCenter);
+    QVERIFY(!control("helpPanel")->isVisible());
 
     struct Face {
         const char* name;
         int pixelSize;
         bool bold;
     };
-    for (const Face& face : {Face{"Edit14", 13, false}, Face{"Label2", 16, true}, Face{"Edit1", 16, false},
-                             Face{"Edit7", 16, false}, Face{"Edit13", 16, false}, Face{"Label6", 19, true},
-                             Face{"Label9", 16, false}, Face{"Button16", 11, false}, Face{"Button13", 11, false},
-                             Face{"Button14", 16, true}, Face{"Button9", 27, true}, Face{"Label10", 19, false}}) {
+    for (const Face& face : {Face{"noBox", 13, false}, Face{"recordNumberLabel", 16, true}, Face{"captionBox1", 16, false},
+                             Face{"from1Field", 16, false}, Face{"manufactureYearField", 16, false}, Face{"rangeMarkLabel", 19, true},
+                             Face{"cableDashLabel", 16, false}, Face{"cubicleButton", 11, false}, Face{"powerTrunkButton", 11, false},
+                             Face{"repeatAllButton", 16, true}, Face{"registerButton", 27, true}, Face{"helpTitle", 19, false}}) {
         const QFont font = control(face.name)->font();
         QVERIFY2(font.pixelSize() == face.pixelSize && font.bold() == face.bold, face.name);
         QCOMPARE(font.families().value(0), u"Tahoma"_qs);
@@ -264,12 +264,12 @@ void TForm2Test::looks()
     }
 
     // Designations are typed in Latin letters; everything else may be Japanese.
-    QVERIFY(edit("Edit9")->inputMethodHints() & Qt::ImhLatinOnly);
-    for (const char* name : {"Edit1", "Edit6", "Edit7", "Edit16", "Edit15", "Edit10", "Edit13"})
+    QVERIFY(edit("cableTypeField")->inputMethodHints() & Qt::ImhLatinOnly);
+    for (const char* name : {"captionBox1", "captionBox6", "from1Field", "from2Field", "circuitField", "purposeField", "manufactureYearField"})
         QCOMPARE(edit(name)->inputMethodHints(), Qt::ImhNone);
 
     // The pictures are drawn, not left blank.
-    for (const char* name : {"Image1", "Image2", "Image3"}) {
+    for (const char* name : {"smallPicture", "helpPicture", "helpSmallPicture"}) {
         const QPixmap pixmap = control<QLabel>(name)->pixmap();
         QCOMPARE(pixmap.size(), control(name)->size());
         const QImage image = pixmap.toImage();
@@ -281,19 +281,19 @@ void TForm2Test::looks()
     }
 }
 
-void TForm2Test::tabOrder()
+void EntryFormTest::tabOrder()
 {
     const QStringList expected = {
-        u"Edit1"_qs,    u"Edit2"_qs,    u"Edit3"_qs,    u"Edit4"_qs,    u"Edit5"_qs,    u"Edit6"_qs,
-        u"Edit7"_qs,    u"Edit8"_qs,    u"Edit9"_qs,    u"Edit10"_qs,   u"Edit11"_qs,   u"Edit12"_qs,
-        u"Edit13"_qs,   u"Button1"_qs,  u"Button2"_qs,  u"Button3"_qs,  u"Button4"_qs,  u"Button5"_qs,
-        u"Button6"_qs,  u"Button7"_qs,  u"Button8"_qs,  u"Button9"_qs,  u"Button10"_qs, u"Button11"_qs,
-        u"Edit15"_qs,   u"Edit16"_qs,   u"Edit17"_qs,   u"Button12"_qs, u"Button13"_qs, u"Edit14"_qs,
-        u"Button14"_qs, u"Button16"_qs, u"Button17"_qs, u"Button15"_qs, u"Edit1"_qs,
+        u"captionBox1"_qs,    u"captionBox2"_qs,    u"captionBox3"_qs,    u"captionBox4"_qs,    u"captionBox5"_qs,    u"captionBox6"_qs,
+        u"from1Field"_qs,    u"to1Field"_qs,    u"cableTypeField"_qs,    u"purposeField"_qs,   u"constructionDateField"_qs,   u"constructorField"_qs,
+        u"manufactureYearField"_qs,   u"catalogueButton"_qs,  u"repeatFromButton"_qs,  u"repeatToButton"_qs,  u"repeatCableButton"_qs,  u"repeatPurposeButton"_qs,
+        u"repeatDateButton"_qs,  u"repeatConstructorButton"_qs,  u"repeatYearButton"_qs,  u"registerButton"_qs,  u"lightingPanelButton"_qs, u"powerPanelButton"_qs,
+        u"circuitField"_qs,   u"from2Field"_qs,   u"to2Field"_qs,   u"lightingTrunkButton"_qs, u"powerTrunkButton"_qs, u"noBox"_qs,
+        u"repeatAllButton"_qs, u"cubicleButton"_qs, u"electricRoomButton"_qs, u"helpButton"_qs, u"captionBox1"_qs,
     };
     QStringList visited;
     openOnRow(1, [&] {
-        edit("Edit1")->setFocus();
+        edit("captionBox1")->setFocus();
         visited << focused();
         for (int i = 1; i < expected.size(); ++i) {
             QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
@@ -303,7 +303,7 @@ void TForm2Test::tabOrder()
     QCOMPARE(visited, expected);
 }
 
-void TForm2Test::captionBoxesHoldTheStoredCaptionsFromCreation()
+void EntryFormTest::captionBoxesHoldTheStoredCaptionsFromCreation()
 {
     // Closing the program saves these boxes, even if the form was never shown.
     std::array<QString, 6> expected;
@@ -311,21 +311,21 @@ void TForm2Test::captionBoxesHoldTheStoredCaptionsFromCreation()
         expected[size_t(n - 1)] = f().caption(n);
     QVERIFY(form->captionBoxTexts() == expected);
     QCOMPARE(form->noBoxText(), u"No."_qs);
-    for (const char* name : {"Edit7", "Edit16", "Edit8", "Edit17", "Edit15", "Edit9", "Edit10", "Edit11", "Edit12",
-                             "Edit13"})
+    for (const char* name : {"from1Field", "from2Field", "to1Field", "to2Field", "circuitField", "cableTypeField", "purposeField", "constructionDateField", "constructorField",
+                             "manufactureYearField"})
         QVERIFY(edit(name)->text().isEmpty());
 }
 
-void TForm2Test::openingOnAnEmptyRowProposesTheNextRecordWithDefaults()
+void EntryFormTest::openingOnAnEmptyRowProposesTheNextRecordWithDefaults()
 {
     setRecordCount(5);
     QString number, date, constructor, year, from1, focus;
     openOnRow(40, [&] {
-        number = text("Label2");
-        date = text("Edit11");
-        constructor = text("Edit12");
-        year = text("Edit13");
-        from1 = text("Edit7");
+        number = text("recordNumberLabel");
+        date = text("constructionDateField");
+        constructor = text("constructorField");
+        year = text("manufactureYearField");
+        from1 = text("from1Field");
         focus = focused();
     });
     QCOMPARE(number, u"6"_qs);
@@ -333,21 +333,21 @@ void TForm2Test::openingOnAnEmptyRowProposesTheNextRecordWithDefaults()
     QCOMPARE(constructor, company);
     QCOMPARE(year, u"令和5年"_qs);
     QCOMPARE(from1, QString());
-    QCOMPARE(focus, u"Edit7"_qs);
+    QCOMPARE(focus, u"from1Field"_qs);
 }
 
-void TForm2Test::registerWritesTheRecordsOwnRowAndCloses()
+void EntryFormTest::registerWritesTheRecordsOwnRowAndCloses()
 {
     for (int r = 1; r <= 5; ++r)
         setRecord(r, QString::number(r), u"盤%1"_qs.arg(r));
     setRecordCount(5);
-    QSignalSpy registered(form, &TForm2::recordRegistered);
+    QSignalSpy registered(form, &EntryForm::recordRegistered);
 
     bool stillOpenAfterRegister = true;
     const int result = openOnRow(40, [&] {
-        QTest::keyClicks(edit("Edit7"), u"MCC-1"_qs);
-        edit("Edit10")->setText(u"動力幹線"_qs);
-        click("Button9");
+        QTest::keyClicks(edit("from1Field"), u"MCC-1"_qs);
+        edit("purposeField")->setText(u"動力幹線"_qs);
+        click("registerButton");
         stillOpenAfterRegister = form->isVisible();
     });
     QVERIFY(!stillOpenAfterRegister);
@@ -365,8 +365,8 @@ void TForm2Test::registerWritesTheRecordsOwnRowAndCloses()
 
     // Editing record 3 writes row 3 and keeps the count.
     openOnRow(3, [&] {
-        edit("Edit10")->setText(u"電灯幹線"_qs);
-        click("Button9");
+        edit("purposeField")->setText(u"電灯幹線"_qs);
+        click("registerButton");
     });
     QCOMPARE(sheet().cell(ColPurpose, 3), u"電灯幹線"_qs);
     QCOMPARE(sheet().cell(ColFrom1, 3), u"盤3"_qs);
@@ -375,17 +375,17 @@ void TForm2Test::registerWritesTheRecordsOwnRowAndCloses()
     QVERIFY(messages.isEmpty());
 }
 
-void TForm2Test::registerWithoutARecordClosesAndWritesNothing()
+void EntryFormTest::registerWithoutARecordClosesAndWritesNothing()
 {
     const RecordSheet before = sheet();
-    QSignalSpy registered(form, &TForm2::recordRegistered);
+    QSignalSpy registered(form, &EntryForm::recordRegistered);
     bool stillOpen = true;
     openOnRow(1, [&] {
-        for (const char* name : {"Edit11", "Edit12", "Edit13"})
+        for (const char* name : {"constructionDateField", "constructorField", "manufactureYearField"})
             edit(name)->clear();
-        edit("Edit16")->setText(u"LP-1"_qs);
-        edit("Edit15")->setText(u"3"_qs);
-        click("Button9");
+        edit("from2Field")->setText(u"LP-1"_qs);
+        edit("circuitField")->setText(u"3"_qs);
+        click("registerButton");
         stillOpen = form->isVisible();
     });
     QVERIFY(!stillOpen);
@@ -393,56 +393,56 @@ void TForm2Test::registerWithoutARecordClosesAndWritesNothing()
     QCOMPARE(registered.count(), 0);
 }
 
-void TForm2Test::registerOnTheHeaderRowFailsAndKeepsTheFormOpen()
+void EntryFormTest::registerOnTheHeaderRowFailsAndKeepsTheFormOpen()
 {
     const RecordSheet before = sheet();
     bool stillOpen = false;
     QString focusAfterFailure, purposeAfterRepeat;
     const int result = openOnRow(0, [&] {
-        QCOMPARE(text("Label2"), u"No."_qs);
-        edit("Edit11")->setFocus();
-        click("Button9");
+        QCOMPARE(text("recordNumberLabel"), u"No."_qs);
+        edit("constructionDateField")->setFocus();
+        click("registerButton");
         stillOpen = form->isVisible();
         focusAfterFailure = focused();
         // The store took the form's texts before the number was read.
-        edit("Edit10")->clear();
-        click("Button5");
-        purposeAfterRepeat = text("Edit10");
+        edit("purposeField")->clear();
+        click("repeatPurposeButton");
+        purposeAfterRepeat = text("purposeField");
     });
     QCOMPARE(messages, QStringList{u"'No.' は整数ではありません"_qs});
     QVERIFY(stillOpen);
-    QCOMPARE(focusAfterFailure, u"Edit7"_qs);
+    QCOMPARE(focusAfterFailure, u"from1Field"_qs);
     QCOMPARE(purposeAfterRepeat, u"用途"_qs);
     QCOMPARE(result, int(QDialog::Rejected));
     QVERIFY(sheet() == before);
 }
 
-void TForm2Test::closeBoxWritesNothing()
+void EntryFormTest::closeBoxWritesNothing()
 {
     const RecordSheet before = sheet();
-    const int result = openOnRow(1, [&] { edit("Edit7")->setText(u"電気室"_qs); });
+    const int result = openOnRow(1, [&] { edit("from1Field")->setText(u"電気室"_qs); });
     QCOMPARE(result, int(QDialog::Rejected));
     QVERIFY(sheet() == before);
     // Nor does it touch the store: repeat-all still has nothing to bring back.
     QString from1 = u"?"_qs;
     openOnRow(1, [&] {
-        click("Button14");
-        from1 = text("Edit7");
+        click("repeatAllButton");
+        from1 = text("from1Field");
     });
     QCOMPARE(from1, QString());
 }
 
-void TForm2Test::repeatButtons()
+void EntryFormTest::repeatButtons()
 {
-    const char* const fields[] = {"Edit7", "Edit16", "Edit8", "Edit17", "Edit15",
-                                  "Edit9", "Edit10", "Edit11", "Edit12", "Edit13"};
+    const char* const fields[] = {"from1Field", "from2Field", "to1Field", "to2Field", "circuitField",
+                                  "cableTypeField", "purposeField", "constructionDateField", "constructorField", "manufactureYearField"};
 
     // Before any register the store is empty: repeat-all empties every field.
     QStringList afterRepeatAll;
     openOnRow(1, [&] {
         for (const char* name : fields)
             edit(name)->setText(u"x"_qs);
-        click("Button14");
+        click("repeatAllButton");
         for (const char* name : fields)
             afterRepeatAll << text(name);
     });
@@ -454,15 +454,15 @@ void TForm2Test::repeatButtons()
             edit(name)->setText(u"前 %1"_qs.arg(QLatin1String(name)));
             registeredTexts << text(name);
         }
-        click("Button9");
+        click("registerButton");
     });
 
     // Each button brings back its own fields and leaves the others and the focus.
     const QList<QPair<const char*, QStringList>> buttons = {
-        {"Button2", {u"Edit7"_qs, u"Edit16"_qs}},   {"Button3", {u"Edit8"_qs, u"Edit17"_qs}},
-        {"Button4", {u"Edit15"_qs, u"Edit9"_qs}},   {"Button5", {u"Edit10"_qs}},
-        {"Button6", {u"Edit11"_qs}},                {"Button7", {u"Edit12"_qs}},
-        {"Button8", {u"Edit13"_qs}},
+        {"repeatFromButton", {u"from1Field"_qs, u"from2Field"_qs}},   {"repeatToButton", {u"to1Field"_qs, u"to2Field"_qs}},
+        {"repeatCableButton", {u"circuitField"_qs, u"cableTypeField"_qs}},   {"repeatPurposeButton", {u"purposeField"_qs}},
+        {"repeatDateButton", {u"constructionDateField"_qs}},                {"repeatConstructorButton", {u"constructorField"_qs}},
+        {"repeatYearButton", {u"manufactureYearField"_qs}},
     };
     for (const auto& [button, restored] : buttons) {
         QStringList after;
@@ -470,7 +470,7 @@ void TForm2Test::repeatButtons()
         openOnRow(2, [&] {
             for (const char* name : fields)
                 edit(name)->setText(u"new"_qs);
-            edit("Edit12")->setFocus();
+            edit("constructorField")->setFocus();
             control<QPushButton>(button)->click(); // the handler, without the focus a mouse press gives
 
             focus = focused();
@@ -481,32 +481,32 @@ void TForm2Test::repeatButtons()
             const bool isRestored = restored.contains(QLatin1String(fields[i]));
             QCOMPARE(after[i], isRestored ? registeredTexts[i] : u"new"_qs);
         }
-        QCOMPARE(focus, u"Edit12"_qs);
+        QCOMPARE(focus, u"constructorField"_qs);
     }
 
     QStringList afterRepeatAllAgain;
     openOnRow(2, [&] {
-        click("Button14");
+        click("repeatAllButton");
         for (const char* name : fields)
             afterRepeatAllAgain << text(name);
     });
     QCOMPARE(afterRepeatAllAgain, registeredTexts);
 }
 
-void TForm2Test::quickFill_data()
+void EntryFormTest::quickFill_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("focusTo");
-    QTest::newRow("Button16") << u"Edit7"_qs << u"キュービクル"_qs << u"Edit16"_qs;
-    QTest::newRow("Button17") << u"Edit7"_qs << u"電気室"_qs << u"Edit16"_qs;
-    QTest::newRow("Button10") << u"Edit8"_qs << u"電灯分電盤 "_qs << u"Edit17"_qs;
-    QTest::newRow("Button11") << u"Edit8"_qs << u"動力分電盤 "_qs << u"Edit17"_qs;
-    QTest::newRow("Button12") << u"Edit10"_qs << u"電灯幹線"_qs << u"Edit11"_qs;
-    QTest::newRow("Button13") << u"Edit10"_qs << u"動力幹線"_qs << u"Edit11"_qs;
+    QTest::newRow("cubicleButton") << u"from1Field"_qs << u"キュービクル"_qs << u"from2Field"_qs;
+    QTest::newRow("electricRoomButton") << u"from1Field"_qs << u"電気室"_qs << u"from2Field"_qs;
+    QTest::newRow("lightingPanelButton") << u"to1Field"_qs << u"電灯分電盤 "_qs << u"to2Field"_qs;
+    QTest::newRow("powerPanelButton") << u"to1Field"_qs << u"動力分電盤 "_qs << u"to2Field"_qs;
+    QTest::newRow("lightingTrunkButton") << u"purposeField"_qs << u"電灯幹線"_qs << u"constructionDateField"_qs;
+    QTest::newRow("powerTrunkButton") << u"purposeField"_qs << u"動力幹線"_qs << u"constructionDateField"_qs;
 }
 
-void TForm2Test::quickFill()
+void EntryFormTest::quickFill()
 {
     QFETCH(QString, field);
     QFETCH(QString, written);
@@ -522,13 +522,13 @@ void TForm2Test::quickFill()
     QCOMPARE(focus, focusTo);
 }
 
-void TForm2Test::enterWalksTheFieldsAndEndsOnRegister()
+void EntryFormTest::enterWalksTheFieldsAndEndsOnRegister()
 {
-    const QStringList chain = {u"Edit7"_qs,  u"Edit16"_qs, u"Edit8"_qs,  u"Edit17"_qs, u"Edit15"_qs,
-                               u"Edit9"_qs,  u"Edit10"_qs, u"Edit11"_qs, u"Edit12"_qs, u"Edit13"_qs,
-                               u"Button9"_qs};
+    const QStringList chain = {u"from1Field"_qs,  u"from2Field"_qs, u"to1Field"_qs,  u"to2Field"_qs, u"circuitField"_qs,
+                               u"cableTypeField"_qs,  u"purposeField"_qs, u"constructionDateField"_qs, u"constructorField"_qs, u"manufactureYearField"_qs,
+                               u"registerButton"_qs};
     const RecordSheet before = sheet();
-    QSignalSpy registered(form, &TForm2::recordRegistered);
+    QSignalSpy registered(form, &EntryForm::recordRegistered);
     QStringList reached, textsAfter;
     bool caretsAtEnd = true;
     bool openAtEnd = false;
@@ -536,7 +536,7 @@ void TForm2Test::enterWalksTheFieldsAndEndsOnRegister()
     openOnRow(1, [&] {
         for (int i = 0; i + 1 < chain.size(); ++i)
             edit(qPrintable(chain[i]))->setText(u"値%1"_qs.arg(i));
-        edit("Edit7")->setFocus();
+        edit("from1Field")->setFocus();
         for (int i = 0; i + 1 < chain.size(); ++i) {
             QTest::keyClick(form->focusWidget(), Qt::Key_Return);
             reached << focused();
@@ -547,7 +547,7 @@ void TForm2Test::enterWalksTheFieldsAndEndsOnRegister()
             textsAfter << text(qPrintable(chain[i]));
         openAtEnd = form->isVisible();
         QStyleOptionButton option;
-        option.initFrom(control("Button9"));
+        option.initFrom(control("registerButton"));
         registerState = option.state;
     });
     QCOMPARE(reached, chain.mid(1));
@@ -563,15 +563,15 @@ void TForm2Test::enterWalksTheFieldsAndEndsOnRegister()
 
     // With the chain ended on "登録", the next Enter presses it.
     openOnRow(1, [&] {
-        edit("Edit7")->setText(u"電気室"_qs);
-        pressEnterIn("Edit13");
+        edit("from1Field")->setText(u"電気室"_qs);
+        pressEnterIn("manufactureYearField");
         QTest::keyClick(form->focusWidget(), Qt::Key_Return);
     });
     QCOMPARE(registered.count(), 1);
     QCOMPARE(sheet().cell(ColFrom1, 1), u"電気室"_qs);
 }
 
-void TForm2Test::enterInOtherBoxesNeverRegistersOrCloses()
+void EntryFormTest::enterInOtherBoxesNeverRegistersOrCloses()
 {
     const RecordSheet before = sheet();
     QStringList pressed;
@@ -579,25 +579,25 @@ void TForm2Test::enterInOtherBoxesNeverRegistersOrCloses()
         connect(button, &QPushButton::clicked, form, [&pressed, button] { pressed << button->objectName(); });
     QStringList stillOpenAfter;
     openOnRow(1, [&] {
-        edit("Edit7")->setText(u"電気室"_qs);
+        edit("from1Field")->setText(u"電気室"_qs);
         // Visits that would leave a button as the dialog's default.
-        control("Button9")->setFocus();
-        control("Button14")->setFocus();
-        for (const char* name : {"Edit1", "Edit6", "Edit14"}) {
+        control("registerButton")->setFocus();
+        control("repeatAllButton")->setFocus();
+        for (const char* name : {"captionBox1", "captionBox6", "noBox"}) {
             pressEnterIn(name);
             if (form->isVisible())
                 stillOpenAfter << QLatin1String(name);
         }
-        QTest::keyClick(edit("Edit7"), Qt::Key_Escape);
+        QTest::keyClick(edit("from1Field"), Qt::Key_Escape);
         if (form->isVisible())
             stillOpenAfter << u"Escape"_qs;
     });
-    QCOMPARE(stillOpenAfter, (QStringList{u"Edit1"_qs, u"Edit6"_qs, u"Edit14"_qs, u"Escape"_qs}));
+    QCOMPARE(stillOpenAfter, (QStringList{u"captionBox1"_qs, u"captionBox6"_qs, u"noBox"_qs, u"Escape"_qs}));
     QCOMPARE(pressed, QStringList());
     QVERIFY(sheet() == before);
 }
 
-void TForm2Test::textsLongerThanQtsDefaultLimitAreKeptWhole()
+void EntryFormTest::textsLongerThanQtsDefaultLimitAreKeptWhole()
 {
     const QString longText = QString(40000, u'線');
     setRecordCount(1);
@@ -609,17 +609,17 @@ void TForm2Test::textsLongerThanQtsDefaultLimitAreKeptWhole()
     const RecordSheet before = sheet();
     QList<qsizetype> boxSizes;
     openOnRow(1, [&] {
-        for (const char* name : {"Edit1", "Edit6", "Edit14"}) {
+        for (const char* name : {"captionBox1", "captionBox6", "noBox"}) {
             edit(name)->setText(longText);
             boxSizes << text(name).size();
         }
-        click("Button9");
+        click("registerButton");
     });
     QVERIFY(sheet() == before);
     QCOMPARE(boxSizes, (QList<qsizetype>{40000, 40000, 40000}));
 }
 
-void TForm2Test::filledFieldsShowTheStartOfTheirText()
+void EntryFormTest::filledFieldsShowTheStartOfTheirText()
 {
     const QString longName = u"タグリオ電設株式会社　本社工事部　第二課"_qs;
     setRecord(1, u"1"_qs, longName);
@@ -628,21 +628,21 @@ void TForm2Test::filledFieldsShowTheStartOfTheirText()
     QList<int> cursors;
     QString repeated;
     openOnRow(1, [&] {
-        cursors << edit("Edit7")->cursorPosition();
-        click("Button9");
+        cursors << edit("from1Field")->cursorPosition();
+        click("registerButton");
     });
     openOnRow(2, [&] {
-        click("Button14");
-        cursors << edit("Edit7")->cursorPosition();
-        repeated = text("Edit7");
-        click("Button16"); // キュービクル into Edit7
-        cursors << edit("Edit7")->cursorPosition();
+        click("repeatAllButton");
+        cursors << edit("from1Field")->cursorPosition();
+        repeated = text("from1Field");
+        click("cubicleButton"); // キュービクル into from1Field
+        cursors << edit("from1Field")->cursorPosition();
     });
     QCOMPARE(cursors, (QList<int>{0, 0, 0}));
     QCOMPARE(repeated, longName);
 }
 
-void TForm2Test::cableTypeBoxTakesNoInputMethod()
+void EntryFormTest::cableTypeBoxTakesNoInputMethod()
 {
     // What an input method asks the focused widget before it turns on.
     const auto inputMethodEnabled = [](QLineEdit* box) {
@@ -653,24 +653,24 @@ void TForm2Test::cableTypeBoxTakesNoInputMethod()
     };
     bool cableType = true, purpose = false;
     openOnRow(1, [&] {
-        cableType = inputMethodEnabled(edit("Edit9"));
-        purpose = inputMethodEnabled(edit("Edit10"));
+        cableType = inputMethodEnabled(edit("cableTypeField"));
+        purpose = inputMethodEnabled(edit("purposeField"));
     });
     QVERIFY(!cableType);
     QVERIFY(purpose);
 }
 
-void TForm2Test::doubleClickEmptiesADataFieldOrTheNoBox()
+void EntryFormTest::doubleClickEmptiesADataFieldOrTheNoBox()
 {
     QString year, noBox, caption, other;
     openOnRow(1, [&] {
-        QTest::mouseDClick(edit("Edit13"), Qt::LeftButton);
-        QTest::mouseDClick(edit("Edit14"), Qt::LeftButton);
-        QTest::mouseDClick(edit("Edit1"), Qt::LeftButton);
-        year = text("Edit13");
-        noBox = text("Edit14");
-        caption = text("Edit1");
-        other = text("Edit11");
+        QTest::mouseDClick(edit("manufactureYearField"), Qt::LeftButton);
+        QTest::mouseDClick(edit("noBox"), Qt::LeftButton);
+        QTest::mouseDClick(edit("captionBox1"), Qt::LeftButton);
+        year = text("manufactureYearField");
+        noBox = text("noBox");
+        caption = text("captionBox1");
+        other = text("constructionDateField");
     });
     QCOMPARE(year, QString());
     QCOMPARE(noBox, QString());
@@ -679,9 +679,9 @@ void TForm2Test::doubleClickEmptiesADataFieldOrTheNoBox()
     QCOMPARE(other, u"令和5年4月1日"_qs);
 }
 
-void TForm2Test::captionBoxesAreReloadedAtEachOpening()
+void EntryFormTest::captionBoxesAreReloadedAtEachOpening()
 {
-    openOnRow(1, [&] { edit("Edit2")->setText(u"種別"_qs); });
+    openOnRow(1, [&] { edit("captionBox2")->setText(u"種別"_qs); });
     // Until the next opening the edit stands (the settings file saves it).
     QCOMPARE(form->captionBoxTexts()[1], u"種別"_qs);
 
@@ -692,28 +692,28 @@ void TForm2Test::captionBoxesAreReloadedAtEachOpening()
     QVERIFY(document->loadSettings(dir.filePath(u"kiroku.ggs"_qs)));
     QString second, third;
     openOnRow(1, [&] {
-        second = text("Edit2");
-        third = text("Edit3");
+        second = text("captionBox2");
+        third = text("captionBox3");
     });
     QCOMPARE(second, f().caption(2));
     QCOMPARE(third, u"用途名"_qs);
 }
 
-void TForm2Test::helpToggle()
+void EntryFormTest::helpToggle()
 {
     const auto state = [&] {
-        return QStringList{text("Button15"), control("Panel3")->isVisible() ? u"help"_qs : u"-"_qs,
-                           control("Edit14")->isVisible() ? u"no"_qs : u"-"_qs,
-                           control("Label2")->isVisible() ? u"number"_qs : u"-"_qs};
+        return QStringList{text("helpButton"), control("helpPanel")->isVisible() ? u"help"_qs : u"-"_qs,
+                           control("noBox")->isVisible() ? u"no"_qs : u"-"_qs,
+                           control("recordNumberLabel")->isVisible() ? u"number"_qs : u"-"_qs};
     };
     QList<QStringList> states;
     openOnRow(1, [&] {
         states << state();
-        click("Button15");
+        click("helpButton");
         states << state();
-        click("Button15");
+        click("helpButton");
         states << state();
-        click("Button15");
+        click("helpButton");
     });
     QCOMPARE(states.value(0), (QStringList{u"HELP"_qs, u"-"_qs, u"no"_qs, u"number"_qs}));
     QCOMPARE(states.value(1), (QStringList{u"閉じる"_qs, u"help"_qs, u"-"_qs, u"-"_qs}));
@@ -725,7 +725,7 @@ void TForm2Test::helpToggle()
     QCOMPARE(reopened, states.value(1));
 }
 
-void TForm2Test::opensCentredOverTheMainWindow()
+void EntryFormTest::opensCentredOverTheMainWindow()
 {
     mainWindow->setGeometry(40, 50, 700, 300);
     mainWindow->activateWindow();
@@ -733,11 +733,11 @@ void TForm2Test::opensCentredOverTheMainWindow()
 
     QRect withParent, withoutParent;
     openOnRow(1, [&] { withParent = form->geometry(); });
-    TForm2* child = form;
+    EntryForm* child = form;
     // The double click that opens the form comes from the active main window.
     mainWindow->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(mainWindow.get()));
-    TForm2 parentless(*document);
+    EntryForm parentless(*document);
     form = &parentless;
     openOnRow(1, [&] { withoutParent = form->geometry(); });
     form = child;
@@ -747,14 +747,14 @@ void TForm2Test::opensCentredOverTheMainWindow()
     QCOMPARE(withoutParent, withParent);
 }
 
-void TForm2Test::catalogueStaysUsableWhileTheFormIsOpen_data()
+void EntryFormTest::catalogueStaysUsableWhileTheFormIsOpen_data()
 {
     QTest::addColumn<bool>("childOfMainWindow");
     QTest::newRow("own window") << false;
     QTest::newRow("window of the main window") << true;
 }
 
-void TForm2Test::catalogueStaysUsableWhileTheFormIsOpen()
+void EntryFormTest::catalogueStaysUsableWhileTheFormIsOpen()
 {
     QFETCH(bool, childOfMainWindow);
     // A stand-in catalogue whose button picks, as the real one's double click does.
@@ -790,20 +790,20 @@ void TForm2Test::catalogueStaysUsableWhileTheFormIsOpen()
         bool shown = false, open = false;
         QString cableType, focus;
         openOnRow(1, [&] {
-            edit("Edit9")->setText(u"typed"_qs);
-            click("Button1");
+            edit("cableTypeField")->setText(u"typed"_qs);
+            click("catalogueButton");
             shown = catalogue->isVisible();
             QVERIFY(QTest::qWaitForWindowExposed(catalogue));
             clickThroughWindowSystem(mainButton); // the modal form blocks the main window...
             clickThroughWindowSystem(pick);       // ...but not the catalogue
-            cableType = text("Edit9");
+            cableType = text("cableTypeField");
             focus = focused();
             open = form->isVisible();
         });
         QVERIFY(shown);
         QCOMPARE(cableType, u"CVT 8sq"_qs);
         QVERIFY(!catalogue->isVisible());
-        QCOMPARE(focus, u"Edit10"_qs);
+        QCOMPARE(focus, u"purposeField"_qs);
         QVERIFY(open);
         QCOMPARE(mainClicks.count(), 0);
     }
@@ -812,5 +812,5 @@ void TForm2Test::catalogueStaysUsableWhileTheFormIsOpen()
              childOfMainWindow ? mainWindow->windowHandle() : nullptr);
 }
 
-QTEST_MAIN(TForm2Test)
-#include "TForm2Test.moc"
+QTEST_MAIN(EntryFormTest)
+#include "EntryFormTest.moc"

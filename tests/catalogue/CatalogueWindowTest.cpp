@@ -1,6 +1,6 @@
 #include "catalogue/CableFamilies.h"
 #include "catalogue/ui/CatalogueGridView.h"
-#include "catalogue/ui/TForm3.h"
+#include "catalogue/ui/CatalogueWindow.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -22,8 +22,8 @@ struct EntryFormStandIn {
 
     EntryFormStandIn()
     {
-        cableType->setObjectName(QStringLiteral("Edit9"));
-        purpose->setObjectName(QStringLiteral("Edit10"));
+        cableType->setObjectName(QStringLiteral("cableTypeField"));
+        purpose->setObjectName(QStringLiteral("purposeField"));
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(cableType);
         layout->addWidget(purpose);
@@ -31,45 +31,45 @@ struct EntryFormStandIn {
     }
 };
 
-QPushButton* button(const TForm3& form, const QString& name)
+QPushButton* button(const CatalogueWindow& form, const QString& name)
 {
     return form.findChild<QPushButton*>(name);
 }
 
-int currentRow(const TForm3& form)
+int currentRow(const CatalogueWindow& form)
 {
-    return form.StringGrid2()->currentIndex().row() + 1;
+    return form.designationGrid()->currentIndex().row() + 1;
 }
 
 // The first row the grid really shows in full below its header (at the end
 // of a list the view may show a sliver of the row above it).
-int firstVisibleRow(const TForm3& form)
+int firstVisibleRow(const CatalogueWindow& form)
 {
-    const CatalogueGridView* view = form.StringGrid2();
+    const CatalogueGridView* view = form.designationGrid();
     const int top = view->rowAt(0);
     return (view->rowViewportPosition(top) < 0 ? top + 1 : top) + 1;
 }
 
-QPoint centreOfRow(const TForm3& form, int gridRow)
+QPoint centreOfRow(const CatalogueWindow& form, int gridRow)
 {
-    const CatalogueGridView* view = form.StringGrid2();
+    const CatalogueGridView* view = form.designationGrid();
     return view->visualRect(view->model()->index(gridRow - 1, 0)).center();
 }
 
-QString shownText(const TForm3& form, int gridRow, int column)
+QString shownText(const CatalogueWindow& form, int gridRow, int column)
 {
-    const CatalogueGridView* view = form.StringGrid2();
+    const CatalogueGridView* view = form.designationGrid();
     return view->model()->index(gridRow - 1, column).data().toString();
 }
 
 } // namespace
 
-class TForm3Test : public QObject {
+class CatalogueWindowTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<EntryFormStandIn> entry;
-    std::unique_ptr<TForm3> form;
+    std::unique_ptr<CatalogueWindow> form;
 
     // Shows the catalogue beside the stand-in entry form, as "ｹｰﾌﾞﾙ呼出" does.
     void openCatalogue()
@@ -94,7 +94,7 @@ private:
 
     void doubleClickRow(int gridRow)
     {
-        doubleClickAt(form->StringGrid2()->viewport(), centreOfRow(*form, gridRow));
+        doubleClickAt(form->designationGrid()->viewport(), centreOfRow(*form, gridRow));
     }
 
 private Q_SLOTS:
@@ -103,7 +103,7 @@ private Q_SLOTS:
         entry = std::make_unique<EntryFormStandIn>();
         entry->window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&entry->window));
-        form = std::make_unique<TForm3>();
+        form = std::make_unique<CatalogueWindow>();
         form->setPickTarget(entry->cableType, entry->purpose);
     }
 
@@ -129,22 +129,22 @@ private Q_SLOTS:
         };
         const QString uiGothic = QStringLiteral("MS UI Gothic");
         const Expected buttons[]{
-            {u"Button9"_qs, u"CV"_qs, {7, 6, 67, 33}, uiGothic},
-            {u"Button10"_qs, u"CVT"_qs, {77, 6, 68, 33}, uiGothic},
-            {u"Button2"_qs, u"CE"_qs, {7, 45, 67, 33}, uiGothic},
-            {u"Button1"_qs, u"CEE"_qs, {77, 45, 68, 33}, uiGothic},
-            {u"Button12"_qs, u"FP"_qs, {7, 85, 68, 23}, uiGothic},
-            {u"Button16"_qs, u"VVF , VV"_qs, {77, 85, 68, 23}, uiGothic},
-            {u"Button17"_qs, u"高圧ケーブル"_qs, {7, 114, 138, 23}, uiGothic},
-            {u"Button126"_qs, u"WL1"_qs, {7, 143, 67, 23}, u"ＭＳ ゴシック"_qs},
-            {u"Button8"_qs, u"IV"_qs, {78, 143, 67, 23}, uiGothic},
-            {u"Button11"_qs, u"CVV"_qs, {7, 172, 67, 23}, uiGothic},
-            {u"Button19"_qs, u"同軸"_qs, {78, 172, 67, 23}, uiGothic},
-            {u"Button14"_qs, u"CPEV"_qs, {7, 201, 67, 23}, uiGothic},
-            {u"Button13"_qs, u"CVV-S"_qs, {78, 201, 67, 23}, uiGothic},
-            {u"Button15"_qs, u"AE,HP"_qs, {7, 230, 67, 23}, uiGothic},
-            {u"Button20"_qs, u"その他"_qs, {78, 230, 67, 23}, uiGothic},
-            {u"Button18"_qs, u"音響用特殊ケーブル"_qs, {7, 259, 138, 23}, uiGothic},
+            {u"cvButton"_qs, u"CV"_qs, {7, 6, 67, 33}, uiGothic},
+            {u"cvtButton"_qs, u"CVT"_qs, {77, 6, 68, 33}, uiGothic},
+            {u"ceButton"_qs, u"CE"_qs, {7, 45, 67, 33}, uiGothic},
+            {u"ceeButton"_qs, u"CEE"_qs, {77, 45, 68, 33}, uiGothic},
+            {u"fpButton"_qs, u"FP"_qs, {7, 85, 68, 23}, uiGothic},
+            {u"vvfButton"_qs, u"VVF , VV"_qs, {77, 85, 68, 23}, uiGothic},
+            {u"highVoltageButton"_qs, u"高圧ケーブル"_qs, {7, 114, 138, 23}, uiGothic},
+            {u"wl1Button"_qs, u"WL1"_qs, {7, 143, 67, 23}, u"ＭＳ ゴシック"_qs},
+            {u"ivButton"_qs, u"IV"_qs, {78, 143, 67, 23}, uiGothic},
+            {u"cvvButton"_qs, u"CVV"_qs, {7, 172, 67, 23}, uiGothic},
+            {u"coaxialButton"_qs, u"同軸"_qs, {78, 172, 67, 23}, uiGothic},
+            {u"cpevButton"_qs, u"CPEV"_qs, {7, 201, 67, 23}, uiGothic},
+            {u"cvvSButton"_qs, u"CVV-S"_qs, {78, 201, 67, 23}, uiGothic},
+            {u"aeHpButton"_qs, u"AE,HP"_qs, {7, 230, 67, 23}, uiGothic},
+            {u"otherButton"_qs, u"その他"_qs, {78, 230, 67, 23}, uiGothic},
+            {u"audioButton"_qs, u"音響用特殊ケーブル"_qs, {7, 259, 138, 23}, uiGothic},
         };
         for (const Expected& expected : buttons) {
             const QPushButton* b = button(*form, expected.name);
@@ -157,8 +157,8 @@ private Q_SLOTS:
         }
         QCOMPARE(form->findChildren<QPushButton*>().size(), 16);
 
-        const CatalogueGridView* grid = form->StringGrid2();
-        QCOMPARE(grid->objectName(), u"StringGrid2");
+        const CatalogueGridView* grid = form->designationGrid();
+        QCOMPARE(grid->objectName(), u"designationGrid");
         QCOMPARE(grid->geometry(), QRect(151, 6, 182, 276));
         QCOMPARE(grid->font().families().first(), u"ＭＳ Ｐゴシック");
         QCOMPARE(grid->font().pixelSize(), 12);
@@ -180,12 +180,12 @@ private Q_SLOTS:
         QCOMPARE(grid->rowHeight(35), 17);
         QCOMPARE(grid->horizontalHeader()->height(), 17);
 
-        const auto* hint = form->findChild<QLabel*>(QStringLiteral("Label2"));
+        const auto* hint = form->findChild<QLabel*>(QStringLiteral("pickHint"));
         QVERIFY(hint);
         QCOMPARE(hint->text(), u"※ダブルクリック選択");
         QCOMPARE(hint->geometry(), QRect(355, 182, 93, 13));
         QVERIFY(hint->fontMetrics().horizontalAdvance(hint->text()) <= 93);
-        const auto* picture = form->findChild<QLabel*>(QStringLiteral("Image1"));
+        const auto* picture = form->findChild<QLabel*>(QStringLiteral("crossSectionPicture"));
         QVERIFY(picture);
         QCOMPARE(picture->geometry(), QRect(380, 114, 49, 49));
         QCOMPARE(picture->pixmap().size(), QSize(49, 49));
@@ -193,17 +193,17 @@ private Q_SLOTS:
 
     void tabOrderRunsThroughTheFamiliesAndTheGrid()
     {
-        const QStringList expected{u"Button8"_qs,  u"Button9"_qs,  u"Button10"_qs,    u"Button11"_qs, u"Button12"_qs,
-                                   u"Button13"_qs, u"Button14"_qs, u"Button15"_qs,    u"Button16"_qs, u"Button17"_qs,
-                                   u"Button18"_qs, u"Button19"_qs, u"StringGrid2"_qs, u"Button20"_qs, u"Button126"_qs,
-                                   u"Button1"_qs,  u"Button2"_qs};
+        const QStringList expected{u"ivButton"_qs,  u"cvButton"_qs,  u"cvtButton"_qs,    u"cvvButton"_qs, u"fpButton"_qs,
+                                   u"cvvSButton"_qs, u"cpevButton"_qs, u"aeHpButton"_qs,    u"vvfButton"_qs, u"highVoltageButton"_qs,
+                                   u"audioButton"_qs, u"coaxialButton"_qs, u"designationGrid"_qs, u"otherButton"_qs, u"wl1Button"_qs,
+                                   u"ceeButton"_qs,  u"ceButton"_qs};
         QStringList order;
-        QWidget* widget = button(*form, u"Button8"_qs);
+        QWidget* widget = button(*form, u"ivButton"_qs);
         do {
             if (widget->focusPolicy() & Qt::TabFocus)
                 order << widget->objectName();
             widget = widget->nextInFocusChain();
-        } while (widget != button(*form, u"Button8"_qs) && order.size() < 40);
+        } while (widget != button(*form, u"ivButton"_qs) && order.size() < 40);
         QCOMPARE(order, expected);
     }
 
@@ -212,7 +212,7 @@ private Q_SLOTS:
         QCOMPARE(form->grid().gridRowCount(), 37);
         QCOMPARE(form->grid().currentRow(), 13);
         QCOMPARE(form->grid().firstVisibleRow(), 10);
-        QCOMPARE(form->uy2(), 0);
+        QCOMPARE(form->releasedRow(), 0);
 
         openCatalogue();
         QCOMPARE(form->grid().visibleRowCount(), 15);
@@ -226,14 +226,14 @@ private Q_SLOTS:
     void familySequencesOnTheRealGrid()
     {
         openCatalogue();
-        const CatalogueGridView* grid = form->StringGrid2();
+        const CatalogueGridView* grid = form->designationGrid();
 
         // CV then IV: IV's values, and nothing left of CV's columns 5 to 7.
-        button(*form, u"Button9"_qs)->click();
+        button(*form, u"cvButton"_qs)->click();
         QCoreApplication::processEvents();
         QCOMPARE(currentRow(*form), 30);
         QCOMPARE(firstVisibleRow(*form), 29);
-        button(*form, u"Button8"_qs)->click();
+        button(*form, u"ivButton"_qs)->click();
         QCoreApplication::processEvents();
         QCOMPARE(grid->model()->rowCount(), 14);
         const CableFamily& iv = *findCableFamily(u"IV");
@@ -246,11 +246,11 @@ private Q_SLOTS:
         QCOMPARE(firstVisibleRow(*form), 1);
 
         // FP with row 81 current, then 同軸: its last row becomes current.
-        button(*form, u"Button12"_qs)->click();
+        button(*form, u"fpButton"_qs)->click();
         QCoreApplication::processEvents();
         QCOMPARE(currentRow(*form), 81);
         QCOMPARE(firstVisibleRow(*form), 81);
-        button(*form, u"Button19"_qs)->click();
+        button(*form, u"coaxialButton"_qs)->click();
         QCoreApplication::processEvents();
         QCOMPARE(grid->model()->rowCount(), 32);
         QCOMPARE(currentRow(*form), 32);
@@ -259,23 +259,23 @@ private Q_SLOTS:
         QCOMPARE(shownText(*form, 32, 3), QString()); // FP's column 3 is cleared
 
         // CVT as at start, then 高圧ケーブル: the highlight and view stay.
-        button(*form, u"Button10"_qs)->click();
+        button(*form, u"cvtButton"_qs)->click();
         QCoreApplication::processEvents();
         QCOMPARE(currentRow(*form), 13);
         QCOMPARE(firstVisibleRow(*form), 13);
-        form->StringGrid2()->verticalScrollBar()->setValue(9);
+        form->designationGrid()->verticalScrollBar()->setValue(9);
         QCOMPARE(form->grid().firstVisibleRow(), 10);
-        button(*form, u"Button17"_qs)->click();
+        button(*form, u"highVoltageButton"_qs)->click();
         QCoreApplication::processEvents();
         QCOMPARE(grid->model()->rowCount(), 120);
         QCOMPARE(currentRow(*form), 13);
         QCOMPARE(firstVisibleRow(*form), 10);
 
         // AE,HP scrolls to the top and leaves the highlight out of view.
-        button(*form, u"Button14"_qs)->click(); // CPEV: row 27 current
+        button(*form, u"cpevButton"_qs)->click(); // CPEV: row 27 current
         QCoreApplication::processEvents();
-        form->StringGrid2()->verticalScrollBar()->setValue(60);
-        button(*form, u"Button15"_qs)->click();
+        form->designationGrid()->verticalScrollBar()->setValue(60);
+        button(*form, u"aeHpButton"_qs)->click();
         QCoreApplication::processEvents();
         QCOMPARE(currentRow(*form), 27);
         QCOMPARE(firstVisibleRow(*form), 1);
@@ -287,7 +287,7 @@ private Q_SLOTS:
         openCatalogue();
         entry->cableType->setText(u"typed by hand"_qs);
         doubleClickRow(15);
-        QCOMPARE(form->uy2(), 15);
+        QCOMPARE(form->releasedRow(), 15);
         QCOMPARE(entry->cableType->text(), u"CVT 22sq");
         QVERIFY(!form->isVisible());
         QTRY_VERIFY(entry->purpose->hasFocus());
@@ -296,9 +296,9 @@ private Q_SLOTS:
     void rightReleaseElsewhereThenDoubleClick()
     {
         openCatalogue();
-        const CatalogueGridView* grid = form->StringGrid2();
+        const CatalogueGridView* grid = form->designationGrid();
         clickAt(grid->viewport(), centreOfRow(*form, 11), Qt::RightButton);
-        QCOMPARE(form->uy2(), 11);
+        QCOMPARE(form->releasedRow(), 11);
         QVERIFY(form->isVisible());
         QCOMPARE(entry->cableType->text(), QString());
 
@@ -312,8 +312,8 @@ private Q_SLOTS:
         for (const Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
             openCatalogue();
             entry->cableType->setText(u"kept"_qs);
-            doubleClickAt(form->StringGrid2()->viewport(), centreOfRow(*form, 15), other);
-            QHeaderView* header = form->StringGrid2()->horizontalHeader();
+            doubleClickAt(form->designationGrid()->viewport(), centreOfRow(*form, 15), other);
+            QHeaderView* header = form->designationGrid()->horizontalHeader();
             doubleClickAt(header, QPoint(40, header->height() / 2), other);
             QCOMPARE(entry->cableType->text(), u"kept");
             QVERIFY(form->isVisible());
@@ -323,12 +323,12 @@ private Q_SLOTS:
     void headerRowDoubleClickHandsBackAnEmptyText()
     {
         openCatalogue();
-        clickAt(form->StringGrid2()->viewport(), centreOfRow(*form, 13), Qt::RightButton);
-        QCOMPARE(form->uy2(), 13);
+        clickAt(form->designationGrid()->viewport(), centreOfRow(*form, 13), Qt::RightButton);
+        QCOMPARE(form->releasedRow(), 13);
         entry->cableType->setText(u"CVT 8sq"_qs);
-        QHeaderView* header = form->StringGrid2()->horizontalHeader();
+        QHeaderView* header = form->designationGrid()->horizontalHeader();
         doubleClickAt(header, QPoint(40, header->height() / 2));
-        QCOMPARE(form->uy2(), 0);
+        QCOMPARE(form->releasedRow(), 0);
         QCOMPARE(entry->cableType->text(), QString());
         QVERIFY(!form->isVisible());
         QTRY_VERIFY(entry->purpose->hasFocus());
@@ -337,11 +337,11 @@ private Q_SLOTS:
     void aDoubleClickOnNoCellPicksNothing()
     {
         openCatalogue();
-        button(*form, u"Button8"_qs)->click(); // IV: 14 rows leave empty space below
+        button(*form, u"ivButton"_qs)->click(); // IV: 14 rows leave empty space below
         entry->cableType->setText(u"kept"_qs);
         const QPoint belowTheRows(40, 14 * 17 + 8);
-        doubleClickAt(form->StringGrid2()->viewport(), belowTheRows);
-        QCOMPARE(form->uy2(), -1);
+        doubleClickAt(form->designationGrid()->viewport(), belowTheRows);
+        QCOMPARE(form->releasedRow(), -1);
         QCOMPARE(entry->cableType->text(), u"kept");
         QVERIFY(form->isVisible());
     }
@@ -354,12 +354,12 @@ private Q_SLOTS:
             QString text;
         };
         const Case cases[]{
-            {u"Button12"_qs, 81, u"FP-T 8sq"_qs},
-            {u"Button9"_qs, 30, u"CV 2sq-3C"_qs},
-            {u"Button20"_qs, 1, u"TPCC 5 (cat5e) 0.5mm×4P"_qs},
-            {u"Button20"_qs, 3, u"FSsq-TPCC 6A  0.5mm×4P"_qs},
-            {u"Button15"_qs, 7, u"AEV 0.9-2C(屋内専用)"_qs},
-            {u"Button15"_qs, 13, u"AEV 0.9-2C(屋内専用)"_qs},
+            {u"fpButton"_qs, 81, u"FP-T 8sq"_qs},
+            {u"cvButton"_qs, 30, u"CV 2sq-3C"_qs},
+            {u"otherButton"_qs, 1, u"TPCC 5 (cat5e) 0.5mm×4P"_qs},
+            {u"otherButton"_qs, 3, u"FSsq-TPCC 6A  0.5mm×4P"_qs},
+            {u"aeHpButton"_qs, 7, u"AEV 0.9-2C(屋内専用)"_qs},
+            {u"aeHpButton"_qs, 13, u"AEV 0.9-2C(屋内専用)"_qs},
         };
         for (const Case& c : cases) {
             openCatalogue();
@@ -368,12 +368,12 @@ private Q_SLOTS:
             QCOMPARE(entry->cableType->text(), c.text);
         }
         // Rows 58 to 65 of FP and 21 to 24 of CV need the view scrolled to them.
-        const std::pair<QString, int> scrolled[]{{u"Button12"_qs, 60}, {u"Button9"_qs, 21}};
+        const std::pair<QString, int> scrolled[]{{u"fpButton"_qs, 60}, {u"cvButton"_qs, 21}};
         const QString texts[]{u"FP  5.5sq-4C"_qs, u"CV 14ﾟsq-2C"_qs};
         for (int i = 0; i < 2; ++i) {
             openCatalogue();
             button(*form, scrolled[i].first)->click();
-            form->StringGrid2()->verticalScrollBar()->setValue(scrolled[i].second - 1);
+            form->designationGrid()->verticalScrollBar()->setValue(scrolled[i].second - 1);
             doubleClickRow(scrolled[i].second);
             QCOMPARE(entry->cableType->text(), texts[i]);
         }
@@ -392,10 +392,10 @@ private Q_SLOTS:
     void aFamilyButtonNeverPicks()
     {
         openCatalogue();
-        clickAt(form->StringGrid2()->viewport(), centreOfRow(*form, 12));
+        clickAt(form->designationGrid()->viewport(), centreOfRow(*form, 12));
         QCOMPARE(currentRow(*form), 12);
         entry->cableType->setText(u"unchanged"_qs);
-        clickAt(button(*form, u"Button11"_qs), QPoint(10, 10));
+        clickAt(button(*form, u"cvvButton"_qs), QPoint(10, 10));
         QCOMPARE(entry->cableType->text(), u"unchanged");
         QVERIFY(form->isVisible());
         QCOMPARE(shownText(*form, 1, 0), u"CVV 1.25sq-2C");
@@ -404,9 +404,9 @@ private Q_SLOTS:
     void theWindowKeepsItsStateBetweenOpenings()
     {
         openCatalogue();
-        button(*form, u"Button14"_qs)->click(); // CPEV: row 27 current
-        form->StringGrid2()->verticalScrollBar()->setValue(150);
-        clickAt(form->StringGrid2()->viewport(), centreOfRow(*form, 155));
+        button(*form, u"cpevButton"_qs)->click(); // CPEV: row 27 current
+        form->designationGrid()->verticalScrollBar()->setValue(150);
+        clickAt(form->designationGrid()->viewport(), centreOfRow(*form, 155));
         QCOMPARE(currentRow(*form), 155);
         QCOMPARE(firstVisibleRow(*form), 151);
 
@@ -446,5 +446,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TForm3Test)
-#include "TForm3Test.moc"
+QTEST_MAIN(CatalogueWindowTest)
+#include "CatalogueWindowTest.moc"

@@ -1,0 +1,123 @@
+// The main window's file commands: 開く, 保存, 読込, a dropped file and the
+// settings file.
+#include "MainWindow.h"
+
+#include "RecordSheetView.h"
+#include "entry/EntryForm.h"
+#include "sheet/Failure.h"
+#include "sheet/RecordFile.h"
+#include "spreadsheet/DocumentFiles.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+
+QString MainWindow::dialogFolder() const
+{
+    return fileName().isEmpty() ? QString() : QFileInfo(fileName()).absolutePath();
+}
+
+bool MainWindow::reopenFile() { return openFile(fileName()); }
+
+bool MainWindow::mayReplaceList()
+{
+    if (!document_.isModified() || !prompts_.askUnsavedChanges)
+        return true;
+    const UnsavedChoice choice = prompts_.askUnsavedChanges();
+    return choice == UnsavedChoice::Discard || (choice == UnsavedChoice::Save && saveRecordFile());
+}
+
+void MainWindow::openRecordFile()
+{
+    if (!mayReplaceList())
+        return;
+    const QString chosen = prompts_.chooseOpenPath ? prompts_.chooseOpenPath(dialogFolder()) : QString();
+    if (!chosen.isEmpty())
+        openFile(chosen);
+}
+
+bool MainWindow::saveRecordFile()
+{
+    // The current file's name is proposed: with no overwrite question, a
+    // retyped name with a typo would silently replace another list.
+    const QString start = fileName().isEmpty() ? QString() : QFileInfo(RecordFile::targetPath(fileName())).absoluteFilePath();
+    const QString chosen = prompts_.chooseSavePath ? prompts_.chooseSavePath(start) : QString();
+    if (chosen.isEmpty())
+        return false;
+    try {
+        DocumentFiles::save(document_, chosen);
+    } catch (const Failure& failure) {
+        showFailure(failure.message());
+        return false;
+    }
+    return true;
+}
+
+bool MainWindow::openFile(const QString& path)
+{
+    QStringList notes;
+    try {
+        notes = DocumentFiles::open(document_, path);
+    } catch (const Failure& failure) {
+        showFailure(failure.message());
+        return false;
+    }
+    if (!notes.isEmpty() && prompts_.showNotice)
+        prompts_.showNotice(notes.join(u'\n'));
+    // A view left scrolled to rows of the previous list invites editing the wrong record.
+    controls_.recordGrid->showFromFirstRow();
+    return true;
+}
+
+namespace {
+
+// The one local file a drag carries, or an empty text.
+QString droppedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return {};
+    return data->urls().first().toLocalFile();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    if (mayReplaceList())
+        openFile(path);
+}
+
+// --- Settings -------------------------------------------------------------
+
+bool MainWindow::saveSettings()
+{
+    setFilePaths();
+    std::optional<std::array<QString, 6>> captions;
+    if (entryForm_)
+        captions = entryForm_->captionBoxTexts();
+    try {
+        document_.saveSettings(settingsPath(), captions);
+    } catch (const Failure& failure) {
+        showFailure(failure.message());
+        return false;
+    }
+    return true;
+}
+
+bool MainWindow::loadSettings()
+{
+    setFilePaths();
+    return document_.loadSettings(settingsPath());
+}
+
