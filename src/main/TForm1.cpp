@@ -289,7 +289,7 @@ void TForm1::connectOutputs()
     PrintJobHooks printHooks;
     printHooks.showResolution = showResolutionIn(findChild<QLabel*>(QStringLiteral("Label1")),
                                                  findChild<QLabel*>(QStringLiteral("Label2")));
-    printCommands_ = new PrintCommands(this, document_.sheet(), document_.settings(), [this] { return noBoxText(); }, std::move(printHooks));
+    printCommands_ = new PrintCommands(this, document_.sheet(), [this] { return outputOptions(); }, std::move(printHooks));
     const auto onClick = [this](QPushButton* button, void (TForm1::*operation)()) {
         connect(button, &QPushButton::clicked, this, operation);
     };
@@ -299,10 +299,8 @@ void TForm1::connectOutputs()
     onClick(c_.Button16, &TForm1::Button16Click);
     onClick(c_.Button17, &TForm1::Button17Click);
     onClick(c_.Button18, &TForm1::Button18Click);
-    connect(c_.PreviewButtonA, &QPushButton::clicked, printCommands_,
-            [this] { printCommands_->previewTypeA(chosenTextOrder(c_)); });
-    connect(c_.PreviewButtonB, &QPushButton::clicked, printCommands_,
-            [this] { printCommands_->previewTypeB(chosenPlateSize(c_)); });
+    connect(c_.PreviewButtonA, &QPushButton::clicked, printCommands_, &PrintCommands::previewTypeA);
+    connect(c_.PreviewButtonB, &QPushButton::clicked, printCommands_, &PrintCommands::previewTypeB);
     attachLabelStock();
     // The samples are drawn by the same painters that print.
     c_.SamplePictureA->setPixmap(sampleTypeAPicture(c_.SamplePictureA->size()));
@@ -321,12 +319,18 @@ void TForm1::attachLabelStock()
             rows.push_back(row);
         return rows;
     };
-    printCommands_->attachLabelStock(panel, selectedRows, [this] { return chosenTextOrder(c_); });
+    printCommands_->attachLabelStock(panel, selectedRows);
 }
 
-QString TForm1::noBoxText() const
+OutputOptions TForm1::outputOptions() const
 {
-    return entryForm_ ? entryForm_->noBoxText() : QStringLiteral("No.");
+    OutputOptions options;
+    options.order = chosenTextOrder(c_);
+    options.size = chosenPlateSize(c_);
+    options.captions = document_.settings();
+    if (entryForm_)
+        options.noBoxText = entryForm_->noBoxText();
+    return options;
 }
 
 // A spreadsheet output that reached the user closes the output panel.
@@ -344,11 +348,12 @@ void TForm1::Button1Click()
 
 void TForm1::Button15Click()
 {
-    if (spreadsheetOutputs_->createTypeB(document_.sheet(), noBoxText(), chosenPlateSize(c_)))
+    const OutputOptions options = outputOptions();
+    if (spreadsheetOutputs_->createTypeB(document_.sheet(), options.noBoxText, options.size))
         Button14Click();
 }
 
-void TForm1::Button16Click() { printCommands_->printTypeA(chosenTextOrder(c_)); }
+void TForm1::Button16Click() { printCommands_->printTypeA(); }
 void TForm1::Button17Click() { printCommands_->printTypeB(PlateSize::Trunk); }
 void TForm1::Button18Click() { printCommands_->printTypeB(PlateSize::Branch); }
 
@@ -364,12 +369,16 @@ void TForm1::RadioButton1Click()
 {
     c_.Button17->show();
     c_.Button18->hide();
+    if (printCommands_)
+        printCommands_->showPlateKind(PlateKind::TypeBTrunk);
 }
 
 void TForm1::RadioButton2Click()
 {
     c_.Button17->hide();
     c_.Button18->show();
+    if (printCommands_)
+        printCommands_->showPlateKind(PlateKind::TypeBBranch);
 }
 
 // --- Record file ----------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "MainWindowLayout.h"
 #include "MainWindowPrompts.h"
+#include "print/OutputOptions.h"
 #include "sheet/EraDate.h"
 #include "sheet/RecordDocument.h"
 
@@ -139,7 +140,8 @@ private:
     void togglePanel(QWidget* panel, QPushButton* toggle, const QString& caption, QPushButton* otherToggle);
     void showFailure(const QString& message);
     void connectOutputs();
-    QString noBoxText() const;
+    // The output panel's choices, the captions in force and the entry form's No. text.
+    OutputOptions outputOptions() const;
 
     MainWindowStartup startup_;
     RecordDocument document_;
