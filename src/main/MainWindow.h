@@ -3,6 +3,7 @@
 #include "MainWindowActions.h"
 #include "MainWindowLayout.h"
 #include "MainWindowPrompts.h"
+#include "print/OutputOptions.h"
 #include "sheet/EraDate.h"
 #include "sheet/RecordDocument.h"
 
@@ -129,7 +130,8 @@ private:
     QString dialogFolder() const;
     void togglePanel(QWidget* panel, QPushButton* toggle, const QString& caption, QPushButton* otherToggle);
     void showFailure(const QString& message);
-    QString noBoxText() const;
+    // The output panel's choices, the captions in force and the entry form's No. text.
+    OutputOptions outputOptions() const;
 
     MainWindowStartup startup_;
     RecordDocument document_;

@@ -42,8 +42,7 @@ void MainWindow::connectOutputs()
     spreadsheetOutputs_ = std::make_unique<SpreadsheetOutputs>(this, c.busyBanner, c.outputProgress);
     PrintJobHooks printHooks;
     printHooks.showResolution = showResolutionIn(c.resolutionXLabel, c.resolutionYLabel);
-    printCommands_ = new PrintCommands(this, document_.sheet(), document_.settings(), [this] { return noBoxText(); },
-                                       std::move(printHooks));
+    printCommands_ = new PrintCommands(this, document_.sheet(), [this] { return outputOptions(); }, std::move(printHooks));
 
     for (const auto& [button, action] :
          {std::pair{c.templateButton, a.createTemplate}, std::pair{c.typeAWorkbookButton, a.createTypeA},
@@ -57,10 +56,8 @@ void MainWindow::connectOutputs()
     connect(a.printTypeA, &QAction::triggered, this, &MainWindow::printTypeA);
     connect(a.printTrunk, &QAction::triggered, this, &MainWindow::printTrunkPlates);
     connect(a.printBranch, &QAction::triggered, this, &MainWindow::printBranchPlates);
-    connect(a.previewTypeA, &QAction::triggered, printCommands_,
-            [this] { printCommands_->previewTypeA(chosenTextOrder(controls_)); });
-    connect(a.previewTypeB, &QAction::triggered, printCommands_,
-            [this] { printCommands_->previewTypeB(chosenPlateSize(controls_)); });
+    connect(a.previewTypeA, &QAction::triggered, printCommands_, &PrintCommands::previewTypeA);
+    connect(a.previewTypeB, &QAction::triggered, printCommands_, &PrintCommands::previewTypeB);
     connect(c.trunkSizeChoice, &QRadioButton::toggled, this, &MainWindow::showPrintButtonForSize);
     attachLabelStock();
     // The samples are drawn by the same painters that print.
@@ -81,7 +78,7 @@ void MainWindow::attachLabelStock()
             rows.push_back(row);
         return rows;
     };
-    printCommands_->attachLabelStock(panel, selectedRows, [this] { return chosenTextOrder(controls_); });
+    printCommands_->attachLabelStock(panel, selectedRows);
 }
 
 // The trunk and branch print buttons share one place; the size choice shows one.
@@ -90,11 +87,20 @@ void MainWindow::showPrintButtonForSize()
     const bool trunk = controls_.trunkSizeChoice->isChecked();
     controls_.trunkPrintButton->setVisible(trunk);
     controls_.branchPrintButton->setVisible(!trunk);
+    // The label stock picture shows the stock of the plate size chosen.
+    if (printCommands_)
+        printCommands_->showPlateKind(trunk ? PlateKind::TypeBTrunk : PlateKind::TypeBBranch);
 }
 
-QString MainWindow::noBoxText() const
+OutputOptions MainWindow::outputOptions() const
 {
-    return entryForm_ ? entryForm_->noBoxText() : QStringLiteral("No.");
+    OutputOptions options;
+    options.order = chosenTextOrder(controls_);
+    options.size = chosenPlateSize(controls_);
+    options.captions = document_.settings();
+    if (entryForm_)
+        options.noBoxText = entryForm_->noBoxText();
+    return options;
 }
 
 // A spreadsheet output that reached the user closes the output panel.
@@ -112,10 +118,11 @@ void MainWindow::createTypeAWorkbook()
 
 void MainWindow::createTypeBWorkbook()
 {
-    if (spreadsheetOutputs_->createTypeB(document_.sheet(), noBoxText(), chosenPlateSize(controls_)))
+    const OutputOptions options = outputOptions();
+    if (spreadsheetOutputs_->createTypeB(document_.sheet(), options.noBoxText, options.size))
         toggleOutputPanel();
 }
 
-void MainWindow::printTypeA() { printCommands_->printTypeA(chosenTextOrder(controls_)); }
+void MainWindow::printTypeA() { printCommands_->printTypeA(); }
 void MainWindow::printTrunkPlates() { printCommands_->printTypeB(PlateSize::Trunk); }
 void MainWindow::printBranchPlates() { printCommands_->printTypeB(PlateSize::Branch); }

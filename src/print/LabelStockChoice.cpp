@@ -4,15 +4,18 @@
 
 #include <numeric>
 
-std::variant<PlateSelection, QString> plateSelectionFor(const LabelStockChoice& choice, const RecordSheet& sheet,
-                                                        PlateKind kind)
+std::variant<PlateSelection, ChoiceProblem> plateSelectionFor(const LabelStockChoice& choice, const RecordSheet& sheet,
+                                                              PlateKind kind)
 {
+    using Part = ChoiceProblem::Part;
     PlateSelection selection;
     const int perPage = platesPerPage(kind);
     if (choice.startPosition < 1 || choice.startPosition > perPage)
-        return u"%1の開始位置は 1 から %2 までです。"_qs.arg(plateKindName(kind)).arg(perPage);
+        return ChoiceProblem{Part::Start, u"%1の開始位置は 1 から %2 までです。"_qs.arg(plateKindName(kind)).arg(perPage)};
     selection.startPosition = choice.startPosition;
-    selection.copies = std::clamp(choice.copies, 1, PlateSelection::kMaxCopies);
+    if (choice.copies < 1 || choice.copies > PlateSelection::kMaxCopies)
+        return ChoiceProblem{Part::Copies, u"部数は 1 から %1 までです。"_qs.arg(PlateSelection::kMaxCopies)};
+    selection.copies = choice.copies;
 
     switch (choice.records) {
     case LabelStockChoice::Records::All:
@@ -24,16 +27,17 @@ std::variant<PlateSelection, QString> plateSelectionFor(const LabelStockChoice& 
                 rows.push_back(row);
         }
         if (rows.empty())
-            return u"印刷する記録の行を選択してください。"_qs;
+            return ChoiceProblem{Part::Records, u"印刷する記録の行を選択してください。"_qs};
         selection.rows = rows;
         break;
     }
     case LabelStockChoice::Records::Listed: {
         const auto rows = rowsOfRecordList(sheet, choice.list);
         if (!rows)
-            return u"番号指定が読めません。「3-7,12」のように番号と範囲をコンマで区切って入力してください。"_qs;
+            return ChoiceProblem{Part::Records,
+                                 u"番号指定が読めません。「3-7,12」のように番号と範囲をコンマで区切って入力してください。"_qs};
         if (rows->empty())
-            return u"指定した番号の記録がありません。"_qs;
+            return ChoiceProblem{Part::Records, u"指定した番号の記録がありません。"_qs};
         selection.rows = *rows;
         break;
     }

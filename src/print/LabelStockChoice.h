@@ -9,8 +9,9 @@
 #include <variant>
 #include <vector>
 
-// What the window's label stock controls say, before it is checked against
-// the sheet and the kind of plate being printed.
+// Where on the label stock a print goes and what it prints, as the window's
+// label stock controls or tagrio-cli's --start, --records and --copies say,
+// before it is checked against the sheet and the kind of plate being printed.
 struct LabelStockChoice {
     enum class Records { All, SelectedRows, Listed };
 
@@ -21,9 +22,18 @@ struct LabelStockChoice {
     int copies = 1;
 };
 
-// The plate selection a choice makes for `kind`, or the message (Japanese)
-// that tells the user why it makes none.
-std::variant<PlateSelection, QString> plateSelectionFor(const LabelStockChoice& choice, const RecordSheet& sheet,
+// Why a choice makes no plates: the message (Japanese) for the user and the
+// part of the choice it is about, so that tagrio-cli can name its option.
+struct ChoiceProblem {
+    enum class Part { Start, Records, Copies };
+    Part part = Part::Start;
+    QString message;
+};
+
+// The plate selection a choice makes for `kind`. A start past the kind's
+// sheet, a copy count outside 1..PlateSelection::kMaxCopies and a list that
+// cannot be read or names no record are refused, never clamped.
+std::variant<PlateSelection, ChoiceProblem> plateSelectionFor(const LabelStockChoice& choice, const RecordSheet& sheet,
                                                         PlateKind kind);
 
 // The rows a selection prints, every record when it names none.

@@ -48,11 +48,6 @@ QPoint textRaise(const LayoutSurface& surface)
     return {0, -10 * surface.factors().horizontal};
 }
 
-QString secondNamePart(const QString& name)
-{
-    return name.isEmpty() ? QString() : QStringLiteral(" ") + name;
-}
-
 } // namespace
 
 TypeAPlates::TypeAPlates(const RecordSheet& sheet, const Settings& captions, TextOrder order,
@@ -137,12 +132,7 @@ void TypeAPlates::drawRoute(LayoutSurface& surface, int plateTop, const Record& 
         surface.text({kTextX, plateTop + kLineOffsets[0]}, oneLine, kTextPoints, raise);
         return;
     }
-    const TextOrderInfo& markers = textOrderInfo(order_);
-    const QString tilde = QStringLiteral(" ～ ");
-    const QString fromLine = markers.firstMarker + record[ColFrom1] + secondNamePart(record[ColFrom2]) + tilde;
-    // Only the standard order, which has no markers, repeats the tilde.
-    const QString toLine = (order_ == TextOrder::Standard ? tilde : QString()) + markers.secondMarker + record[ColTo1]
-        + secondNamePart(record[ColTo2]);
+    const auto [fromLine, toLine] = NameplateTexts::twoLineRouteText(record, order_);
     surface.text({kTextX, plateTop + kTwoLineRouteOffsets[0]}, fromLine, kTwoLineRoutePoints, raise);
     surface.text({kTextX, plateTop + kTwoLineRouteOffsets[1]}, toLine, kTwoLineRoutePoints, raise);
 }

@@ -32,6 +32,15 @@ QString routeText(const Record& record, TextOrder order)
         + info.secondMarker + record[ColTo1] + secondPart(record[ColTo2]);
 }
 
+TwoLineRoute twoLineRouteText(const Record& record, TextOrder order)
+{
+    const TextOrderInfo& info = textOrderInfo(order);
+    const QString tilde = QStringLiteral(" ～ ");
+    return {info.firstMarker + record[ColFrom1] + secondPart(record[ColFrom2]) + tilde,
+            (order == TextOrder::Standard ? tilde : QString()) + info.secondMarker + record[ColTo1]
+                + secondPart(record[ColTo2])};
+}
+
 QString circuitText(const Record& record)
 {
     if (record[ColCircuit].isEmpty())

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -16,6 +17,15 @@ QJsonObject dump(const QString& path)
     const CliRun run = CliRun::of({u"dump"_qs, path});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
+}
+
+// The text of a PDF as poppler reads it.
+QString pdfText(const QString& pdf)
+{
+    QProcess process;
+    process.start(u"pdftotext"_qs, {u"-layout"_qs, pdf, u"-"_qs});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 TEST(CliTable, ExportThenImportGivesBackTheSampleSheet)
@@ -44,6 +54,28 @@ TEST(CliTable, ExportThenImportGivesBackTheSampleSheet)
     const QByteArray csv = readFile(dir.filePath(u"list.csv"_qs));
     EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBFNo.,")) << csv.left(20).toStdString();
     EXPECT_TRUE(csv.endsWith("\r\n"));
+}
+
+// Every command opens a cable list kept as a table as the window's 開く does,
+// so a table prints the same plates as the record file it was exported from.
+TEST(CliTable, CommandsOpenTablesAsTheWindowDoes)
+{
+    QTemporaryDir dir;
+    const QJsonObject sample = dump(kSample);
+    const QString fromRecords = dir.filePath(u"records.pdf"_qs);
+    ASSERT_EQ(CliRun::of({u"pdf"_qs, u"a"_qs, kSample, u"-o"_qs, fromRecords}).exitCode, 0);
+    const QString recordsText = pdfText(fromRecords);
+    ASSERT_TRUE(recordsText.contains(u"No.1"_qs)) << recordsText.left(200).toStdString();
+    for (const QString& table : {u"list.xlsx"_qs, u"list.csv"_qs}) {
+        ASSERT_EQ(CliRun::of({u"export"_qs, kSample, u"-o"_qs, dir.filePath(table)}).exitCode, 0);
+        EXPECT_EQ(dump(dir.filePath(table))[u"rows"_qs], sample[u"rows"_qs]) << table.toStdString();
+
+        const QString out = dir.filePath(table + u".pdf"_qs);
+        const CliRun printed = CliRun::of({u"pdf"_qs, u"a"_qs, dir.filePath(table), u"-o"_qs, out});
+        ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
+        EXPECT_EQ(printed.out.trimmed(), out);
+        EXPECT_EQ(pdfText(out), recordsText) << table.toStdString();
+    }
 }
 
 TEST(CliTable, ImportNotesGoToStandardError)

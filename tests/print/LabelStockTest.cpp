@@ -5,6 +5,7 @@
 #include "print/AdjustedPages.h"
 #include "print/CalibrationPage.h"
 #include "print/FitCheck.h"
+#include "print/LabelStockChoice.h"
 #include "print/PrinterAdjustments.h"
 #include "print/TypeAPlates.h"
 #include "print/TypeBPlates.h"
@@ -79,6 +80,43 @@ TEST(RecordList, NamesRowsByTheirNumberTexts)
     };
     for (const Case& c : cases)
         EXPECT_EQ(rowsOfRecordList(sheet, c.list), c.rows) << c.list.toStdString();
+}
+
+// Every choice the plates cannot take is refused with the part it is about,
+// never clamped: the window and tagrio-cli both go through this check.
+TEST(LabelStockChoice, RefusesWhatThePlatesCannotTake)
+{
+    const RecordSheet sheet = numberedSheet(8);
+    using Part = ChoiceProblem::Part;
+    using Records = LabelStockChoice::Records;
+    struct Case {
+        const char* name;
+        LabelStockChoice choice;
+        PlateKind kind;
+        std::optional<Part> refused; // none: accepted
+    };
+    const Case cases[] = {
+        {"start 6 of type A", {6, Records::All, {}, {}, 1}, PlateKind::TypeA, std::nullopt},
+        {"start 7 of type A", {7, Records::All, {}, {}, 1}, PlateKind::TypeA, Part::Start},
+        {"start 24 of trunk", {24, Records::All, {}, {}, 1}, PlateKind::TypeBTrunk, std::nullopt},
+        {"start 0", {0, Records::All, {}, {}, 1}, PlateKind::TypeBBranch, Part::Start},
+        {"copies 9", {1, Records::All, {}, {}, 9}, PlateKind::TypeA, std::nullopt},
+        {"copies 10", {1, Records::All, {}, {}, 10}, PlateKind::TypeA, Part::Copies},
+        {"copies 0", {1, Records::All, {}, {}, 0}, PlateKind::TypeA, Part::Copies},
+        {"no selected row", {1, Records::SelectedRows, {}, {}, 1}, PlateKind::TypeA, Part::Records},
+        {"selected rows past the records", {1, Records::SelectedRows, {}, {9, 10}, 1}, PlateKind::TypeA, Part::Records},
+        {"unreadable list", {1, Records::Listed, u"3-x"_qs, {}, 1}, PlateKind::TypeA, Part::Records},
+        {"list of no record", {1, Records::Listed, u"20-30"_qs, {}, 1}, PlateKind::TypeA, Part::Records},
+    };
+    for (const Case& c : cases) {
+        const auto made = plateSelectionFor(c.choice, sheet, c.kind);
+        const ChoiceProblem* problem = std::get_if<ChoiceProblem>(&made);
+        EXPECT_EQ(problem ? std::optional(problem->part) : std::nullopt, c.refused) << c.name;
+        if (problem)
+            EXPECT_FALSE(problem->message.isEmpty()) << c.name;
+        else
+            EXPECT_EQ(std::get<PlateSelection>(made).copies, c.choice.copies) << c.name;
+    }
 }
 
 TEST(LabelStockPages, BlankPositionsDrawNothing)

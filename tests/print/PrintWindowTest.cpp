@@ -135,21 +135,26 @@ private Q_SLOTS:
         const Settings f = Settings::defaults();
         PrintJobHooks labelled = hooks();
         labelled.showResolution = showResolutionIn(across, down);
-        PrintCommands commands(&window, sheet, f, [] { return u"No."_qs; }, labelled);
+        OutputOptions options;
+        options.captions = f;
+        PrintCommands commands(&window, sheet, [&options] { return options; }, labelled);
 
-        commands.printTypeA(TextOrder::FromTo);
+        options.order = TextOrder::FromTo;
+        commands.printTypeA();
         QVERIFY(warnings.isEmpty());
         QCOMPARE(PdfReadBack::pageCount(pdfPath()), 2);
         QVERIFY(pdfText(pdfPath()).contains(u"(自)東棟"_qs));
         QCOMPARE(across->text(), u"1200 [DPI]"_qs);
         QCOMPARE(down->text(), u"1200 [DPI]"_qs);
 
-        commands.printTypeA(TextOrder::ToFrom);
+        options.order = TextOrder::ToFrom;
+        commands.printTypeA();
         QVERIFY(pdfText(pdfPath()).contains(u"(至)東棟"_qs));
 
         // A label the window no longer has is left out.
         delete down;
-        commands.printTypeA(TextOrder::Standard);
+        options.order = TextOrder::Standard;
+        commands.printTypeA();
         QVERIFY(warnings.isEmpty());
         QCOMPARE(across->text(), u"1200 [DPI]"_qs);
     }
@@ -159,21 +164,23 @@ private Q_SLOTS:
         QWidget window;
         const RecordSheet sheet = numberedSheet(37);
         const Settings f = Settings::defaults();
-        QString noBox = u"番号"_qs;
-        PrintCommands commands(&window, sheet, f, [&noBox] { return noBox; }, hooks());
+        OutputOptions options;
+        options.captions = f;
+        options.noBoxText = u"番号"_qs;
+        PrintCommands commands(&window, sheet, [&options] { return options; }, hooks());
 
         commands.printTypeB(PlateSize::Trunk); // 24 a page
         QCOMPARE(dialogs, 1);
         QCOMPARE(PdfReadBack::pageCount(pdfPath()), 2);
         QCOMPARE(pdfText(pdfPath()).count(u"番号"_qs), 48);
 
-        noBox.clear(); // the No. box is read anew for every print
+        options.noBoxText.clear(); // the No. text is read anew for every print
         commands.printTypeB(PlateSize::Branch); // 36 a page
         QCOMPARE(dialogs, 2);
         QCOMPARE(PdfReadBack::pageCount(pdfPath()), 2);
         QCOMPARE(pdfText(pdfPath()).count(u"番号"_qs), 0);
 
-        commands.printTypeA(TextOrder::Standard);
+        commands.printTypeA();
         QCOMPARE(dialogs, 3);
         QCOMPARE(PdfReadBack::pageCount(pdfPath()), 7); // 37 type A plates
     }
@@ -183,7 +190,10 @@ private Q_SLOTS:
         QWidget window;
         const RecordSheet sheet = numberedSheet(37);
         const Settings f = Settings::defaults();
-        PrintCommands commands(&window, sheet, f, [] { return u"No."_qs; }, hooks());
+        OutputOptions options;
+        options.captions = f;
+        options.size = PlateSize::Branch;
+        PrintCommands commands(&window, sheet, [&options] { return options; }, hooks());
 
         int previewPages = -1;
         QString countShown;
@@ -197,7 +207,7 @@ private Q_SLOTS:
             QTest::mouseClick(dialog->findChild<QPushButton*>(u"printButton"_qs), Qt::LeftButton);
             dialog->reject();
         });
-        commands.previewTypeB(PlateSize::Branch);
+        commands.previewTypeB();
         QCOMPARE(previewPages, 2); // branch size for 37 records
         QCOMPARE(countShown, u"/ 2 ページ"_qs);
         QCOMPARE(dialogs, 1);
@@ -237,7 +247,9 @@ private Q_SLOTS:
         const Settings f = Settings::defaults();
         PrintJobHooks realDialog = hooks();
         realDialog.choosePrinter = {};
-        PrintCommands commands(&window, sheet, f, [] { return u"No."_qs; }, realDialog);
+        OutputOptions options;
+        options.captions = f;
+        PrintCommands commands(&window, sheet, [&options] { return options; }, realDialog);
         QTimer::singleShot(0, this, [&] {
             auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -249,7 +261,7 @@ private Q_SLOTS:
             dialog->findChild<QSpinBox*>(u"to"_qs)->setValue(4);
             dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
-        commands.printTypeA(TextOrder::Standard);
+        commands.printTypeA();
         QVERIFY(warnings.isEmpty());
         const auto pages = PdfReadBack::words(pdfPath());
         QCOMPARE(pages.size(), size_t(2));
@@ -296,12 +308,14 @@ private Q_SLOTS:
         QWidget window;
         const RecordSheet sheet = numberedSheet(0);
         const Settings f = Settings::defaults();
-        PrintCommands commands(&window, sheet, f, [] { return u"No."_qs; }, hooks());
-        commands.printTypeA(TextOrder::Standard);
+        OutputOptions options;
+        options.captions = f;
+        PrintCommands commands(&window, sheet, [&options] { return options; }, hooks());
+        commands.printTypeA();
         commands.printTypeB(PlateSize::Trunk);
         commands.printTypeB(PlateSize::Branch);
-        commands.previewTypeA(TextOrder::Standard); // would block here if a preview opened
-        commands.previewTypeB(PlateSize::Trunk);
+        commands.previewTypeA(); // would block here if a preview opened
+        commands.previewTypeB();
         QCOMPARE(warnings, QStringList(5, u"印刷する記録がありません"_qs));
         QCOMPARE(dialogs, 0);
         QVERIFY(!QFile::exists(pdfPath()));

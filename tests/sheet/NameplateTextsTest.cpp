@@ -33,6 +33,26 @@ TEST(NameplateTexts, RouteTextInEveryOrder)
         EXPECT_EQ(NameplateTexts::routeText(c.record, c.order), QString::fromUtf16(c.text));
 }
 
+TEST(NameplateTexts, TwoLineRouteInEveryOrder)
+{
+    struct Case {
+        Record record;
+        TextOrder order;
+        const char16_t* fromLine;
+        const char16_t* toLine;
+    };
+    const Case cases[] = {
+        {route(u"東棟", u"1F", u"西棟", u"B1"), TextOrder::Standard, u"東棟 1F ～ ", u" ～ 西棟 B1"},
+        {route(u"東棟", u"", u"西棟", u""), TextOrder::FromTo, u"(自)東棟 ～ ", u"(至)西棟"},
+        {route(u"東棟", u"", u"西棟", u"B1"), TextOrder::ToFrom, u"(至)東棟 ～ ", u"(自)西棟 B1"},
+    };
+    for (const Case& c : cases) {
+        const auto [fromLine, toLine] = NameplateTexts::twoLineRouteText(c.record, c.order);
+        EXPECT_EQ(fromLine, QString::fromUtf16(c.fromLine));
+        EXPECT_EQ(toLine, QString::fromUtf16(c.toLine));
+    }
+}
+
 TEST(NameplateTexts, CircuitTextAndDateLine)
 {
     Record r{};

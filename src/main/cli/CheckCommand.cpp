@@ -1,8 +1,7 @@
 // tagrio-cli check: the texts that would run past their cell or plate frame,
 // one line each, so they can be shortened before label stock is wasted.
 #include "CliCommandRuns.h"
-#include "StockOptions.h"
-#include "print/FitCheck.h"
+#include "CliOutputOptions.h"
 
 int runCheck(const CliCommandLine& line, QTextStream& out)
 {
@@ -10,15 +9,9 @@ int runCheck(const CliCommandLine& line, QTextStream& out)
     const OutputKind kind = line.outputKind(0, {OutputKind::TypeA, OutputKind::TypeBTrunk, OutputKind::TypeBBranch});
     line.today();
     const auto document = line.document(line.positional[1]);
-    FitCheckPlates plates;
-    plates.kind = kind == OutputKind::TypeA      ? PlateKind::TypeA
-        : kind == OutputKind::TypeBTrunk ? PlateKind::TypeBTrunk
-                                         : PlateKind::TypeBBranch;
-    plates.captions = &document->settings();
-    plates.order = line.textOrder();
-    plates.noBoxText = line.noBoxText();
-    const std::vector<int> rows = selectedRowsOf(line, document->sheet());
-    for (const OverlongText& text : findOverlongTexts(document->sheet(), rows, plates))
+    const OutputOptions options = outputOptionsOf(line, *document);
+    const auto plates = platesOf(options, document->sheet(), plateKindOf(kind));
+    for (const OverlongText& text : plates->overlongTexts())
         out << text.recordNumber << '\t' << text.lineName << '\t' << QString::number(text.mmTooLong, 'f', 1) << '\n';
     return 0;
 }

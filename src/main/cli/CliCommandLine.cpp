@@ -1,9 +1,11 @@
 #include "CliCommandLine.h"
 
 #include "sheet/SettingsFile.h"
+#include "spreadsheet/DocumentFiles.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QTextStream>
 
 #include <array>
 
@@ -140,5 +142,14 @@ std::unique_ptr<RecordDocument> CliCommandLine::document(const QString& recordFi
     const QString settingsFile = has(QStringLiteral("settings"))
         ? option(QStringLiteral("settings"))
         : SettingsFile::pathFor(QCoreApplication::applicationDirPath());
-    return RecordDocument::fromFiles(recordFile, settingsFile);
+    // Opened as the window's 開く opens it: a record file, or a cable list kept as .xlsx or .csv.
+    auto document = RecordDocument::fromFiles(QString(), settingsFile);
+    if (recordFile.isEmpty())
+        return document;
+    const QStringList notes = DocumentFiles::open(*document, recordFile);
+    if (!notes.isEmpty()) {
+        QTextStream err(stderr);
+        err << notes.join(u'\n') << '\n';
+    }
+    return document;
 }

@@ -47,7 +47,9 @@ public:
     // An option's text, or none when it was not given.
     std::optional<QString> value(const QString& name) const;
     // The record document of recordFile (none: empty) under the --settings
-    // file or the program's own settings; throws Failure when it cannot be read.
+    // file or the program's own settings, opened as the window's 開く opens
+    // it (a record file or an .xlsx/.csv table; its notes go to stderr);
+    // throws Failure when it cannot be read.
     std::unique_ptr<RecordDocument> document(const QString& recordFile) const;
 
 private:

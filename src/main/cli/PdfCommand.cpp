@@ -1,12 +1,10 @@
 // tagrio-cli pdf: the direct prints written to a PDF file, through the same
 // page painters and print procedure as the window's print buttons.
 #include "CliCommandRuns.h"
-#include "StockOptions.h"
+#include "CliOutputOptions.h"
 #include "print/AdjustedPages.h"
 #include "print/CalibrationPage.h"
 #include "print/PrinterOutput.h"
-#include "print/TypeAPlates.h"
-#include "print/TypeBPlates.h"
 
 #include <QPrinter>
 
@@ -34,30 +32,14 @@ std::optional<PlateKind> calibrationKind(const QString& name)
     return std::nullopt;
 }
 
-PlateKind plateKindOf(OutputKind kind)
-{
-    if (kind == OutputKind::TypeA)
-        return PlateKind::TypeA;
-    return kind == OutputKind::TypeBTrunk ? PlateKind::TypeBTrunk : PlateKind::TypeBBranch;
-}
-
-std::unique_ptr<PageSource> pagesOfKind(OutputKind kind, const RecordDocument& document, const CliCommandLine& line)
-{
-    const PlateSelection selection = plateSelectionOf(line, document.sheet(), plateKindOf(kind));
-    if (kind == OutputKind::TypeA)
-        return std::make_unique<TypeAPlates>(document.sheet(), document.settings(), line.textOrder(), selection);
-    const PlateSize size = kind == OutputKind::TypeBTrunk ? PlateSize::Trunk : PlateSize::Branch;
-    return std::make_unique<TypeBPlates>(document.sheet(), size, line.noBoxText(), selection);
-}
-
-void writePdf(const QString& output, int dpi, const PageSource& pages, const PageAdjustment& adjustment)
+void writePdf(const QString& output, int dpi, const PageSource& pages)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(output);
     printer.setResolution(dpi);
     PrinterOutput::setUpPage(printer);
-    PrinterOutput::drawDocument(printer, AdjustedPages(pages, [adjustment] { return adjustment; }));
+    PrinterOutput::drawDocument(printer, pages);
 }
 
 } // namespace
@@ -68,15 +50,15 @@ int runPdf(const CliCommandLine& line, QTextStream& out)
     line.requirePositional(calibration ? 1 : 2, calibration ? 1 : 2);
     const QString output = line.output();
     const int dpi = line.dpi();
-    const PageAdjustment adjustment = pageAdjustmentOf(line);
     if (calibration) {
-        writePdf(output, dpi, CalibrationPage(*calibration), adjustment);
+        const PageAdjustment adjustment = pageAdjustmentOf(line);
+        writePdf(output, dpi, AdjustedPages(CalibrationPage(*calibration), [adjustment] { return adjustment; }));
     } else {
         const OutputKind kind = line.outputKind(0, {OutputKind::TypeA, OutputKind::TypeBTrunk, OutputKind::TypeBBranch});
         line.today();
         const auto document = line.document(line.positional[1]);
-        const std::unique_ptr<PageSource> pages = pagesOfKind(kind, *document, line);
-        writePdf(output, dpi, *pages, adjustment);
+        const OutputOptions options = outputOptionsOf(line, *document);
+        writePdf(output, dpi, platesOf(options, document->sheet(), plateKindOf(kind))->pages());
     }
     out << output << '\n';
     return 0;

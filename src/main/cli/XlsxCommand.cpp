@@ -1,10 +1,8 @@
-// tagrio-cli xlsx: the spreadsheet outputs written to a file instead of being
-// handed to the spreadsheet application.
+// tagrio-cli xlsx: the window's workbook outputs written to a file instead of
+// being handed to the spreadsheet application.
 #include "CliCommandRuns.h"
 #include "sheet/Failure.h"
-#include "spreadsheet/TemplateSheet.h"
-#include "spreadsheet/TypeASheet.h"
-#include "spreadsheet/TypeBSheet.h"
+#include "spreadsheet/WorkbookOutputs.h"
 #include "spreadsheet/XlsxWriter.h"
 
 #include <cstdio>
@@ -21,39 +19,23 @@ int runXlsx(const CliCommandLine& line, QTextStream& out)
 
     const EraDate today = line.today();
     const auto document = line.document(recordFile);
-    const RecordSheet& sheet = document->sheet();
-    if (kind != OutputKind::Template && sheet.outputRecordCount() <= 0)
-        throw Failure(QStringLiteral("出力するレコードがありません。"));
+    const QString noBoxText = line.noBoxText();
+    const WorkbookKind workbookKind = kind == OutputKind::Template ? WorkbookKind::Template
+        : kind == OutputKind::TypeA                                ? WorkbookKind::TypeA
+                                                                   : WorkbookKind::TypeB;
+    const PlateSize size = kind == OutputKind::TypeBBranch ? PlateSize::Branch : PlateSize::Trunk;
+    const auto made = workbookOutput(workbookKind, document->sheet(), document->settings(), noBoxText, size, today);
+    if (!made)
+        throw Failure(noRecordsMessage());
 
-    const ProgressStep noProgress = [] {};
     Workbook workbook;
     XlsxWriter::StreamingWrite file(workbook, output);
-    QString notice;
-    switch (kind) {
-    case OutputKind::Template:
-        TemplateSheet::build(workbook, document->settings().companyName(), today, noProgress);
-        break;
-    case OutputKind::TypeA:
-        TypeASheet::build(workbook, sheet, document->settings(), noProgress);
-        break;
-    case OutputKind::TypeBTrunk:
-    case OutputKind::TypeBBranch: {
-        const auto size = kind == OutputKind::TypeBTrunk ? PlateSize::Trunk : PlateSize::Branch;
-        TypeBSheet::build(workbook, sheet, line.noBoxText(), size, noProgress);
-        if (const int sheets = TypeBSheet::sheetCount(sheet.outputRecordCount()); sheets > 1)
-            notice = QStringLiteral("%1 pages: written on %2 sheets of at most %3 pages each")
-                         .arg(TypeBSheet::pageCount(sheet.outputRecordCount()))
-                         .arg(sheets)
-                         .arg(TypeBSheet::kMaxPagesPerSheet);
-        break;
-    }
-    }
-
+    made->build(workbook, [] {});
     file.finish();
     out << output << '\n';
-    if (!notice.isEmpty()) {
+    if (!made->notice.isEmpty()) {
         QTextStream err(stderr);
-        err << notice << '\n';
+        err << made->notice << '\n';
     }
     return 0;
 }

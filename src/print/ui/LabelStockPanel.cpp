@@ -3,12 +3,13 @@
 #include "StockPositionPicture.h"
 
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+
+#include <algorithm>
 
 namespace {
 
@@ -36,13 +37,14 @@ LabelStockPanel::LabelStockPanel(QWidget* parent) : QFrame(parent)
     setObjectName(QStringLiteral("LabelStockGroup"));
     setFrameShape(QFrame::StyledPanel);
 
-    caption(this, u"用紙"_qs, {8, 10});
-    kindBox = placed(new QComboBox, this, u"StockKindBox"_qs, {70, 6, 110, 22});
-    for (PlateKind kind : kKinds)
-        kindBox->addItem(plateKindName(kind));
     caption(this, u"開始位置"_qs, {190, 10});
     startBox = placed(new QSpinBox, this, u"StartPositionBox"_qs, {240, 6, 50, 22});
-    startBox->setRange(1, platesPerPage(PlateKind::TypeA));
+    // Any position of the largest sheet: the kind a print is for is known only
+    // when it runs, and a start past its sheet is refused then, not clamped.
+    int largestSheet = 1;
+    for (PlateKind kind : kKinds)
+        largestSheet = std::max(largestSheet, platesPerPage(kind));
+    startBox->setRange(1, largestSheet);
     picture = placed(new StockPositionPicture, this, u"StockPicture"_qs, {420, 4, 76, 106});
 
     caption(this, u"印刷する記録"_qs, {8, 38});
@@ -65,7 +67,6 @@ LabelStockPanel::LabelStockPanel(QWidget* parent) : QFrame(parent)
     checkButton = placed(new QPushButton(u"はみ出し確認"_qs), this, u"FitCheckButton"_qs, {8, 92, 120, 24});
     calibrateButton = placed(new QPushButton(u"位置調整…"_qs), this, u"CalibrateButton"_qs, {136, 92, 120, 24});
 
-    connect(kindBox, &QComboBox::currentIndexChanged, this, [this] { kindChanged(); });
     connect(startBox, &QSpinBox::valueChanged, this, &LabelStockPanel::choiceChanged);
     connect(copiesBox, &QSpinBox::valueChanged, this, &LabelStockPanel::choiceChanged);
     connect(listBox, &QLineEdit::textChanged, this, &LabelStockPanel::choiceChanged);
@@ -76,9 +77,12 @@ LabelStockPanel::LabelStockPanel(QWidget* parent) : QFrame(parent)
     connect(this, &LabelStockPanel::choiceChanged, this, [this] { showPlateCount(plateCount_); });
 }
 
-PlateKind LabelStockPanel::plateKind() const
+void LabelStockPanel::setPlateKind(PlateKind kind)
 {
-    return kKinds[std::clamp(kindBox->currentIndex(), 0, 2)];
+    if (kind == kind_)
+        return;
+    kind_ = kind;
+    Q_EMIT choiceChanged();
 }
 
 LabelStockChoice LabelStockPanel::choice() const
@@ -96,17 +100,11 @@ LabelStockChoice LabelStockPanel::choice() const
 void LabelStockPanel::showPlateCount(int plates)
 {
     plateCount_ = plates;
-    picture->showSheet(plateKind(), startBox->value(), plates);
+    picture->showSheet(kind_, startBox->value(), plates);
 }
 
 void LabelStockPanel::showEvent(QShowEvent* event)
 {
     QFrame::showEvent(event);
-    Q_EMIT choiceChanged();
-}
-
-void LabelStockPanel::kindChanged()
-{
-    startBox->setMaximum(platesPerPage(plateKind()));
     Q_EMIT choiceChanged();
 }

@@ -4,15 +4,14 @@
 
 #include <QFrame>
 
-class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class StockPositionPicture;
 
-// The output panel's label stock group: which sheet of stock (用紙), where on
-// it to begin (開始位置, with a picture of the sheet), which records
+// The output panel's label stock group: where on the sheet of stock to begin
+// (開始位置, with a picture of the sheet of the plates last chosen), which records
 // (印刷する記録), how many plates each (部数), the fit check (はみ出し確認)
 // and the printer calibration (位置調整…). It only holds the user's choice;
 // the print commands read it.
@@ -21,13 +20,15 @@ class LabelStockPanel : public QFrame {
 public:
     explicit LabelStockPanel(QWidget* parent = nullptr);
 
-    PlateKind plateKind() const;
+    // The kind of plates the picture shows and the fit check and calibration
+    // are for: the type B size chosen, or the output last printed.
+    PlateKind plateKind() const { return kind_; }
+    void setPlateKind(PlateKind kind);
     // The choice without the sheet's selected rows, which the window adds.
     LabelStockChoice choice() const;
     // How many plates the current choice prints, for the sheet picture.
     void showPlateCount(int plates);
 
-    QComboBox* kindBox = nullptr;
     QSpinBox* startBox = nullptr;
     StockPositionPicture* picture = nullptr;
     QRadioButton* allRecords = nullptr;
@@ -47,6 +48,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void kindChanged();
+    PlateKind kind_ = PlateKind::TypeA;
     int plateCount_ = 0;
 };

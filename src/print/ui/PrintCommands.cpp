@@ -4,9 +4,6 @@
 #include "LabelStockPanel.h"
 #include "print/AdjustedPages.h"
 #include "print/CalibrationPage.h"
-#include "print/FitCheck.h"
-#include "print/TypeAPlates.h"
-#include "print/TypeBPlates.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -16,19 +13,9 @@
 #include <QPushButton>
 #include <QWidget>
 
-namespace {
-
-PlateKind kindOf(PlateSize size)
-{
-    return size == PlateSize::Trunk ? PlateKind::TypeBTrunk : PlateKind::TypeBBranch;
-}
-
-} // namespace
-
-PrintCommands::PrintCommands(QWidget* window, const RecordSheet& sheet, const Settings& f,
-                             std::function<QString()> noBoxText, PrintJobHooks hooks)
-    : QObject(window), window_(window), sheet_(sheet), f_(f), noBoxText_(std::move(noBoxText)),
-      hooks_(std::move(hooks))
+PrintCommands::PrintCommands(QWidget* window, const RecordSheet& sheet, std::function<OutputOptions()> panelOptions,
+                             PrintJobHooks hooks)
+    : QObject(window), window_(window), sheet_(sheet), panelOptions_(std::move(panelOptions)), hooks_(std::move(hooks))
 {
 }
 
@@ -43,34 +30,55 @@ PrintJob PrintCommands::job()
     return PrintJob(window_, hooks);
 }
 
-void PrintCommands::printTypeA(TextOrder order)
+OutputOptions PrintCommands::options() const
 {
-    const auto selection = stockSelection(PlateKind::TypeA);
-    if (selection && fitsOrConfirmed(PlateKind::TypeA, *selection, order))
-        printAdjusted(TypeAPlates(sheet_, f_, order, *selection));
+    OutputOptions options = panelOptions_();
+    if (stockPanel_) {
+        options.stock = stockPanel_->choice();
+        if (selectedRows_)
+            options.stock.selectedRows = selectedRows_();
+    }
+    options.adjustment = [this] { return adjustmentOfChosenPrinter(); };
+    return options;
 }
 
-void PrintCommands::printTypeB(PlateSize size)
+std::unique_ptr<PlatePrint> PrintCommands::platesOf(PlateKind kind)
 {
-    const auto selection = stockSelection(kindOf(size));
-    if (selection && fitsOrConfirmed(kindOf(size), *selection, TextOrder::Standard))
-        printAdjusted(TypeBPlates(sheet_, size, noBoxText_(), *selection));
+    showPlateKind(kind);
+    auto plates = platesFor(options(), sheet_, kind);
+    if (const ChoiceProblem* problem = std::get_if<ChoiceProblem>(&plates)) {
+        inform(problem->message);
+        return nullptr;
+    }
+    return std::move(std::get<std::unique_ptr<PlatePrint>>(plates));
 }
 
-void PrintCommands::previewTypeA(TextOrder order)
+void PrintCommands::print(PlateKind kind)
 {
-    if (const auto selection = stockSelection(PlateKind::TypeA))
-        previewAdjusted(TypeAPlates(sheet_, f_, order, *selection));
+    const std::unique_ptr<PlatePrint> plates = platesOf(kind);
+    if (!plates)
+        return;
+    // The fit check belongs to the label stock group; without it a print goes straight on.
+    if (stockPanel_) {
+        const std::vector<OverlongText> overlong = plates->overlongTexts();
+        if (!overlong.empty() && !confirmOverlong(overlongReport(overlong)))
+            return;
+    }
+    job().print(plates->pages());
 }
 
-void PrintCommands::previewTypeB(PlateSize size)
+void PrintCommands::preview(PlateKind kind)
 {
-    if (const auto selection = stockSelection(kindOf(size)))
-        previewAdjusted(TypeBPlates(sheet_, size, noBoxText_(), *selection));
+    if (const std::unique_ptr<PlatePrint> plates = platesOf(kind))
+        job().preview(plates->pages());
 }
+
+void PrintCommands::printTypeA() { print(PlateKind::TypeA); }
+void PrintCommands::printTypeB(PlateSize size) { print(plateKindOf(size)); }
+void PrintCommands::previewTypeA() { preview(PlateKind::TypeA); }
+void PrintCommands::previewTypeB() { preview(plateKindOf(panelOptions_().size)); }
 
 void PrintCommands::attachLabelStock(LabelStockPanel* panel, std::function<std::vector<int>()> selectedRows,
-                                     std::function<TextOrder()> textOrder,
                                      std::unique_ptr<PrinterAdjustments> adjustments)
 {
     stockPanel_ = panel;
@@ -90,57 +98,38 @@ void PrintCommands::attachLabelStock(LabelStockPanel* panel, std::function<std::
         inform = [this](const QString& message) { QMessageBox::information(window_, QStringLiteral("確認"), message); };
     if (!printerNames)
         printerNames = [] { return QPrinterInfo::availablePrinterNames(); };
-    connect(panel->checkButton, &QPushButton::clicked, this, [this, textOrder = std::move(textOrder)] { checkFit(textOrder()); });
+    connect(panel->checkButton, &QPushButton::clicked, this, &PrintCommands::checkFit);
     connect(panel->calibrateButton, &QPushButton::clicked, this, &PrintCommands::openCalibration);
     connect(panel, &LabelStockPanel::choiceChanged, this, [this] { stockPanel_->showPlateCount(plateCountOfChoice()); });
     panel->showPlateCount(plateCountOfChoice());
 }
 
-std::optional<PlateSelection> PrintCommands::stockSelection(PlateKind kind) const
+void PrintCommands::showPlateKind(PlateKind kind)
 {
-    if (!stockPanel_)
-        return PlateSelection{};
-    LabelStockChoice choice = stockPanel_->choice();
-    if (selectedRows_)
-        choice.selectedRows = selectedRows_();
-    auto selection = plateSelectionFor(choice, sheet_, kind);
-    if (const QString* message = std::get_if<QString>(&selection)) {
-        inform(*message);
-        return std::nullopt;
-    }
-    return std::get<PlateSelection>(selection);
+    if (stockPanel_)
+        stockPanel_->setPlateKind(kind);
 }
 
 int PrintCommands::plateCountOfChoice() const
 {
     if (!stockPanel_)
         return 0;
-    LabelStockChoice choice = stockPanel_->choice();
+    LabelStockChoice choice = options().stock;
     choice.startPosition = 1; // the count does not depend on it; a start past a smaller sheet must not hide it
-    if (selectedRows_)
-        choice.selectedRows = selectedRows_();
     const auto selection = plateSelectionFor(choice, sheet_, stockPanel_->plateKind());
     const PlateSelection* made = std::get_if<PlateSelection>(&selection);
     return made ? static_cast<int>(rowsOf(*made, sheet_).size()) * made->copies : 0;
 }
 
-bool PrintCommands::fitsOrConfirmed(PlateKind kind, const PlateSelection& selection, TextOrder order) const
-{
-    if (!stockPanel_)
-        return true;
-    const std::vector<OverlongText> overlong =
-        findOverlongTexts(sheet_, rowsOf(selection, sheet_), {kind, &f_, order, noBoxText_()});
-    return overlong.empty() || confirmOverlong(overlongReport(overlong));
-}
-
-void PrintCommands::checkFit(TextOrder order)
+void PrintCommands::checkFit()
 {
     const PlateKind kind = stockPanel_->plateKind();
-    const auto selection = stockSelection(kind);
-    if (!selection)
+    auto plates = platesFor(options(), sheet_, kind);
+    if (const ChoiceProblem* problem = std::get_if<ChoiceProblem>(&plates)) {
+        inform(problem->message);
         return;
-    const std::vector<OverlongText> overlong =
-        findOverlongTexts(sheet_, rowsOf(*selection, sheet_), {kind, &f_, order, noBoxText_()});
+    }
+    const std::vector<OverlongText> overlong = std::get<std::unique_ptr<PlatePrint>>(plates)->overlongTexts();
     inform(overlong.empty() ? QStringLiteral("%1: すべての文字が枠に収まっています。").arg(plateKindName(kind))
                             : QStringLiteral("%1: 枠からはみ出す文字があります。\n").arg(plateKindName(kind))
                                   + overlongReport(overlong));
@@ -155,22 +144,12 @@ void PrintCommands::openCalibration()
 
 void PrintCommands::printCalibration(PlateKind kind)
 {
-    printAdjusted(CalibrationPage(kind));
+    job().print(AdjustedPages(CalibrationPage(kind), [this] { return adjustmentOfChosenPrinter(); }));
 }
 
 PageAdjustment PrintCommands::adjustmentOfChosenPrinter() const
 {
     return adjustments_ ? adjustments_->of(chosenPrinter_) : PageAdjustment{};
-}
-
-void PrintCommands::printAdjusted(const PageSource& pages)
-{
-    job().print(AdjustedPages(pages, [this] { return adjustmentOfChosenPrinter(); }));
-}
-
-void PrintCommands::previewAdjusted(const PageSource& pages)
-{
-    job().preview(AdjustedPages(pages, [this] { return adjustmentOfChosenPrinter(); }));
 }
 
 std::function<void(const PrinterResolution&)> showResolutionIn(QLabel* across, QLabel* down)

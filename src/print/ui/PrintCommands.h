@@ -1,7 +1,7 @@
 #pragma once
 
 #include "PrintJob.h"
-#include "print/LabelStockChoice.h"
+#include "print/OutputOptions.h"
 #include "print/PrinterAdjustments.h"
 #include "sheet/NameplateTexts.h"
 #include "sheet/PlateSize.h"
@@ -19,31 +19,37 @@ class QLabel;
 class QWidget;
 
 // The print and preview buttons of the main window's output panel. The window
-// keeps one of these (a child of the window) and calls it from its handlers
-// with the text order and plate size its panel shows at that moment.
+// keeps one of these (a child of the window); each command reads the output
+// options the window's panel holds at that moment and prints the plates
+// platesFor() makes of them.
 class PrintCommands : public QObject {
     Q_OBJECT
 public:
-    // sheet: the record sheet with recordCount = st1_count; f: f0..f6 (the
-    // captions are f1..f6); noBoxText: the entry form's No. box, read per print.
-    PrintCommands(QWidget* window, const RecordSheet& sheet, const Settings& f, std::function<QString()> noBoxText,
+    // sheet: the record sheet with recordCount = st1_count; panelOptions: the
+    // text order, plate size, captions in force and No. text the window's
+    // panel holds, read anew for every command.
+    PrintCommands(QWidget* window, const RecordSheet& sheet, std::function<OutputOptions()> panelOptions,
                   PrintJobHooks hooks = {});
 
-    void printTypeA(TextOrder order);   // Button16Click
-    void printTypeB(PlateSize size);    // Button17Click (trunk), Button18Click (branch)
-    void previewTypeA(TextOrder order); // PreviewButtonA, "プレビュー" beside Button16
-    void previewTypeB(PlateSize size);  // PreviewButtonB, "プレビュー" beside Button17/Button18
+    void printTypeA();               // 印刷 of type A, in the options' text order
+    void printTypeB(PlateSize size); // 印刷 of type B trunk or branch
+    void previewTypeA();             // プレビュー of type A
+    void previewTypeB();             // プレビュー of type B, in the options' plate size
 
     // Prints and previews go onto label stock as the panel says (start, records,
     // copies), each printer with its own adjustment; a print first lists the texts
     // that run past their plates and goes on only when the user says so.
     // selectedRows: the sheet's selected record rows at the time of a print.
-    // textOrder: the type A order the window shows, for the fit check on demand.
     void attachLabelStock(LabelStockPanel* panel, std::function<std::vector<int>()> selectedRows,
-                          std::function<TextOrder()> textOrder,
                           std::unique_ptr<PrinterAdjustments> adjustments = std::make_unique<PrinterAdjustments>());
+    // The options as the window's panel and label stock group hold them now,
+    // with the adjustment of the printer the last print dialog chose.
+    OutputOptions options() const;
+    // The label stock picture shows the plates of `kind`: the window calls it
+    // when the type B size changes; every print and preview shows its own.
+    void showPlateKind(PlateKind kind);
     void printCalibration(PlateKind kind); // テスト印刷
-    void checkFit(TextOrder order);        // はみ出し確認, for the panel's kind
+    void checkFit();                       // はみ出し確認, for the kind the group shows
     void openCalibration();                // 位置調整…
     // How many plates the panel's choice prints, for its picture.
     int plateCountOfChoice() const;
@@ -60,16 +66,14 @@ public:
 
 private:
     PrintJob job();
-    std::optional<PlateSelection> stockSelection(PlateKind kind) const;
-    bool fitsOrConfirmed(PlateKind kind, const PlateSelection& selection, TextOrder order) const;
-    void printAdjusted(const PageSource& pages);
-    void previewAdjusted(const PageSource& pages);
+    std::unique_ptr<PlatePrint> platesOf(PlateKind kind);
+    void print(PlateKind kind);
+    void preview(PlateKind kind);
     PageAdjustment adjustmentOfChosenPrinter() const;
 
     QWidget* window_;
     const RecordSheet& sheet_;
-    const Settings& f_;
-    std::function<QString()> noBoxText_;
+    std::function<OutputOptions()> panelOptions_;
     PrintJobHooks hooks_;
     LabelStockPanel* stockPanel_ = nullptr;
     std::function<std::vector<int>()> selectedRows_;

@@ -2,9 +2,6 @@
 
 #include "DesktopWorkbookOpener.h"
 #include "sheet/Failure.h"
-#include "spreadsheet/TemplateSheet.h"
-#include "spreadsheet/TypeASheet.h"
-#include "spreadsheet/TypeBSheet.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -75,15 +72,6 @@ private:
     QElapsedTimer sinceRepaint_;
 };
 
-QString splitNotice(int pages, int sheets)
-{
-    return QStringLiteral("ページ数が %1 ページと多いため、%2 枚のシートに分けて作成しました"
-                          "（1 枚のシートは %3 ページまで）。")
-        .arg(pages)
-        .arg(sheets)
-        .arg(TypeBSheet::kMaxPagesPerSheet);
-}
-
 } // namespace
 
 SpreadsheetOutputs::SpreadsheetOutputs(QWidget* window, QWidget* banner, QProgressBar* bar,
@@ -103,34 +91,28 @@ SpreadsheetOutputs::~SpreadsheetOutputs() = default;
 
 bool SpreadsheetOutputs::createTemplate(const QString& companyName, const EraDate& today)
 {
-    return run(TemplateSheet::kProgressSteps, QString::fromUtf16(WorkbookHandOff::kTemplateFileName),
-               [&](Workbook& workbook, const ProgressStep& step) {
-                   TemplateSheet::build(workbook, companyName, today, step);
-               });
+    Settings captions = Settings::defaults();
+    captions.lines[0] = companyName;
+    return create(workbookOutput(WorkbookKind::Template, RecordSheet(), captions, {}, PlateSize::Trunk, today));
 }
 
 bool SpreadsheetOutputs::createTypeA(const RecordSheet& records, const Settings& settings)
 {
-    if (records.outputRecordCount() <= 0)
-        return false;
-    return run(TypeASheet::progressMaximum(records.outputRecordCount()), QString::fromUtf16(WorkbookHandOff::kTypeAFileName),
-               [&](Workbook& workbook, const ProgressStep& step) {
-                   TypeASheet::build(workbook, records, settings, step);
-               });
+    return create(workbookOutput(WorkbookKind::TypeA, records, settings, {}, PlateSize::Trunk, {}));
 }
 
 bool SpreadsheetOutputs::createTypeB(const RecordSheet& records, const QString& noBoxText, PlateSize size)
 {
-    if (records.outputRecordCount() <= 0)
+    return create(workbookOutput(WorkbookKind::TypeB, records, Settings::defaults(), noBoxText, size, {}));
+}
+
+bool SpreadsheetOutputs::create(const std::optional<WorkbookOutput>& output)
+{
+    if (!output)
         return false;
-    const bool made = run(TypeBSheet::progressMaximum(records.outputRecordCount(), size),
-                          QString::fromUtf16(WorkbookHandOff::kTypeBFileName),
-                          [&](Workbook& workbook, const ProgressStep& step) {
-                              TypeBSheet::build(workbook, records, noBoxText, size, step);
-                          });
-    const int sheets = TypeBSheet::sheetCount(records.outputRecordCount());
-    if (made && sheets > 1)
-        messages_(QMessageBox::Information, splitNotice(TypeBSheet::pageCount(records.outputRecordCount()), sheets));
+    const bool made = run(output->progressMaximum, output->fileName, output->build);
+    if (made && !output->notice.isEmpty())
+        messages_(QMessageBox::Information, output->notice);
     return made;
 }
 

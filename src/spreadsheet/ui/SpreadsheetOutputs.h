@@ -6,6 +6,7 @@
 #include "sheet/SettingsFile.h"
 #include "spreadsheet/Workbook.h"
 #include "spreadsheet/WorkbookHandOff.h"
+#include "spreadsheet/WorkbookOutputs.h"
 
 #include <QMessageBox>
 #include <QString>
@@ -32,12 +33,14 @@ public:
     SpreadsheetOutputs(const SpreadsheetOutputs&) = delete;
     SpreadsheetOutputs& operator=(const SpreadsheetOutputs&) = delete;
 
-    // Button2: companyName is f0.
+    // The template for entering records by hand: companyName is f0.
     bool createTemplate(const QString& companyName, const EraDate& today);
-    // Button1: all three text orders, captions f1..f6 from settings.
+    // Type A in all three text orders, under the captions in force.
     bool createTypeA(const RecordSheet& records, const Settings& settings);
-    // Button15: noBoxText is the entry form's No. box text.
+    // Type B in one size, every plate headed by noBoxText.
     bool createTypeB(const RecordSheet& records, const QString& noBoxText, PlateSize size);
+    // Any of them (see workbookOutput()); none: nothing to make.
+    bool create(const std::optional<WorkbookOutput>& output);
 
     // Where messages go; by default a message box over the window.
     void setMessageSink(MessageSink sink) { messages_ = std::move(sink); }

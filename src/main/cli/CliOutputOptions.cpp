@@ -1,21 +1,21 @@
-#include "StockOptions.h"
+#include "CliOutputOptions.h"
 
 #include "sheet/Failure.h"
 
+#include <array>
 #include <cmath>
-#include <numeric>
 
 namespace {
 
-int wholeNumberIn(const CliCommandLine& line, const QString& name, int first, int last, int fallback)
+int wholeNumberOf(const CliCommandLine& line, const QString& name, int fallback)
 {
     const auto text = line.value(name);
     if (!text)
         return fallback;
     bool ok = false;
     const int value = text->toInt(&ok);
-    if (!ok || value < first || value > last)
-        throw Failure(u"--%1 には %2 から %3 までの整数を指定してください（指定: %4）"_qs.arg(name).arg(first).arg(last).arg(*text));
+    if (!ok)
+        throw Failure(u"--%1 には整数を指定してください（指定: %2）"_qs.arg(name, *text));
     return value;
 }
 
@@ -50,32 +50,35 @@ std::optional<Pair> pairIn(const CliCommandLine& line, const QString& name, doub
     return Pair{values[0], values[1]};
 }
 
-} // namespace
-
-std::vector<int> selectedRowsOf(const CliCommandLine& line, const RecordSheet& sheet)
+QString optionOf(ChoiceProblem::Part part)
 {
-    const auto list = line.value(QStringLiteral("records"));
-    if (!list) {
-        std::vector<int> all(static_cast<size_t>(sheet.outputRecordCount()));
-        std::iota(all.begin(), all.end(), 1);
-        return all;
+    switch (part) {
+    case ChoiceProblem::Part::Start:
+        return QStringLiteral("--start");
+    case ChoiceProblem::Part::Records:
+        return QStringLiteral("--records");
+    case ChoiceProblem::Part::Copies:
+        return QStringLiteral("--copies");
     }
-    const auto rows = rowsOfRecordList(sheet, *list);
-    if (!rows)
-        throw Failure(u"--records の番号指定が読めません: %1（例: 3-7,12）"_qs.arg(*list));
-    if (rows->empty())
-        throw Failure(u"--records %1 に当てはまる記録がありません"_qs.arg(*list));
-    return *rows;
+    return {};
 }
 
-PlateSelection plateSelectionOf(const CliCommandLine& line, const RecordSheet& sheet, PlateKind kind)
+} // namespace
+
+OutputOptions outputOptionsOf(const CliCommandLine& line, const RecordDocument& document)
 {
-    PlateSelection selection;
-    selection.startPosition = wholeNumberIn(line, QStringLiteral("start"), 1, platesPerPage(kind), 1);
-    selection.copies = wholeNumberIn(line, QStringLiteral("copies"), 1, PlateSelection::kMaxCopies, 1);
-    if (line.value(QStringLiteral("records")))
-        selection.rows = selectedRowsOf(line, sheet);
-    return selection;
+    OutputOptions options;
+    options.order = line.textOrder();
+    options.captions = document.settings();
+    options.noBoxText = line.noBoxText();
+    options.stock.startPosition = wholeNumberOf(line, QStringLiteral("start"), 1);
+    options.stock.copies = wholeNumberOf(line, QStringLiteral("copies"), 1);
+    if (const auto list = line.value(QStringLiteral("records"))) {
+        options.stock.records = LabelStockChoice::Records::Listed;
+        options.stock.list = *list;
+    }
+    options.adjustment = [adjustment = pageAdjustmentOf(line)] { return adjustment; };
+    return options;
 }
 
 PageAdjustment pageAdjustmentOf(const CliCommandLine& line)
@@ -92,4 +95,19 @@ PageAdjustment pageAdjustmentOf(const CliCommandLine& line)
         adjustment.scaleYPercent = scale->second;
     }
     return adjustment;
+}
+
+std::unique_ptr<PlatePrint> platesOf(const OutputOptions& options, const RecordSheet& sheet, PlateKind kind)
+{
+    auto plates = platesFor(options, sheet, kind);
+    if (const ChoiceProblem* problem = std::get_if<ChoiceProblem>(&plates))
+        throw Failure(optionOf(problem->part) + u": "_qs + problem->message);
+    return std::move(std::get<std::unique_ptr<PlatePrint>>(plates));
+}
+
+PlateKind plateKindOf(OutputKind kind)
+{
+    if (kind == OutputKind::TypeA)
+        return PlateKind::TypeA;
+    return kind == OutputKind::TypeBTrunk ? PlateKind::TypeBTrunk : PlateKind::TypeBBranch;
 }
