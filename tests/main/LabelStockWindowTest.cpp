@@ -184,8 +184,8 @@ private Q_SLOTS:
         QVERIFY(informed[1].contains(u"記録がありません"_qs));
 
         // Position 20 is on trunk stock, not on type A's six plates.
-        clickCentre(fx->child<QRadioButton>("RadioButton2"));
-        clickCentre(fx->child<QRadioButton>("RadioButton1"));
+        clickCentre(fx->child<QRadioButton>("branchSizeChoice"));
+        clickCentre(fx->child<QRadioButton>("trunkSizeChoice"));
         QCOMPARE(panel()->plateKind(), PlateKind::TypeBTrunk);
         typeInto(panel()->startBox, u"20"_qs);
         QCOMPARE(panel()->startBox->value(), 20);

@@ -275,10 +275,10 @@ private Q_SLOTS:
     {
         QWidget window;
         const RecordSheet sheet = numberedSheet(2);
-        const Settings f = Settings::defaults();
+        const OutputOptions options;
         PrintJobHooks realDialog = hooks();
         realDialog.choosePrinter = {};
-        PrintCommands commands(&window, sheet, f, [] { return u"No."_qs; }, realDialog);
+        PrintCommands commands(&window, sheet, [&options] { return options; }, realDialog);
         const QString chosen = dir.filePath(u"chosen/plates.pdf"_qs);
         QVERIFY(QDir().mkpath(QFileInfo(chosen).absolutePath()));
         QTimer::singleShot(0, this, [&] {
@@ -289,7 +289,7 @@ private Q_SLOTS:
             dialog->findChild<QLineEdit*>(u"filename"_qs)->setText(chosen);
             dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
-        commands.printTypeA(TextOrder::Standard);
+        commands.printTypeA();
         QVERIFY(QFile::exists(chosen));
 
         QString shownFile;
