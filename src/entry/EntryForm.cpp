@@ -5,6 +5,7 @@
 #include "EntryShortcuts.h"
 #include "EntryFormControls.h"
 #include "sheet/Failure.h"
+#include "ui/ProgramName.h"
 #include "ui/ScreenFonts.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@ EntryForm::EntryForm(RecordDocument& document, QWidget* parent)
 
     Controls& c = *controls_;
     c.showMessage = [this](const QString& message) {
-        QMessageBox::critical(this, QApplication::applicationDisplayName(), message);
+        QMessageBox::critical(this, UiStyle::kProgramName, message);
     };
     for (QLineEdit* edit : c.fields)
         edit->installEventFilter(this);

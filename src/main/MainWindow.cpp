@@ -28,6 +28,12 @@ const auto kCloseCaption = QStringLiteral("閉じる");
 
 } // namespace
 
+QString MainWindow::captionFor(const QString& fileName, bool modified)
+{
+    const QString list = fileName.isEmpty() ? QStringLiteral("新しい一覧") : QFileInfo(fileName).fileName();
+    return kCaption + QStringLiteral(" - ") + list + (modified ? QStringLiteral(" ●") : QString());
+}
+
 MainWindowStartup MainWindowStartup::fromApplication()
 {
     return {QDate::currentDate(), QCoreApplication::arguments().mid(1), QCoreApplication::applicationFilePath(), {}};
@@ -37,7 +43,7 @@ MainWindow::MainWindow(const MainWindowStartup& startup, QWidget* parent)
     : QWidget(parent), startup_(startup), prompts_(MainWindowPrompts::dialogs(this))
 {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(kCaption);
+    setWindowTitle(captionFor({}, false));
     setFont(UiStyle::screenFont(MainWindowLayout::kWindowPixelSize));
     UiStyle::setBackground(this, UiStyle::kWindowBackground);
     setCursor(Qt::PointingHandCursor);
@@ -49,11 +55,16 @@ MainWindow::MainWindow(const MainWindowStartup& startup, QWidget* parent)
     model_ = new RecordSheetModel(document_, this);
     controls_.recordGrid->setSheetModel(model_);
     undoHistory_ = new UndoHistory(document_, this);
+    for (const auto signal : {&RecordDocument::changed, &RecordDocument::historyReset})
+        connect(&document_, signal, this, &MainWindow::showFileInCaption);
+    connect(&document_, &RecordDocument::modifiedChanged, this, &MainWindow::showFileInCaption);
     connectCommands();
     connectEditing();
     connectOutputs();
     setUpWindow();
 }
+
+void MainWindow::showFileInCaption() { setWindowTitle(captionFor(document_.fileName(), document_.isModified())); }
 
 MainWindow::~MainWindow()
 {

@@ -44,6 +44,10 @@ public:
                         QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The window's caption: the program's, then the list's file ("新しい一覧"
+    // before it has one) and a mark while it has unsaved changes.
+    static QString captionFor(const QString& fileName, bool modified);
+
     RecordDocument& document() { return document_; }
     const RecordDocument& document() const { return document_; }
     const EraDate& today() const { return today_; }
@@ -127,6 +131,8 @@ private:
     void setFilePaths();
     QString settingsPath() const;
     void showCompanyName();
+    // The caption names the list's file and marks unsaved changes.
+    void showFileInCaption();
     QString dialogFolder() const;
     void togglePanel(QWidget* panel, QPushButton* toggle, const QString& caption, QPushButton* otherToggle);
     void showFailure(const QString& message);

@@ -21,12 +21,12 @@ void MainWindow::connectEditing()
     RecordSheetView* grid = controls_.recordGrid;
 
     // Ctrl+C and Ctrl+V on the sheet copy and paste whole rows, as the
-    // pop-up menu does. The menu does not show the keys, as it never has.
+    // pop-up menu does, which shows the keys beside the commands.
     a.copy->setShortcut(QKeySequence::Copy);
     a.paste->setShortcut(QKeySequence::Paste);
     for (QAction* action : {a.copy, a.paste}) {
         action->setShortcutContext(Qt::WidgetShortcut);
-        action->setShortcutVisibleInContextMenu(false);
+        action->setShortcutVisibleInContextMenu(true);
         grid->addAction(action);
     }
     // A key sent to the sheet while another control has the focus.

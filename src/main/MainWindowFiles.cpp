@@ -51,6 +51,7 @@ bool MainWindow::saveRecordFile()
         showFailure(failure.message());
         return false;
     }
+    showFileInCaption(); // saved under a new name, the list may be unchanged
     return true;
 }
 

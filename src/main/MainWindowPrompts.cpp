@@ -1,6 +1,7 @@
 #include "MainWindowPrompts.h"
 
 #include "spreadsheet/DocumentFiles.h"
+#include "ui/ProgramName.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -11,18 +12,18 @@ MainWindowPrompts MainWindowPrompts::dialogs(QWidget* parent)
     const QPointer<QWidget> owner(parent);
     MainWindowPrompts prompts;
     prompts.showError = [owner](const QString& message) {
-        QMessageBox::critical(owner, QString(), message);
+        QMessageBox::critical(owner, UiStyle::kProgramName, message);
     };
     prompts.showNotice = [owner](const QString& message) {
-        QMessageBox::information(owner, QString(), message);
+        QMessageBox::information(owner, UiStyle::kProgramName, message);
     };
     prompts.askYesNo = [owner](const QString& question) {
-        return QMessageBox::warning(owner, QString(), question, QMessageBox::Yes | QMessageBox::No)
+        return QMessageBox::warning(owner, UiStyle::kProgramName, question, QMessageBox::Yes | QMessageBox::No)
                == QMessageBox::Yes;
     };
     prompts.askUnsavedChanges = [owner] {
         const auto answer = QMessageBox::warning(
-            owner, QString(), QStringLiteral("一覧の変更が保存されていません。保存しますか？"),
+            owner, UiStyle::kProgramName, QStringLiteral("一覧の変更が保存されていません。保存しますか？"),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
         if (answer == QMessageBox::Save)
             return UnsavedChoice::Save;

@@ -154,3 +154,4 @@ int runMainWindowTableTests(int argc, char** argv);
 int runUndoWindowTests(int argc, char** argv);
 int runRecoveryWriterTests(int argc, char** argv);
 int runLabelStockWindowTests(int argc, char** argv);
+int runWindowTextsTests(int argc, char** argv);

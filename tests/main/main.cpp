@@ -12,5 +12,6 @@ int main(int argc, char** argv)
     failures += runUndoWindowTests(argc, argv);
     failures += runRecoveryWriterTests(argc, argv);
     failures += runLabelStockWindowTests(argc, argv);
+    failures += runWindowTextsTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

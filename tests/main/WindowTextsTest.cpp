@@ -1,0 +1,81 @@
+// What the main window tells the user besides the list: its caption, the
+// title of its message boxes and the keys its pop-up menu shows.
+#include "WindowTestSupport.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+
+class WindowTextsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void theCaptionNamesTheListsFileAndMarksUnsavedChanges()
+    {
+        WindowFixture fx;
+        MainWindow& w = fx.show();
+        const QString program = u"ケーブル名板作成支援ソフトウェア  /  タグリオ   Ver1.05"_qs;
+        QCOMPARE(w.windowTitle(), program + u" - 新しい一覧"_qs);
+
+        const QString list = fx.path(u"list.kav"_qs);
+        QVERIFY(QFile::copy(QStringLiteral(TAGRIO_SAMPLES "/sample.kav"), list));
+        QVERIFY(w.openFile(list));
+        QCOMPARE(w.windowTitle(), program + u" - list.kav"_qs);
+
+        w.document().pasteText(2, u"9\t東棟\r\n"_qs);
+        QCOMPARE(w.windowTitle(), program + u" - list.kav ●"_qs);
+
+        // Saved under another name, the caption follows the file.
+        fx.prompts.saveAnswer = fx.path(u"other.kav"_qs);
+        QVERIFY(w.saveRecordFile());
+        QCOMPARE(w.windowTitle(), program + u" - other.kav"_qs);
+    }
+
+    void messageBoxesAreTitledWithTheProgramsName()
+    {
+        WindowFixture fx;
+        MainWindow& w = fx.show();
+        const MainWindowPrompts dialogs = MainWindowPrompts::dialogs(&w);
+        QStringList titles;
+        const auto closeNextBox = [&] {
+            QTimer::singleShot(0, this, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    titles << box->windowTitle();
+                    box->reject();
+                }
+            });
+        };
+        closeNextBox();
+        dialogs.showError(u"エラー"_qs);
+        closeNextBox();
+        dialogs.showNotice(u"お知らせ"_qs);
+        closeNextBox();
+        dialogs.askYesNo(u"よろしいですか？"_qs);
+        closeNextBox();
+        dialogs.askUnsavedChanges();
+        QCOMPARE(titles, QStringList(4, u"タグリオ"_qs));
+    }
+
+    void thePopUpMenuShowsTheCopyAndPasteKeys()
+    {
+        WindowFixture fx;
+        fx.show();
+        const auto* menu = fx.child<QMenu>("sheetMenu");
+        QVERIFY(menu);
+        QStringList shown;
+        for (const QAction* action : menu->actions()) {
+            if (!action->shortcut().isEmpty() && action->isShortcutVisibleInContextMenu())
+                shown << action->text() + u' ' + action->shortcut().toString(QKeySequence::PortableText);
+        }
+        QVERIFY2(shown.contains(u"コピー Ctrl+C"_qs), qPrintable(shown.join(u", ")));
+        QVERIFY2(shown.contains(u"貼り付け Ctrl+V"_qs), qPrintable(shown.join(u", ")));
+    }
+};
+
+int runWindowTextsTests(int argc, char** argv)
+{
+    WindowTextsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "WindowTextsTest.moc"
