@@ -36,6 +36,13 @@ std::variant<PlateSelection, ChoiceProblem> plateSelectionFor(const LabelStockCh
         if (!rows)
             return ChoiceProblem{Part::Records,
                                  u"番号指定が読めません。「3-7,12」のように番号と範囲をコンマで区切って入力してください。"_qs};
+        // A number that names no record is a typing slip, never a plate left out silently.
+        if (const std::vector<int> missing = numbersNamingNoRecord(sheet, choice.list); !missing.empty()) {
+            QStringList numbers;
+            for (const int number : missing)
+                numbers << QString::number(number);
+            return ChoiceProblem{Part::Records, u"番号 %1 の記録がありません。"_qs.arg(numbers.join(u", "))};
+        }
         if (rows->empty())
             return ChoiceProblem{Part::Records, u"指定した番号の記録がありません。"_qs};
         selection.rows = *rows;

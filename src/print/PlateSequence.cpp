@@ -52,6 +52,28 @@ std::optional<std::vector<int>> rowsOfRecordList(const RecordSheet& sheet, const
     return rows;
 }
 
+std::vector<int> numbersNamingNoRecord(const RecordSheet& sheet, const QString& list)
+{
+    const auto ranges = parseRanges(list);
+    if (!ranges)
+        return {};
+    std::set<int> numbers;
+    for (int r = 1; r <= sheet.outputRecordCount(); ++r) {
+        bool isNumber = false;
+        const int number = sheet.cell(ColNumber, r).toInt(&isNumber);
+        if (isNumber)
+            numbers.insert(number);
+    }
+    std::vector<int> missing;
+    for (const NumberRange& range : *ranges) {
+        for (const int end : {range.first, range.last}) {
+            if (!numbers.contains(end) && std::find(missing.begin(), missing.end(), end) == missing.end())
+                missing.push_back(end);
+        }
+    }
+    return missing;
+}
+
 PlateSequence::PlateSequence(const RecordSheet& sheet, int platesPerPage, const PlateSelection& selection)
     : platesPerPage_(platesPerPage), numbersTrailingPlates_(!selection.rows),
       blankCount_(std::clamp(selection.startPosition, 1, platesPerPage) - 1)

@@ -25,6 +25,10 @@ struct PlateSelection {
 // list cannot be read (the caller tells the user); an empty result when it
 // names no record of the sheet.
 std::optional<std::vector<int>> rowsOfRecordList(const RecordSheet& sheet, const QString& list);
+// The numbers such a list writes out (single numbers and the ends of ranges)
+// that no record of the sheet carries, in the list's order; empty when the
+// list cannot be read.
+std::vector<int> numbersNamingNoRecord(const RecordSheet& sheet, const QString& list);
 
 // Which plate goes to which position of the pages. Positions before the start
 // are blank (nothing drawn: those labels are used up). Positions after the

@@ -2,6 +2,7 @@
 #include "sheet/RecordFile.h"
 #include "sheet/RecordSheet.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -69,6 +70,65 @@ TEST(CliSheet, FailuresAndUsageErrorsHaveTheirExitCodes)
         EXPECT_EQ(run.exitCode, c.exitCode) << c.args.join(u' ').toStdString();
         EXPECT_TRUE(run.err.startsWith(c.errStart)) << run.err.toStdString();
     }
+}
+
+// An output never replaces the list it is made from, however the paths are
+// spelled; the list's bytes stay as they were.
+TEST(CliSheet, AnOutputNeverReplacesItsInput)
+{
+    QTemporaryDir dir;
+    const QString list = dir.filePath(u"s.kav"_qs);
+    ASSERT_TRUE(QFile::copy(kSample, list));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(u"sub"_qs)));
+    ASSERT_TRUE(QFile::link(list, dir.filePath(u"s.csv"_qs)));
+    QFile original(kSample);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    const QString otherSpelling = dir.filePath(u"sub/../s.kav"_qs);
+    const QStringList cases[] = {
+        {u"pdf"_qs, u"a"_qs, list, u"-o"_qs, list},
+        {u"pdf"_qs, u"b-trunk"_qs, list, u"-o"_qs, otherSpelling},
+        {u"xlsx"_qs, u"a"_qs, list, u"-o"_qs, list},
+        {u"export"_qs, list, u"-o"_qs, dir.filePath(u"s.csv"_qs)}, // a link to the list
+        {u"import"_qs, list, u"-o"_qs, dir.filePath(u"s"_qs)},     // .kav is added
+    };
+    for (const QStringList& args : cases) {
+        const CliRun run = CliRun::of(args);
+        EXPECT_EQ(run.exitCode, 1) << args.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.contains(u"入力ファイルと同じです"_qs)) << run.err.toStdString();
+        QFile after(list);
+        ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+        EXPECT_EQ(after.readAll(), bytes) << args.join(u' ').toStdString();
+    }
+}
+
+// Options that a command does not use, and record numbers that name no
+// record, are refused instead of being ignored.
+TEST(CliSheet, WhatACommandCannotUseIsRefused)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"out.pdf"_qs);
+    struct Case {
+        QStringList args;
+        int exitCode;
+        QString errPart;
+    };
+    const Case cases[] = {
+        {{u"pdf"_qs, u"calibration-a"_qs, u"-o"_qs, pdf, u"--start"_qs, u"2"_qs}, 2, u"--start does not apply"_qs},
+        {{u"pdf"_qs, u"calibration-b-trunk"_qs, u"-o"_qs, pdf, u"--records"_qs, u"1"_qs}, 2, u"--records does not apply"_qs},
+        {{u"dump"_qs, kSample, u"--order"_qs, u"standard"_qs}, 2, u"--order does not apply to dump"_qs},
+        {{u"xlsx"_qs, u"a"_qs, kSample, u"-o"_qs, dir.filePath(u"a.xlsx"_qs), u"--copies"_qs, u"2"_qs}, 2, u"--copies"_qs},
+        {{u"pdf"_qs, u"a"_qs, kSample, u"-o"_qs, pdf, u"--records"_qs, u"3-7,12"_qs}, 1, u"番号 12 の記録がありません"_qs},
+        {{u"pdf"_qs, u"a"_qs, kSample, u"-o"_qs, pdf, u"--records"_qs, u"9,2-20"_qs}, 1, u"番号 9, 20 の記録がありません"_qs},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = CliRun::of(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.contains(c.errPart)) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(pdf)) << c.args.join(u' ').toStdString();
+    }
+    // The same options where they apply.
+    EXPECT_EQ(CliRun::of({u"pdf"_qs, u"a"_qs, kSample, u"-o"_qs, pdf, u"--records"_qs, u"3-7,8"_qs}).exitCode, 0);
 }
 
 TEST(CliSheet, HelpPrintsTheUsageOnStandardOutput)

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -82,6 +83,23 @@ TEST(RecordList, NamesRowsByTheirNumberTexts)
         EXPECT_EQ(rowsOfRecordList(sheet, c.list), c.rows) << c.list.toStdString();
 }
 
+// Numbers written in a list that no record carries: single numbers and
+// range ends, each once, in the list's order.
+TEST(RecordList, NamesTheNumbersNoRecordCarries)
+{
+    RecordSheet sheet = numberedSheet(8);
+    sheet.setCell(ColNumber, 5, QString());
+    const std::pair<QString, std::vector<int>> cases[] = {
+        {u"3-7,12"_qs, {12}},
+        {u"1-8"_qs, {}},
+        {u"5"_qs, {5}},
+        {u"2-4,9-12,12"_qs, {9, 12}},
+        {u"3-x"_qs, {}}, // unreadable: refused for that reason instead
+    };
+    for (const auto& [list, missing] : cases)
+        EXPECT_EQ(numbersNamingNoRecord(sheet, list), missing) << list.toStdString();
+}
+
 // Every choice the plates cannot take is refused with the part it is about,
 // never clamped: the window and tagrio-cli both go through this check.
 TEST(LabelStockChoice, RefusesWhatThePlatesCannotTake)
@@ -107,6 +125,8 @@ TEST(LabelStockChoice, RefusesWhatThePlatesCannotTake)
         {"selected rows past the records", {1, Records::SelectedRows, {}, {9, 10}, 1}, PlateKind::TypeA, Part::Records},
         {"unreadable list", {1, Records::Listed, u"3-x"_qs, {}, 1}, PlateKind::TypeA, Part::Records},
         {"list of no record", {1, Records::Listed, u"20-30"_qs, {}, 1}, PlateKind::TypeA, Part::Records},
+        {"list with a number of no record", {1, Records::Listed, u"3-7,12"_qs, {}, 1}, PlateKind::TypeA, Part::Records},
+        {"list of records", {1, Records::Listed, u"3-7,8"_qs, {}, 1}, PlateKind::TypeA, std::nullopt},
     };
     for (const Case& c : cases) {
         const auto made = plateSelectionFor(c.choice, sheet, c.kind);

@@ -1,10 +1,12 @@
 #include "CliCommandLine.h"
 
+#include "sheet/Failure.h"
 #include "sheet/SettingsFile.h"
 #include "spreadsheet/DocumentFiles.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <array>
@@ -86,6 +88,28 @@ OutputKind CliCommandLine::outputKind(int index, std::initializer_list<OutputKin
     const QString last = names.takeLast();
     const QString choices = names.isEmpty() ? last : names.join(u", "_qs) + u" or "_qs + last;
     throw UsageError((command + u" KIND must be "_qs + choices).toStdString());
+}
+
+void refuseOutputOverInput(const QString& input, const QString& output)
+{
+    const QString inputFile = QFileInfo(input).canonicalFilePath();
+    if (!inputFile.isEmpty() && inputFile == QFileInfo(output).canonicalFilePath())
+        throw Failure(u"出力先 %1 は入力ファイルと同じです。入力ファイルはそのままにしました。"_qs.arg(output));
+}
+
+void CliCommandLine::requireOptionsAmong(const QStringList& names) const
+{
+    for (auto option = options_.keyBegin(); option != options_.keyEnd(); ++option) {
+        if (!names.contains(*option))
+            throw UsageError(dashed(*option).toStdString() + " does not apply to " + command.toStdString());
+    }
+}
+
+QString CliCommandLine::outputOtherThan(const QString& input) const
+{
+    const QString chosen = output();
+    refuseOutputOverInput(input, chosen);
+    return chosen;
 }
 
 QString CliCommandLine::output() const

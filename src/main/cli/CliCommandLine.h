@@ -18,6 +18,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Throws Failure when `output` names the existing file `input`, however
+// either is spelled (relative, through links).
+void refuseOutputOverInput(const QString& input, const QString& output);
+
 // What a nameplate output command makes, named on the command line as
 // template | a | b-trunk | b-branch.
 enum class OutputKind { Template, TypeA, TypeBTrunk, TypeBBranch };
@@ -39,7 +43,13 @@ public:
     // Positional argument `index` as an output kind that must be one of `allowed`.
     OutputKind outputKind(int index, std::initializer_list<OutputKind> allowed) const;
 
+    // Throws UsageError for an option given that is not among `names`: an
+    // option that does not apply is a mistake, never silently ignored.
+    void requireOptionsAmong(const QStringList& names) const;
     QString output() const;     // -o OUT, required
+    // -o OUT, refused (Failure) when it is the file `input` under another
+    // spelling: an output never replaces the file it is made from.
+    QString outputOtherThan(const QString& input) const;
     QString noBoxText() const;  // --no-box, default "No."
     TextOrder textOrder() const; // --order, default standard
     EraDate today() const;      // --today YYYY-MM-DD, or the system date

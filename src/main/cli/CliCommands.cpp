@@ -14,21 +14,30 @@ struct CliCommand {
     const char* name;
     const char* usage; // one line, after "tagrio-cli "
     int (*run)(const CliCommandLine& line, QTextStream& out);
+    // The options the command takes besides the global ones; any other is a usage error.
+    const char* options = "";
 };
 
 constexpr std::array kCommands = {
     CliCommand{"dump", "dump FILE", runDump},
     CliCommand{"save", "save IN OUT", runSave},
-    CliCommand{"texts", "texts FILE [--order standard|from-to|to-from]", runTexts},
+    CliCommand{"texts", "texts FILE [--order standard|from-to|to-from]", runTexts, "order"},
     CliCommand{"catalogue", "catalogue", runCatalogue},
-    CliCommand{"xlsx", "xlsx template|a|b-trunk|b-branch [FILE] -o OUT [--no-box TEXT]", runXlsx},
-    CliCommand{"pdf", "pdf a|b-trunk|b-branch FILE -o OUT [--order O] [--no-box TEXT] [--dpi N]", runPdf},
-    CliCommand{"import", "import IN.xlsx|IN.csv -o OUT.kav", runImport},
-    CliCommand{"export", "export FILE -o OUT.xlsx|OUT.csv", runExport},
-    CliCommand{"pdf", "pdf ... [--start N] [--records LIST] [--copies N] [--offset X,Y] [--scale SX,SY]", runPdf},
-    CliCommand{"pdf", "pdf calibration-a|calibration-b-trunk|calibration-b-branch -o OUT [--offset X,Y] [--scale SX,SY]", runPdf},
-    CliCommand{"check", "check a|b-trunk|b-branch FILE [--records LIST] [--order O] [--no-box TEXT]", runCheck},
+    CliCommand{"xlsx", "xlsx template|a|b-trunk|b-branch [FILE] -o OUT [--no-box TEXT]", runXlsx, "output no-box"},
+    CliCommand{"pdf", "pdf a|b-trunk|b-branch FILE -o OUT [--order O] [--no-box TEXT] [--dpi N]", runPdf,
+               "output order no-box dpi"},
+    CliCommand{"import", "import IN.xlsx|IN.csv -o OUT.kav", runImport, "output"},
+    CliCommand{"export", "export FILE -o OUT.xlsx|OUT.csv", runExport, "output"},
+    CliCommand{"pdf", "pdf ... [--start N] [--records LIST] [--copies N] [--offset X,Y] [--scale SX,SY]", runPdf,
+               "start records copies offset scale"},
+    CliCommand{"pdf", "pdf calibration-a|calibration-b-trunk|calibration-b-branch -o OUT [--offset X,Y] [--scale SX,SY]",
+               runPdf, "output dpi offset scale"},
+    CliCommand{"check", "check a|b-trunk|b-branch FILE [--records LIST] [--order O] [--no-box TEXT]", runCheck,
+               "records order no-box"},
 };
+
+// Options every command takes.
+constexpr const char* kGlobalOptions = "settings today";
 
 void printUsage(QTextStream& stream)
 {
@@ -41,9 +50,16 @@ void printUsage(QTextStream& stream)
 
 int runCommand(const CliCommandLine& line, QTextStream& out)
 {
+    QStringList taken = QString::fromLatin1(kGlobalOptions).split(u' ');
     for (const CliCommand& command : kCommands) {
         if (line.command == QLatin1String(command.name))
+            taken << QString::fromLatin1(command.options).split(u' ', Qt::SkipEmptyParts);
+    }
+    for (const CliCommand& command : kCommands) {
+        if (line.command == QLatin1String(command.name)) {
+            line.requireOptionsAmong(taken);
             return command.run(line, out);
+        }
     }
     throw UsageError(line.command.isEmpty() ? "no command given" : "unknown command " + line.command.toStdString());
 }

@@ -48,7 +48,9 @@ int runPdf(const CliCommandLine& line, QTextStream& out)
 {
     const std::optional<PlateKind> calibration = calibrationKind(line.positional.value(0));
     line.requirePositional(calibration ? 1 : 2, calibration ? 1 : 2);
-    const QString output = line.output();
+    if (calibration) // a calibration page has no records to choose or order
+        line.requireOptionsAmong({u"output"_qs, u"dpi"_qs, u"offset"_qs, u"scale"_qs, u"settings"_qs, u"today"_qs});
+    const QString output = calibration ? line.output() : line.outputOtherThan(line.positional[1]);
     const int dpi = line.dpi();
     if (calibration) {
         const PageAdjustment adjustment = pageAdjustmentOf(line);

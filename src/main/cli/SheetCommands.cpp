@@ -34,6 +34,8 @@ int runSave(const CliCommandLine& line, QTextStream& out)
 {
     line.requirePositional(2, 2);
     line.today();
+    // Saving a list over itself is allowed: the save is atomic and the
+    // same list comes out.
     const auto document = line.document(line.positional[0]);
     document->save(line.positional[1]);
     out << RecordFile::targetPath(line.positional[1]) << '\n';

@@ -9,6 +9,7 @@ int runImport(const CliCommandLine& line, QTextStream& out)
 {
     line.requirePositional(1, 1);
     const QString output = line.output();
+    refuseOutputOverInput(line.positional[0], RecordFile::targetPath(output));
     const auto document = line.document(QString());
     const QStringList notes = DocumentFiles::open(*document, line.positional[0]);
     document->save(output);
@@ -23,7 +24,7 @@ int runImport(const CliCommandLine& line, QTextStream& out)
 int runExport(const CliCommandLine& line, QTextStream& out)
 {
     line.requirePositional(1, 1);
-    const QString output = line.output();
+    const QString output = line.outputOtherThan(line.positional[0]);
     if (!DocumentFiles::isTablePath(output))
         throw UsageError("export writes OUT.xlsx or OUT.csv, not " + output.toStdString());
     const auto document = line.document(line.positional[0]);
