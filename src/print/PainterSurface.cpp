@@ -10,7 +10,7 @@ QStringList printFontFamilies()
 }
 
 PainterSurface::PainterSurface(QPainter& painter, LayoutFactors factors, const QStringList& families)
-    : LayoutSurface(factors), painter_(painter)
+    : LayoutSurface(factors), painter_(painter), baseTransform_(painter.worldTransform())
 {
     baseFont_.setFamilies(families);
     baseFont_.setStyleHint(QFont::Serif);
@@ -40,13 +40,22 @@ void PainterSurface::paintText(const SurfaceText& text)
         currentPoints_ = text.points;
     }
     painter_.setPen(kPrintTextColour);
+    // Unadjusted dots: the painter's transform carries the adjustment.
+    const QPoint at = toDevice(text.layout) + text.shiftDots;
     // A Windows text-out places the top of the text at y; Qt wants the baseline.
-    painter_.drawText(QPointF(text.device.x(), text.device.y() + sized.ascent), text.text);
+    painter_.drawText(QPointF(at.x(), at.y() + sized.ascent), text.text);
 }
 
 void PainterSurface::paintLine(const SurfaceLine& line)
 {
     // Round ends, like the geometric pens of a Windows printer.
     painter_.setPen(QPen(Qt::black, line.penDots, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter_.drawLine(line.deviceFrom, line.deviceTo);
+    painter_.drawLine(toDevice(line.from), toDevice(line.to));
+}
+
+void PainterSurface::adjustmentChanged()
+{
+    const QPointF perMm = dotsPerMm();
+    painter_.setWorldTransform(adjustment().isIdentity() ? baseTransform_
+                                                         : adjustment().transform(perMm.x(), perMm.y()) * baseTransform_);
 }

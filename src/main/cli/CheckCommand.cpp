@@ -1,5 +1,6 @@
-// tagrio-cli check: the texts that would run past their cell or plate frame,
-// one line each, so they can be shortened before label stock is wasted.
+// tagrio-cli check: the texts a plate would not show whole, one line each, so
+// they can be shortened before label stock is wasted: record, line, millimetres
+// past the cell or frame, and the characters left out.
 #include "CliCommandRuns.h"
 #include "StockOptions.h"
 #include "print/FitCheck.h"
@@ -19,6 +20,7 @@ int runCheck(const CliCommandLine& line, QTextStream& out)
     plates.noBoxText = line.noBoxText();
     const std::vector<int> rows = selectedRowsOf(line, document->sheet());
     for (const OverlongText& text : findOverlongTexts(document->sheet(), rows, plates))
-        out << text.recordNumber << '\t' << text.lineName << '\t' << QString::number(text.mmTooLong, 'f', 1) << '\n';
+        out << text.recordNumber << '\t' << text.lineName << '\t' << QString::number(text.mmTooLong, 'f', 1) << '\t'
+            << text.leftOut << '\n';
     return 0;
 }
