@@ -56,6 +56,9 @@ void PainterSurface::paintLine(const SurfaceLine& line)
 void PainterSurface::adjustmentChanged()
 {
     const QPointF perMm = dotsPerMm();
-    painter_.setWorldTransform(adjustment().isIdentity() ? baseTransform_
-                                                         : adjustment().transform(perMm.x(), perMm.y()) * baseTransform_);
+    const QTransform wanted =
+        adjustment().isIdentity() ? baseTransform_ : adjustment().transform(perMm.x(), perMm.y()) * baseTransform_;
+    // Every page sets its adjustment; an unchanged one must not touch the painter's state.
+    if (painter_.worldTransform() != wanted)
+        painter_.setWorldTransform(wanted);
 }

@@ -231,7 +231,7 @@ TEST_F(FitCheckTest, NamesTextsCutByARuleOrPastTheFrame)
         QString lineName;
         QString leftOut;
         bool tooLong;
-        friend bool operator==(const Found&, const Found&) = default;
+        bool operator==(const Found&) const = default;
     };
     struct Case {
         const char* name;
