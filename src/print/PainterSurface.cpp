@@ -10,7 +10,7 @@ QStringList printFontFamilies()
 }
 
 PainterSurface::PainterSurface(QPainter& painter, LayoutFactors factors, const QStringList& families)
-    : LayoutSurface(factors), painter_(painter), baseTransform_(painter.worldTransform())
+    : LayoutSurface(factors), painter_(painter), baseTransform_(painter.worldTransform()), shaped_(painter.device())
 {
     baseFont_.setFamilies(families);
     baseFont_.setStyleHint(QFont::Serif);
@@ -35,15 +35,13 @@ const PainterSurface::SizedFont& PainterSurface::fontOfSize(int points)
 void PainterSurface::paintText(const SurfaceText& text)
 {
     const SizedFont& sized = fontOfSize(text.points);
-    if (currentPoints_ != text.points) {
-        painter_.setFont(sized.font);
-        currentPoints_ = text.points;
-    }
     painter_.setPen(kPrintTextColour);
     // Unadjusted dots: the painter's transform carries the adjustment.
     const QPoint at = toDevice(text.layout) + text.shiftDots;
-    // A Windows text-out places the top of the text at y; Qt wants the baseline.
-    painter_.drawText(QPointF(at.x(), at.y() + sized.ascent), text.text);
+    // A Windows text-out places the top of the text at y; a layout puts its
+    // line's own ascent above the baseline, which must sit at y + the font's ascent.
+    const QTextLayout& layout = shaped_.layout(text.text, sized.font, text.points);
+    layout.draw(&painter_, QPointF(at.x(), at.y() + sized.ascent - layout.lineAt(0).ascent()));
 }
 
 void PainterSurface::paintLine(const SurfaceLine& line)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LayoutSurface.h"
+#include "ShapedTexts.h"
 
 #include <QColor>
 #include <QFont>
@@ -40,5 +41,5 @@ private:
     QTransform baseTransform_; // the painter's own, e.g. a preview's zoom
     QFont baseFont_;
     std::map<int, SizedFont> fonts_;
-    int currentPoints_ = -1;
+    ShapedTexts shaped_;
 };
