@@ -23,8 +23,11 @@ const PainterSurface::SizedFont& PainterSurface::fontOfSize(int points)
 {
     auto found = fonts_.find(points);
     if (found == fonts_.end()) {
-        QFont font = baseFont_;
-        font.setPointSize(points);
+        QFont sized = baseFont_;
+        sized.setPointSize(points);
+        // Made for the device once: a layout then shares this font and the face it
+        // found instead of looking the face up for every text.
+        const QFont font(sized, painter_.device());
         // Metrics of the device itself: a screen's metrics would misplace the text.
         const qreal ascent = QFontMetricsF(font, painter_.device()).ascent();
         found = fonts_.emplace(points, SizedFont{font, ascent}).first;
