@@ -38,7 +38,10 @@ const PainterSurface::SizedFont& PainterSurface::fontOfSize(int points)
 void PainterSurface::paintText(const SurfaceText& text)
 {
     const SizedFont& sized = fontOfSize(text.points);
-    painter_.setPen(kPrintTextColour);
+    if (!textPenSet_) {
+        painter_.setPen(kPrintTextColour);
+        textPenSet_ = true;
+    }
     // Unadjusted dots: the painter's transform carries the adjustment.
     const QPoint at = toDevice(text.layout) + text.shiftDots;
     // A Windows text-out places the top of the text at y; a layout puts its
@@ -51,6 +54,7 @@ void PainterSurface::paintLine(const SurfaceLine& line)
 {
     // Round ends, like the geometric pens of a Windows printer.
     painter_.setPen(QPen(Qt::black, line.penDots, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    textPenSet_ = false;
     painter_.drawLine(toDevice(line.from), toDevice(line.to));
 }
 

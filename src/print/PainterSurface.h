@@ -42,4 +42,5 @@ private:
     QFont baseFont_;
     std::map<int, SizedFont> fonts_;
     ShapedTexts shaped_;
+    bool textPenSet_ = false; // the painter holds the text colour, not a line's pen
 };
