@@ -49,9 +49,9 @@ rows=(
 # The outputs as the user gets them, one tagrio-cli process each, timed from
 # outside: format kind | title | time target at 10,000 (ms) | peak target at 10,000 (MB)
 outputs=(
-  "pdf a|PDF type A|5000|250"
-  "pdf b-trunk|PDF type B trunk|3000|250"
-  "pdf b-branch|PDF type B branch|3000|250"
+  "pdf a|PDF type A|1400|250"
+  "pdf b-trunk|PDF type B trunk|1000|250"
+  "pdf b-branch|PDF type B branch|1000|250"
   "xlsx a|xlsx type A||300"
   "xlsx b-trunk|xlsx type B trunk||300"
   "xlsx b-branch|xlsx type B branch||300"

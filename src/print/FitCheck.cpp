@@ -21,13 +21,20 @@ class MeasuringSurface : public LayoutSurface {
 public:
     MeasuringSurface() : LayoutSurface(LayoutFactors{1, 1}) {}
 
+    struct LeftOut {
+        QString rest;
+        QString lineName;
+    };
+
     std::vector<SurfaceText> texts;
     std::vector<SurfaceLine> verticals;
+    std::vector<LeftOut> leftOut;
 
     void clear()
     {
         texts.clear();
         verticals.clear();
+        leftOut.clear();
     }
 
 protected:
@@ -41,6 +48,7 @@ protected:
         if (line.from.x() == line.to.x())
             verticals.push_back(line);
     }
+    void textLeftOut(const QString& rest, const QString& lineName) override { leftOut.push_back({rest, lineName}); }
 };
 
 // Text widths in layout units: a 600 dpi image is a device of layout units.
@@ -87,19 +95,23 @@ std::optional<int> rightLimit(const std::vector<SurfaceLine>& verticals, double 
     return nearest;
 }
 
-void drawPlate(MeasuringSurface& surface, const RecordSheet& sheet, int row, const FitCheckPlates& plates)
+// Draws the record of `row` as the first plate of a page; returns the right
+// edge of that plate's frame.
+int drawPlate(MeasuringSurface& surface, const RecordSheet& sheet, int row, const FitCheckPlates& plates)
 {
     const Record& record = sheet.recordOrEmpty(row);
     if (plates.kind == PlateKind::TypeA) {
         const Settings captions = plates.captions ? *plates.captions : Settings::defaults();
         TypeAPlates(sheet, captions, plates.order).drawPlate(surface, TypeAPlates::kFirstPlateTop, row, record);
-        return;
+        const QRect frame = TypeAPlates::plateFrame(1);
+        return frame.x() + frame.width();
     }
     const PlateSize size = plates.kind == PlateKind::TypeBTrunk ? PlateSize::Trunk : PlateSize::Branch;
     const TypeBPlates painter(sheet, size, plates.noBoxText);
     const QPoint base = TypeBPlates::plateBase(TypeBGeometry::of(size), 1);
     painter.drawPlateTexts(surface, base, record);
     painter.drawPlateLines(surface, base);
+    return base.x() + TypeBGeometry::of(size).frameRight;
 }
 
 } // namespace
@@ -112,19 +124,21 @@ std::vector<OverlongText> findOverlongTexts(const RecordSheet& sheet, const std:
     TextMeasure measure;
     for (int row : rows) {
         surface.clear();
-        drawPlate(surface, sheet, row, plates);
+        const int frameRight = drawPlate(surface, sheet, row, plates);
+        const QString& number = sheet.cell(ColNumber, row);
+        const QString recordNumber = number.isEmpty() ? QString::number(row) : number;
         for (const SurfaceText& text : surface.texts) {
             const QSizeF size = measure.size(text.text, text.points);
             const QPoint topLeft = text.device; // factor 1: device dots are layout units
-            const auto limit = rightLimit(surface.verticals, topLeft.x(), topLeft.y() + size.height() / 2);
-            if (!limit)
-                continue;
-            const double overhangMm = (topLeft.x() + size.width() - *limit) / kUnitsPerMm;
-            if (overhangMm >= kSmallestOverhangMm) {
-                const QString& number = sheet.cell(ColNumber, row);
-                overlong.push_back({number.isEmpty() ? QString::number(row) : number, text.lineName, overhangMm});
-            }
+            const int limit =
+                std::min(rightLimit(surface.verticals, topLeft.x(), topLeft.y() + size.height() / 2).value_or(frameRight),
+                         frameRight);
+            const double overhangMm = (topLeft.x() + size.width() - limit) / kUnitsPerMm;
+            if (overhangMm >= kSmallestOverhangMm)
+                overlong.push_back({recordNumber, text.lineName, overhangMm, {}});
         }
+        for (const MeasuringSurface::LeftOut& left : surface.leftOut)
+            overlong.push_back({recordNumber, left.lineName, 0, left.rest});
     }
     return overlong;
 }

@@ -65,8 +65,12 @@ QString overlongReport(const std::vector<OverlongText>& overlong)
 {
     QStringList lines;
     for (const OverlongText& text : overlong) {
-        lines << u"No.%1　%2　%3mm はみ出し"_qs.arg(text.recordNumber, text.lineName)
-                     .arg(QString::number(text.mmTooLong, 'f', 1));
+        if (text.leftOut.isEmpty()) {
+            lines << u"No.%1　%2　%3mm はみ出し"_qs.arg(text.recordNumber, text.lineName)
+                         .arg(QString::number(text.mmTooLong, 'f', 1));
+        } else {
+            lines << u"No.%1　%2　「%3」が印刷されません"_qs.arg(text.recordNumber, text.lineName, text.leftOut);
+        }
     }
     return lines.join(u'\n');
 }

@@ -10,11 +10,23 @@ QPoint LayoutSurface::toDevice(QPoint layout) const
     return {layout.x() * factors_.horizontal, layout.y() * factors_.vertical};
 }
 
-QPoint LayoutSurface::adjusted(QPoint device) const
+QPointF LayoutSurface::dotsPerMm() const
 {
     // A millimetre of the layout, so a shift stays true to the plates drawn.
     constexpr double kLayoutUnitsPerMm = kLayoutUnitsPerInch / 25.4;
-    return adjustment_.apply(device, kLayoutUnitsPerMm * factors_.horizontal, kLayoutUnitsPerMm * factors_.vertical);
+    return {kLayoutUnitsPerMm * factors_.horizontal, kLayoutUnitsPerMm * factors_.vertical};
+}
+
+void LayoutSurface::setAdjustment(const PageAdjustment& adjustment)
+{
+    adjustment_ = adjustment;
+    adjustmentChanged();
+}
+
+QPoint LayoutSurface::adjusted(QPoint device) const
+{
+    const QPointF perMm = dotsPerMm();
+    return adjustment_.apply(device, perMm.x(), perMm.y());
 }
 
 void LayoutSurface::text(QPoint at, const QString& text, int points, QPoint shiftDots)

@@ -3,6 +3,7 @@
 #include "PageAdjustment.h"
 
 #include <QPoint>
+#include <QPointF>
 #include <QString>
 
 // Nameplate layouts are measured in 1/600 inch from the top-left corner of the
@@ -54,18 +55,30 @@ public:
     LayoutFactors factors() const { return factors_; }
     QPoint toDevice(QPoint layout) const;
 
-    // Shifts and stretches everything drawn from now on; font sizes and pens stay.
-    void setAdjustment(const PageAdjustment& adjustment) { adjustment_ = adjustment; }
+    // Shifts and stretches everything drawn from now on about the page's top-left
+    // corner: positions, and on a painter also glyphs and pens.
+    void setAdjustment(const PageAdjustment& adjustment);
+    const PageAdjustment& adjustment() const { return adjustment_; }
+    // Device dots per millimetre of the layout, across and down.
+    QPointF dotsPerMm() const;
     // Names the plate line the following texts belong to.
     void setLineName(const QString& name) { lineName_ = name; }
 
     // An empty text draws nothing.
     void text(QPoint at, const QString& text, int points, QPoint shiftDots = {});
     void line(QPoint from, QPoint to, int penDots);
+    // The end of a text that its line's rule leaves out; nothing is drawn.
+    void leaveOut(const QString& rest)
+    {
+        if (!rest.isEmpty())
+            textLeftOut(rest, lineName_);
+    }
 
 protected:
     virtual void paintText(const SurfaceText& text) = 0;
     virtual void paintLine(const SurfaceLine& line) = 0;
+    virtual void adjustmentChanged() {}
+    virtual void textLeftOut(const QString& /*rest*/, const QString& /*lineName*/) {}
 
 private:
     QPoint adjusted(QPoint device) const;

@@ -17,3 +17,8 @@ QPoint PageAdjustment::apply(QPoint device, double dotsPerMmAcross, double dotsP
     const double y = device.y() * scaleYPercent / 100.0 + offsetYMm * dotsPerMmDown;
     return {static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))};
 }
+
+QTransform PageAdjustment::transform(double dotsPerMmAcross, double dotsPerMmDown) const
+{
+    return {scaleXPercent / 100.0, 0, 0, scaleYPercent / 100.0, offsetXMm * dotsPerMmAcross, offsetYMm * dotsPerMmDown};
+}

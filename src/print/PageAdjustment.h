@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QTransform>
 
 // A printer's own correction of where a page lands on the paper: a shift in
 // millimetres (X to the right, Y down) and a stretch in per cent about the
@@ -20,6 +21,9 @@ struct PageAdjustment {
     bool isWithinLimits() const;
     // A device point after the stretch and then the shift; dotsPerMm converts the shift.
     QPoint apply(QPoint device, double dotsPerMmAcross, double dotsPerMmDown) const;
+    // The same stretch and shift as a painter transform of device dots, which
+    // stretches glyphs and pens with the positions.
+    QTransform transform(double dotsPerMmAcross, double dotsPerMmDown) const;
 
     friend bool operator==(const PageAdjustment&, const PageAdjustment&) = default;
 };

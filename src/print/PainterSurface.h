@@ -1,10 +1,12 @@
 #pragma once
 
 #include "LayoutSurface.h"
+#include "ShapedTexts.h"
 
 #include <QColor>
 #include <QFont>
 #include <QStringList>
+#include <QTransform>
 
 #include <map>
 
@@ -15,8 +17,10 @@ QStringList printFontFamilies();
 // Texts are navy; lines are black.
 inline constexpr QColor kPrintTextColour{0, 0, 128};
 
-// Draws on an active QPainter in device dots. The painter must not be scaled:
-// a scaled painter would scale the font sizes too, which are points on paper.
+// Draws on an active QPainter in device dots. Layout units become dots by the
+// exact factor, by hand: a painter scale would scale the font sizes too, which
+// are points on paper. A page adjustment, though, stretches the whole page,
+// glyphs and pens included, so it goes into the painter's transform.
 class PainterSurface : public LayoutSurface {
 public:
     PainterSurface(QPainter& painter, LayoutFactors factors, const QStringList& families = printFontFamilies());
@@ -24,6 +28,7 @@ public:
 protected:
     void paintText(const SurfaceText& text) override;
     void paintLine(const SurfaceLine& line) override;
+    void adjustmentChanged() override;
 
 private:
     struct SizedFont {
@@ -33,7 +38,9 @@ private:
     const SizedFont& fontOfSize(int points);
 
     QPainter& painter_;
+    QTransform baseTransform_; // the painter's own, e.g. a preview's zoom
     QFont baseFont_;
     std::map<int, SizedFont> fonts_;
-    int currentPoints_ = -1;
+    ShapedTexts shaped_;
+    bool textPenSet_ = false; // the painter holds the text colour, not a line's pen
 };

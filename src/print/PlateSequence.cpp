@@ -75,7 +75,7 @@ std::vector<int> numbersNamingNoRecord(const RecordSheet& sheet, const QString& 
 }
 
 PlateSequence::PlateSequence(const RecordSheet& sheet, int platesPerPage, const PlateSelection& selection)
-    : platesPerPage_(platesPerPage), numbersTrailingPlates_(!selection.rows),
+    : platesPerPage_(platesPerPage), numbersTrailingPlates_(selection.isDefault()),
       blankCount_(std::clamp(selection.startPosition, 1, platesPerPage) - 1)
 {
     std::vector<int> rows;
@@ -106,8 +106,9 @@ PlateSequence::Slot PlateSequence::slot(int page, int position) const
     const int printed = index - blankCount_;
     if (printed < static_cast<int>(printedRows_.size()))
         return {false, printedRows_[static_cast<size_t>(printed)]};
+    // A print on label stock leaves the rest of its last sheet blank for the next print.
     if (!numbersTrailingPlates_)
-        return {false, 0};
+        return {true, 0};
     const int lastRow = printedRows_.empty() ? 0 : printedRows_.back();
     return {false, lastRow + printed - static_cast<int>(printedRows_.size()) + 1};
 }

@@ -31,10 +31,10 @@ std::optional<std::vector<int>> rowsOfRecordList(const RecordSheet& sheet, const
 std::vector<int> numbersNamingNoRecord(const RecordSheet& sheet, const QString& list);
 
 // Which plate goes to which position of the pages. Positions before the start
-// are blank (nothing drawn: those labels are used up). Positions after the
-// last printed plate fill the last page with empty plates: numbered on past
-// the last record in a print of every record, as such a print has always
-// done; unnumbered after a chosen list of records.
+// are blank (nothing drawn: those labels are used up). A plain print of every
+// record fills its last page with empty plates numbered on past the last
+// record, as such a print has always done; any other selection leaves the
+// positions after its last plate blank, so the sheet can be used again.
 class PlateSequence {
 public:
     struct Slot {

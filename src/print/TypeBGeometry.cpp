@@ -36,9 +36,10 @@ constexpr TypeBGeometry kTrunk{
     .from = {11, 37, 205, 0},
     .to = {11, 37, 375, 0},
     .circuit = trunkCountedText(ColCircuit, 189, 25, 85, 53),
-    // A cable type of exactly 15 bytes has no one-line place: it takes two lines.
-    .cableType = {ColCableType, 635, 14, 7, -5, 25, 85,
-                  {{{7, -4, 58}, {7, 10, 58}, {7, 20, 58}, {8, 10, 53}, {8, 35, 53}, {8, 50, 53}, {8, 65, 53},
+    // A cable type of exactly 15 bytes keeps its words on one line at 7 points, the
+    // larger size running past the frame: 437 of the cell's 450 units, centred.
+    .cableType = {ColCableType, 635, 15, 7, -5, 25, 85,
+                  {{{7, -20, 58}, {7, -4, 58}, {7, 10, 58}, {7, 20, 58}, {8, 10, 53}, {8, 35, 53}, {8, 50, 53}, {8, 65, 53},
                     {8, 80, 53}, {8, 95, 53}, {8, 110, 53}, {8, 125, 53}, {8, 140, 53}, {8, 155, 53},
                     {8, 170, 53}}}},
     .names = {{

@@ -51,28 +51,33 @@ void TypeBPlates::drawPage(LayoutSurface& surface, int page) const
     for (int k = 0; k < g.rowsPerPage; ++k) {
         const int top = g.firstTop + g.rowPitch * k;
         const auto baseOf = [&](int c) { return QPoint(g.firstLeft + g.columnPitch * c, top); };
-        // Blank positions (labels used up) only ever lead the page.
+        // Blank positions (labels used up or left for later) only lead or trail the plates.
         int firstUsed = TypeBGeometry::kPlatesAcross;
+        int lastUsed = -1;
         for (int c = 0; c < TypeBGeometry::kPlatesAcross; ++c) {
             const PlateSequence::Slot slot = sequence_.slot(page, position++);
             if (slot.blank)
                 continue;
             firstUsed = std::min(firstUsed, c);
+            lastUsed = c;
             drawPlateTexts(surface, baseOf(c), slot.row > 0 ? sheet_.recordOrEmpty(slot.row) : kEmpty);
         }
-        if (firstUsed == TypeBGeometry::kPlatesAcross)
+        if (lastUsed < 0)
             continue;
 
         // The cut lines begin at the first plate printed in the row: the row's left
-        // cut, or the right cut of a used-up label before it.
+        // cut, or the right cut of a used-up label before it; they end at the right
+        // cut of the last plate when the labels after it stay blank.
         const int leftCut = firstUsed == 0 ? g.firstLeft + g.cutLeft : baseOf(firstUsed - 1).x() + g.cutRight;
         const int lineStart = firstUsed == 0 ? 0 : leftCut;
+        const int lineEnd =
+            lastUsed == TypeBGeometry::kPlatesAcross - 1 ? kTypeBCutLineRight : baseOf(lastUsed).x() + g.cutRight;
         // The bottom cut line of one row lies on the top cut line of the next.
-        surface.line({lineStart, top + g.cutTop}, {kTypeBCutLineRight, top + g.cutTop}, kTypeBThinPen);
+        surface.line({lineStart, top + g.cutTop}, {lineEnd, top + g.cutTop}, kTypeBThinPen);
         surface.line({leftCut, top + g.cutTop}, {leftCut, top + g.cutBottom}, kTypeBThinPen);
-        for (int c = firstUsed; c < TypeBGeometry::kPlatesAcross; ++c)
+        for (int c = firstUsed; c <= lastUsed; ++c)
             drawPlateLines(surface, baseOf(c));
-        surface.line({lineStart, top + g.cutBottom}, {kTypeBCutLineRight, top + g.cutBottom}, kTypeBThinPen);
+        surface.line({lineStart, top + g.cutBottom}, {lineEnd, top + g.cutBottom}, kTypeBThinPen);
     }
 }
 
@@ -125,6 +130,7 @@ void drawTwoRows(LayoutSurface& surface, QPoint base, int upperY, int lowerY, co
     const QStringView lower = TextCodec::leadingUnits(QStringView(text).sliced(upper.size()), perRow);
     surface.text(base + QPoint(0, upperY), upper.toString(), points);
     surface.text(base + QPoint(0, lowerY), lower.toString(), points);
+    surface.leaveOut(text.sliced(upper.size() + lower.size()));
 }
 
 } // namespace

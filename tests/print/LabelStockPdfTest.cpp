@@ -2,6 +2,7 @@
 // each option's plates are compared with where a normal print puts them.
 #include "PdfReadBack.h"
 #include "PrintTestSupport.h"
+#include "print/TypeBPlates.h"
 #include "sheet/RecordFile.h"
 
 #include <QFile>
@@ -117,11 +118,6 @@ TEST_F(LabelStockPdf, PageCountsFollowStartRecordsAndCopies)
     }
 }
 
-bool startsAText(const Word& word)
-{
-    return word.text.startsWith(u"No."_qs) || word.text.startsWith(u'R') || word.text == u"自" || word.text == u"至";
-}
-
 TEST_F(LabelStockPdf, OffsetAndScaleMoveEveryText)
 {
     const QString records = recordFile(numberedSheet(8));
@@ -131,7 +127,6 @@ TEST_F(LabelStockPdf, OffsetAndScaleMoveEveryText)
         const std::vector<Page> scaled = pdf(kind, records, {u"--scale"_qs, u"101,102"_qs});
         ASSERT_EQ(shifted.size(), normal.size());
         ASSERT_EQ(scaled.size(), normal.size());
-        int stretched = 0;
         for (size_t p = 0; p < normal.size(); ++p) {
             ASSERT_EQ(shifted[p].size(), normal[p].size());
             ASSERT_EQ(scaled[p].size(), normal[p].size());
@@ -140,17 +135,71 @@ TEST_F(LabelStockPdf, OffsetAndScaleMoveEveryText)
                 EXPECT_EQ(shifted[p][i].text, word.text);
                 EXPECT_NEAR(shifted[p][i].x - word.x, 2 * kPointsPerMm, kTolerance) << word.text.toStdString();
                 EXPECT_NEAR(shifted[p][i].y - word.y, 3 * kPointsPerMm, kTolerance) << word.text.toStdString();
-                // Stretched about the paper's corner; the text itself keeps its size, so
-                // only words that begin a text (numbers, record names, 自/至) move by the stretch.
-                if (!startsAText(word))
-                    continue;
-                ++stretched;
+                // The whole page stretches about the paper's corner, glyphs with it:
+                // every word starts and ends where the stretch puts it.
+                EXPECT_EQ(scaled[p][i].text, word.text);
                 EXPECT_NEAR(scaled[p][i].x, word.x * 1.01, kTolerance) << word.text.toStdString();
+                EXPECT_NEAR(scaled[p][i].right, word.right * 1.01, kTolerance) << word.text.toStdString();
                 EXPECT_NEAR(scaled[p][i].y, word.y * 1.02, kTolerance) << word.text.toStdString();
             }
         }
-        EXPECT_GE(stretched, 16) << kind.toStdString();
     }
+}
+
+TEST_F(LabelStockPdf, LabelsAfterTheLastPlateStayBlankOnLabelStock)
+{
+    // Plates per page: a type A plate shows its number, a type B plate its No. box.
+    const auto plates = [](const QString& kind, const Page& page) {
+        return std::count_if(page.begin(), page.end(), [&](const Word& word) {
+            return kind == u"a" ? word.text.startsWith(u"No.") : word.text == u"No.";
+        });
+    };
+    struct Case {
+        const char* kind;
+        int records;
+        QStringList options;
+        std::vector<long> platesPerPage;
+    };
+    const QStringList labelStock = {u"--start"_qs, u"5"_qs, u"--records"_qs, u"2-4"_qs, u"--copies"_qs, u"2"_qs};
+    const std::vector<Case> cases = {
+        // A plain print fills its last page with empty plates, as it always has.
+        {"a", 8, {}, {6, 6}},
+        {"b-trunk", 8, {}, {24}},
+        {"b-branch", 40, {}, {36, 36}},
+        // On label stock the labels after the last plate stay blank for the next print.
+        {"a", 8, labelStock, {2, 4}},
+        {"b-trunk", 8, labelStock, {6}},
+        {"a", 3, {u"--start"_qs, u"2"_qs}, {3}},
+        {"b-branch", 40, {u"--records"_qs, u"1-37"_qs}, {36, 1}},
+        {"b-trunk", 3, {u"--copies"_qs, u"2"_qs}, {6}},
+    };
+    for (const Case& c : cases) {
+        const QString kind = QString::fromLatin1(c.kind);
+        std::vector<long> counts;
+        for (const Page& page : pdf(kind, recordFile(numberedSheet(c.records)), c.options))
+            counts.push_back(plates(kind, page));
+        EXPECT_EQ(counts, c.platesPerPage) << c.kind << " " << c.options.join(u' ').toStdString();
+    }
+}
+
+TEST_F(LabelStockPdf, FifteenByteTrunkCableTypeKeepsItsWordsOnOneLineInItsStrip)
+{
+    RecordSheet sheet = numberedSheet(1);
+    sheet.setCell(ColCableType, 1, u"6.6KV CV-T 60sq"_qs);
+    const std::vector<Page> pages = pdf(u"b-trunk"_qs, recordFile(sheet));
+    ASSERT_EQ(pages.size(), 1u);
+    // The strip's right-hand cell of the first plate, in points.
+    const QRect frame = TypeBPlates::plateFrame(PlateSize::Trunk, 1);
+    const double cellLeft = (frame.left() + TypeBGeometry::of(PlateSize::Trunk).splitX) * 72.0 / 600;
+    const double cellRight = frame.right() * 72.0 / 600;
+    const Word first = only(pages[0], u"6.6KV"_qs);
+    for (const QString& text : {u"6.6KV"_qs, u"CV-T"_qs, u"60sq"_qs}) {
+        const Word word = only(pages[0], text);
+        EXPECT_NEAR(word.y, first.y, 0.1) << text.toStdString();
+        EXPECT_GT(word.x, cellLeft) << text.toStdString();
+        EXPECT_LT(word.right, cellRight) << text.toStdString();
+    }
+    EXPECT_LT(only(pages[0], u"CV-T"_qs).x, only(pages[0], u"60sq"_qs).x);
 }
 
 TEST_F(LabelStockPdf, BadValuesFailWithoutAFile)
@@ -202,11 +251,18 @@ TEST_F(LabelStockPdf, CheckListsTextsTooLongForTheirPlate)
     ASSERT_EQ(lines.size(), 2) << a.out.toStdString(); // the route in two lines, both too long
     for (const QString& line : lines) {
         const QStringList fields = line.split(u'\t');
-        ASSERT_EQ(fields.size(), 3) << line.toStdString();
+        ASSERT_EQ(fields.size(), 4) << line.toStdString();
         EXPECT_EQ(fields[0], u"2"_qs);
         EXPECT_EQ(fields[1], u"行　き　先"_qs);
         EXPECT_GT(fields[2].toDouble(), 5.0);
+        EXPECT_EQ(fields[3], QString()) << "nothing left out";
     }
+
+    // Type B shows two rows of six characters of a name and leaves the rest out.
+    const ProcessRun b = cli({u"check"_qs, u"b-branch"_qs, records});
+    ASSERT_EQ(b.exitCode, 0) << b.err.toStdString();
+    EXPECT_TRUE(b.out.contains(u"2\t(自) NAME-1\t0.0\t高圧受変電設備室主幹盤第二制御盤室\n"_qs))
+        << b.out.toStdString();
 
     // A list of records that fit says nothing; one that names nothing fails.
     const ProcessRun fits = cli({u"check"_qs, u"b-trunk"_qs, records, u"--records"_qs, u"1,3"_qs});

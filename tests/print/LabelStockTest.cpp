@@ -18,7 +18,7 @@
 
 namespace {
 
-// The rows of the plates of a sequence, page by page: -1 blank, 0 an empty unnumbered plate.
+// The rows of the plates of a sequence, page by page: -1 blank.
 std::vector<int> slotRows(const PlateSequence& sequence)
 {
     std::vector<int> rows;
@@ -40,14 +40,14 @@ TEST(PlateSequence, PlacesRecordsFromTheStartPositionWithCopies)
         std::vector<int> rows;
     };
     const std::vector<Case> cases = {
-        // Trailing plates continue the sheet's rows past the records, as always.
+        // A plain print's trailing plates continue the sheet's rows past the records, as always.
         {"every record", {}, {1, 2, 3, 4, 5, 6}},
-        {"start 3", {3, std::nullopt, 1}, {-1, -1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
-        {"start 6 of 6", {6, std::nullopt, 1}, {-1, -1, -1, -1, -1, 1, 2, 3, 4, 5, 6, 7}},
-        // Filling after a selection never shows a record that was not selected.
-        {"rows 3, 4", {1, std::vector<int>{3, 4}, 1}, {3, 4, 0, 0, 0, 0}},
-        {"copies 2", {2, std::vector<int>{4, 2}, 2}, {-1, 4, 4, 2, 2, 0}},
-        {"copies 3 of all", {1, std::nullopt, 3}, {1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 5, 6, 7, 8}},
+        // On label stock the labels after the last plate stay blank for the next print.
+        {"start 3", {3, std::nullopt, 1}, {-1, -1, 1, 2, 3, 4, 5, -1, -1, -1, -1, -1}},
+        {"start 6 of 6", {6, std::nullopt, 1}, {-1, -1, -1, -1, -1, 1, 2, 3, 4, 5, -1, -1}},
+        {"rows 3, 4", {1, std::vector<int>{3, 4}, 1}, {3, 4, -1, -1, -1, -1}},
+        {"copies 2", {2, std::vector<int>{4, 2}, 2}, {-1, 4, 4, 2, 2, -1}},
+        {"copies 3 of all", {1, std::nullopt, 3}, {1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 5, -1, -1, -1}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(slotRows(PlateSequence(sheet, 6, c.selection)), c.rows) << c.name;
@@ -164,9 +164,24 @@ TEST(LabelStockPages, BlankPositionsDrawNothing)
     }
     ASSERT_EQ(b.textsOf(u"R1"_qs).size(), 1u);
     EXPECT_GT(b.textsOf(u"R1"_qs)[0].layout.x(), secondFrame.left());
+
+    // A record list of one: the labels after its plate stay untouched, cut lines included.
+    const PlateSelection one{1, std::vector<int>{2}, 1};
+    const RecordedPage trailing = recordPage(TypeBPlates(sheet, PlateSize::Trunk, u"No."_qs, one), 1);
+    const int ownCut = firstFrame.left() + TypeBGeometry::of(PlateSize::Trunk).cutRight;
+    ASSERT_FALSE(trailing.lines.empty());
+    for (const SurfaceLine& line : trailing.lines) {
+        EXPECT_LE(std::max(line.from.x(), line.to.x()), ownCut) << line.from.x();
+        EXPECT_LT(std::max(line.from.y(), line.to.y()), secondFrame.bottom() + 200) << line.from.y();
+    }
+    EXPECT_EQ(trailing.textsOf(u"No."_qs).size(), 1u);
+    const RecordedPage trailingA = recordPage(TypeAPlates(sheet, Settings::defaults(), TextOrder::Standard, one), 1);
+    for (const SurfaceLine& line : trailingA.lines)
+        EXPECT_LE(std::max(line.from.y(), line.to.y()), TypeAPlates::plateFrame(2).top()) << line.from.y();
+    EXPECT_EQ(trailingA.textsOf(u"No.2"_qs).size(), 1u);
 }
 
-TEST(PageAdjustment, ShiftsAndStretchesDevicePointsButNotPens)
+TEST(PageAdjustment, RecordsShiftedAndStretchedDevicePoints)
 {
     const RecordSheet sheet = numberedSheet(1);
     const TypeBPlates plates(sheet, PlateSize::Branch, u"No."_qs);
@@ -257,6 +272,55 @@ TEST_F(FitCheckTest, ListsTextsThatRunPastTheirCell)
         EXPECT_EQ(text.recordNumber, u"1"_qs);
         EXPECT_EQ(text.lineName, RecordSheet::headerTexts()[ColCableType]);
     }
+}
+
+TEST_F(FitCheckTest, NamesTextsCutByARuleOrPastTheFrame)
+{
+    const Record& names = RecordSheet::headerTexts();
+    const QString dateLineName = names[ColConstructor] + u"・"_qs + names[ColConstructionDate];
+    const QString longName = u"第一受変電設備キュービクル盤ＡＢＣＤ"_qs; // 18 characters
+    // 令和8年12月10日 / 株式会社ヤマダ電設: 22 characters, still one line under the frame.
+    const Record longDate = makeRecord({{ColConstructionDate, u"令和8年12月10日"_qs}, {ColConstructor, u"株式会社ヤマダ電設"_qs}});
+    const Record fits = makeRecord({{ColFrom1, u"受電盤"_qs}, {ColTo2, u"動力盤"_qs}, {ColCircuit, u"L-12"_qs},
+                                    {ColCableType, u"6.6KV CV-T 60sq"_qs}, {ColConstructionDate, u"令和8年12月10日"_qs},
+                                    {ColConstructor, u"山田電設"_qs}});
+    struct Found {
+        QString lineName;
+        QString leftOut;
+        bool tooLong;
+        bool operator==(const Found&) const = default;
+    };
+    struct Case {
+        const char* name;
+        PlateKind kind;
+        Record record;
+        std::vector<Found> found;
+    };
+    const std::vector<Case> cases = {
+        {"branch, an 18-character from name", PlateKind::TypeBBranch, makeRecord({{ColFrom1, longName}}),
+         {{names[ColFrom1], u"ル盤ＡＢＣＤ"_qs, false}}},
+        {"trunk, an 18-character to name", PlateKind::TypeBTrunk, makeRecord({{ColTo2, longName}}),
+         {{names[ColTo2], u"ル盤ＡＢＣＤ"_qs, false}}},
+        {"trunk, a 31-byte cable type", PlateKind::TypeBTrunk,
+         makeRecord({{ColCableType, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ12345"_qs}}), {{names[ColCableType], u"345"_qs, false}}},
+        {"trunk, a 22-character date line", PlateKind::TypeBTrunk, longDate, {{dateLineName, QString(), true}}},
+        {"branch, a 22-character date line", PlateKind::TypeBBranch, longDate, {{dateLineName, QString(), true}}},
+        {"trunk, texts that fit", PlateKind::TypeBTrunk, fits, {}},
+        {"branch, texts that fit", PlateKind::TypeBBranch, fits, {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<Found> found;
+        for (const OverlongText& text : findOverlongTexts(sheetOf({c.record}), {1}, {c.kind})) {
+            EXPECT_EQ(text.recordNumber, u"1"_qs) << c.name;
+            found.push_back({text.lineName, text.leftOut, text.mmTooLong > 0});
+        }
+        EXPECT_TRUE(found == c.found) << c.name << ": " << found.size() << " found";
+    }
+
+    const std::vector<OverlongText> report = {{u"2"_qs, names[ColFrom1], 0, u"ル盤ＡＢＣＤ"_qs},
+                                              {u"7"_qs, dateLineName, 0.84, QString()}};
+    EXPECT_EQ(overlongReport(report), u"No.2　(自) NAME-1　「ル盤ＡＢＣＤ」が印刷されません\n"
+                                      u"No.7　施行者名・施行年月日　0.8mm はみ出し"_qs);
 }
 
 } // namespace

@@ -41,6 +41,7 @@ struct Word {
     QString text;
     double x = 0;
     double y = 0;
+    double right = 0; // the right edge of its box
 };
 using Page = std::vector<Word>;
 
@@ -58,7 +59,8 @@ inline std::vector<Page> words(const QString& pdf)
             const auto attributes = xml.attributes();
             const double x = attributes.value(QStringLiteral("xMin")).toDouble();
             const double y = attributes.value(QStringLiteral("yMin")).toDouble();
-            pages.back().push_back({xml.readElementText(), x, y});
+            const double right = attributes.value(QStringLiteral("xMax")).toDouble();
+            pages.back().push_back({xml.readElementText(), x, y, right});
         }
     }
     return pages;

@@ -1,5 +1,6 @@
-// tagrio-cli check: the texts that would run past their cell or plate frame,
-// one line each, so they can be shortened before label stock is wasted.
+// tagrio-cli check: the texts a plate would not show whole, one line each, so
+// they can be shortened before label stock is wasted: record, line, millimetres
+// past the cell or frame, and the characters left out.
 #include "CliCommandRuns.h"
 #include "CliOutputOptions.h"
 
@@ -12,6 +13,8 @@ int runCheck(const CliCommandLine& line, QTextStream& out)
     const OutputOptions options = outputOptionsOf(line, *document);
     const auto plates = platesOf(options, document->sheet(), plateKindOf(kind));
     for (const OverlongText& text : plates->overlongTexts())
-        out << text.recordNumber << '\t' << text.lineName << '\t' << QString::number(text.mmTooLong, 'f', 1) << '\n';
+        out << text.recordNumber << '	' << text.lineName << '	' << QString::number(text.mmTooLong, 'f', 1) << '	'
+            << text.leftOut << '
+';
     return 0;
 }

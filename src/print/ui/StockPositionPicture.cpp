@@ -13,22 +13,32 @@ constexpr QSizeF kPageUnits{210 / 25.4 * kLayoutUnitsPerInch, 297 / 25.4 * kLayo
 
 } // namespace
 
-StockPositionPicture::StockPositionPicture(QWidget* parent) : QWidget(parent)
-{
-    setToolTip(QStringLiteral("灰色: 使用済みのラベル　紺色: 今回印刷するラベル"));
-}
+StockPositionPicture::StockPositionPicture(QWidget* parent) : QWidget(parent) {}
 
 void StockPositionPicture::showSheet(PlateKind kind, int startPosition, int platesPrinted)
 {
     kind_ = kind;
     startPosition_ = std::clamp(startPosition, 1, platesPerPage(kind));
     platesPrinted_ = std::max(platesPrinted, 0);
+    setToolTip(u"灰色: 使用済みのラベル　紺色: 今回印刷するラベル　白: 空いたままのラベル\n"
+               u"用紙 %1 枚、最後の用紙に空きラベル %2 枚"_qs.arg(sheetCount()).arg(freeOnLastSheet()));
     update();
 }
 
 int StockPositionPicture::printedOnFirstSheet() const
 {
     return std::min(platesPrinted_, platesPerPage(kind_) - usedUp());
+}
+
+int StockPositionPicture::sheetCount() const
+{
+    const int perSheet = platesPerPage(kind_);
+    return platesPrinted_ == 0 ? 0 : (usedUp() + platesPrinted_ + perSheet - 1) / perSheet;
+}
+
+int StockPositionPicture::freeOnLastSheet() const
+{
+    return platesPrinted_ == 0 ? 0 : sheetCount() * platesPerPage(kind_) - usedUp() - platesPrinted_;
 }
 
 void StockPositionPicture::paintEvent(QPaintEvent*)
@@ -51,4 +61,18 @@ void StockPositionPicture::paintEvent(QPaintEvent*)
         painter.setPen(QPen(Qt::darkGray, 0));
         painter.drawRect(QRectF(origin + QPointF(f.x(), f.y()) * scale, QSizeF(f.size()) * scale));
     }
+
+    // The sheet count sits on a white patch so it reads over navy labels too.
+    const QString sheets = u"%1枚"_qs.arg(sheetCount());
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    painter.setFont(font);
+    const QRectF page(origin, kPageUnits * scale);
+    QRectF box = painter.fontMetrics().boundingRect(sheets).toRectF().adjusted(-2, 0, 2, 0);
+    box.moveBottomRight(page.bottomRight());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRect(box);
+    painter.setPen(Qt::black);
+    painter.drawText(box, Qt::AlignCenter, sheets);
 }
