@@ -13,8 +13,7 @@ int runCheck(const CliCommandLine& line, QTextStream& out)
     const OutputOptions options = outputOptionsOf(line, *document);
     const auto plates = platesOf(options, document->sheet(), plateKindOf(kind));
     for (const OverlongText& text : plates->overlongTexts())
-        out << text.recordNumber << '	' << text.lineName << '	' << QString::number(text.mmTooLong, 'f', 1) << '	'
-            << text.leftOut << '
-';
+        out << text.recordNumber << '\t' << text.lineName << '\t' << QString::number(text.mmTooLong, 'f', 1) << '\t'
+            << text.leftOut << '\n';
     return 0;
 }
