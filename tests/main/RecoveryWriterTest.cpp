@@ -57,15 +57,15 @@ void RecoveryWriterTest::theCopyExistsExactlyWhileTheListIsUnsaved()
     auto& [dir, document, folder, copy] = list;
     {
         RecoveryWriter writer(document, folder);
-        document.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, u"盤A"_qs); });
+        editList(document, [](RecordSheet& s) { s.setCell(ColFrom1, 1, u"盤A"_qs); });
         QTRY_VERIFY_WITH_TIMEOUT(copyHolds(copy.recordPath, u"盤A"_qs), 3000);
         QCOMPARE(RecoveryFiles::leftBehind(folder).size(), 0u); // this process is running
 
-        document.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, QString()); }); // back to the saved list
+        editList(document, [](RecordSheet& s) { s.setCell(ColFrom1, 1, QString()); }); // back to the saved list
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(copy.recordPath), 3000);
         QVERIFY(!QFile::exists(copy.infoPath));
 
-        document.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, u"盤B"_qs); });
+        editList(document, [](RecordSheet& s) { s.setCell(ColFrom1, 1, u"盤B"_qs); });
         QTRY_VERIFY_WITH_TIMEOUT(copyHolds(copy.recordPath, u"盤B"_qs), 3000);
     }
     QVERIFY2(!QFile::exists(copy.recordPath), "a normal exit removes the copy");
@@ -82,7 +82,7 @@ void RecoveryWriterTest::aFailingFolderIsReportedOnceAndEditingGoesOn()
     RecoveryWriter writer(document, blocked + u"/recovery"_qs);
     QSignalSpy failures(&writer, &RecoveryWriter::failed);
     for (int i = 1; i <= 3; ++i) {
-        document.editSheet([i](RecordSheet& s) { s.setCell(ColFrom1, i, u"盤"_qs); });
+        editList(document, [i](RecordSheet& s) { s.setCell(ColFrom1, i, u"盤"_qs); });
         QTest::qWait(RecoveryWriter::kDelayMilliseconds + 300);
     }
     QCOMPARE(failures.size(), 1);
@@ -117,7 +117,7 @@ void RecoveryWriterTest::editsDuringAWriteNeverMixIntoTheCopy()
     clock.start();
     while (clock.elapsed() < 3000) {
         ++step;
-        document.editSheet([&](RecordSheet& s) {
+        editList(document, [&](RecordSheet& s) {
             s.setRowCount(kRows + 1);
             for (int r = 1; r <= kRows; ++r)
                 s.setCell(ColFrom1, r, marker(step));
