@@ -38,7 +38,7 @@ int main(int argc, char* argv[])
     view.repaint();
 
     report(millisecondsOf([&] {
-        document.editSheet([&](RecordSheet& sheet) { sheet = std::move(loaded); });
+        document.replaceSheet(std::move(loaded));
         view.repaint();
         QCoreApplication::processEvents();
     }));

@@ -149,7 +149,7 @@ void EntryForm::registerEntry()
     Controls& c = *controls_;
     RegisterResult result;
     try {
-        result = document_.editSheet([&](RecordSheet& sheet) { return registerRecord(sheet, c.ed, currentEntry()); });
+        result = planRegistration(document_.sheet(), c.ed, currentEntry());
     } catch (const Failure& failure) {
         // The store already holds the form's texts; the form stays open so
         // the user can correct the record or close it.
@@ -158,6 +158,7 @@ void EntryForm::registerEntry()
         return;
     }
     if (result.outcome == RegisterOutcome::Written) {
+        document_.registerRecord(result.row, result.texts, result.newRecord);
         field(ColFrom1)->setFocus(Qt::OtherFocusReason);
         Q_EMIT recordRegistered();
     }

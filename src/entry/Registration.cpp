@@ -43,7 +43,7 @@ bool isBlankForRegister(const FieldTexts& fields)
     return true;
 }
 
-RegisterResult registerRecord(RecordSheet& sheet, PreviousEntries& ed, const EntryRecord& entry)
+RegisterResult planRegistration(const RecordSheet& sheet, PreviousEntries& ed, const EntryRecord& entry)
 {
     if (isBlankForRegister(entry.fields))
         return {};
@@ -65,15 +65,7 @@ RegisterResult registerRecord(RecordSheet& sheet, PreviousEntries& ed, const Ent
                           .arg(kMaxRowCount));
     }
     result.row = static_cast<int>(targetRow);
-    // Usually one row; more only when the record count ran ahead of the sheet.
-    if (result.row >= sheet.rowCount())
-        sheet.setRowCount(result.row + 1);
-
-    Record& target = sheet.editRow(result.row);
-    target[ColNumber] = QString::number(result.row);
     for (Column column : kDataColumns)
-        target[column] = ed.at(column);
-    if (result.newRecord)
-        sheet.recordCount = result.row;
+        result.texts[column] = ed.at(column);
     return result;
 }

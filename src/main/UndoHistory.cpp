@@ -9,8 +9,8 @@
 
 namespace {
 
-// One recorded step on the stack. The edit has already happened when the
-// step arrives, so the push's own redo does nothing.
+// One recorded step on the stack: undo runs it backwards, redo forwards,
+// including the redo that the push itself runs.
 class DocumentStepCommand : public QUndoCommand {
 public:
     DocumentStepCommand(RecordDocument& document, std::shared_ptr<const DocumentChange> step)
@@ -19,12 +19,7 @@ public:
     }
 
     void undo() override { document_.undoStep(*step_); }
-    void redo() override
-    {
-        if (std::exchange(pushing_, false))
-            return;
-        document_.redoStep(*step_);
-    }
+    void redo() override { document_.redoStep(*step_); }
 
     // Typing a company name is one action, not one step per key.
     int id() const override { return step_->isCompanyNameOnly() ? 1 : -1; }
@@ -41,7 +36,6 @@ public:
 private:
     RecordDocument& document_;
     std::shared_ptr<const DocumentChange> step_;
-    bool pushing_ = true;
 };
 
 } // namespace
@@ -49,10 +43,12 @@ private:
 UndoHistory::UndoHistory(RecordDocument& document, QWidget* window) : QObject(window), document_(document)
 {
     stack_.setUndoLimit(kStepLimit);
-    connect(&document_, &RecordDocument::stepRecorded, this,
-            [this](std::shared_ptr<const DocumentChange> step) {
-                stack_.push(new DocumentStepCommand(document_, std::move(step)));
-            });
+    document_.setRecordingSteps(true);
+    // Every edit of the document arrives here as a step; the push makes it
+    // through the command's redo.
+    connect(&document_, &RecordDocument::stepRecorded, this, [this](std::shared_ptr<const DocumentChange> step) {
+        stack_.push(new DocumentStepCommand(document_, std::move(step)));
+    });
     connect(&document_, &RecordDocument::historyReset, &stack_, &QUndoStack::clear);
 
     undo_ = stack_.createUndoAction(window, QStringLiteral("元に戻す"));

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMetaMethod>
 
 RecordDocument::RecordDocument(QObject* parent)
     : QObject(parent), companyName_(Settings::defaults().companyName()), settings_(Settings::defaults())
@@ -104,15 +103,19 @@ void RecordDocument::setCompanyName(const QString& name)
 {
     if (name == companyName_)
         return;
-    if (recordsSteps())
+    if (recordsSteps()) {
+        const bool grouped = openGroups_ > 0;
         recordStep(DocumentChange::companyName(companyName_, name));
+        if (!grouped)
+            return; // the recorder makes the change
+    }
     companyName_ = name;
     contentChanged();
 }
 
 void RecordDocument::pasteText(int startRow, QStringView clipboardText)
 {
-    editSheet([&](RecordSheet& sheet) { SheetEditing::paste(sheet, startRow, clipboardText); });
+    applyEdit([&](RecordSheet& sheet) { SheetEditing::paste(sheet, startRow, clipboardText); });
 }
 
 void RecordDocument::sortRecords()
@@ -128,38 +131,49 @@ void RecordDocument::sortRecords()
 
 void RecordDocument::renumberRecords()
 {
-    editSheet([](RecordSheet& sheet) { renumber(sheet); });
+    applyEdit([](RecordSheet& sheet) { renumber(sheet); });
 }
 
 bool RecordDocument::deleteRow(int row, const SheetEditing::ConfirmDelete& confirm)
 {
-    return editSheet([&](RecordSheet& sheet) {
+    return applyEdit([&](RecordSheet& sheet) {
         return SheetEditing::deleteRow(sheet, row, SheetEditing::DeleteMode::Ask, confirm);
     });
 }
 
-void RecordDocument::deleteRows(int pressRow, int& releaseRow, const SheetEditing::ConfirmDelete& confirm)
+void RecordDocument::deleteRows(int first, int last, const SheetEditing::ConfirmDelete& confirm)
 {
-    editSheet([&](RecordSheet& sheet) { SheetEditing::deleteRows(sheet, pressRow, releaseRow, confirm); });
+    applyEdit([&](RecordSheet& sheet) { SheetEditing::deleteRows(sheet, first, last, confirm); });
 }
 
 void RecordDocument::deleteAllRecords()
 {
-    editSheet([](RecordSheet& sheet) { SheetEditing::deleteAll(sheet); });
+    applyEdit([](RecordSheet& sheet) { SheetEditing::deleteAll(sheet); });
+}
+
+void RecordDocument::registerRecord(int row, const Record& texts, bool newRecord)
+{
+    applyEdit([&](RecordSheet& sheet) { SheetEditing::writeRecord(sheet, row, texts, newRecord); });
+}
+
+void RecordDocument::replaceSheet(RecordSheet sheet)
+{
+    applyEdit([&](RecordSheet& current) { current = std::move(sheet); });
 }
 
 // --- Undo steps ---------------------------------------------------------------
 
-bool RecordDocument::recordsSteps() const
-{
-    return isSignalConnected(QMetaMethod::fromSignal(&RecordDocument::stepRecorded));
-}
 
 void RecordDocument::finishEdit(std::optional<RecordSheet> before, const std::vector<int>* reorder) noexcept
 {
     if (before) {
         try {
-            recordStep(DocumentChange::between(std::move(*before), sheet_, reorder));
+            DocumentChange step = DocumentChange::between(*before, sheet_, reorder);
+            // Outside a group the recorder makes the step through its redo:
+            // the sheet goes back to where the step starts.
+            if (openGroups_ == 0 && !step.isEmpty())
+                sheet_ = std::move(*before);
+            recordStep(std::move(step));
         } catch (...) {
             // Out of memory for the step: the edit stands, the history
             // cannot take it back, so it starts afresh.
@@ -190,6 +204,8 @@ void RecordDocument::closeStepGroup()
         return;
     DocumentChange step = std::move(*groupedStep_);
     groupedStep_.reset();
+    // The group's edits are made; the recorder makes them again as one step.
+    step.revert(sheet_, companyName_);
     recordStep(std::move(step));
 }
 

@@ -78,25 +78,24 @@ public:
     void renumberRecords();
     // Deletes row `row` after confirm agrees; returns whether it went.
     bool deleteRow(int row, const SheetEditing::ConfirmDelete& confirm);
-    // Deletes the rows between pressRow and releaseRow (asking for one row)
-    // and renumbers; releaseRow becomes the top row.
-    void deleteRows(int pressRow, int& releaseRow, const SheetEditing::ConfirmDelete& confirm);
+    // Deletes rows first..last (asking when it is one row) and renumbers.
+    // Nothing happens when the range touches the header row.
+    void deleteRows(int first, int last, const SheetEditing::ConfirmDelete& confirm);
     void deleteAllRecords();
-
-    // Runs an edit made by another part (the entry form's register) on the
-    // sheet, then tells the views. Whatever edit returns is passed back; if
-    // it throws, the views are told all the same.
-    template <typename Edit>
-    decltype(auto) editSheet(Edit&& edit)
-    {
-        const Notifier notifyAfterwards(*this);
-        return std::forward<Edit>(edit)(sheet_);
-    }
+    // The entry form's 登録: writes the record's number and data texts into
+    // `row` (the sheet grows to hold it); a new record raises the record
+    // count to it.
+    void registerRecord(int row, const Record& texts, bool newRecord);
+    // Takes `sheet` as the list in place of the current one, as one edit.
+    void replaceSheet(RecordSheet sheet);
 
     // --- Undo steps ---
-    // While someone listens to stepRecorded, every edit above that changes
-    // the content hands over the change it made. Edits made while a StepGroup
-    // lives become one step, handed over when the last group ends.
+    // Once recording is on, every edit above that changes the content is
+    // handed to the recorder through stepRecorded instead of being kept: the
+    // recorder makes it with redoStep (an undo stack's push does). Edits made
+    // while a StepGroup lives become one step, handed over when the last
+    // group ends.
+    void setRecordingSteps(bool on) { recordingSteps_ = on; }
     class StepGroup {
     public:
         explicit StepGroup(RecordDocument& document) : document_(document) { ++document_.openGroups_; }
@@ -143,7 +142,16 @@ private:
         std::optional<RecordSheet> before_;
     };
 
-    bool recordsSteps() const;
+    // Runs an edit of this class on the sheet, then tells the views, even
+    // when the edit throws. Whatever the edit returns is passed back.
+    template <typename Edit>
+    decltype(auto) applyEdit(Edit&& edit)
+    {
+        const Notifier notifyAfterwards(*this);
+        return std::forward<Edit>(edit)(sheet_);
+    }
+
+    bool recordsSteps() const { return recordingSteps_; }
     void finishEdit(std::optional<RecordSheet> before, const std::vector<int>* reorder) noexcept;
     void recordStep(DocumentChange step);
     void closeStepGroup();
@@ -160,5 +168,6 @@ private:
     QString savedCompanyName_;
     bool modified_ = false;
     int openGroups_ = 0;
+    bool recordingSteps_ = false;
     std::optional<DocumentChange> groupedStep_;
 };

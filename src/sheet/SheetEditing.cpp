@@ -143,6 +143,18 @@ void deleteRows(RecordSheet& sheet, int ny1, int& uy1, const ConfirmDelete& conf
     renumber(sheet);
 }
 
+void writeRecord(RecordSheet& sheet, int row, const Record& texts, bool newRecord)
+{
+    if (row >= sheet.rowCount())
+        sheet.setRowCount(row + 1);
+    Record& target = sheet.editRow(row);
+    target[ColNumber] = QString::number(row);
+    for (int column = ColFrom1; column <= ColManufactureYear; ++column)
+        target[column] = texts[column];
+    if (newRecord)
+        sheet.recordCount = row;
+}
+
 void deleteAll(RecordSheet& sheet)
 {
     for (int r = 1; r < sheet.rowCount(); ++r)

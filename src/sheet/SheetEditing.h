@@ -42,4 +42,9 @@ void deleteRows(RecordSheet& sheet, int ny1, int& uy1, const ConfirmDelete& conf
 // Empties every record row and sets the record count to 0.
 void deleteAll(RecordSheet& sheet);
 
+// Writes a registered record into `row`: its number is the row, the data
+// columns come from `texts`. The sheet grows to hold the row; a new record
+// raises the record count to it.
+void writeRecord(RecordSheet& sheet, int row, const Record& texts, bool newRecord);
+
 } // namespace SheetEditing

@@ -1,4 +1,5 @@
 #include "entry/EntryForm.h"
+#include "../DocumentEdits.h"
 
 #include "../LayoutInvariants.h"
 #include "entry/EntryFormLayout.h"
@@ -114,11 +115,11 @@ private:
     // The record that a register on a fresh form of `row` produces.
     void setRecord(int row, const QString& number, const QString& from1)
     {
-        document->editSheet([&](RecordSheet& sheet) { sheet.editRow(row) = Record{number, from1}; });
+        editList(*document, [&](RecordSheet& sheet) { sheet.editRow(row) = Record{number, from1}; });
     }
     void setRecordCount(int count)
     {
-        document->editSheet([count](RecordSheet& sheet) { sheet.recordCount = count; });
+        editList(*document, [count](RecordSheet& sheet) { sheet.recordCount = count; });
     }
     const RecordSheet& sheet() const { return document->sheet(); }
     const Settings& f() const { return document->settings(); }
@@ -601,7 +602,7 @@ void EntryFormTest::textsLongerThanQtsDefaultLimitAreKeptWhole()
 {
     const QString longText = QString(40000, u'線');
     setRecordCount(1);
-    document->editSheet([&](RecordSheet& sheet) {
+    editList(*document, [&](RecordSheet& sheet) {
         sheet.editRow(1) = Record{u"1"_qs};
         for (Column column : kDataColumns)
             sheet.editRow(1)[column] = longText;

@@ -1,6 +1,7 @@
 #include "entry/Registration.h"
 
 #include "sheet/Failure.h"
+#include "sheet/SheetEditing.h"
 
 #include "../sheet/TestSupport.h"
 
@@ -23,6 +24,15 @@ FieldTexts fullRecord(const QString& purpose)
                        {ColTo2, u"P-2"_qs}, {ColCircuit, u"001"_qs}, {ColCableType, u"CV 3C-5.5sq"_qs},
                        {ColPurpose, purpose}, {ColConstructionDate, u"令和5年4月1日"_qs},
                        {ColConstructor, u"〇〇〇〇株式会社"_qs}, {ColManufactureYear, u"令和5年"_qs}});
+}
+
+// Plans the register and writes it, as the form does through the document.
+RegisterResult registerRecord(RecordSheet& sheet, PreviousEntries& ed, const EntryRecord& entry)
+{
+    const RegisterResult result = planRegistration(sheet, ed, entry);
+    if (result.outcome == RegisterOutcome::Written)
+        SheetEditing::writeRecord(sheet, result.row, result.texts, result.newRecord);
+    return result;
 }
 
 // A sheet numbered row by row up to `recordCount`, plus any extra rows.

@@ -58,15 +58,15 @@ void RecoveryWriterTest::theCopyExistsExactlyWhileTheListIsUnsaved()
     auto& [dir, document, folder, copy] = list;
     {
         RecoveryWriter writer(document, folder);
-        document.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, u"盤A"_qs); });
+        editList(document, [](RecordSheet& s) { s.setCell(ColFrom1, 1, u"盤A"_qs); });
         QTRY_VERIFY_WITH_TIMEOUT(copyHolds(copy.recordPath, u"盤A"_qs), kStateTimeoutMs);
         QCOMPARE(RecoveryFiles::leftBehind(folder).size(), 0u); // this process is running
 
-        document.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, QString()); }); // back to the saved list
+        editList(document, [](RecordSheet& s) { s.setCell(ColFrom1, 1, QString()); }); // back to the saved list
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(copy.recordPath), kStateTimeoutMs);
         QVERIFY(!QFile::exists(copy.infoPath));
 
-        document.editSheet([](RecordSheet& s) { s.setCell(ColFrom1, 1, u"盤B"_qs); });
+        editList(document, [](RecordSheet& s) { s.setCell(ColFrom1, 1, u"盤B"_qs); });
         QTRY_VERIFY_WITH_TIMEOUT(copyHolds(copy.recordPath, u"盤B"_qs), kStateTimeoutMs);
     }
     QVERIFY2(!QFile::exists(copy.recordPath), "a normal exit removes the copy");
@@ -84,7 +84,7 @@ void RecoveryWriterTest::aFailingFolderIsReportedOnceAndEditingGoesOn()
     QSignalSpy failures(&writer, &RecoveryWriter::failed);
     QSignalSpy attempts(&writer, &RecoveryWriter::settled);
     for (int i = 1; i <= 3; ++i) {
-        document.editSheet([i](RecordSheet& s) { s.setCell(ColFrom1, i, u"盤"_qs); });
+        editList(document, [i](RecordSheet& s) { s.setCell(ColFrom1, i, u"盤"_qs); });
         QTRY_COMPARE_WITH_TIMEOUT(attempts.size(), i, kStateTimeoutMs);
     }
     QCOMPARE(failures.size(), 1);
@@ -121,7 +121,7 @@ void RecoveryWriterTest::editsDuringAWriteNeverMixIntoTheCopy()
     clock.start();
     while (copiesRead < 3 && clock.elapsed() < kStateTimeoutMs) {
         ++step;
-        document.editSheet([&](RecordSheet& s) {
+        editList(document, [&](RecordSheet& s) {
             s.setRowCount(kRows + 1);
             for (int r = 1; r <= kRows; ++r)
                 s.setCell(ColFrom1, r, marker(step));

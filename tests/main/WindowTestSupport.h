@@ -4,6 +4,7 @@
 #include "main/RecordSheetModel.h"
 #include "main/RecordSheetView.h"
 #include "main/MainWindow.h"
+#include "../DocumentEdits.h"
 
 #include <QApplication>
 #include <QDir>
@@ -136,7 +137,7 @@ struct WindowFixture {
     template <typename Edit>
     void editSheet(Edit&& edit) const
     {
-        window->document().editSheet(std::forward<Edit>(edit));
+        editList(window->document(), std::forward<Edit>(edit));
     }
 
     // A record edit that leaves the list unsaved.

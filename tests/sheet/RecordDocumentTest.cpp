@@ -1,5 +1,6 @@
 #include "../TestFiles.h"
 #include "TestSupport.h"
+#include "../DocumentEdits.h"
 #include "sheet/Failure.h"
 #include "sheet/RecordDocument.h"
 #include "sheet/RecordFile.h"
@@ -73,13 +74,13 @@ TEST(RecordDocument, ModifiedIsDecidedByContent)
          false},
         {"cell edited and edited back",
          [](RecordDocument& d) {
-             d.editSheet([](RecordSheet& s) { s.setCell(ColPurpose, 2, u"動力"_qs); });
-             d.editSheet([](RecordSheet& s) { s.setCell(ColPurpose, 2, QString()); });
+             editList(d, [](RecordSheet& s) { s.setCell(ColPurpose, 2, u"動力"_qs); });
+             editList(d, [](RecordSheet& s) { s.setCell(ColPurpose, 2, QString()); });
          },
          false},
-        {"record count alone", [](RecordDocument& d) { d.editSheet([](RecordSheet& s) { s.recordCount = 4; }); },
+        {"record count alone", [](RecordDocument& d) { editList(d, [](RecordSheet& s) { s.recordCount = 4; }); },
          true},
-        {"an empty row added", [](RecordDocument& d) { d.editSheet([](RecordSheet& s) { s.setRowCount(101); }); },
+        {"an empty row added", [](RecordDocument& d) { editList(d, [](RecordSheet& s) { s.setRowCount(101); }); },
          true},
         {"edit then save", [](RecordDocument& d) {
              d.sortRecords();

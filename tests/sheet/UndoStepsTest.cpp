@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "../DocumentEdits.h"
 #include "sheet/Failure.h"
 #include "sheet/RecordDocument.h"
 #include "sheet/RecordFile.h"
@@ -12,8 +13,8 @@
 
 namespace {
 
-// A document with a listener, as the window keeps it: every recorded step
-// lands in `steps`.
+// A document with a recorder, as the window keeps it: every recorded step
+// lands in `steps` and is made, as an undo stack's push makes it.
 struct RecordedDocument {
     RecordDocument document;
     std::vector<std::shared_ptr<const DocumentChange>> steps;
@@ -21,8 +22,11 @@ struct RecordedDocument {
 
     RecordedDocument()
     {
-        QObject::connect(&document, &RecordDocument::stepRecorded,
-                         [this](std::shared_ptr<const DocumentChange> step) { steps.push_back(std::move(step)); });
+        document.setRecordingSteps(true);
+        QObject::connect(&document, &RecordDocument::stepRecorded, [this](std::shared_ptr<const DocumentChange> step) {
+            document.redoStep(*step);
+            steps.push_back(std::move(step));
+        });
         QObject::connect(&document, &RecordDocument::historyReset, [this] { ++resets; });
     }
 };
@@ -70,30 +74,30 @@ TEST(UndoSteps, EachKindOfChangeUndoesToBeforeAndRedoesToAfter)
     const Case cases[] = {
         {"registration of a new record past the last row",
          [](RecordDocument& d) {
-             d.editSheet([](RecordSheet& s) {
+             editList(d, [](RecordSheet& s) {
                  s.setRowCount(101);
                  s.editRow(100) = Record{u"4"_qs, u"新しい盤"_qs};
                  s.recordCount = 4;
              });
          }},
         {"registration over an existing record",
-         [](RecordDocument& d) { d.editSheet([](RecordSheet& s) { s.setCell(ColPurpose, 2, u"照明"_qs); }); }},
+         [](RecordDocument& d) { editList(d, [](RecordSheet& s) { s.setCell(ColPurpose, 2, u"照明"_qs); }); }},
         {"paste in the middle with its sort and renumber", pasteFromMenu(3, u"9\tP1\r\n\tP2\r\n")},
         {"paste that grows the sheet", pasteFromMenu(98, u"7\ta\r\n8\tb\r\n9\tc\r\n")},
         {"paste of a number that moves to the top", pasteFromMenu(6, u"0\t先頭へ\r\n")},
         {"delete one row", [](RecordDocument& d) { d.deleteRow(2, yes); }},
-        {"delete rows 2 to 4", [](RecordDocument& d) { int up = 4; d.deleteRows(2, up, {}); }},
-        {"declined delete still renumbers", [](RecordDocument& d) { int up = 1; d.deleteRows(1, up, no); }},
+        {"delete rows 2 to 4", [](RecordDocument& d) { d.deleteRows(2, 4, {}); }},
+        {"declined delete still renumbers", [](RecordDocument& d) { d.deleteRows(1, 1, no); }},
         {"delete all", [](RecordDocument& d) { d.deleteAllRecords(); }},
         {"sort alone", [](RecordDocument& d) { d.sortRecords(); }},
         {"renumber alone", [](RecordDocument& d) { d.renumberRecords(); }},
         {"company name", [](RecordDocument& d) { d.setCompanyName(u"乙電設"_qs); }},
-        {"sheet made smaller", [](RecordDocument& d) { d.editSheet([](RecordSheet& s) { s.setRowCount(3); }); }},
+        {"sheet made smaller", [](RecordDocument& d) { editList(d, [](RecordSheet& s) { s.setRowCount(3); }); }},
     };
     for (const Case& c : cases) {
         RecordedDocument recorded;
         RecordDocument& d = recorded.document;
-        d.editSheet(fillMixedList);
+        editList(d, fillMixedList);
         recorded.steps.clear();
         const Snapshot before(d);
 
@@ -116,7 +120,7 @@ TEST(UndoSteps, EditsThatChangeNothingRecordNoStep)
 {
     RecordedDocument recorded;
     RecordDocument& d = recorded.document;
-    d.editSheet(fillMixedList);
+    editList(d, fillMixedList);
     d.renumberRecords();
     recorded.steps.clear();
 
@@ -133,7 +137,7 @@ TEST(UndoSteps, UndoingBackToTheSavedListLeavesNothingUnsaved)
     QTemporaryDir dir;
     RecordedDocument recorded;
     RecordDocument& d = recorded.document;
-    d.editSheet(fillMixedList);
+    editList(d, fillMixedList);
     d.save(dir.filePath(u"list.kav"_qs));
     recorded.steps.clear();
 
@@ -159,7 +163,7 @@ TEST(UndoSteps, ARandomRunOfEditsUndoesStepByStep)
 {
     RecordedDocument recorded;
     RecordDocument& d = recorded.document;
-    d.editSheet(fillMixedList);
+    editList(d, fillMixedList);
     recorded.steps.clear();
     QRandomGenerator random(20240607);
     std::vector<Snapshot> history{Snapshot(d)};
@@ -182,7 +186,7 @@ TEST(UndoSteps, ARandomRunOfEditsUndoesStepByStep)
         }
         case 3: if (random.bounded(10) == 0) d.deleteAllRecords(); break;
         case 4: d.setCompanyName(QStringLiteral("会社%1").arg(i)); break;
-        case 5: d.editSheet([&](RecordSheet& s) { s.setCell(ColCircuit, std::min(row, s.rowCount() - 1), QString::number(i)); }); break;
+        case 5: editList(d, [&](RecordSheet& s) { s.setCell(ColCircuit, std::min(row, s.rowCount() - 1), QString::number(i)); }); break;
         case 6: d.sortRecords(); break;
         }
         if (static_cast<int>(recorded.steps.size()) > stepsBefore)
@@ -205,7 +209,7 @@ TEST(UndoSteps, StepsOnAFullSheetKeepOnlyWhatChanged)
 {
     RecordedDocument recorded;
     RecordDocument& d = recorded.document;
-    d.editSheet([](RecordSheet& s) {
+    editList(d, [](RecordSheet& s) {
         s.setRowCount(kMaxRowCount);
         for (int r = 1; r < kMaxRowCount; ++r)
             s.editRow(r) = Record{QString::number(r), QStringLiteral("盤%1").arg(r), u"動力"_qs};
