@@ -120,9 +120,13 @@ Records take(const ImportedTable& table, const TableLayout& layout)
     Records result;
     const size_t first = layout.headingRow ? *layout.headingRow + 1 : 0;
     // The template's first record row comes with today's date, the company
-    // and the year filled in; alone they are no record.
+    // and the year filled in; alone they are no record. The template is told
+    // by its heading and its notes, so an exported list keeps such a row.
     const bool entrySheet = layout.headingRow && first <= table.rows.size()
-        && table.rows[*layout.headingRow] == RecordSheet::headerTexts();
+        && table.rows[*layout.headingRow] == RecordSheet::headerTexts()
+        && std::any_of(table.rows.begin() + static_cast<qsizetype>(first), table.rows.end(), [](const Record& row) {
+               return std::any_of(row.begin(), row.end(), isEntrySheetNote);
+           });
     const bool numbered = std::find(layout.recordColumnOf.begin(), layout.recordColumnOf.end(), int(ColNumber))
         != layout.recordColumnOf.end();
     bool renumbered = false;
