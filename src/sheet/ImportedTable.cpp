@@ -115,6 +115,28 @@ TableLayout detectLayout(const std::vector<Record>& rows)
     return TableLayout::plain();
 }
 
+TableLayout layoutByHeadings(const QStringList& headings, QStringList& unknown)
+{
+    TableLayout layout;
+    layout.recordColumnOf.fill(TableLayout::kSkip);
+    std::array<bool, kColumnCount> claimed{};
+    for (qsizetype c = 0; c < headings.size(); ++c) {
+        const QString name = headings[c].trimmed();
+        if (name == u"-")
+            continue;
+        const std::vector<int> candidates = TableHeadings::candidatesFor(name);
+        const auto free = std::find_if(candidates.begin(), candidates.end(),
+                                       [&](int column) { return !claimed[static_cast<size_t>(column)]; });
+        if (c >= kColumnCount || free == candidates.end()) {
+            unknown << name;
+            continue;
+        }
+        claimed[static_cast<size_t>(*free)] = true;
+        layout.recordColumnOf[static_cast<size_t>(c)] = *free;
+    }
+    return layout;
+}
+
 Records take(const ImportedTable& table, const TableLayout& layout)
 {
     Records result;

@@ -59,6 +59,12 @@ namespace TableRows {
 // TableLayout::plain().
 TableLayout detectLayout(const std::vector<Record>& rows);
 
+// A layout from the record column named for each table column, A first: a
+// heading text (any spelling TableHeadings knows) or "-" for a column to
+// leave out; columns past the list are left out. No heading row. Returns the
+// names no record column answers to in unknown (then the layout is unusable).
+TableLayout layoutByHeadings(const QStringList& headings, QStringList& unknown);
+
 // The records a table holds under a layout, in the file's order and numbered
 // 1..n: every row below the heading that holds text other than its number,
 // except the entry sheet template's pre-printed numbers, notes and date

@@ -23,7 +23,7 @@ constexpr std::array kCommands = {
     CliCommand{"catalogue", "catalogue", runCatalogue},
     CliCommand{"xlsx", "xlsx template|a|b-trunk|b-branch [FILE] -o OUT [--no-box TEXT]", runXlsx},
     CliCommand{"pdf", "pdf a|b-trunk|b-branch FILE -o OUT [--order O] [--no-box TEXT] [--dpi N]", runPdf},
-    CliCommand{"import", "import IN.xlsx|IN.csv -o OUT.kav", runImport},
+    CliCommand{"import", "import IN.xlsx|IN.csv -o OUT.kav [--columns LIST] [--no-heading]", runImport},
     CliCommand{"export", "export FILE -o OUT.xlsx|OUT.csv", runExport},
     CliCommand{"pdf", "pdf ... [--start N] [--records LIST] [--copies N] [--offset X,Y] [--scale SX,SY]", runPdf},
     CliCommand{"pdf", "pdf calibration-a|calibration-b-trunk|calibration-b-branch -o OUT [--offset X,Y] [--scale SX,SY]", runPdf},
