@@ -14,16 +14,29 @@
 namespace CsvTable {
 namespace {
 
-QString decodeText(const QByteArray& bytes, const QString& path)
+// The text, and the name of its encoding when encoding is given.
+QString decodeText(const QByteArray& bytes, const QString& path, QString* encoding = nullptr)
 {
     const QString notText = FileAccess::cannotOpenMessage(path, QStringLiteral("表のテキスト（CSV）ではありません。"));
-    if (TextCodec::detectEncoding(bytes) != TextCodec::Encoding::ShiftJis)
-        return TextCodec::decode(bytes); // the byte-order mark names the encoding
+    const auto named = [&](QString text, const char16_t* name) {
+        if (encoding)
+            *encoding = QString::fromUtf16(name);
+        return text;
+    };
+    switch (TextCodec::detectEncoding(bytes)) { // a byte-order mark names the encoding
+    case TextCodec::Encoding::Utf8:
+        return named(TextCodec::decode(bytes), u"UTF-8");
+    case TextCodec::Encoding::Utf16LE:
+    case TextCodec::Encoding::Utf16BE:
+        return named(TextCodec::decode(bytes), u"UTF-16");
+    case TextCodec::Encoding::ShiftJis:
+        break;
+    }
     if (bytes.contains('\0'))
         throw Failure(notText);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    return utf8.hasError() ? TextCodec::fromShiftJis(bytes) : text;
+    return utf8.hasError() ? named(TextCodec::fromShiftJis(bytes), u"Shift_JIS") : named(std::move(text), u"UTF-8");
 }
 
 // Control characters other than tab and line breaks, and the marks a decoder
@@ -160,6 +173,13 @@ ImportedTable parse(const QByteArray& bytes, const QString& path)
     if (rowHasText)
         collector.put(row, column, withoutFormulaGuard(std::move(cell)));
     return collector.finish();
+}
+
+TextFormat formatOf(const QByteArray& bytes, const QString& path)
+{
+    TextFormat format;
+    format.separator = detectSeparator(decodeText(bytes, path, &format.encoding));
+    return format;
 }
 
 QByteArray encode(const std::vector<Record>& rows)

@@ -18,6 +18,14 @@ namespace CsvTable {
 // for bytes that are no text.
 ImportedTable parse(const QByteArray& bytes, const QString& path);
 
+// How parse reads the bytes: the encoding's name ("UTF-8", "UTF-16",
+// "Shift_JIS") and the separator. Throws Failure as parse does.
+struct TextFormat {
+    QString encoding;
+    QChar separator;
+};
+TextFormat formatOf(const QByteArray& bytes, const QString& path);
+
 // UTF-8 with a byte-order mark, CR LF after every row, commas between cells;
 // a cell is quoted when it holds a comma, a quote or a line break, or starts
 // or ends with a blank that a reader might trim. A cell a spreadsheet would

@@ -62,6 +62,25 @@ TEST(CsvTableTest, ReadsEachEncodingSeparatorQuotingAndLineEnd)
     }
 }
 
+TEST(CsvTableTest, FormatNamesTheEncodingAndSeparatorParseUses)
+{
+    const struct {
+        QByteArray bytes;
+        const char16_t* encoding;
+        QChar separator;
+    } cases[] = {
+        {QByteArray("\xEF\xBB\xBF") + "a;b\r\n", u"UTF-8", u';'},
+        {TextCodec::toShiftJis(q(u"盤\tｹｰﾌﾞﾙ\r\n")), u"Shift_JIS", u'\t'},
+        {utf16(QStringConverter::Utf16LE, q(u"a,b;c,d\r\n")), u"UTF-16", u','},
+        {q(u"電灯,1\n").toUtf8(), u"UTF-8", u','},
+    };
+    for (const auto& c : cases) {
+        const CsvTable::TextFormat format = CsvTable::formatOf(c.bytes, q(u"list.csv"));
+        EXPECT_EQ(format.encoding, QString::fromUtf16(c.encoding));
+        EXPECT_EQ(format.separator, c.separator) << format.encoding.toStdString();
+    }
+}
+
 TEST(CsvTableTest, CellsPastColumnKAreDroppedWithANote)
 {
     const ImportedTable table = CsvTable::parse("1,b,c,d,e,f,g,h,i,j,k,L,M\r\n2\r\n3,,,,,,,,,,,x\r\n", q(u"list.csv"));
