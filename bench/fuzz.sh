@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every fuzz target for SECONDS (default 60) with libFuzzer and reports
-# executions, coverage and findings.  Usage: bench/fuzz.sh [SECONDS]
+# executions, coverage and findings.  Usage: [FUZZ_TARGETS=...] [FUZZ_JOBS=N] bench/fuzz.sh [SECONDS]
 # Findings land in bench/out/fuzz/<target>/; keep each one as a regression
 # input under tests/fuzz/regressions/<target>/ once fixed.
 set -euo pipefail
@@ -10,7 +10,8 @@ build="$root/build-fuzz"
 work="$root/bench/out/fuzz"
 "$root/deps/install.sh"
 CC=clang CXX=clang++ "$root/deps/build.sh" "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGRIO_FUZZ=ON >/dev/null
-targets=(fuzz_text_decode fuzz_comma_text fuzz_record_load fuzz_settings_load fuzz_paste)
+# FUZZ_TARGETS="a b" runs only those targets.
+read -r -a targets <<<"${FUZZ_TARGETS:-fuzz_text_decode fuzz_comma_text fuzz_record_load fuzz_settings_load fuzz_paste fuzz_csv_table fuzz_recovery_copy fuzz_xlsx_read}"
 cmake --build "$build" --target "${targets[@]}" >/dev/null
 
 parallel="${FUZZ_JOBS:-$(nproc)}"

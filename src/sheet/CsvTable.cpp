@@ -6,21 +6,37 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <array>
 #include <utility>
+#include <vector>
 
 namespace CsvTable {
 namespace {
 
-QString decodeText(const QByteArray& bytes, const QString& path)
+// The text, and the name of its encoding when encoding is given.
+QString decodeText(const QByteArray& bytes, const QString& path, QString* encoding = nullptr)
 {
     const QString notText = FileAccess::cannotOpenMessage(path, QStringLiteral("表のテキスト（CSV）ではありません。"));
-    if (TextCodec::detectEncoding(bytes) != TextCodec::Encoding::ShiftJis)
-        return TextCodec::decode(bytes); // the byte-order mark names the encoding
+    const auto named = [&](QString text, const char16_t* name) {
+        if (encoding)
+            *encoding = QString::fromUtf16(name);
+        return text;
+    };
+    switch (TextCodec::detectEncoding(bytes)) { // a byte-order mark names the encoding
+    case TextCodec::Encoding::Utf8:
+        return named(TextCodec::decode(bytes), u"UTF-8");
+    case TextCodec::Encoding::Utf16LE:
+    case TextCodec::Encoding::Utf16BE:
+        return named(TextCodec::decode(bytes), u"UTF-16");
+    case TextCodec::Encoding::ShiftJis:
+        break;
+    }
     if (bytes.contains('\0'))
         throw Failure(notText);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    return utf8.hasError() ? TextCodec::fromShiftJis(bytes) : text;
+    return utf8.hasError() ? named(TextCodec::fromShiftJis(bytes), u"Shift_JIS") : named(std::move(text), u"UTF-8");
 }
 
 // Control characters other than tab and line breaks, and the marks a decoder
@@ -36,32 +52,70 @@ bool looksLikeText(QStringView text)
     return true;
 }
 
-// The separator of the first row: a tab when it holds more tabs than commas
-// outside quotes.
+// The separator of the first lines (quotes respected): of comma, semicolon
+// and tab the one that splits most of them into the same number of cells as
+// the first line, comma when none splits anything.
 QChar detectSeparator(QStringView text)
 {
-    qsizetype commas = 0;
-    qsizetype tabs = 0;
+    constexpr int kLinesLooked = 10;
+    constexpr std::array<char16_t, 3> kCandidates = {u',', u';', u'\t'};
+    std::vector<std::array<int, 3>> counts(1);
     bool quoted = false;
-    for (const QChar c : text) {
-        if (c == u'"')
+    for (qsizetype i = 0; i < text.size() && counts.size() <= kLinesLooked; ++i) {
+        const QChar c = text[i];
+        if (c == u'"') {
             quoted = !quoted;
-        else if (quoted)
+        } else if (quoted) {
             continue;
-        else if (c == u'\r' || c == u'\n')
-            break;
-        else if (c == u',')
-            ++commas;
-        else if (c == u'\t')
-            ++tabs;
+        } else if (c == u'\n' || (c == u'\r' && !(i + 1 < text.size() && text[i + 1] == u'\n'))) {
+            counts.emplace_back();
+        } else {
+            for (size_t k = 0; k < kCandidates.size(); ++k)
+                counts.back()[k] += c == kCandidates[k] ? 1 : 0;
+        }
     }
-    return tabs > commas ? QChar(u'\t') : QChar(u',');
+    QChar best = u',';
+    std::pair<qsizetype, int> bestScore{0, 0}; // lines split like the first, cells in the first
+    for (size_t k = 0; k < kCandidates.size(); ++k) {
+        const int first = counts.front()[k];
+        if (first == 0)
+            continue;
+        const auto alike = std::count_if(counts.begin(), counts.end(), [&](const auto& line) { return line[k] == first; });
+        const std::pair<qsizetype, int> score{alike, first};
+        if (score > bestScore) {
+            bestScore = score;
+            best = kCandidates[k];
+        }
+    }
+    return best;
+}
+
+// A spreadsheet takes a cell starting with one of these as a formula (CSV
+// injection); written behind an apostrophe, it shows as text and runs nothing.
+bool startsLikeFormula(QStringView cell)
+{
+    return !cell.isEmpty() && QStringView(u"=+-@\t\r").contains(cell.front());
+}
+
+// The apostrophe goes before formula starts and before a leading apostrophe
+// itself, so that reading drops exactly the one written.
+bool needsFormulaGuard(QStringView cell) { return startsLikeFormula(cell) || cell.startsWith(u'\''); }
+
+// The text a written cell stood for: a guarded formula start loses its
+// apostrophe.
+QString withoutFormulaGuard(QString cell)
+{
+    if (cell.startsWith(u'\'') && needsFormulaGuard(QStringView(cell).sliced(1)))
+        cell.remove(0, 1);
+    return cell;
 }
 
 bool needsQuotes(const QString& cell)
 {
     if (cell.isEmpty())
         return false;
+    if (needsFormulaGuard(cell))
+        return true;
     for (const QChar c : cell) {
         if (c == u',' || c == u'"' || c == u'\r' || c == u'\n')
             return true;
@@ -102,10 +156,10 @@ ImportedTable parse(const QByteArray& bytes, const QString& path)
             quoted = true; // only a quote that opens a cell quotes; others are text
             cellBegun = true;
         } else if (c == separator) {
-            collector.put(row, column++, std::exchange(cell, {}));
+            collector.put(row, column++, withoutFormulaGuard(std::exchange(cell, {})));
             cellBegun = false;
         } else if (c == u'\r' || c == u'\n') {
-            collector.put(row++, column, std::exchange(cell, {}));
+            collector.put(row++, column, withoutFormulaGuard(std::exchange(cell, {})));
             column = 0;
             cellBegun = false;
             rowHasText = false;
@@ -117,8 +171,15 @@ ImportedTable parse(const QByteArray& bytes, const QString& path)
         }
     }
     if (rowHasText)
-        collector.put(row, column, std::move(cell));
+        collector.put(row, column, withoutFormulaGuard(std::move(cell)));
     return collector.finish();
+}
+
+TextFormat formatOf(const QByteArray& bytes, const QString& path)
+{
+    TextFormat format;
+    format.separator = detectSeparator(decodeText(bytes, path, &format.encoding));
+    return format;
 }
 
 QByteArray encode(const std::vector<Record>& rows)
@@ -129,8 +190,9 @@ QByteArray encode(const std::vector<Record>& rows)
             if (column > 0)
                 text += u',';
             const QString& cell = row[static_cast<size_t>(column)];
+            const QString guard = needsFormulaGuard(cell) ? QStringLiteral("'") : QString();
             if (needsQuotes(cell))
-                text += u'"' + QString(cell).replace(u'"', QStringLiteral("\"\"")) + u'"';
+                text += u'"' + guard + QString(cell).replace(u'"', QStringLiteral("\"\"")) + u'"';
             else
                 text += cell;
         }

@@ -46,7 +46,7 @@ void RecordDocument::save(const QString& chosenPath)
 QStringList RecordDocument::importTable(const ImportedTable& table, const QString& sourcePath)
 {
     RecordSheet imported;
-    TableRows::toSheet(table, imported);
+    const QStringList notes = TableRows::toSheet(table, imported);
     const QFileInfo source(sourcePath);
     fileName_ = source.dir().filePath(source.completeBaseName() + QStringLiteral(".kav"));
     sheet_ = RecordSheet();
@@ -54,7 +54,7 @@ QStringList RecordDocument::importTable(const ImportedTable& table, const QStrin
     sheet_ = std::move(imported);
     contentChanged();
     Q_EMIT historyReset(); // a new list: nothing before it to undo back to
-    return table.notes;
+    return notes;
 }
 
 void RecordDocument::startNewList()
@@ -70,7 +70,7 @@ void RecordDocument::restoreRecovered(const QString& recoveryPath, const QString
 {
     RecordSheet recovered;
     QString company;
-    RecordFile::load(recoveryPath, company, recovered);
+    RecordFile::loadRecoveryCopy(recoveryPath, company, recovered);
     try {
         open(originalPath);
     } catch (const Failure&) {

@@ -25,10 +25,16 @@ int parseInteger(QStringView text)
     return value;
 }
 
+// A file that ends before a line it must have; load names the file instead.
+class MissingLine : public Failure {
+public:
+    using Failure::Failure;
+};
+
 QStringView lineAt(FileLines::Reader& reader, const FileLines& lines, qsizetype index)
 {
     if (index >= lines.count())
-        throw Failure(QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(index));
+        throw MissingLine(QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(index));
     return reader.line(index);
 }
 
@@ -44,7 +50,24 @@ void clearSingleBlankCells(Record& row)
 
 void load(const QString& path, QString& companyName, RecordSheet& sheet)
 {
-    loadFromBytes(FileAccess::readAll(path), companyName, sheet);
+    const QByteArray bytes = FileAccess::readAll(path);
+    if (bytes.isEmpty())
+        throw Failure(FileAccess::cannotOpenMessage(path, QStringLiteral("空のファイルです。")));
+    try {
+        loadFromBytes(bytes, companyName, sheet);
+    } catch (const MissingLine&) {
+        throw Failure(FileAccess::cannotOpenMessage(path, QStringLiteral("行が足りません。")));
+    }
+}
+
+void loadRecoveryCopy(const QString& path, QString& companyName, RecordSheet& sheet)
+{
+    try {
+        load(path, companyName, sheet);
+    } catch (const Failure&) {
+        // Whatever broke it, the user can only learn that the copy is unusable.
+        throw Failure(FileAccess::cannotOpenMessage(path, QStringLiteral("復元用の控えが壊れています。")));
+    }
 }
 
 void loadFromBytes(const QByteArray& bytes, QString& companyName, RecordSheet& sheet)

@@ -58,7 +58,8 @@ void write(const Copy& copy, const QString& companyName, const RecordSheet& shee
         throw Failure(FileAccess::cannotCreateMessage(folder, QStringLiteral("フォルダーを作れません。")));
     RecordFile::save(copy.recordPath, companyName, sheet);
     const QJsonObject info{
-        {QStringLiteral("original"), copy.originalPath},
+        // Absolute: the program that restores the copy may start in another folder.
+        {QStringLiteral("original"), copy.originalPath.isEmpty() ? QString() : QFileInfo(copy.originalPath).absoluteFilePath()},
         {QStringLiteral("pid"), copy.pid},
         {QStringLiteral("started"), startMarkOf(copy.pid)},
         {QStringLiteral("written"), copy.writtenAt.toString(Qt::ISODate)},

@@ -16,7 +16,7 @@ namespace RecoveryFiles {
 struct Copy {
     QString recordPath;
     QString infoPath;
-    QString originalPath; // empty for a list that was never saved
+    QString originalPath; // empty for a list that was never saved; written as an absolute path
     qint64 pid = 0;
     QDateTime writtenAt;
 };

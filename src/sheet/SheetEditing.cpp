@@ -55,6 +55,26 @@ QString copyText(const RecordSheet& sheet, int firstRow, int lastRow)
     return out;
 }
 
+namespace {
+
+// A pasted line that brings text but no number.
+bool needsNumber(const ClipboardTable::Row& fields)
+{
+    return !fields.empty() && fields.front().trimmed().isEmpty()
+        && std::any_of(fields.begin() + 1, fields.end(), [](const QString& field) { return !field.isEmpty(); });
+}
+
+// The highest whole number in column 0, 0 when there is none.
+qint64 highestNumber(const RecordSheet& sheet)
+{
+    qint64 highest = 0;
+    for (int r = 1; r < sheet.rowCount(); ++r)
+        highest = std::max(highest, sheet.cell(ColNumber, r).trimmed().toLongLong());
+    return highest;
+}
+
+} // namespace
+
 void paste(RecordSheet& sheet, int startRow, QStringView clipboardText)
 {
     std::vector<ClipboardTable::Row> lines = ClipboardTable::parse(clipboardText);
@@ -70,12 +90,23 @@ void paste(RecordSheet& sheet, int startRow, QStringView clipboardText)
     if (lastRowNeeded >= sheet.rowCount())
         sheet.setRowCount(static_cast<int>(lastRowNeeded + 1));
 
+    // Pasted rows that bring text but no number get numbers past every number
+    // in the sheet, so that the sort and renumber after a paste make them the
+    // next records instead of leaving them out of every output.
+    std::vector<int> unnumbered;
     int r = row0;
     for (ClipboardTable::Row& fields : lines) {
+        if (r > 0 && needsNumber(fields))
+            unnumbered.push_back(r);
         Record& row = sheet.editRow(r++);
         const size_t used = std::min(fields.size(), static_cast<size_t>(kColumnCount));
         for (size_t column = 0; column < used; ++column)
             row[column] = std::move(fields[column]);
+    }
+    if (!unnumbered.empty()) {
+        qint64 next = highestNumber(sheet);
+        for (const int row : unnumbered)
+            sheet.setCell(ColNumber, row, QString::number(++next));
     }
 }
 

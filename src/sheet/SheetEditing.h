@@ -15,7 +15,9 @@ QString copyText(const RecordSheet& sheet, int firstRow, int lastRow);
 // Writes the clipboard's lines (as ClipboardTable reads them) from startRow
 // on, field k of a line into column k, growing the sheet by a row whenever a
 // line runs past the last one. Throws Failure, changing nothing, when the sheet would grow
-// beyond kMaxRowCount rows.
+// beyond kMaxRowCount rows. A pasted row that holds text but no number gets
+// one past the highest number in the sheet, so the sort and renumber that
+// follow a paste make it the next record.
 void paste(RecordSheet& sheet, int startRow, QStringView clipboardText);
 
 // Orders the record rows by column 0: whole numbers by value, then other

@@ -35,13 +35,19 @@ QStringList recordAndTableFilters()
     return filters;
 }
 
-bool secondLineIsNumber(const QByteArray& head)
+// A record file's second and third lines are the record and row counts, and
+// its fourth the heading row as comma text. A one-column table of numbers
+// has no comma in its fourth line.
+bool startsLikeRecordFile(const QByteArray& head)
 {
     const QList<QByteArray> lines = head.split('\n');
-    bool ok = false;
-    if (lines.size() > 1)
-        lines[1].trimmed().toInt(&ok);
-    return ok;
+    if (lines.size() < 4)
+        return false;
+    bool recordCount = false;
+    bool rowCount = false;
+    lines[1].trimmed().toInt(&recordCount);
+    lines[2].trimmed().toInt(&rowCount);
+    return recordCount && rowCount && lines[3].contains(',');
 }
 
 } // namespace
@@ -67,12 +73,11 @@ bool isTableFile(const QString& path)
     const QByteArray head = file.read(4096);
     if (TableFile::startsLikeWorkbook(head))
         return true;
-    const QString suffix = QFileInfo(path).suffix();
-    if (suffix.compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (suffix.compare(QStringLiteral("kav"), Qt::CaseInsensitive) == 0)
+    if (startsLikeRecordFile(head))
         return false;
-    return !secondLineIsNumber(head);
+    // Anything else named .kav is a damaged record file, and the record
+    // file's load says what is wrong with it.
+    return QFileInfo(path).suffix().compare(QStringLiteral("kav"), Qt::CaseInsensitive) != 0;
 }
 
 QStringList open(RecordDocument& document, const QString& path)

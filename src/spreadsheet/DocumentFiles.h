@@ -21,9 +21,9 @@ QString saveFilters();
 QString withFilterSuffix(const QString& path, const QString& selectedFilter);
 
 // Whether the file at path is a table file rather than a record file. The
-// contents decide first: a workbook container is a table whatever its name.
-// Text named .csv is a table, text named .kav a record file; text under any
-// other name is a record file when its second line is the record count.
+// contents decide, whatever the name: a workbook container is a table, text
+// whose second and third lines are the record and row counts a record file.
+// Other text is a table, unless it is named .kav (a damaged record file).
 bool isTableFile(const QString& path);
 
 // Opens a record file or a table file (isTableFile) into the document and

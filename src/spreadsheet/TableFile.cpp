@@ -10,6 +10,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace TableFile {
@@ -36,15 +37,8 @@ bool isPlainWholeNumber(const QString& text, int& value)
     return ok && QString::number(value) == text;
 }
 
-} // namespace
-
-bool startsLikeWorkbook(QByteArrayView head) { return isZip(head) || isOleCompoundFile(head); }
-
-ImportedTable read(const QString& path)
+ImportedTable readText(const QString& path, QByteArrayView head)
 {
-    const QByteArray head = firstBytes(path);
-    if (isZip(head))
-        return XlsxTableReader::read(path);
     if (isOleCompoundFile(head)) {
         throw Failure(FileAccess::cannotOpenMessage(
             path, QStringLiteral("パスワードで保護されたブックか、古い形式（.xls）のブックです。"
@@ -53,11 +47,25 @@ ImportedTable read(const QString& path)
     return CsvTable::parse(FileAccess::readAll(path), path);
 }
 
+} // namespace
+
+bool startsLikeWorkbook(QByteArrayView head) { return isZip(head) || isOleCompoundFile(head); }
+
+ImportedTable read(const QString& path)
+{
+    const QByteArray head = firstBytes(path);
+    if (head.isEmpty())
+        throw Failure(FileAccess::cannotOpenMessage(path, QStringLiteral("空のファイルです。")));
+    ImportedTable table = isZip(head) ? XlsxTableReader::read(path) : readText(path, head);
+    // An empty list taken from a file that held something would pass for the list itself.
+    if (std::all_of(table.rows.begin(), table.rows.end(), isEmptyRecord))
+        throw Failure(FileAccess::cannotOpenMessage(path, QStringLiteral("表にセルがひとつもありません。")));
+    return table;
+}
+
 QStringList open(const QString& path, RecordSheet& sheet)
 {
-    const ImportedTable table = read(path);
-    TableRows::toSheet(table, sheet);
-    return table.notes;
+    return TableRows::toSheet(read(path), sheet);
 }
 
 void writeXlsx(const QString& path, const RecordSheet& sheet)

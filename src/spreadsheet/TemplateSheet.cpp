@@ -1,5 +1,6 @@
 #include "TemplateSheet.h"
 
+#include "sheet/EntrySheetNotes.h"
 #include "sheet/RecordSheet.h"
 
 namespace TemplateSheet {
@@ -51,16 +52,11 @@ void build(Workbook& workbook, const QString& companyName, const EraDate& today,
     sheet.setValue(CellRange::parse(u"J2"), companyName);
     sheet.setValue(CellRange::parse(u"K2"), today.gengou + today.nen + QStringLiteral("年"));
     sheet.setHorizontalAlignment(CellRange::parse(u"K2"), HorizontalAlignment::Center);
-    sheet.setValue(CellRange::parse(u"C8"),
-                   QStringLiteral("※注1【エクセルで入力したい方の為に作成した帳票となります、ご利用ください】")
-                       + fullWidthSpaces(15));
-    sheet.setValue(CellRange::parse(u"C9"),
-                   QStringLiteral("※注2【書き込んだデーターは範囲選択でコピーしてクリップボード経由で、"
-                                  "タグリオへ貼付する事が出来ます】"));
-    sheet.setValue(CellRange::parse(u"C10"),
-                   QStringLiteral("※注3【範囲選択は行全体で選択するか、若しくはA列～K列の範囲を選択して"
-                                  "からコピーしてください。】")
-                       + fullWidthSpaces(5));
+    constexpr int kPadding[] = {15, 0, 5};
+    for (int n = 0; n < 3; ++n) {
+        sheet.setValue(CellAddress{8 + n, 3},
+                       QString::fromUtf16(EntrySheetNotes::kTexts[static_cast<size_t>(n)]) + fullWidthSpaces(kPadding[n]));
+    }
     step();
 }
 

@@ -22,6 +22,8 @@ using Relationships = std::map<QString, QString>; // id or type → part name
 struct Parts {
     QString workbook;
     QString sheet;
+    QString sheetName;
+    int sheetCount = 0;
     QString sharedStrings;
     QString styles;
     bool dates1904 = false;
@@ -39,8 +41,9 @@ public:
     // Call after reading: throws when the XML was broken.
     void check() const
     {
+        // The XML reader's own message is English and says nothing a user can act on.
         if (exists() && xml_.hasError())
-            throw Failure(zip_.damagedMessage(QStringLiteral("%1: %2").arg(name_, xml_.errorString())));
+            throw Failure(zip_.damagedMessage(QStringLiteral("%1 の %2 行目").arg(name_).arg(xml_.lineNumber())));
     }
     [[noreturn]] void fail(const QString& detail) const
     {
@@ -120,26 +123,42 @@ Parts findParts(ZipParts& zip)
     PartXml workbook(zip, parts.workbook);
     if (!workbook.exists())
         workbook.fail(QStringLiteral("ブックの部品がありません"));
-    QString firstSheet;
+    struct Sheet {
+        QString name;
+        QString target;
+        bool visible = true;
+    };
+    std::vector<Sheet> sheets;
+    qsizetype activeTab = 0;
     QXmlStreamReader& xml = workbook.xml();
     while (!xml.atEnd()) {
         xml.readNext();
         if (isStart(xml, u"workbookPr")) {
             const QString value = attribute(xml.attributes(), u"date1904");
             parts.dates1904 = value == u"1" || value == u"true";
+        } else if (isStart(xml, u"workbookView")) {
+            activeTab = attribute(xml.attributes(), u"activeTab").toLongLong();
         } else if (isStart(xml, u"sheet")) {
-            const QString target = lookUp(relationships, attribute(xml.attributes(), u"id"));
-            if (firstSheet.isEmpty())
-                firstSheet = target;
-            if (attribute(xml.attributes(), u"name") == QStringView(TemplateSheet::kSheetName))
-                parts.sheet = target;
+            const QString state = attribute(xml.attributes(), u"state");
+            sheets.push_back({attribute(xml.attributes(), u"name"), lookUp(relationships, attribute(xml.attributes(), u"id")),
+                              state != u"hidden" && state != u"veryHidden"});
         }
     }
     workbook.check();
-    if (parts.sheet.isEmpty())
-        parts.sheet = firstSheet;
-    if (parts.sheet.isEmpty())
+    // The entry sheet by its name, else the sheet the workbook was left on
+    // when it is visible, else the first visible one.
+    auto chosen = std::find_if(sheets.begin(), sheets.end(),
+                               [](const Sheet& sheet) { return sheet.name == QStringView(TemplateSheet::kSheetName); });
+    if (chosen == sheets.end() && activeTab >= 0 && activeTab < static_cast<qsizetype>(sheets.size())
+        && sheets[static_cast<size_t>(activeTab)].visible)
+        chosen = sheets.begin() + activeTab;
+    if (chosen == sheets.end())
+        chosen = std::find_if(sheets.begin(), sheets.end(), [](const Sheet& sheet) { return sheet.visible; });
+    if (chosen == sheets.end() || chosen->target.isEmpty())
         workbook.fail(QStringLiteral("ワークシートがありません"));
+    parts.sheet = chosen->target;
+    parts.sheetName = chosen->name;
+    parts.sheetCount = static_cast<int>(sheets.size());
     return parts;
 }
 
@@ -208,9 +227,12 @@ struct SheetContext {
     bool dates1904 = false;
 };
 
-// One <c> element, read to its end: the text it shows.
-QString readCellText(QXmlStreamReader& xml, const SheetContext& context, PartXml& part)
+// One <c> element, read to its end: the text it shows. formulaWithoutValue
+// tells a formula the file holds no computed value for (files written by
+// scripts), which reads as empty.
+QString readCellText(QXmlStreamReader& xml, const SheetContext& context, PartXml& part, bool& formulaWithoutValue)
 {
+    bool hasFormula = false;
     const QXmlStreamAttributes attributes = xml.attributes();
     const QString type = attribute(attributes, u"t");
     const int style = attribute(attributes, u"s").toInt();
@@ -225,11 +247,15 @@ QString readCellText(QXmlStreamReader& xml, const SheetContext& context, PartXml
             value = readStringItem(xml);
             hasValue = true;
         } else if (isStart(xml, u"f")) {
+            hasFormula = true;
             xml.skipCurrentElement(); // the formula itself; its last value is in <v>
         } else if (xml.tokenType() == QXmlStreamReader::EndElement && xml.name() == u"c") {
             break;
         }
     }
+    // Scripts write an empty <v/> for a formula they cannot compute; only a
+    // text result (t="str") may really be empty.
+    formulaWithoutValue = hasFormula && (!hasValue || (value.isEmpty() && type != u"str"));
     if (!hasValue)
         return {};
     if (type == u"s") {
@@ -281,6 +307,7 @@ ImportedTable readSheet(ZipParts& zip, const QString& name, const SheetContext& 
     std::vector<CellRange> merges;
     qint64 row = 0;     // 1-based, as the file counts
     qint64 column = 0;
+    QStringList formulasWithoutValue;
     while (!xml.atEnd()) {
         xml.readNext();
         if (isStart(xml, u"row")) {
@@ -300,7 +327,10 @@ ImportedTable readSheet(ZipParts& zip, const QString& name, const SheetContext& 
                     part.fail(QStringLiteral("セル %1 が行 %2 の外にあります").arg(r).arg(row));
                 column = address.column;
             }
-            collector.put(row - 1, column - 1, readCellText(xml, context, part));
+            bool formulaWithoutValue = false;
+            collector.put(row - 1, column - 1, readCellText(xml, context, part, formulaWithoutValue));
+            if (formulaWithoutValue && column <= kColumnCount)
+                formulasWithoutValue << CellAddress{static_cast<int>(row), static_cast<int>(column)}.toA1();
         } else if (isStart(xml, u"mergeCell")) {
             try {
                 merges.push_back(CellRange::parse(attribute(xml.attributes(), u"ref")));
@@ -322,6 +352,15 @@ ImportedTable readSheet(ZipParts& zip, const QString& name, const SheetContext& 
         }
     }
     TableRows::dropEmptyRowsAtEnd(table.rows);
+    if (!formulasWithoutValue.isEmpty()) {
+        constexpr qsizetype kCellsNamed = 10;
+        QString cells = formulasWithoutValue.mid(0, kCellsNamed).join(QStringLiteral("、"));
+        if (formulasWithoutValue.size() > kCellsNamed)
+            cells += QStringLiteral(" ほか");
+        table.notes << QStringLiteral("計算済みの値がない式のセルは空のまま読みました（%1 個: %2）。")
+                           .arg(formulasWithoutValue.size())
+                           .arg(cells);
+    }
     return table;
 }
 
@@ -335,7 +374,10 @@ ImportedTable read(const QString& path)
     context.sharedStrings = readSharedStrings(zip, parts.sharedStrings);
     context.dateStyles = readDateStyles(zip, parts.styles);
     context.dates1904 = parts.dates1904;
-    return readSheet(zip, parts.sheet, context);
+    ImportedTable table = readSheet(zip, parts.sheet, context);
+    if (parts.sheetCount > 1)
+        table.notes.prepend(QStringLiteral("%1 枚のシートのうち「%2」を読みました。").arg(parts.sheetCount).arg(parts.sheetName));
+    return table;
 }
 
 } // namespace XlsxTableReader

@@ -1,5 +1,6 @@
 #include "XlsxWriter.h"
 
+#include "QuietStderr.h"
 #include "sheet/Failure.h"
 #include "sheet/FileAccess.h"
 
@@ -118,11 +119,17 @@ private:
     std::vector<lxw_format*> formats_;
 };
 
+// libxlsxwriter's own texts are English; the user gets its error number.
+QString libraryErrorText(lxw_error error)
+{
+    return QStringLiteral("ブックを書き出せません（エラー %1）。").arg(static_cast<int>(error));
+}
+
 void check(lxw_error error, const Worksheet& sheet, const CellAddress& cell)
 {
     if (error != LXW_NO_ERROR)
         throw Failure(QStringLiteral("シート \"%1\" のセル %2 を書き込めません。%3")
-                          .arg(sheet.name(), cell.toA1(), QString::fromUtf8(lxw_strerror(error))));
+                          .arg(sheet.name(), cell.toA1(), libraryErrorText(error)));
 }
 
 void writeColumns(lxw_worksheet* target, const Worksheet& sheet, FormatCache& formats)
@@ -213,7 +220,7 @@ QString reasonFor(lxw_error error, int errorNumber = 0)
 {
     const QString libraryText = error == LXW_ERROR_CREATING_XLSX_FILE || error == LXW_ERROR_CREATING_TMPFILE
                                     ? QStringLiteral("書き込みできないか、容量が足りません。")
-                                    : QString::fromUtf8(lxw_strerror(error));
+                                    : libraryErrorText(error);
     return FileAccess::systemReason(errorNumber, libraryText);
 }
 
@@ -237,6 +244,7 @@ Closing closeKeepingErrno(lxw_workbook* workbook)
 // the workbook until it is closed.
 Closing closeWhileTicking(lxw_workbook* workbook, const std::function<void()>& tick)
 {
+    const QuietStderr quiet; // the reason comes back as the error, in Japanese
     if (!tick)
         return closeKeepingErrno(workbook);
     std::future<Closing> closing;

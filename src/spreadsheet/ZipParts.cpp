@@ -18,7 +18,7 @@ ZipParts::ZipParts(const QString& path) : path_(path), zip_(unzOpen64(QFile::enc
 QString ZipParts::damagedMessage(const QString& detail) const
 {
     return FileAccess::cannotOpenMessage(
-        path_, QStringLiteral("ファイルが壊れているか、Excel ブック（.xlsx）ではありません。（%1）").arg(detail));
+        path_, QStringLiteral("表の形式が壊れています。（%1）").arg(detail));
 }
 
 std::optional<QByteArray> ZipParts::read(const QString& name)

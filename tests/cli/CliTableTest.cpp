@@ -2,6 +2,7 @@
 #include "CliRun.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -88,6 +89,48 @@ TEST(CliTable, ImportNotesGoToStandardError)
     EXPECT_EQ(dump(dir.filePath(u"out.kav"_qs))[u"count"_qs].toInt(), 1);
 }
 
+TEST(CliTable, ImportTakesTheColumnsNamedOnTheCommandLine)
+{
+    QTemporaryDir dir;
+    struct Case {
+        const char* name;
+        QString csv;
+        QStringList options;
+        QJsonArray records; // rows 1.. of the imported list, up to the last cell that holds text
+    };
+    const auto row = [](std::initializer_list<const char16_t*> cells) {
+        QJsonArray array;
+        for (const char16_t* cell : cells)
+            array.append(QString::fromUtf16(cell));
+        return array;
+    };
+    const Case cases[] = {
+        {"columns swapped, the heading row still skipped", u"番号,自,至\r\n7,盤A,盤B\r\n"_qs, {u"--columns"_qs, u"-,至,自"_qs},
+         {row({u"1", u"盤B", u"", u"盤A"})}},
+        {"no heading: the first row is a record", u"No.,自\r\n1,盤A\r\n"_qs, {u"--no-heading"_qs},
+         {row({u"1", u"自"}), row({u"2", u"盤A"})}},
+        {"both", u"盤A,盤B\r\n盤C,盤D\r\n"_qs, {u"--no-heading"_qs, u"--columns"_qs, u"ｹｰﾌﾞﾙ種類,用途"_qs},
+         {row({u"1", u"", u"", u"", u"", u"", u"盤A", u"盤B"}), row({u"2", u"", u"", u"", u"", u"", u"盤C", u"盤D"})}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString csv = dir.filePath(u"in.csv"_qs);
+        const QString out = dir.filePath(u"out.kav"_qs);
+        writeFile(csv, c.csv.toUtf8());
+        const CliRun run = CliRun::of(QStringList{u"import"_qs, csv, u"-o"_qs, out} + c.options);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QJsonObject list = dump(out);
+        EXPECT_EQ(list[u"count"_qs].toInt(), c.records.size());
+        const QJsonArray rows = list[u"rows"_qs].toArray();
+        for (qsizetype r = 0; r < c.records.size(); ++r) {
+            QJsonArray cells = rows.at(r + 1).toArray();
+            while (!cells.isEmpty() && cells.last().toString().isEmpty())
+                cells.removeLast();
+            EXPECT_EQ(cells, c.records.at(r).toArray()) << QJsonDocument(cells).toJson().toStdString();
+        }
+    }
+}
+
 TEST(CliTable, FailuresAndUsageErrorsHaveTheirExitCodes)
 {
     QTemporaryDir dir;
@@ -110,6 +153,8 @@ TEST(CliTable, FailuresAndUsageErrorsHaveTheirExitCodes)
         {{u"export"_qs, kSample, u"-o"_qs, dir.filePath(u"x.txt"_qs)}, 2, u"tagrio-cli: export writes"_qs},
         {{u"import"_qs, truncated}, 2, u"tagrio-cli:"_qs},
         {{u"export"_qs, u"-o"_qs, dir.filePath(u"x.csv"_qs)}, 2, u"tagrio-cli:"_qs},
+        {{u"import"_qs, truncated, u"-o"_qs, out, u"--columns"_qs, u"自,謎"_qs}, 2, u"tagrio-cli: --columns: no record column answers to 謎"_qs},
+        {{u"import"_qs, kSample, u"-o"_qs, out, u"--no-heading"_qs}, 2, u"tagrio-cli: --columns and --no-heading apply to tables"_qs},
     };
     for (const Case& c : cases) {
         const CliRun run = CliRun::of(c.args);

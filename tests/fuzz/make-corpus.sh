@@ -30,3 +30,53 @@ clip = '\r\n'.join('\t'.join(l.split(',')) for l in text.split('\r\n')[4:10]) + 
 put('fuzz_paste', 'rows.txt', b'\x00\x00\x05' + clip.encode('utf-16-le'))
 put('fuzz_paste', 'near-cap.txt', b'\x00\x02\xff' + 'a\tb\nc\rd\r\n'.encode('utf-16-le'))
 PY
+
+# Table files: CSV texts, workbooks (raw, or as parts for fuzz_xlsx_read's
+# even first byte) and recovery copies. The system Python has openpyxl.
+/usr/bin/python3 - "$root" "$here/corpus" <<'PY'
+import io, os, sys, json
+import openpyxl
+root, out = sys.argv[1], sys.argv[2]
+def put(target, name, data):
+    os.makedirs(os.path.join(out, target), exist_ok=True)
+    open(os.path.join(out, target, name), 'wb').write(data)
+head = 'No.,(自) NAME-1,(自) NAME-2,(至) NAME-1,(至) NAME-2,回路番号,ｹｰﾌﾞﾙ種類,用途,施行年月日,施行者名,製造年'
+put('fuzz_csv_table', 'export.csv', ('\ufeff' + head + '\r\n1,キュービクル,,電灯分電盤,,"001",CV 14sq-3C,電灯,令和8年12月10日,甲電設,令和8年\r\n'
+    '2,"a,""b""","two\r\nlines","\'=1+1","\'-2",,,,,,\r\n').encode('utf-8'))
+put('fuzz_csv_table', 'semicolons.csv', 'ケーブル一覧\n\n番号;自;行き先;種類\n1;盤A;盤B;CV\n;盤C;"x;y";VVF\n'.encode('utf-8'))
+put('fuzz_csv_table', 'tabs-sjis.csv', 'NO.\tｹｰﾌﾞﾙ種類\t至\n1\tCV\t盤\n\n3\tIV\t灯\n'.encode('cp932'))
+put('fuzz_csv_table', 'entry-sheet.csv', (head + '\n1,,,,,,,,令和8年12月10日,甲電設,令和8年\n2,盤A\n3\n4\n5\n6\n7,,※注1【エクセルで入力したい方の為に作成した帳票となります、ご利用ください】\n').encode('utf-8'))
+put('fuzz_csv_table', 'no-heading-utf16.csv', b'\xff\xfe' + '5,盤A\r\n6\r\n7,盤B,"q"\r\n'.encode('utf-16-le'))
+
+book = openpyxl.Workbook()
+book.active.title = 'old'
+book.active.sheet_state = 'hidden'
+sheet = book.create_sheet('一覧')
+sheet.append(['ケーブル一覧'])
+sheet.append([None, 'ｹｰﾌﾞﾙ種類', '行き先', '番号', '自'])
+sheet.append([None, 'CV', '盤B', 1, '盤A'])
+sheet.append([None, 'VVF', '=B3', None, 1.5])
+sheet.merge_cells('B4:C4')
+book.active = 1
+raw = io.BytesIO()
+book.save(raw)
+put('fuzz_xlsx_read', 'openpyxl.bin', b'\x01' + raw.getvalue())
+main = 'xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"'
+sheet_xml = ('<worksheet ' + main + '><sheetData>'
+    '<row r="1"><c r="A1" t="s"><v>0</v></c><c r="B1" t="s"><v>1</v></c></row>'
+    '<row r="2"><c r="A2"><v>1</v></c><c r="B2" t="inlineStr"><is><r><t>電灯</t></r><r><t xml:space="preserve">盤 </t></r></is></c>'
+    '<c r="C2" t="str"><f>"L-"&amp;1</f><v>L-1</v></c><c r="D2" s="1"><v>46366</v></c><c r="E2"><f>1+1</f></c></row>'
+    '<row><c t="b"><v>1</v></c><c t="e"><v>#DIV/0!</v></c><c t="s"><v>2</v></c></row>'
+    '</sheetData><mergeCells count="1"><mergeCell ref="B3:C4"/></mergeCells></worksheet>')
+sst = ('<sst ' + main + '><si><t>No.</t></si><si><r><t>ｹｰﾌﾞﾙ</t></r><r><t>種類</t></r><rPh sb="0" eb="2"><t>シュ</t></rPh></si>'
+    '<si><t>行1_x000D_\n行2</t></si></sst>')
+styles = ('<styleSheet ' + main + '><numFmts count="1"><numFmt numFmtId="176" formatCode="ggge&quot;年&quot;m&quot;月&quot;d&quot;日&quot;"/></numFmts>'
+    '<cellXfs count="2"><xf numFmtId="0"/><xf numFmtId="176"/></cellXfs></styleSheet>')
+put('fuzz_xlsx_read', 'parts.bin', b'\x00' + b'\x1e'.join(p.encode('utf-8') for p in (sheet_xml, sst, styles)))
+
+kav = ('会社\r\n2\r\n3\r\n' + head + '\r\n1,盤A,,盤B,,,,,,,\r\n2,盤C\r\n').encode('cp932')
+info = json.dumps({'original': '/home/user/list.kav', 'pid': 2147483646, 'started': '', 'written': '2026-12-10T09:00:00'}).encode()
+put('fuzz_recovery_copy', 'copy.bin', info + b'\x1e' + kav)
+put('fuzz_recovery_copy', 'short.bin', info + b'\x1e' + '会社\r\n1\r\n9\r\n'.encode('cp932'))
+put('fuzz_recovery_copy', 'empty-record.bin', b'{"pid": 2147483646}\x1e')
+PY

@@ -48,12 +48,36 @@ TEST(CsvTableTest, ReadsEachEncodingSeparatorQuotingAndLineEnd)
         {"empty cells and an empty line in the middle", "1,,c\r\n\r\n3,d\r\n", {{u"1", u"", u"c"}, {}, {u"3", u"d"}}},
         {"blank rows at the end are dropped", "1,a\r\n,,,\r\n\r\n", {{u"1", u"a"}}},
         {"blanks around texts kept", "1, a ,\"b \"\r\n", {{u"1", u" a ", u"b "}}},
+        {"semicolons, quoted ones are text", "No.;a;b\r\n1;\"x;y\";c,d\r\n", {{u"No.", u"a", u"b"}, {u"1", u"x;y", u"c,d"}}},
+        {"semicolons with a comma in every line", "1;a,b;c\n2;d,e;f\n", {{u"1", u"a,b", u"c"}, {u"2", u"d,e", u"f"}}},
+        {"tabs with semicolons inside texts", "1\ta;b\tc\n2\td\te;f\n", {{u"1", u"a;b", u"c"}, {u"2", u"d", u"e;f"}}},
+        {"a guarded formula start loses its apostrophe", "'=1+1,\"'-2\",''x,'abc,it's\r\n",
+         {{u"=1+1", u"-2", u"'x", u"'abc", u"it's"}}},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.name);
         const ImportedTable table = CsvTable::parse(c.bytes, q(u"list.csv"));
         EXPECT_EQ(cellsOf(table), c.expected);
         EXPECT_TRUE(table.notes.isEmpty());
+    }
+}
+
+TEST(CsvTableTest, FormatNamesTheEncodingAndSeparatorParseUses)
+{
+    const struct {
+        QByteArray bytes;
+        const char16_t* encoding;
+        QChar separator;
+    } cases[] = {
+        {QByteArray("\xEF\xBB\xBF") + "a;b\r\n", u"UTF-8", u';'},
+        {TextCodec::toShiftJis(q(u"盤\tｹｰﾌﾞﾙ\r\n")), u"Shift_JIS", u'\t'},
+        {utf16(QStringConverter::Utf16LE, q(u"a,b;c,d\r\n")), u"UTF-16", u','},
+        {q(u"電灯,1\n").toUtf8(), u"UTF-8", u','},
+    };
+    for (const auto& c : cases) {
+        const CsvTable::TextFormat format = CsvTable::formatOf(c.bytes, q(u"list.csv"));
+        EXPECT_EQ(format.encoding, QString::fromUtf16(c.encoding));
+        EXPECT_EQ(format.separator, c.separator) << format.encoding.toStdString();
     }
 }
 
@@ -85,10 +109,17 @@ TEST(CsvTableTest, RefusesBytesThatAreNoText)
 
 TEST(CsvTableTest, EncodesUtf8WithMarkCrLfAndQuotesWhereNeeded)
 {
-    Record row{q(u"1"), q(u"a,b"), q(u"say \"hi\""), q(u"two\nlines"), q(u" lead"), q(u"電灯")};
-    const QByteArray bytes = CsvTable::encode({row});
-    EXPECT_EQ(bytes, QByteArray("\xEF\xBB\xBF") + (q(u"1,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\" lead\",電灯,,,,,\r\n")).toUtf8());
-    EXPECT_EQ(CsvTable::parse(bytes, q(u"list.csv")).rows, std::vector<Record>{row});
+    const std::vector<Record> rows = {
+        {q(u"1"), q(u"a,b"), q(u"say \"hi\""), q(u"two\nlines"), q(u" lead"), q(u"電灯")},
+        // Formula starts go behind an apostrophe, and so does an apostrophe.
+        {q(u"=1+1"), q(u"+1"), q(u"-"), q(u"@SUM(A1)"), q(u"\tx"), q(u"\rx"), q(u"'a"), q(u"''=b"), q(u"a=b"), q(u"a-")},
+    };
+    const QByteArray bytes = CsvTable::encode(rows);
+    EXPECT_EQ(bytes, QByteArray("\xEF\xBB\xBF")
+                         + (q(u"1,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\" lead\",電灯,,,,,\r\n"
+                              u"\"'=1+1\",\"'+1\",\"'-\",\"'@SUM(A1)\",\"'\tx\",\"'\rx\",\"''a\",\"'''=b\",a=b,a-,\r\n"))
+                               .toUtf8());
+    EXPECT_EQ(CsvTable::parse(bytes, q(u"list.csv")).rows, rows);
 }
 
 } // namespace

@@ -105,14 +105,18 @@ TEST(SheetEditing, PastePastTheRowCapIsRefusedWholeAndChangesNothing)
 TEST(SheetEditing, PasteSortRenumberSettlesTheNumbering)
 {
     RecordSheet sheet;
-    SheetEditing::paste(sheet, 1, u"3\tthree\r\n\tunnumbered\r\n1\tone\r\n");
+    sheet.editRow(5) = {u"7"_qs, u"seven"_qs};
+    // Rows with text but no number become the next records; a line with no
+    // text (row 4) leaves its row unnumbered.
+    SheetEditing::paste(sheet, 1, u"3\tthree\r\n\tunnumbered\r\n1\tone\r\n\t\r\n"_qs);
     SheetEditing::sort(sheet);
     renumber(sheet);
     EXPECT_EQ(sheet.row(1)[1], u"one");
     EXPECT_EQ(sheet.row(2)[1], u"three");
-    EXPECT_EQ(sheet.row(3)[1], u"unnumbered");
-    EXPECT_EQ(numbers(sheet, 4), (QStringList{u"1"_qs, u"2"_qs, u""_qs, u""_qs}));
-    EXPECT_EQ(sheet.recordCount, 2);
+    EXPECT_EQ(sheet.row(3)[1], u"seven");
+    EXPECT_EQ(sheet.row(4)[1], u"unnumbered");
+    EXPECT_EQ(numbers(sheet, 6), (QStringList{u"1"_qs, u"2"_qs, u"3"_qs, u"4"_qs, u""_qs, u""_qs}));
+    EXPECT_EQ(sheet.recordCount, 4);
 }
 
 TEST(SheetEditing, SortOrdersNumbersByValueTextsAfterAndUnnumberedLast)

@@ -33,7 +33,7 @@ struct SavedDocument {
 TEST(DocumentFilesTest, ContentDecidesTheKindBeforeTheName)
 {
     QTemporaryDir dir;
-    const QByteArray recordFile = "甲電設\r\n1\r\n2\r\nNo.\r\n1,盤A\r\n";
+    const QByteArray recordFile = "甲電設\r\n1\r\n2\r\nNo.,(自) NAME-1\r\n1,盤A\r\n";
     const QByteArray csv = "No.,(自) NAME-1\r\n1,盤A\r\n";
     struct Case {
         const char* name;
@@ -43,6 +43,8 @@ TEST(DocumentFilesTest, ContentDecidesTheKindBeforeTheName)
     const Case cases[] = {
         {"list.kav", recordFile, false},
         {"list.txt", recordFile, false},
+        {"renamed.csv", recordFile, false},
+        {"numbers.csv", "No.\r\n1\r\n2\r\n3\r\n", true},
         {"list", recordFile, false},
         {"list.CSV", csv, true},
         {"list.txt", csv, true},

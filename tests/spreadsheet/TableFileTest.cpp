@@ -5,7 +5,11 @@
 #include "../sheet/TableCells.h"
 #include "sheet/Failure.h"
 #include "sheet/RecordFile.h"
+#include "sheet/EraDate.h"
 #include "spreadsheet/TableFile.h"
+#include "spreadsheet/TemplateSheet.h"
+#include "spreadsheet/Workbook.h"
+#include "spreadsheet/XlsxWriter.h"
 #include "spreadsheet/ZipParts.h"
 
 #include <QDir>
@@ -132,7 +136,10 @@ TEST(TableFileTest, ReadsEveryKindOfCellOfAHandMadeWorkbook)
         {u"", u"結合"},                                           // the covered C5 shows nothing
     };
     EXPECT_EQ(cellsOf(table), expected);
-    ASSERT_EQ(table.notes.size(), 1); // L4 left out
+    ASSERT_EQ(table.notes.size(), 3) << table.notes.join(u'|').toStdString();
+    EXPECT_TRUE(table.notes[0].contains(q(u"2 枚のシートのうち「ｹｰﾌﾞﾙ一覧表」"))) << table.notes[0].toStdString();
+    EXPECT_TRUE(table.notes[1].contains(q(u"L 列"))) << table.notes[1].toStdString();
+    EXPECT_TRUE(table.notes[2].contains(q(u"1 個: K4"))) << table.notes[2].toStdString(); // a formula without its value
 }
 
 // Written by Python's openpyxl: a date, numbers, a gap in a row, a merged
@@ -223,6 +230,123 @@ TEST(TableFileTest, ReadsWorkbooksWrittenByLibreOffice)
     EXPECT_EQ(cellsOf(TableFile::read(fromOds)), odsExpected);
 }
 
+// The sheet's records as rows of texts without their trailing empty cells.
+TableCells recordsOf(const RecordSheet& sheet)
+{
+    std::vector<Record> rows;
+    for (int r = 1; r <= sheet.recordCount; ++r)
+        rows.push_back(sheet.row(r));
+    return cellsOf(ImportedTable{rows, {}, {}});
+}
+
+// Our entry sheet template as the program writes it, filled in by openpyxl
+// the way a user fills it in a spreadsheet application.
+const char kFillEntrySheetScript[] = R"(
+import sys, openpyxl
+book = openpyxl.load_workbook(sys.argv[1])
+sheet = book["ｹｰﾌﾞﾙ一覧表"]
+sheet["B2"] = "キュービクル"
+sheet["D2"] = "電灯分電盤"
+sheet["G2"] = "CV 14sq-3C"
+sheet["B3"] = "動力盤"
+sheet["F3"] = "001"
+book.save(sys.argv[2])
+)";
+
+TEST(TableFileTest, OurEntrySheetReadsBackAsExactlyItsFilledRows)
+{
+    QTemporaryDir dir;
+    const QString blank = dir.filePath(q(u"template.xlsx"));
+    Workbook workbook;
+    const EraDate today = EraDate::forDate(QDate(2026, 12, 10));
+    TemplateSheet::build(workbook, q(u"甲電設"), today, [] {});
+    XlsxWriter::write(workbook, blank);
+
+    RecordSheet sheet;
+    TableFile::open(blank, sheet);
+    EXPECT_EQ(sheet.recordCount, 0) << "numbers, defaults and notes alone are no records";
+
+    const QString script = dir.filePath(q(u"fill.py"));
+    const QString filled = dir.filePath(q(u"filled.xlsx"));
+    writeFile(script, kFillEntrySheetScript);
+    run(q(u"/usr/bin/python3"), {script, blank, filled});
+    const QStringList notes = TableFile::open(filled, sheet);
+    EXPECT_EQ(recordsOf(sheet), (TableCells{{u"1", u"キュービクル", u"", u"電灯分電盤", u"", u"", u"CV 14sq-3C", u"",
+                                             u"令和8年12月10日", u"甲電設", u"令和8年"},
+                                            {u"2", u"動力盤", u"", u"", u"", u"001"}}));
+    ASSERT_EQ(notes.size(), 1) << notes.join(u'|').toStdString();
+    EXPECT_TRUE(notes[0].contains(q(u"「ｹｰﾌﾞﾙ一覧表」を読みました"))) << notes[0].toStdString();
+}
+
+// Lists as users send them, written by openpyxl: a hidden first sheet, the
+// list on the sheet the workbook was left on, a title above headings in
+// other spellings and order, rows without numbers and a formula a script
+// wrote without its value.
+const char kUsersWorkbookScript[] = R"(
+import sys, openpyxl
+book = openpyxl.Workbook()
+book.active.title = "old"
+book.active["A1"] = "hidden sheet"
+book.active.sheet_state = "hidden"
+sheet = book.create_sheet("一覧")
+sheet.append(["ケーブル一覧 2026年度"])
+sheet.append([])
+sheet.append([None, "ｹｰﾌﾞﾙ種類", "行き先", "番号", "自", "用途"])
+sheet.append([None, "CV 14sq-3C", "電灯分電盤", 1, "キュービクル", "電灯"])
+sheet.append([None, "VVF 2.0-2C", "動力盤", None, "キュービクル", "=A1&\"x\""])
+sheet.append([None, "IV 5.5sq", "照明盤", None, "=B4"])
+book.create_sheet("memo")["A1"] = "not this one"
+book.active = 1
+book.save(sys.argv[1])
+)";
+
+TEST(TableFileTest, AUsersWorkbookIsReadFromItsActiveSheetByItsHeadings)
+{
+    QTemporaryDir dir;
+    const QString script = dir.filePath(q(u"make.py"));
+    const QString path = dir.filePath(q(u"users.xlsx"));
+    writeFile(script, kUsersWorkbookScript);
+    run(q(u"/usr/bin/python3"), {script, path});
+
+    RecordSheet sheet;
+    const QStringList notes = TableFile::open(path, sheet);
+    EXPECT_EQ(recordsOf(sheet), (TableCells{{u"1", u"キュービクル", u"", u"電灯分電盤", u"", u"", u"CV 14sq-3C", u"電灯"},
+                                            {u"2", u"キュービクル", u"", u"動力盤", u"", u"", u"VVF 2.0-2C"},
+                                            {u"3", u"", u"", u"照明盤", u"", u"", u"IV 5.5sq"}}));
+    const QString all = notes.join(u'|');
+    EXPECT_TRUE(all.contains(q(u"3 枚のシートのうち「一覧」"))) << all.toStdString();
+    EXPECT_TRUE(all.contains(q(u"2 個: F5、E6"))) << all.toStdString();
+    EXPECT_TRUE(all.contains(q(u"見出しの行より上の 1 行"))) << all.toStdString();
+}
+
+TEST(TableFileTest, AnExportedCsvRunsNoFormulaInLibreOfficeAndReadsBackTheSame)
+{
+    const std::vector<QString> texts = {q(u"=HYPERLINK(\"http://example.com\",\"x\")"), q(u"=cmd|' /C calc'!A0"), q(u"+1+2"),
+                                        q(u"-3+4"), q(u"@SUM(1,2)"), q(u"'=1+1")};
+    RecordSheet sheet;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        sheet.editRow(int(i) + 1) = Record{QString::number(i + 1), texts[i], q(u"盤")};
+    }
+    sheet.recordCount = int(texts.size());
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(q(u"export.csv"));
+    TableFile::write(csv, sheet);
+
+    RecordSheet readBack;
+    EXPECT_TRUE(TableFile::open(csv, readBack).isEmpty());
+    EXPECT_EQ(readBack, sheet);
+
+    const QString converted = convertWithLibreOffice(dir, csv, {q(u"--infilter=CSV:44,34,76,1")});
+    ZipParts zip(converted);
+    const std::optional<QByteArray> sheetXml = zip.read(q(u"xl/worksheets/sheet1.xml"));
+    ASSERT_TRUE(sheetXml.has_value());
+    EXPECT_FALSE(sheetXml->contains("<f>") || sheetXml->contains("<f ")) << sheetXml->toStdString();
+    const ImportedTable shown = TableFile::read(converted);
+    ASSERT_EQ(shown.rows.size(), texts.size() + 1);
+    for (size_t i = 0; i < texts.size(); ++i)
+        EXPECT_TRUE(shown.rows[i + 1][ColFrom1].endsWith(texts[i])) << shown.rows[i + 1][ColFrom1].toStdString();
+}
+
 RecordSheet sampleSheet()
 {
     QString company;
@@ -252,8 +376,11 @@ RecordSheet largeSheet(int records)
 TEST(TableFileTest, SavedFilesOpenAsTheSameSheet)
 {
     RecordSheet tricky = sampleSheet();
-    tricky.editRow(9) = Record{q(u""), q(u"=1+1"), q(u"a,\"b\""), q(u"two\r\nlines"), q(u" lead"), q(u"001"), q(u"1.50"),
+    tricky.editRow(9) = Record{q(u"9"), q(u"=1+1"), q(u"a,\"b\""), q(u"two\r\nlines"), q(u" lead"), q(u"001"), q(u"1.50"),
                                q(u"TRUE"), q(u"No."), q(u"\t"), q(u"𠮷")};
+    tricky.editRow(10) = Record{q(u"10"), q(u"=HYPERLINK(\"http://x\",\"y\")"), q(u"=cmd|' /C calc'!A0"), q(u"+1"), q(u"-2"),
+                                q(u"@SUM(1)"), q(u"'quoted"), q(u"''=x"), q(u"'"), q(u"\rCR"), q(u"-")};
+    tricky.recordCount = 10;
     const struct {
         const char* name;
         RecordSheet sheet;
@@ -340,8 +467,8 @@ TEST(TableFileTest, BadFilesAreRefusedWithAMessageAndLeaveTheSheetAsItWas)
         manyRowsCsv += QByteArray::number(r + 1) + ",x\r\n";
 
     const std::vector<HostileCase> cases = {
-        {"truncated zip", [&](const QString& p) { writeFile(p, good.left(good.size() / 2)); }, u"壊れている"},
-        {"scrambled zip", [&](const QString& p) { writeFile(p, scrambled); }, u"壊れている"},
+        {"truncated zip", [&](const QString& p) { writeFile(p, good.left(good.size() / 2)); }, u"表の形式が壊れています"},
+        {"scrambled zip", [&](const QString& p) { writeFile(p, scrambled); }, u"表の形式が壊れています"},
         {"encrypted workbook", [](const QString& p) { writeFile(p, QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") + QByteArray(4096, '\0')); }, u"パスワード"},
         {"declared size past the limit", [&](const QString& p) { writeFile(p, withDeclaredSize(good, "xl/worksheets/sheet1.xml", 0xFFFFFF00u)); }, u"大きすぎます"},
         {"zip without a workbook", [](const QString& p) { writeZip(p, {{q(u"readme.txt"), "hello"}}); }, u"ブックの部品がありません"},
@@ -357,6 +484,13 @@ TEST(TableFileTest, BadFilesAreRefusedWithAMessageAndLeaveTheSheetAsItWas)
                                          "<row r=\"100001\"><c r=\"A100001\"><v>1</v></c></row>");
              writeZip(p, parts);
          }, u"100000"},
+        {"empty file", [](const QString& p) { writeFile(p, QByteArray()); }, u"空のファイルです"},
+        {"only blank cells", [](const QString& p) { writeFile(p, "\xEF\xBB\xBF,,\r\n\r\n"); }, u"セルがひとつもありません"},
+        {"empty workbook", [](const QString& p) {
+             Parts parts = handMadeWorkbook();
+             parts.back().second = "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData/></worksheet>";
+             writeZip(p, parts);
+         }, u"セルがひとつもありません"},
         {"binary garbage named .csv", [](const QString& p) { writeFile(p, QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0", 20)); }, u"CSV"},
     };
 

@@ -20,7 +20,11 @@ const QStringList kValueOptions = {
     // printing on label stock
     QStringLiteral("start"), QStringLiteral("records"), QStringLiteral("copies"),
     QStringLiteral("offset"), QStringLiteral("scale"),
+    // import: each table column's record column
+    QStringLiteral("columns"),
 };
+// Options without a value.
+const QStringList kFlagOptions = {QStringLiteral("no-heading")};
 
 struct KindName {
     OutputKind kind;
@@ -47,6 +51,8 @@ CliCommandLine CliCommandLine::parse(const QStringList& arguments)
             names.prepend(QStringLiteral("o"));
         parser.addOption(QCommandLineOption(names, {}, QStringLiteral("value")));
     }
+    for (const QString& name : kFlagOptions)
+        parser.addOption(QCommandLineOption(name));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     if (!parser.parse(arguments)) {
         if (!parser.unknownOptionNames().isEmpty())
@@ -62,6 +68,10 @@ CliCommandLine CliCommandLine::parse(const QStringList& arguments)
     for (const QString& name : kValueOptions) {
         if (parser.isSet(name))
             line.options_.insert(name, parser.value(name));
+    }
+    for (const QString& name : kFlagOptions) {
+        if (parser.isSet(name))
+            line.options_.insert(name, QString());
     }
     return line;
 }

@@ -1,0 +1,46 @@
+#include "FileStamp.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QByteArray contentHash(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return hash.result();
+}
+
+} // namespace
+
+FileStamp FileStamp::of(const QString& path)
+{
+    const QFileInfo info(path);
+    FileStamp stamp;
+    if (!info.isFile())
+        return stamp;
+    stamp.hash_ = contentHash(path);
+    if (stamp.hash_.isEmpty())
+        return stamp;
+    stamp.exists_ = true;
+    stamp.size_ = info.size();
+    stamp.modified_ = info.lastModified().toUTC();
+    return stamp;
+}
+
+bool FileStamp::changedOnDisk(const QString& path) const
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return exists_;
+    if (!exists_ || info.size() != size_)
+        return true;
+    // Same size: only the bytes tell, whatever the time says (a copy may keep
+    // the old time, a touch changes it without changing anything).
+    return contentHash(path) != hash_;
+}
