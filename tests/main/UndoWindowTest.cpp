@@ -78,10 +78,12 @@ void UndoWindowTest::shortcutsUndoAndRedoAPasteAsOneStep()
     window.pasteSortAndRenumber();
     const Snapshot after(window.document());
     QVERIFY(!(after == before));
-    // Sorted and renumbered: 新規 keeps row 2 as record 2, the unnumbered row stays last.
+    // Sorted and renumbered: 新規 keeps row 2 as record 2, the row pasted
+    // without a number comes last as record 3.
     QCOMPARE(window.document().sheet().cell(ColNumber, 2), u"2"_qs);
     QCOMPARE(window.document().sheet().cell(ColFrom1, 2), u"新規"_qs);
-    QCOMPARE(window.document().sheet().recordCount, 2);
+    QCOMPARE(window.document().sheet().cell(ColFrom1, 3), u"番号なし"_qs);
+    QCOMPARE(window.document().sheet().recordCount, 3);
 
     const struct {
         const char* name;
