@@ -48,6 +48,11 @@ EntryForm::~EntryForm() = default;
 
 void EntryForm::setUpForm()
 {
+    // The caption boxes show the captions the next start will use.
+    for (size_t i = 0; i < controls_->captionBoxes.size(); ++i) {
+        connect(controls_->captionBoxes[i], &QLineEdit::textChanged, this,
+                [this, i](const QString& text) { document_.setCaptionForNextStart(static_cast<int>(i), text); });
+    }
     for (QLineEdit* edit : controls_->fields)
         edit->clear();
     // The settings file saves these boxes at close even when the form was

@@ -104,11 +104,8 @@ void MainWindow::dropEvent(QDropEvent* event)
 bool MainWindow::saveSettings()
 {
     setFilePaths();
-    std::optional<std::array<QString, 6>> captions;
-    if (entryForm_)
-        captions = entryForm_->captionBoxTexts();
     try {
-        document_.saveSettings(settingsPath(), captions);
+        document_.saveSettings(settingsPath());
     } catch (const Failure& failure) {
         showFailure(failure.message());
         return false;

@@ -9,7 +9,14 @@
 RecordDocument::RecordDocument(QObject* parent)
     : QObject(parent), companyName_(Settings::defaults().companyName()), settings_(Settings::defaults())
 {
+    takeCaptionsForNextStart();
     markSaved();
+}
+
+void RecordDocument::takeCaptionsForNextStart()
+{
+    for (size_t i = 0; i < nextStartCaptions_.size(); ++i)
+        nextStartCaptions_[i] = settings_.caption(static_cast<int>(i) + 1);
 }
 
 std::unique_ptr<RecordDocument> RecordDocument::fromFiles(const QString& recordFile, const QString& settingsFile)
@@ -85,15 +92,21 @@ void RecordDocument::restoreRecovered(const QString& recoveryPath, const QString
 
 bool RecordDocument::loadSettings(const QString& path)
 {
-    return SettingsFile::load(path, settings_);
+    const bool found = SettingsFile::load(path, settings_);
+    takeCaptionsForNextStart();
+    return found;
 }
 
-void RecordDocument::saveSettings(const QString& path, const std::optional<std::array<QString, 6>>& captions) const
+void RecordDocument::setCaptionForNextStart(int index, const QString& caption)
+{
+    nextStartCaptions_.at(static_cast<size_t>(index)) = caption;
+}
+
+void RecordDocument::saveSettings(const QString& path) const
 {
     Settings toSave = settings_;
     toSave.lines[0] = companyName_;
-    if (captions)
-        std::copy(captions->begin(), captions->end(), toSave.lines.begin() + 1);
+    std::copy(nextStartCaptions_.begin(), nextStartCaptions_.end(), toSave.lines.begin() + 1);
     SettingsFile::save(path, toSave);
 }
 

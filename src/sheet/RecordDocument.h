@@ -65,9 +65,14 @@ public:
     // Takes the lines present in the settings file over f0..f6; false when
     // there was no file to read.
     bool loadSettings(const QString& path);
-    // Writes f0..f6 with the current company name as f0 and, when given, the
-    // entry form's caption boxes as f1..f6. Throws Failure.
-    void saveSettings(const QString& path, const std::optional<std::array<QString, 6>>& captions) const;
+    // The captions (f1..f6) the settings file keeps for the next start. The
+    // entry form edits them; the plates of this run keep the captions in
+    // force, settings(), which only the settings file changes.
+    const std::array<QString, 6>& captionsForNextStart() const { return nextStartCaptions_; }
+    void setCaptionForNextStart(int index, const QString& caption); // index 0..5
+    // Writes f0..f6: the current company name and the captions for the next
+    // start. Throws Failure.
+    void saveSettings(const QString& path) const;
 
     // --- Editing ---
     void setCompanyName(const QString& name);
@@ -163,6 +168,8 @@ private:
     RecordSheet sheet_;
     QString companyName_;
     Settings settings_;
+    std::array<QString, 6> nextStartCaptions_;
+    void takeCaptionsForNextStart();
     QString fileName_;
     RecordSheet savedSheet_; // the list as last opened or saved
     QString savedCompanyName_;

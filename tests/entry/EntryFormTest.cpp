@@ -685,6 +685,9 @@ void EntryFormTest::captionBoxesAreReloadedAtEachOpening()
     openOnRow(1, [&] { edit("captionBox2")->setText(u"種別"_qs); });
     // Until the next opening the edit stands (the settings file saves it).
     QCOMPARE(form->captionBoxTexts()[1], u"種別"_qs);
+    // It is a caption for the next start only: this run's plates keep theirs.
+    QCOMPARE(document->captionsForNextStart()[1], u"種別"_qs);
+    QCOMPARE(document->settings().caption(2), Settings::defaults().caption(2));
 
     QTemporaryDir dir;
     Settings changed = Settings::defaults();

@@ -211,11 +211,13 @@ TEST(RecordDocument, FromFilesTakesTheSettingsCompanyUnlessTheRecordFileHasOne)
     EXPECT_THROW(RecordDocument::fromFiles(list.path(u"missing.kav"_qs), {}), Failure);
 }
 
-TEST(RecordDocument, SaveSettingsWritesTheCompanyNameAndTheCaptionsGiven)
+TEST(RecordDocument, SaveSettingsWritesTheCompanyNameAndTheCaptionsForTheNextStart)
 {
     SavedList list;
     const QString path = list.path(u"kiroku.ggs"_qs);
-    list.document.saveSettings(path, std::array<QString, 6>{u"1"_qs, u"2"_qs, u"3"_qs, u"4"_qs, u"5"_qs, u"6"_qs});
+    for (int i = 0; i < 6; ++i)
+        list.document.setCaptionForNextStart(i, QString::number(i + 1));
+    list.document.saveSettings(path);
     Settings written{};
     ASSERT_TRUE(SettingsFile::load(path, written));
     EXPECT_EQ(written.lines[0], u"甲電設"_qs);
