@@ -67,12 +67,14 @@ sources() {
 source_dir() { ls -d "$work/src/$1"/*/ | head -n1; }
 
 zlib() {
+    # Debian's source leaves out win32/, so zlib's own CMake build it is
+    # (zlib1.dll is then libzlib.dll).
     local src; src="$(source_dir zlib)"
-    rm -rf "$work/build/zlib"; cp -a "$src" "$work/build/zlib"
-    make -C "$work/build/zlib" -f win32/Makefile.gcc -j"$jobs" \
-        PREFIX=$host- SHARED_MODE=1 \
-        BINARY_PATH="$prefix/bin" INCLUDE_PATH="$prefix/include" LIBRARY_PATH="$prefix/lib" \
-        all install
+    cmake -S "$src" -B "$work/build/zlib" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
+        -DINSTALL_PKGCONFIG_DIR="$prefix/lib/pkgconfig"
+    cmake --build "$work/build/zlib" -j"$jobs"
+    cmake --install "$work/build/zlib"
 }
 
 minizip() {
@@ -103,14 +105,6 @@ Version: 1.2.13
 Requires.private: zlib
 Libs: -L\${prefix}/lib -lminizip
 Cflags: -I\${prefix}/include/minizip
-EOF
-    cat > "$prefix/lib/pkgconfig/zlib.pc" <<EOF
-prefix=$prefix
-Name: zlib
-Description: zlib compression library
-Version: 1.2.13
-Libs: -L\${prefix}/lib -lz
-Cflags: -I\${prefix}/include
 EOF
 }
 
