@@ -70,6 +70,15 @@ zlib() {
     # Debian's source leaves out win32/, so zlib's own CMake build it is
     # (zlib1.dll is then libzlib.dll).
     local src; src="$(source_dir zlib)"
+    # ... and without win32/zlib1.rc, which that build compiles in: a plain
+    # version resource stands in.
+    mkdir -p "$src/win32"
+    [[ -e "$src/win32/zlib1.rc" ]] || cat > "$src/win32/zlib1.rc" <<'EOF'
+#include <winver.h>
+1 VERSIONINFO FILEVERSION 1,2,13,0 PRODUCTVERSION 1,2,13,0 FILETYPE VFT_DLL
+BEGIN
+END
+EOF
     cmake -S "$src" -B "$work/build/zlib" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
         -DINSTALL_PKGCONFIG_DIR="$prefix/lib/pkgconfig"
