@@ -85,7 +85,7 @@ for kind in template a b-trunk b-branch; do
 done
 
 # Import of a workbook, from a folder whose name is outside the ANSI code page.
-wide="$out/表ё"
+wide="$out/表한"
 mkdir -p "$wide"
 cliLinux export "$sample" -o "$wide/一覧.xlsx"
 cliWin import "$wide/一覧.xlsx" -o "$wide/win.kav"
