@@ -84,6 +84,8 @@ EOF
         -DINSTALL_PKGCONFIG_DIR="$prefix/lib/pkgconfig"
     cmake --build "$work/build/zlib" -j"$jobs"
     cmake --install "$work/build/zlib"
+    # zlib.pc and libxlsxwriter's .pc ask for -lz.
+    cp "$prefix/lib/libzlib.dll.a" "$prefix/lib/libz.dll.a"
 }
 
 minizip() {
@@ -174,7 +176,7 @@ qtbase() {
     # print engine and the windows plugin still call it when directwrite is on:
     # those uses get the direct2d condition too.
     grep -rl --include='*.cpp' --include='*.h' 'QT_CONFIG(directwrite' \
-        "$src/src/printsupport"        "$src/src/plugins/platforms/windows" |
+        "$src/src/printsupport" "$src/src/plugins/platforms/windows" |
     while read -r file; do
         sed -i -E '/QT_CONFIG\(direct2d\)/! s/^(#\s*(el)?if.*QT_CONFIG\(directwrite3?\))(.*)$/\1 \&\& QT_CONFIG(direct2d)\3/' "$file"
     done
