@@ -1,3 +1,8 @@
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackage.cmake)
+  include(CPack)
+  return()
+endif()
 # The Debian package (cpack -G DEB). Library dependencies are computed from
 # the binaries; the fonts the plates print with, Qt's Japanese texts and the
 # spreadsheet application that opens the workbooks are named here.

@@ -25,9 +25,14 @@ void dropRuntimeFolderWarning(QtMsgType type, const QMessageLogContext& context,
 
 int main(int argc, char* argv[])
 {
-    // Drawing text for the PDF outputs needs a GUI application, but never a display.
+    // Drawing text for the PDF outputs needs a GUI application, but never a
+    // display. Windows' own platform needs none and is the one whose font
+    // database sees the system's fonts (offscreen there finds none, and the
+    // PDFs would come out without text).
+#ifndef Q_OS_WIN
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     previousMessageHandler = qInstallMessageHandler(dropRuntimeFolderWarning);
     QGuiApplication app(argc, argv);
     qInstallMessageHandler(previousMessageHandler);

@@ -14,6 +14,13 @@
 namespace FileAccess {
 namespace {
 
+// Windows has no quota error number; a full quota is a full disk there too.
+#ifdef EDQUOT
+constexpr int kQuotaExceeded = EDQUOT;
+#else
+constexpr int kQuotaExceeded = ENOSPC;
+#endif
+
 struct KnownCause {
     int errorNumber;
     const char16_t* reason;
@@ -23,7 +30,7 @@ struct KnownCause {
 // the same as a full disk.
 const KnownCause kKnownCauses[] = {
     {ENOSPC, u"ディスクの空き容量が足りません。"},
-    {EDQUOT, u"ディスクの空き容量が足りません。"},
+    {kQuotaExceeded, u"ディスクの空き容量が足りません。"},
     {EFBIG, u"ディスクの空き容量が足りません。"},
     {EACCES, u"アクセスが拒否されました。"},
     {EPERM, u"アクセスが拒否されました。"},
@@ -63,7 +70,7 @@ QString systemReason(int errorNumber, const QString& text)
 
 bool isOutOfSpace(int errorNumber)
 {
-    return errorNumber == ENOSPC || errorNumber == EDQUOT || errorNumber == EFBIG;
+    return errorNumber == ENOSPC || errorNumber == kQuotaExceeded || errorNumber == EFBIG;
 }
 
 QString systemReason(const QFileDevice& file, int errorNumber)

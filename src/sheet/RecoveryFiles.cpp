@@ -3,6 +3,7 @@
 #include "Failure.h"
 #include "FileAccess.h"
 #include "RecordFile.h"
+#include "RunningProcess.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,34 +12,8 @@
 #include <QStandardPaths>
 
 #include <algorithm>
-#include <cerrno>
-#include <csignal>
 
 namespace RecoveryFiles {
-namespace {
-
-// When the process started, from /proc: with the pid it tells a process
-// apart from a later one that was given the same pid.
-QString startMarkOf(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray line = stat.readAll();
-    // Field 22; the command name (field 2) may hold blanks, so count after its ')'.
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    return fields.size() > 19 ? QString::fromLatin1(fields[19]) : QString();
-}
-
-bool isRunning(qint64 pid, const QString& startMark)
-{
-    if (pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM))
-        return false;
-    const QString current = startMarkOf(pid);
-    return startMark.isEmpty() || current.isEmpty() || current == startMark;
-}
-
-} // namespace
 
 QString defaultFolder()
 {
@@ -61,7 +36,7 @@ void write(const Copy& copy, const QString& companyName, const RecordSheet& shee
         // Absolute: the program that restores the copy may start in another folder.
         {QStringLiteral("original"), copy.originalPath.isEmpty() ? QString() : QFileInfo(copy.originalPath).absoluteFilePath()},
         {QStringLiteral("pid"), copy.pid},
-        {QStringLiteral("started"), startMarkOf(copy.pid)},
+        {QStringLiteral("started"), RunningProcess::startMarkOf(copy.pid)},
         {QStringLiteral("written"), copy.writtenAt.toString(Qt::ISODate)},
     };
     FileAccess::writeAtomically(copy.infoPath, QJsonDocument(info).toJson());
@@ -86,7 +61,7 @@ std::vector<Copy> leftBehind(const QString& folder)
         const qint64 pid = info.value(QStringLiteral("pid")).toInteger();
         Copy copy = copyFor(folder, pid);
         if (copy.infoPath != file.fileName() || !QFile::exists(copy.recordPath)
-            || isRunning(pid, info.value(QStringLiteral("started")).toString()))
+            || RunningProcess::isRunning(pid, info.value(QStringLiteral("started")).toString()))
             continue;
         copy.originalPath = info.value(QStringLiteral("original")).toString();
         copy.writtenAt = QDateTime::fromString(info.value(QStringLiteral("written")).toString(), Qt::ISODate);

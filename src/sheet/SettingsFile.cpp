@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <algorithm>
+
 Settings Settings::defaults()
 {
     return Settings{{
@@ -55,6 +57,10 @@ void save(const QString& path, const Settings& settings)
     FileAccess::writeAtomically(path, serialize(settings));
 }
 
+namespace {
+constexpr const char16_t* kInstallationMarks[] = {u"../share/applications/tagrio.desktop", u"../Uninstall.exe"};
+} // namespace
+
 QString pathFor(const QString& executableFolder)
 {
     const QString local = QDir(executableFolder).filePath(QString::fromLatin1(kFileName));
@@ -63,10 +69,13 @@ QString pathFor(const QString& executableFolder)
     const QFileInfo existing(local);
     if (existing.isFile() && existing.isWritable())
         return local;
-    // An installed program (its desktop entry laid out beside it, as
-    // `cmake --install` and the package do) keeps its settings per user,
-    // even where the program's folder happens to be writable.
-    const bool installed = QFileInfo::exists(QDir(executableFolder).filePath(QStringLiteral("../share/applications/tagrio.desktop")));
+    // An installed program keeps its settings per user, even where the
+    // program's folder happens to be writable. Installed means its desktop
+    // entry laid out beside it (`cmake --install` and the Debian package) or
+    // the uninstaller of the Windows installer; the Windows zip has neither.
+    const bool installed = std::ranges::any_of(kInstallationMarks, [&](const char16_t* mark) {
+        return QFileInfo::exists(QDir(executableFolder).filePath(QString::fromUtf16(mark)));
+    });
     const QFileInfo folder(executableFolder);
     if (!installed && folder.isDir() && folder.isWritable())
         return local;

@@ -3,6 +3,7 @@
 #include "QuietStderr.h"
 #include "sheet/Failure.h"
 #include "sheet/FileAccess.h"
+#include "sheet/NativeFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -258,6 +259,33 @@ Closing closeWhileTicking(lxw_workbook* workbook, const std::function<void()>& t
     return closing.get();
 }
 
+// The unique file a workbook is written into, removed unless path is cleared
+// once it has been renamed into place. Its name is plain ASCII: libxlsxwriter
+// opens it through a char* path.
+struct PartialFile {
+    QString path;
+    explicit PartialFile(QString reserved) : path(std::move(reserved)) {}
+    ~PartialFile()
+    {
+        if (!path.isEmpty())
+            QFile::remove(path);
+    }
+    PartialFile(const PartialFile&) = delete;
+    PartialFile& operator=(const PartialFile&) = delete;
+};
+
+// Windows cannot rename a file that a QTemporaryFile still holds open, and it
+// holds it open until destroyed: the name is reserved and the handle let go.
+QString reservePartialFile(const QString& target)
+{
+    QTemporaryFile reserved(QFileInfo(target).absolutePath() + QStringLiteral("/.tagrio-XXXXXX.xlsx"));
+    errno = 0;
+    if (!reserved.open())
+        throw Failure(FileAccess::cannotCreateMessage(target, FileAccess::systemReason(reserved, errno)));
+    reserved.setAutoRemove(false);
+    return reserved.fileName();
+}
+
 } // namespace
 
 // One .xlsx file being written: a unique file beside the target, renamed over
@@ -271,16 +299,15 @@ public:
     XlsxFile(const Workbook& workbook, const QString& path)
         : workbook_(workbook)
         , path_(path)
-        , partial_(QFileInfo(path).absolutePath() + QStringLiteral("/.") + QFileInfo(path).fileName()
-                   + QStringLiteral(".XXXXXX"))
+        , partial_(reservePartialFile(path))
     {
-        errno = 0;
-        if (!partial_.open())
-            throw Failure(FileAccess::cannotCreateMessage(path, FileAccess::systemReason(partial_, errno)));
-        partial_.close();
+        const QByteArray narrowPartial = NativeFiles::narrowPathOf(partial_.path);
+        if (narrowPartial.isEmpty())
+            throw Failure(FileAccess::cannotCreateMessage(
+                path, QStringLiteral("フォルダー名に使えない文字があります。")));
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;
-        book_.reset(workbook_new_opt(QFile::encodeName(partial_.fileName()).constData(), &options));
+        book_.reset(workbook_new_opt(narrowPartial.constData(), &options));
         if (!book_)
             throw Failure(FileAccess::cannotCreateMessage(path, reasonFor(LXW_ERROR_MEMORY_MALLOC_FAILED)));
         useWorkbookFont(book_.get());
@@ -334,13 +361,15 @@ public:
         const Closing closed = closeWhileTicking(book_.release(), tick);
         if (closed.error != LXW_NO_ERROR || FileAccess::isOutOfSpace(closed.errorNumber))
             throw Failure(FileAccess::cannotCreateMessage(path_, reasonFor(closed.error, closed.errorNumber)));
+#ifndef Q_OS_WIN
         // The unique file was made private; the workbook gets the usual permissions.
         const mode_t mask = ::umask(0);
         ::umask(mask);
-        ::chmod(QFile::encodeName(partial_.fileName()).constData(), 0666 & ~mask);
-        if (std::rename(QFile::encodeName(partial_.fileName()).constData(), QFile::encodeName(path_).constData()) != 0)
-            throw Failure(FileAccess::cannotCreateMessage(path_, FileAccess::systemReason(errno)));
-        partial_.setAutoRemove(false);
+        ::chmod(QFile::encodeName(partial_.path).constData(), 0666 & ~mask);
+#endif
+        if (const QString reason = NativeFiles::renameOver(partial_.path, path_); !reason.isEmpty())
+            throw Failure(FileAccess::cannotCreateMessage(path_, reason));
+        partial_.path.clear();
     }
 
 private:
@@ -383,7 +412,7 @@ private:
 
     const Workbook& workbook_;
     QString path_;
-    QTemporaryFile partial_;
+    PartialFile partial_;
     WorkbookHandle book_;
     std::optional<FormatCache> formats_;
     std::vector<Target> targets_; // the sheets added so far, in order

@@ -6,10 +6,32 @@
 #include <QFile>
 
 #include <unzip.h>
+#ifdef Q_OS_WIN
+#include <QDir>
+#include <iowin32.h>
+#endif
+
+namespace {
+
+// minizip's default file functions take a char* path, which Windows reads in
+// the ANSI code page; its wide-character functions open any file name there.
+unzFile openZip(const QString& path)
+{
+#ifdef Q_OS_WIN
+    zlib_filefunc64_def wideFileFunctions;
+    fill_win32_filefunc64W(&wideFileFunctions);
+    const QString native = QDir::toNativeSeparators(path);
+    return unzOpen2_64(native.utf16(), &wideFileFunctions);
+#else
+    return unzOpen64(QFile::encodeName(path).constData());
+#endif
+}
+
+} // namespace
 
 void ZipParts::Closer::operator()(void* zip) const { unzClose(zip); }
 
-ZipParts::ZipParts(const QString& path) : path_(path), zip_(unzOpen64(QFile::encodeName(path).constData()))
+ZipParts::ZipParts(const QString& path) : path_(path), zip_(openZip(path))
 {
     if (!zip_)
         throw Failure(damagedMessage(QStringLiteral("ZIP の目録を読めません")));

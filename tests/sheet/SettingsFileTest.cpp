@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
@@ -73,24 +74,27 @@ TEST(SettingsFile, LivesBesideTheExecutableWhenThatFolderIsWritable)
 
 TEST(SettingsFile, AnInstalledProgramKeepsItsSettingsPerUserUnlessAFileIsBesideIt)
 {
-    QTemporaryDir prefix;
-    QDir(prefix.path()).mkpath(u"bin"_qs);
-    QDir(prefix.path()).mkpath(u"share/applications"_qs);
-    QFile desktopEntry(prefix.filePath(u"share/applications/tagrio.desktop"_qs));
-    ASSERT_TRUE(desktopEntry.open(QIODevice::WriteOnly));
-    desktopEntry.close();
-    const QString bin = prefix.filePath(u"bin"_qs);
-    const QString beside = QDir(bin).filePath(u"kiroku.ggs"_qs);
+    // What an installation lays out beside bin/: the desktop entry of the
+    // Linux install, the uninstaller of the Windows installer.
+    for (const QString& mark : {u"share/applications/tagrio.desktop"_qs, u"Uninstall.exe"_qs}) {
+        QTemporaryDir prefix;
+        QDir(prefix.path()).mkpath(u"bin"_qs);
+        QDir(prefix.path()).mkpath(QFileInfo(prefix.filePath(mark)).path());
+        QFile markFile(prefix.filePath(mark));
+        ASSERT_TRUE(markFile.open(QIODevice::WriteOnly));
+        markFile.close();
+        const QString bin = prefix.filePath(u"bin"_qs);
+        const QString beside = QDir(bin).filePath(u"kiroku.ggs"_qs);
 
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    const QString perUser = SettingsFile::pathFor(bin);
-    EXPECT_TRUE(perUser.startsWith(config.path())) << perUser.toStdString();
-    EXPECT_TRUE(perUser.endsWith(u"/kiroku.ggs"_qs));
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        const QString perUserFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        EXPECT_EQ(SettingsFile::pathFor(bin), QDir(perUserFolder).filePath(u"kiroku.ggs"_qs)) << mark.toStdString();
 
-    SettingsFile::save(beside, Settings::defaults()); // carried over from an older installation
-    EXPECT_EQ(SettingsFile::pathFor(bin), beside);
-    qunsetenv("XDG_CONFIG_HOME");
+        SettingsFile::save(beside, Settings::defaults()); // carried over from an older installation
+        EXPECT_EQ(SettingsFile::pathFor(bin), beside) << mark.toStdString();
+        qunsetenv("XDG_CONFIG_HOME");
+    }
 }
 
 TEST(SettingsFile, SaveOverAFolderFailsWithTheCreateMessage)

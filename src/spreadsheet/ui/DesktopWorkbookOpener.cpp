@@ -11,8 +11,15 @@ namespace {
 
 std::optional<WorkbookHandOff::Command> installedSpreadsheetCommand(const QString& path)
 {
+#ifdef Q_OS_WIN
+    // Windows opens .xlsx files in the application the user chose for them
+    // (Excel on most machines), which opens its own copy for editing.
+    Q_UNUSED(path);
+    return std::nullopt;
+#else
     return WorkbookHandOff::spreadsheetCommandFor(
         path, [](const QString& name) { return QStandardPaths::findExecutable(name); });
+#endif
 }
 
 enum class Outcome { Taken, NotStarted, Failed };

@@ -7,7 +7,8 @@
 #include <optional>
 
 // Opens the workbook in LibreOffice as a new untitled document when it is
-// installed, else with the desktop's default application for .xlsx files.
+// installed, else (and always on Windows) with the desktop's default
+// application for .xlsx files.
 class DesktopWorkbookOpener : public WorkbookOpener {
 public:
     // The command that opens the workbook at path, or none to leave it to the desktop.

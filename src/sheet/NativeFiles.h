@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// File operations that C libraries and the system need done their own way:
+// libraries that take a char* path, and a rename that replaces its target.
+namespace NativeFiles {
+
+// A char* path that fopen() and the libraries built on it open. Windows reads
+// such paths in the ANSI code page, so a path with characters outside it is
+// given in its short (8.3) form, which only an existing file has. Empty when
+// the path cannot be given that way.
+QByteArray narrowPathOf(const QString& existingPath);
+
+// Renames from over to in one step, replacing a file already there. Returns
+// the reason when it fails, empty when it succeeds.
+QString renameOver(const QString& from, const QString& to);
+
+} // namespace NativeFiles
