@@ -79,6 +79,7 @@ public:
     // --- File commands (MainWindowFiles.cpp) ---
     void openRecordFile();     // 開く: asks about unsaved changes, then for a file
     bool saveRecordFile();     // 保存: asks for a name; false when nothing was written
+    bool mayWriteOver(const QString& target); // false when the user keeps another existing file
     bool reopenFile();         // 読込: the current file again; false when the load failed
     bool saveSettings();       // false (after the message) when it failed
     bool loadSettings();       // false when there was nothing to read

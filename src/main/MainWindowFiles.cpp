@@ -8,6 +8,7 @@
 #include "sheet/RecordFile.h"
 #include "spreadsheet/DocumentFiles.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -45,6 +46,8 @@ bool MainWindow::saveRecordFile()
     const QString chosen = prompts_.chooseSavePath ? prompts_.chooseSavePath(start) : QString();
     if (chosen.isEmpty())
         return false;
+    if (!mayWriteOver(RecordFile::targetPath(chosen)))
+        return false;
     try {
         DocumentFiles::save(document_, chosen);
     } catch (const Failure& failure) {
@@ -53,6 +56,20 @@ bool MainWindow::saveRecordFile()
     }
     showFileInCaption(); // saved under a new name, the list may be unchanged
     return true;
+}
+
+bool MainWindow::mayWriteOver(const QString& target)
+{
+    // The list's own file is saved over silently; any other existing file is
+    // another list, which is only replaced when the user says so.
+    const QFileInfo targetInfo(target);
+    if (!targetInfo.exists())
+        return true;
+    const QString own = fileName().isEmpty() ? QString() : QFileInfo(fileName()).canonicalFilePath();
+    if (!own.isEmpty() && targetInfo.canonicalFilePath() == own)
+        return true;
+    const QString question = QStringLiteral("%1 は既にあります。上書きしますか？").arg(QDir::toNativeSeparators(targetInfo.absoluteFilePath()));
+    return prompts_.askYesNo && prompts_.askYesNo(question);
 }
 
 bool MainWindow::openFile(const QString& path)
