@@ -65,7 +65,11 @@ bool MainWindow::mayWriteOver(const QString& target)
     const QFileInfo targetInfo(target);
     if (!targetInfo.exists())
         return true;
-    const QString own = fileName().isEmpty() ? QString() : QFileInfo(fileName()).canonicalFilePath();
+    // The list's name may lack the .kav its file was written under.
+    const QFileInfo named(fileName());
+    const QString own = fileName().isEmpty() ? QString()
+                        : named.exists()     ? named.canonicalFilePath()
+                                             : QFileInfo(RecordFile::targetPath(fileName())).canonicalFilePath();
     if (!own.isEmpty() && targetInfo.canonicalFilePath() == own)
         return true;
     const QString question = QStringLiteral("%1 は既にあります。上書きしますか？").arg(QDir::toNativeSeparators(targetInfo.absoluteFilePath()));

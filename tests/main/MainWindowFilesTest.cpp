@@ -5,6 +5,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QDir>
 #include <QFile>
 #include <QMimeData>
 #include <QUrl>
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void saveWritesTheFileUnderTheKavName();
     void saveFailureIsShown();
     void saveProposesTheCurrentFileName();
+    void saveAsksBeforeReplacingAnotherList();
     void openingShowsTheListFromRowOne();
     void firstActivationOpensTheFirstArgument();
     void failedCommandLineOpenIsReportedOnce();
@@ -187,6 +189,44 @@ void MainWindowFilesTest::saveProposesTheCurrentFileName()
     // The name proposed is the file that was written, .kav included.
     QCOMPARE(fx.prompts.saveStarts, (QStringList{QString(), kSample, kSample, fx.path(u"plan.kav"_qs)}));
     QVERIFY(fx.prompts.errors.isEmpty());
+}
+
+void MainWindowFilesTest::saveAsksBeforeReplacingAnotherList()
+{
+    WindowFixture fx;
+    MainWindow& w = fx.show();
+    fx.fillRecords(2);
+    fx.prompts.saveAnswer = fx.path(u"plan"_qs);
+    QVERIFY(w.saveRecordFile());
+    QVERIFY(fx.prompts.questions.isEmpty()); // a new file
+
+    // The list's own file is saved over without a question.
+    fx.makeUnsavedEdit();
+    QVERIFY(w.saveRecordFile());
+    QVERIFY(fx.prompts.questions.isEmpty());
+
+    // Another existing list: asked, and "no" leaves it byte-identical.
+    const QString other = fx.path(u"other.kav"_qs);
+    writeUtf8(other, u"another list"_qs);
+    QFile otherFile(other);
+    QVERIFY(otherFile.open(QIODevice::ReadOnly));
+    const QByteArray before = otherFile.readAll();
+    otherFile.close();
+    fx.prompts.saveAnswer = other;
+    fx.prompts.answerYes = false;
+    QVERIFY(!w.saveRecordFile());
+    QCOMPARE(fx.prompts.questions,
+             QStringList{QDir::toNativeSeparators(other) + u" は既にあります。上書きしますか？"_qs});
+    QVERIFY(otherFile.open(QIODevice::ReadOnly));
+    QCOMPARE(otherFile.readAll(), before);
+    otherFile.close();
+    QCOMPARE(w.fileName(), fx.path(u"plan"_qs));
+
+    // "yes" replaces it.
+    fx.prompts.answerYes = true;
+    QVERIFY(w.saveRecordFile());
+    QCOMPARE(w.fileName(), other);
+    QCOMPARE(fx.prompts.questions.size(), 2);
 }
 
 void MainWindowFilesTest::openingShowsTheListFromRowOne()
