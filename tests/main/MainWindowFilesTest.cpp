@@ -1,11 +1,12 @@
 #include "WindowTestSupport.h"
 
 #include "entry/EntryForm.h"
+#include "sheet/ListLock.h"
 #include "sheet/RecordFile.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QDir>
 #include <QFile>
 #include <QMimeData>
 #include <QUrl>
@@ -50,6 +51,8 @@ private Q_SLOTS:
     void saveFailureIsShown();
     void saveProposesTheCurrentFileName();
     void saveAsksBeforeReplacingAnotherList();
+    void saveAsksWhenAnotherProgramChangedTheFile();
+    void secondWindowIsToldTheListIsLockedUntilTheFirstCloses();
     void openingShowsTheListFromRowOne();
     void firstActivationOpensTheFirstArgument();
     void failedCommandLineOpenIsReportedOnce();
@@ -227,6 +230,64 @@ void MainWindowFilesTest::saveAsksBeforeReplacingAnotherList()
     QVERIFY(w.saveRecordFile());
     QCOMPARE(w.fileName(), other);
     QCOMPARE(fx.prompts.questions.size(), 2);
+}
+
+namespace {
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+void MainWindowFilesTest::saveAsksWhenAnotherProgramChangedTheFile()
+{
+    WindowFixture fx;
+    MainWindow& w = fx.show();
+    fx.fillRecords(2);
+    const QString written = fx.path(u"plan.kav"_qs);
+    fx.prompts.saveAnswer = written;
+    QVERIFY(w.saveRecordFile());
+    writeUtf8(written, u"changed elsewhere"_qs);
+    const QByteArray changed = bytesOf(written);
+
+    fx.makeUnsavedEdit();
+    QVERIFY(!w.saveRecordFile());
+    QCOMPARE(fx.prompts.questions,
+             QStringList{QDir::toNativeSeparators(written) + u" は他のプログラムで変更されています。上書きしますか？"_qs});
+    QCOMPARE(bytesOf(written), changed);
+
+    fx.prompts.answerYes = true;
+    QVERIFY(w.saveRecordFile());
+    QVERIFY(bytesOf(written) != changed);
+    // Written by this window: the next save asks nothing.
+    QVERIFY(w.saveRecordFile());
+    QCOMPARE(fx.prompts.questions.size(), 2);
+}
+
+void MainWindowFilesTest::secondWindowIsToldTheListIsLockedUntilTheFirstCloses()
+{
+    WindowFixture fx;
+    MainWindow& w = fx.show();
+    fx.fillRecords(2);
+    const QString written = fx.path(u"plan.kav"_qs);
+    fx.prompts.saveAnswer = written;
+    QVERIFY(w.saveRecordFile());
+    const QString lockPath = ListLock::lockPathFor(written);
+    QVERIFY(QFile::exists(lockPath));
+
+    PromptRecorder secondPrompts;
+    {
+        MainWindow second(fx.startup());
+        second.setPrompts(secondPrompts.prompts());
+        QVERIFY(second.openFile(written));
+    }
+    QCOMPARE(secondPrompts.notices.size(), 1);
+    QVERIFY(secondPrompts.notices.first().startsWith(u"このファイルは "_qs));
+    QVERIFY(QFile::exists(lockPath)); // the second window never held it
+
+    QVERIFY(w.close());
+    QVERIFY(!QFile::exists(lockPath));
 }
 
 void MainWindowFilesTest::openingShowsTheListFromRowOne()
