@@ -213,6 +213,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         }
     }
     saveSettings(); // a failure has been shown; the program ends anyway
+    listLock_.release();
     Q_EMIT closing();
     event->accept();
 }

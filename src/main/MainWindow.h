@@ -5,6 +5,8 @@
 #include "MainWindowPrompts.h"
 #include "print/OutputOptions.h"
 #include "sheet/EraDate.h"
+#include "sheet/FileStamp.h"
+#include "sheet/ListLock.h"
 #include "sheet/RecordDocument.h"
 
 #include <QDate>
@@ -79,6 +81,9 @@ public:
     // --- File commands (MainWindowFiles.cpp) ---
     void openRecordFile();     // 開く: asks about unsaved changes, then for a file
     bool saveRecordFile();     // 保存: asks for a name; false when nothing was written
+    bool mayWriteOver(const QString& target); // false when the user keeps another existing file
+    QString ownFilePath() const;              // the list's file as opened or written; empty for a new list
+    void holdListFile(const QString& path);   // stamps and locks the file just opened or saved
     bool reopenFile();         // 読込: the current file again; false when the load failed
     bool saveSettings();       // false (after the message) when it failed
     bool loadSettings();       // false when there was nothing to read
@@ -141,6 +146,8 @@ private:
 
     MainWindowStartup startup_;
     RecordDocument document_;
+    FileStamp listStamp_; // the list's file as last read or written here
+    ListLock listLock_;
     EraDate today_;
     QString executablePath_;
     QString executableFolder_;

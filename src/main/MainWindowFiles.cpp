@@ -8,6 +8,7 @@
 #include "sheet/RecordFile.h"
 #include "spreadsheet/DocumentFiles.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -45,14 +46,49 @@ bool MainWindow::saveRecordFile()
     const QString chosen = prompts_.chooseSavePath ? prompts_.chooseSavePath(start) : QString();
     if (chosen.isEmpty())
         return false;
+    if (!mayWriteOver(RecordFile::targetPath(chosen)))
+        return false;
     try {
         DocumentFiles::save(document_, chosen);
     } catch (const Failure& failure) {
         showFailure(failure.message());
         return false;
     }
+    holdListFile(RecordFile::targetPath(chosen));
     showFileInCaption(); // saved under a new name, the list may be unchanged
     return true;
+}
+
+QString MainWindow::ownFilePath() const
+{
+    if (fileName().isEmpty())
+        return {};
+    // The list's name may lack the .kav its file was written under.
+    const QFileInfo named(fileName());
+    return named.exists() ? named.canonicalFilePath() : QFileInfo(RecordFile::targetPath(fileName())).canonicalFilePath();
+}
+
+bool MainWindow::mayWriteOver(const QString& target)
+{
+    const QFileInfo targetInfo(target);
+    if (!targetInfo.exists())
+        return true;
+    const QString shown = QDir::toNativeSeparators(targetInfo.absoluteFilePath());
+    const QString own = ownFilePath();
+    const auto ask = [this](const QString& question) { return prompts_.askYesNo && prompts_.askYesNo(question); };
+    // The list's own file is saved over silently unless another program
+    // changed it since; any other existing file is another list.
+    if (!own.isEmpty() && targetInfo.canonicalFilePath() == own)
+        return !listStamp_.changedOnDisk(own) || ask(QStringLiteral("%1 は他のプログラムで変更されています。上書きしますか？").arg(shown));
+    return ask(QStringLiteral("%1 は既にあります。上書きしますか？").arg(shown));
+}
+
+void MainWindow::holdListFile(const QString& path)
+{
+    listStamp_ = FileStamp::of(path);
+    // Another program editing the same list is reported; this one goes on.
+    if (const auto holder = listLock_.take(path); holder && prompts_.showNotice)
+        prompts_.showNotice(ListLock::warning(*holder));
 }
 
 bool MainWindow::openFile(const QString& path)
@@ -64,6 +100,7 @@ bool MainWindow::openFile(const QString& path)
         showFailure(failure.message());
         return false;
     }
+    holdListFile(path);
     if (!notes.isEmpty() && prompts_.showNotice)
         prompts_.showNotice(notes.join(u'\n'));
     // A view left scrolled to rows of the previous list invites editing the wrong record.

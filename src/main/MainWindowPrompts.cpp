@@ -18,7 +18,7 @@ MainWindowPrompts MainWindowPrompts::dialogs(QWidget* parent)
         QMessageBox::information(owner, UiStyle::kProgramName, message);
     };
     prompts.askYesNo = [owner](const QString& question) {
-        return QMessageBox::warning(owner, UiStyle::kProgramName, question, QMessageBox::Yes | QMessageBox::No)
+        return QMessageBox::warning(owner, UiStyle::kProgramName, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                == QMessageBox::Yes;
     };
     prompts.askUnsavedChanges = [owner] {

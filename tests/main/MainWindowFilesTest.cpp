@@ -1,8 +1,10 @@
 #include "WindowTestSupport.h"
 
 #include "entry/EntryForm.h"
+#include "sheet/ListLock.h"
 #include "sheet/RecordFile.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -48,6 +50,9 @@ private Q_SLOTS:
     void saveWritesTheFileUnderTheKavName();
     void saveFailureIsShown();
     void saveProposesTheCurrentFileName();
+    void saveAsksBeforeReplacingAnotherList();
+    void saveAsksWhenAnotherProgramChangedTheFile();
+    void secondWindowIsToldTheListIsLockedUntilTheFirstCloses();
     void openingShowsTheListFromRowOne();
     void firstActivationOpensTheFirstArgument();
     void failedCommandLineOpenIsReportedOnce();
@@ -187,6 +192,102 @@ void MainWindowFilesTest::saveProposesTheCurrentFileName()
     // The name proposed is the file that was written, .kav included.
     QCOMPARE(fx.prompts.saveStarts, (QStringList{QString(), kSample, kSample, fx.path(u"plan.kav"_qs)}));
     QVERIFY(fx.prompts.errors.isEmpty());
+}
+
+void MainWindowFilesTest::saveAsksBeforeReplacingAnotherList()
+{
+    WindowFixture fx;
+    MainWindow& w = fx.show();
+    fx.fillRecords(2);
+    fx.prompts.saveAnswer = fx.path(u"plan"_qs);
+    QVERIFY(w.saveRecordFile());
+    QVERIFY(fx.prompts.questions.isEmpty()); // a new file
+
+    // The list's own file is saved over without a question.
+    fx.makeUnsavedEdit();
+    QVERIFY(w.saveRecordFile());
+    QVERIFY(fx.prompts.questions.isEmpty());
+
+    // Another existing list: asked, and "no" leaves it byte-identical.
+    const QString other = fx.path(u"other.kav"_qs);
+    writeUtf8(other, u"another list"_qs);
+    QFile otherFile(other);
+    QVERIFY(otherFile.open(QIODevice::ReadOnly));
+    const QByteArray before = otherFile.readAll();
+    otherFile.close();
+    fx.prompts.saveAnswer = other;
+    fx.prompts.answerYes = false;
+    QVERIFY(!w.saveRecordFile());
+    QCOMPARE(fx.prompts.questions,
+             QStringList{QDir::toNativeSeparators(other) + u" は既にあります。上書きしますか？"_qs});
+    QVERIFY(otherFile.open(QIODevice::ReadOnly));
+    QCOMPARE(otherFile.readAll(), before);
+    otherFile.close();
+    QCOMPARE(w.fileName(), fx.path(u"plan"_qs));
+
+    // "yes" replaces it.
+    fx.prompts.answerYes = true;
+    QVERIFY(w.saveRecordFile());
+    QCOMPARE(w.fileName(), other);
+    QCOMPARE(fx.prompts.questions.size(), 2);
+}
+
+namespace {
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+void MainWindowFilesTest::saveAsksWhenAnotherProgramChangedTheFile()
+{
+    WindowFixture fx;
+    MainWindow& w = fx.show();
+    fx.fillRecords(2);
+    const QString written = fx.path(u"plan.kav"_qs);
+    fx.prompts.saveAnswer = written;
+    QVERIFY(w.saveRecordFile());
+    writeUtf8(written, u"changed elsewhere"_qs);
+    const QByteArray changed = bytesOf(written);
+
+    fx.makeUnsavedEdit();
+    QVERIFY(!w.saveRecordFile());
+    QCOMPARE(fx.prompts.questions,
+             QStringList{QDir::toNativeSeparators(written) + u" は他のプログラムで変更されています。上書きしますか？"_qs});
+    QCOMPARE(bytesOf(written), changed);
+
+    fx.prompts.answerYes = true;
+    QVERIFY(w.saveRecordFile());
+    QVERIFY(bytesOf(written) != changed);
+    // Written by this window: the next save asks nothing.
+    QVERIFY(w.saveRecordFile());
+    QCOMPARE(fx.prompts.questions.size(), 2);
+}
+
+void MainWindowFilesTest::secondWindowIsToldTheListIsLockedUntilTheFirstCloses()
+{
+    WindowFixture fx;
+    MainWindow& w = fx.show();
+    fx.fillRecords(2);
+    const QString written = fx.path(u"plan.kav"_qs);
+    fx.prompts.saveAnswer = written;
+    QVERIFY(w.saveRecordFile());
+    const QString lockPath = ListLock::lockPathFor(written);
+    QVERIFY(QFile::exists(lockPath));
+
+    PromptRecorder secondPrompts;
+    {
+        MainWindow second(fx.startup());
+        second.setPrompts(secondPrompts.prompts());
+        QVERIFY(second.openFile(written));
+    }
+    QCOMPARE(secondPrompts.notices.size(), 1);
+    QVERIFY(secondPrompts.notices.first().startsWith(u"このファイルは "_qs));
+    QVERIFY(QFile::exists(lockPath)); // the second window never held it
+
+    QVERIFY(w.close());
+    QVERIFY(!QFile::exists(lockPath));
 }
 
 void MainWindowFilesTest::openingShowsTheListFromRowOne()
