@@ -49,11 +49,11 @@ packages() {
 
 # source NAME[=VERSION] DIRVAR: downloads and unpacks one Debian source package.
 unpack_source() {
-    local spec="$1" name="${1%%=*}"
+    local wanted="$1" name="${1%%=*}"
     mkdir -p "$work/src/$name"
     cd "$work/src/$name"
     if ! ls -d */ >/dev/null 2>&1; then
-        apt-get source --download-only "$spec"
+        apt-get source --download-only "$wanted"
         dpkg-source -x --no-check ./*.dsc
     fi
 }
