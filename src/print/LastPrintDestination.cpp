@@ -1,5 +1,7 @@
 #include "LastPrintDestination.h"
 
+#include "PrinterAdjustments.h"
+
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSettings>
@@ -11,10 +13,7 @@ const QString kPrinterKey = QStringLiteral("lastDestination/printer");
 
 } // namespace
 
-LastPrintDestination::LastPrintDestination()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, u"tagrio"_qs, u"printers"_qs))
-{
-}
+LastPrintDestination::LastPrintDestination() : settings_(userPrinterSettings()) {}
 
 LastPrintDestination::LastPrintDestination(const QString& iniFile)
     : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))

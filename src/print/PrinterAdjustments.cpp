@@ -25,10 +25,12 @@ constexpr Field kFields[] = {
 
 } // namespace
 
-PrinterAdjustments::PrinterAdjustments()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, u"tagrio"_qs, u"printers"_qs))
+std::unique_ptr<QSettings> userPrinterSettings()
 {
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, u"tagrio"_qs, u"printers"_qs);
 }
+
+PrinterAdjustments::PrinterAdjustments() : settings_(userPrinterSettings()) {}
 
 PrinterAdjustments::PrinterAdjustments(const QString& iniFile)
     : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))

@@ -9,6 +9,10 @@
 class QPrinter;
 class QSettings;
 
+// The user's printer settings file (printers.ini in the user's config
+// folder), which keeps the adjustments and the last print destination.
+std::unique_ptr<QSettings> userPrinterSettings();
+
 // Each printer's page adjustment, kept in the user's settings (an INI file in
 // the user's config folder, apart from the program's own settings file) under
 // the printer's name, so it survives a restart and follows the printer the
