@@ -95,7 +95,10 @@ bool MainWindow::openFile(const QString& path)
 {
     QStringList notes;
     try {
-        notes = DocumentFiles::open(document_, path);
+        const std::optional<QStringList> opened = DocumentFiles::openConfirmed(document_, path, prompts_.confirmImport);
+        if (!opened)
+            return false; // the user declined the table: the list stays as it was
+        notes = *opened;
     } catch (const Failure& failure) {
         showFailure(failure.message());
         return false;

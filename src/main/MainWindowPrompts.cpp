@@ -1,6 +1,7 @@
 #include "MainWindowPrompts.h"
 
 #include "spreadsheet/DocumentFiles.h"
+#include "spreadsheet/ui/ImportPreviewDialog.h"
 #include "ui/ProgramName.h"
 
 #include <QFileDialog>
@@ -40,6 +41,13 @@ MainWindowPrompts MainWindowPrompts::dialogs(QWidget* parent)
                                                             DocumentFiles::saveFilters(), &selectedFilter,
                                                             QFileDialog::DontConfirmOverwrite);
         return chosen.isEmpty() ? chosen : DocumentFiles::withFilterSuffix(chosen, selectedFilter);
+    };
+    prompts.confirmImport = [owner](const ImportedTable& table, const std::optional<CsvTable::TextFormat>& format)
+        -> std::optional<TableLayout> {
+        ImportPreviewDialog dialog(table, format, owner);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.layout();
     };
     return prompts;
 }

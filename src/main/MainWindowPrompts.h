@@ -1,5 +1,7 @@
 #pragma once
 
+#include "spreadsheet/DocumentFiles.h"
+
 #include <QString>
 #include <functional>
 
@@ -21,6 +23,9 @@ struct MainWindowPrompts {
     std::function<QString(const QString& startFolder)> chooseOpenPath;
     // startPath is a folder, or the file whose name the dialog proposes.
     std::function<QString(const QString& startPath)> chooseSavePath;
+    // A table file about to become the list: its records as they will be
+    // taken, and the choice of its columns.
+    DocumentFiles::TableConfirmation confirmImport;
 
     static MainWindowPrompts dialogs(QWidget* parent);
 };

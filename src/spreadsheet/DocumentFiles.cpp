@@ -2,6 +2,8 @@
 
 #include "TableFile.h"
 
+#include "sheet/FileAccess.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -82,11 +84,27 @@ bool isTableFile(const QString& path)
 
 QStringList open(RecordDocument& document, const QString& path)
 {
+    return *openConfirmed(document, path, {});
+}
+
+std::optional<QStringList> openConfirmed(RecordDocument& document, const QString& path,
+                                         const TableConfirmation& confirm)
+{
     if (!isTableFile(path)) {
         document.open(path);
-        return {};
+        return QStringList();
     }
-    return document.importTable(TableFile::read(path), path);
+    ImportedTable table = TableFile::read(path);
+    if (confirm) {
+        std::optional<CsvTable::TextFormat> format;
+        if (const QByteArray bytes = FileAccess::readAll(path); !TableFile::startsLikeWorkbook(bytes))
+            format = CsvTable::formatOf(bytes, path);
+        const std::optional<TableLayout> layout = confirm(table, format);
+        if (!layout)
+            return std::nullopt;
+        table.layout = layout;
+    }
+    return document.importTable(table, path);
 }
 
 bool isTablePath(const QString& path)

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "sheet/CsvTable.h"
 #include "sheet/RecordDocument.h"
 
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+#include <optional>
 
 // The files the window's 開く and 保存 (and tagrio-cli import and export) deal
 // in: record files, and cable lists kept as .xlsx or .csv tables.
@@ -30,6 +34,17 @@ bool isTableFile(const QString& path);
 // returns the notes to show the user. Throws Failure, leaving the document
 // as it was.
 QStringList open(RecordDocument& document, const QString& path);
+
+// Shows the user a table about to become the list, with how its text was
+// read (none for a workbook). Returns the layout to take it under, or none
+// when the user declines.
+using TableConfirmation = std::function<std::optional<TableLayout>(const ImportedTable& table,
+                                                                   const std::optional<CsvTable::TextFormat>& format)>;
+
+// open, but a table file is first put to confirm; none when the user declined
+// it, the document then being as it was.
+std::optional<QStringList> openConfirmed(RecordDocument& document, const QString& path,
+                                         const TableConfirmation& confirm);
 
 // A name ending in .xlsx or .csv (any case) is a table export.
 bool isTablePath(const QString& path);

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void savedTablesOpenBackAsTheSameList_data();
     void savedTablesOpenBackAsTheSameList();
     void readerNotesAreShownAfterTheOpen();
+    void aTableIsShownBeforeItReplacesTheList();
     void aHostileTableIsShownAndTheListStaysWhole();
 };
 
@@ -57,6 +58,7 @@ void MainWindowTablesTest::savedTablesOpenBackAsTheSameList()
     MainWindow& reader = other.show(); // the company box holds the settings' 〇〇〇〇株式会社
     other.prompts.openAnswer = fx.path(name);
     reader.openRecordFile();
+    QCOMPARE(other.prompts.importsShown, 1);
     QVERIFY2(other.prompts.errors.isEmpty(), qPrintable(other.prompts.errors.join(u'\n')));
     QVERIFY(other.prompts.notices.isEmpty());
     QVERIFY(reader.document().sheet() == edited);
@@ -75,6 +77,45 @@ void MainWindowTablesTest::savedTablesOpenBackAsTheSameList()
     QVERIFY(reread == edited);
     QCOMPARE(company, u"〇〇〇〇株式会社"_qs);
     QVERIFY(!reader.document().isModified());
+}
+
+void MainWindowTablesTest::aTableIsShownBeforeItReplacesTheList()
+{
+    WindowFixture fx;
+    MainWindow& w = fx.show();
+    fx.prompts.openAnswer = kSample;
+    w.openRecordFile();
+    const RecordSheet sample = w.document().sheet();
+    const QString table = fx.path(u"一覧.csv"_qs);
+    TableFile::writeCsv(table, sample);
+
+    // Declined: the list, its file name and its saved state stay.
+    fx.prompts.declineImport = true;
+    fx.prompts.openAnswer = table;
+    w.openRecordFile();
+    QCOMPARE(fx.prompts.importsShown, 1);
+    QVERIFY(fx.prompts.errors.isEmpty());
+    QVERIFY(w.document().sheet() == sample);
+    QCOMPARE(w.fileName(), kSample);
+    QVERIFY(!w.document().isModified());
+
+    // Taken under the user's choice of columns: the column left out arrives empty.
+    QStringList formatsShown;
+    MainWindowPrompts prompts = fx.prompts.prompts();
+    prompts.confirmImport = [&](const ImportedTable& shown, const std::optional<CsvTable::TextFormat>& format) {
+        formatsShown << (format ? format->encoding + u' ' + format->separator : u"workbook"_qs);
+        TableLayout layout = TableRows::detectLayout(shown.rows);
+        std::ranges::replace(layout.recordColumnOf, int(ColFrom1), TableLayout::kSkip);
+        return std::optional(layout);
+    };
+    w.setPrompts(prompts);
+    w.openRecordFile();
+    QCOMPARE(formatsShown, QStringList{u"UTF-8 ,"_qs});
+    QCOMPARE(w.fileName(), fx.path(u"一覧.kav"_qs));
+    QCOMPARE(w.document().sheet().rowCount(), sample.rowCount());
+    QVERIFY(!sample.cell(ColFrom1, 1).isEmpty());
+    QVERIFY(w.document().sheet().cell(ColFrom1, 1).isEmpty());
+    QCOMPARE(w.document().sheet().cell(ColTo1, 1), sample.cell(ColTo1, 1));
 }
 
 void MainWindowTablesTest::readerNotesAreShownAfterTheOpen()

@@ -29,6 +29,10 @@ struct PromptRecorder {
     QString saveAnswer;
     QStringList openFolders;
     QStringList saveStarts;
+    // Tables shown before an import; each is taken under its detected layout
+    // unless declineImport.
+    int importsShown = 0;
+    bool declineImport = false;
 
     MainWindowPrompts prompts()
     {
@@ -50,6 +54,13 @@ struct PromptRecorder {
         p.chooseSavePath = [this](const QString& start) {
             saveStarts << start;
             return saveAnswer;
+        };
+        p.confirmImport = [this](const ImportedTable& table, const std::optional<CsvTable::TextFormat>&)
+            -> std::optional<TableLayout> {
+            ++importsShown;
+            if (declineImport)
+                return std::nullopt;
+            return table.layout.value_or(TableRows::detectLayout(table.rows));
         };
         return p;
     }
