@@ -2,9 +2,12 @@
 // settings file.
 #include "MainWindow.h"
 
+#include "sheet/NativeFiles.h"
+
 #include "RecordSheetView.h"
 #include "entry/EntryForm.h"
 #include "sheet/Failure.h"
+#include "sheet/NativeFiles.h"
 #include "sheet/RecordFile.h"
 #include "spreadsheet/DocumentFiles.h"
 
@@ -64,8 +67,7 @@ QString MainWindow::ownFilePath() const
     if (fileName().isEmpty())
         return {};
     // The list's name may lack the .kav its file was written under.
-    const QFileInfo named(fileName());
-    return named.exists() ? named.canonicalFilePath() : QFileInfo(RecordFile::targetPath(fileName())).canonicalFilePath();
+    return QFileInfo::exists(fileName()) ? fileName() : RecordFile::targetPath(fileName());
 }
 
 bool MainWindow::mayWriteOver(const QString& target)
@@ -78,7 +80,7 @@ bool MainWindow::mayWriteOver(const QString& target)
     const auto ask = [this](const QString& question) { return prompts_.askYesNo && prompts_.askYesNo(question); };
     // The list's own file is saved over silently unless another program
     // changed it since; any other existing file is another list.
-    if (!own.isEmpty() && targetInfo.canonicalFilePath() == own)
+    if (!own.isEmpty() && NativeFiles::isSameFile(target, own))
         return !listStamp_.changedOnDisk(own) || ask(QStringLiteral("%1 は他のプログラムで変更されています。上書きしますか？").arg(shown));
     return ask(QStringLiteral("%1 は既にあります。上書きしますか？").arg(shown));
 }

@@ -7,6 +7,12 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <qt_windows.h>
+#endif
+
 namespace {
 
 QtMessageHandler previousMessageHandler = nullptr;
@@ -20,6 +26,35 @@ void dropRuntimeFolderWarning(QtMsgType type, const QMessageLogContext& context,
         return;
     previousMessageHandler(type, context, message);
 }
+
+#ifdef Q_OS_WIN
+// The output is the same bytes as on Linux: UTF-8 with LF line ends, never
+// CR LF from the C library's text mode, so that files written with ">" and
+// pipes into other tools match on both systems. A console shows it as UTF-8
+// while the program runs and gets its own code page back afterwards.
+class Utf8ConsoleOutput {
+public:
+    Utf8ConsoleOutput() : previousCodePage_(::GetConsoleOutputCP())
+    {
+        _setmode(_fileno(stdout), _O_BINARY);
+        _setmode(_fileno(stderr), _O_BINARY);
+        if (previousCodePage_)
+            ::SetConsoleOutputCP(CP_UTF8);
+    }
+    ~Utf8ConsoleOutput()
+    {
+        std::fflush(stdout);
+        std::fflush(stderr);
+        if (previousCodePage_)
+            ::SetConsoleOutputCP(previousCodePage_);
+    }
+    Utf8ConsoleOutput(const Utf8ConsoleOutput&) = delete;
+    Utf8ConsoleOutput& operator=(const Utf8ConsoleOutput&) = delete;
+
+private:
+    UINT previousCodePage_; // 0 without a console
+};
+#endif
 
 } // namespace
 
@@ -38,6 +73,9 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(previousMessageHandler);
     QCoreApplication::setApplicationName(QStringLiteral("tagrio"));
     installJapaneseTranslation(app);
+#ifdef Q_OS_WIN
+    const Utf8ConsoleOutput console; // outlives the streams, which flush when they go
+#endif
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);

@@ -3,6 +3,28 @@
 #include <QDir>
 #include <QFileInfo>
 
+#ifdef Q_OS_WIN
+// Qt reads owners of NTFS files only while this counter is above zero: the
+// lookup is slow, so it is off by default.
+extern Q_CORE_EXPORT int qt_ntfs_permission_lookup;
+#endif
+
+namespace {
+
+QString ownerOf(const QString& path)
+{
+#ifdef Q_OS_WIN
+    ++qt_ntfs_permission_lookup;
+    const QString owner = QFileInfo(path).owner();
+    --qt_ntfs_permission_lookup;
+    return owner;
+#else
+    return QFileInfo(path).owner();
+#endif
+}
+
+} // namespace
+
 QString ListLock::lockPathFor(const QString& listPath)
 {
     const QFileInfo list(listPath);
@@ -31,7 +53,7 @@ std::optional<ListLock::Holder> ListLock::take(const QString& listPath)
     if (lock->error() != QLockFile::LockFailedError || !lock->getLockInfo(&holder.pid, &holder.host, &application))
         return std::nullopt; // no lock file can be made here, or it vanished meanwhile
     const QFileInfo info(path);
-    holder.user = info.owner();
+    holder.user = ownerOf(path);
     holder.since = info.lastModified();
     return holder;
 }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
@@ -84,5 +85,16 @@ QString renameOver(const QString& from, const QString& to)
 }
 
 #endif
+
+bool isSameFile(const QString& a, const QString& b)
+{
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity fileNameCase = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity fileNameCase = Qt::CaseSensitive;
+#endif
+    const QString first = QFileInfo(a).canonicalFilePath();
+    return !first.isEmpty() && first.compare(QFileInfo(b).canonicalFilePath(), fileNameCase) == 0;
+}
 
 } // namespace NativeFiles

@@ -4,7 +4,8 @@
 #include <QString>
 
 // File operations that C libraries and the system need done their own way:
-// libraries that take a char* path, and a rename that replaces its target.
+// libraries that take a char* path, a rename that replaces its target, and
+// whether two names are one file.
 namespace NativeFiles {
 
 // A char* path that fopen() and the libraries built on it open. Windows reads
@@ -16,5 +17,9 @@ QByteArray narrowPathOf(const QString& existingPath);
 // Renames from over to in one step, replacing a file already there. Returns
 // the reason when it fails, empty when it succeeds.
 QString renameOver(const QString& from, const QString& to);
+
+// Whether two paths name one existing file, however they are spelled
+// ("..", links, and on Windows the case of the letters).
+bool isSameFile(const QString& a, const QString& b);
 
 } // namespace NativeFiles

@@ -29,11 +29,18 @@ struct ProcessHandle {
     ProcessHandle& operator=(const ProcessHandle&) = delete;
 };
 
+// An ended process stays open to whoever still holds a handle on it.
+bool stillActive(const ProcessHandle& process)
+{
+    DWORD exitCode = 0;
+    return ::GetExitCodeProcess(process.handle, &exitCode) && exitCode == STILL_ACTIVE;
+}
+
 // The creation time as a count of 100 ns intervals.
 QString creationTimeOf(const ProcessHandle& process)
 {
     FILETIME created, exited, kernel, user;
-    if (!process.handle || !::GetProcessTimes(process.handle, &created, &exited, &kernel, &user))
+    if (!process.handle || !stillActive(process) || !::GetProcessTimes(process.handle, &created, &exited, &kernel, &user))
         return {};
     return QString::number((quint64(created.dwHighDateTime) << 32) | created.dwLowDateTime);
 }
@@ -43,9 +50,7 @@ bool exists(qint64 pid)
     const ProcessHandle process(pid);
     if (!process.handle)
         return ::GetLastError() == ERROR_ACCESS_DENIED;
-    // An ended process stays open to whoever still holds a handle on it.
-    DWORD exitCode = 0;
-    return ::GetExitCodeProcess(process.handle, &exitCode) && exitCode == STILL_ACTIVE;
+    return stillActive(process);
 }
 
 #else

@@ -80,7 +80,9 @@ TEST(CliSheet, AnOutputNeverReplacesItsInput)
     const QString list = dir.filePath(u"s.kav"_qs);
     ASSERT_TRUE(QFile::copy(kSample, list));
     ASSERT_TRUE(QDir().mkpath(dir.filePath(u"sub"_qs)));
+#ifndef Q_OS_WIN // a Windows link is a shortcut file of its own, not the list
     ASSERT_TRUE(QFile::link(list, dir.filePath(u"s.csv"_qs)));
+#endif
     QFile original(kSample);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     const QByteArray bytes = original.readAll();
@@ -89,7 +91,11 @@ TEST(CliSheet, AnOutputNeverReplacesItsInput)
         {u"pdf"_qs, u"a"_qs, list, u"-o"_qs, list},
         {u"pdf"_qs, u"b-trunk"_qs, list, u"-o"_qs, otherSpelling},
         {u"xlsx"_qs, u"a"_qs, list, u"-o"_qs, list},
+#ifdef Q_OS_WIN
+        {u"pdf"_qs, u"a"_qs, list, u"-o"_qs, dir.filePath(u"S.KAV"_qs)}, // names ignore case there
+#else
         {u"export"_qs, list, u"-o"_qs, dir.filePath(u"s.csv"_qs)}, // a link to the list
+#endif
         {u"import"_qs, list, u"-o"_qs, dir.filePath(u"s"_qs)},     // .kav is added
     };
     for (const QStringList& args : cases) {

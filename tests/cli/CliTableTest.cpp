@@ -21,6 +21,7 @@ QJsonObject dump(const QString& path)
 }
 
 // The text of a PDF as poppler reads it.
+#ifndef Q_OS_WIN
 QString pdfText(const QString& pdf)
 {
     QProcess process;
@@ -28,6 +29,7 @@ QString pdfText(const QString& pdf)
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
+#endif
 
 TEST(CliTable, ExportThenImportGivesBackTheSampleSheet)
 {
@@ -65,8 +67,12 @@ TEST(CliTable, CommandsOpenTablesAsTheWindowDoes)
     const QJsonObject sample = dump(kSample);
     const QString fromRecords = dir.filePath(u"records.pdf"_qs);
     ASSERT_EQ(CliRun::of({u"pdf"_qs, u"a"_qs, kSample, u"-o"_qs, fromRecords}).exitCode, 0);
+    // pdftotext is a Linux tool: under Wine, deps/windows/test.sh reads the
+    // Windows build's PDFs with it instead.
+#ifndef Q_OS_WIN
     const QString recordsText = pdfText(fromRecords);
     ASSERT_TRUE(recordsText.contains(u"No.1"_qs)) << recordsText.left(200).toStdString();
+#endif
     for (const QString& table : {u"list.xlsx"_qs, u"list.csv"_qs}) {
         ASSERT_EQ(CliRun::of({u"export"_qs, kSample, u"-o"_qs, dir.filePath(table)}).exitCode, 0);
         EXPECT_EQ(dump(dir.filePath(table))[u"rows"_qs], sample[u"rows"_qs]) << table.toStdString();
@@ -75,7 +81,9 @@ TEST(CliTable, CommandsOpenTablesAsTheWindowDoes)
         const CliRun printed = CliRun::of({u"pdf"_qs, u"a"_qs, dir.filePath(table), u"-o"_qs, out});
         ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
         EXPECT_EQ(printed.out.trimmed(), out);
+#ifndef Q_OS_WIN
         EXPECT_EQ(pdfText(out), recordsText) << table.toStdString();
+#endif
     }
 }
 

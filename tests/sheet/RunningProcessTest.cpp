@@ -1,25 +1,10 @@
+#include "EndedProcess.h"
 #include "TestSupport.h"
 #include "sheet/RunningProcess.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 
 namespace {
-
-// The pid of a process that has started and ended.
-qint64 endedProcessPid()
-{
-    QProcess ended;
-#ifdef Q_OS_WIN
-    ended.start(QStringLiteral("cmd"), {QStringLiteral("/c"), QStringLiteral("exit")});
-#else
-    ended.start(QStringLiteral("true"), {});
-#endif
-    EXPECT_TRUE(ended.waitForStarted());
-    const qint64 pid = ended.processId();
-    EXPECT_TRUE(ended.waitForFinished());
-    return pid;
-}
 
 TEST(RunningProcess, TellsThisProcessFromEndedAndReusedOnes)
 {

@@ -1,6 +1,7 @@
 #include "CliCommandLine.h"
 
 #include "sheet/Failure.h"
+#include "sheet/NativeFiles.h"
 #include "sheet/SettingsFile.h"
 #include "spreadsheet/DocumentFiles.h"
 
@@ -102,8 +103,7 @@ OutputKind CliCommandLine::outputKind(int index, std::initializer_list<OutputKin
 
 void refuseOutputOverInput(const QString& input, const QString& output)
 {
-    const QString inputFile = QFileInfo(input).canonicalFilePath();
-    if (!inputFile.isEmpty() && inputFile == QFileInfo(output).canonicalFilePath())
+    if (NativeFiles::isSameFile(input, output))
         throw Failure(u"出力先 %1 は入力ファイルと同じです。入力ファイルはそのままにしました。"_qs.arg(output));
 }
 
