@@ -8,18 +8,6 @@ target_sources(tagrio PRIVATE ${PROJECT_SOURCE_DIR}/data/tagrio.rc)
 
 # Qt and the libraries built by deps/windows/toolchain.sh.
 get_filename_component(windows_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
-file(GLOB windows_dlls "${windows_prefix}/bin/*.dll" "${windows_prefix}/lib/*.dll")
-list(FILTER windows_dlls EXCLUDE REGEX "/(Qt6Test|gtest|gtest_main|gmock)[^/]*\\.dll$")
-# The compiler's own runtime.
-foreach(runtime IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
-                  OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
-  if(NOT IS_ABSOLUTE "${runtime_path}")
-    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know where ${runtime} is")
-  endif()
-  list(APPEND windows_dlls "${runtime_path}")
-endforeach()
-install(FILES ${windows_dlls} DESTINATION bin)
 
 # The windows platform, the native widget style and the image formats.
 foreach(plugins IN ITEMS platforms styles imageformats)
@@ -28,6 +16,25 @@ foreach(plugins IN ITEMS platforms styles imageformats)
             FILES_MATCHING PATTERN "*.dll" PATTERN "*d.dll" EXCLUDE)
   endif()
 endforeach()
+
+# Every DLL that the programs and those plugins load, found by walking their
+# import tables (InstallWindowsDlls.cmake) through the toolchain prefix,
+# mingw's libraries and the compiler's runtime.
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
+                OUTPUT_VARIABLE runtime_dll OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT IS_ABSOLUTE "${runtime_dll}")
+  message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know where its runtime DLLs are")
+endif()
+get_filename_component(runtime_folder "${runtime_dll}" DIRECTORY)
+file(GLOB plugin_dlls "${windows_prefix}/plugins/platforms/*.dll" "${windows_prefix}/plugins/styles/*.dll"
+     "${windows_prefix}/plugins/imageformats/*.dll")
+set(TAGRIO_DLL_FOLDERS "${windows_prefix}/bin" "${windows_prefix}/lib" "/usr/${TAGRIO_MINGW}/lib" "${runtime_folder}")
+install(CODE "set(tagrio_executables \"$<TARGET_FILE:tagrio>\" \"$<TARGET_FILE:tagrio-cli>\")
+set(tagrio_modules \"${plugin_dlls}\")
+set(tagrio_dll_folders \"${TAGRIO_DLL_FOLDERS}\")
+set(tagrio_system_libraries \"/usr/${TAGRIO_MINGW}/lib\")
+set(tagrio_objdump \"${CMAKE_OBJDUMP}\")")
+install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/InstallWindowsDlls.cmake)
 
 # Qt's Japanese texts come from Debian's qt6-translations-l10n: .qm files
 # are the same on every system.
@@ -48,7 +55,10 @@ set(CPACK_PACKAGE_EXECUTABLES "tagrio;タグリオ")
 set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/data/icons/tagrio.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/data/icons/tagrio.ico")
 set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\tagrio.exe")
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# Installing over an earlier version replaces its files. (CPack's "uninstall
+# first" choice is left off: where the earlier folder was deleted by hand, it
+# stops on an "Uninstall failed." box that even a silent install waits on.)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL OFF)
 # A 64-bit installer: Wine's wine64 alone cannot start the 32-bit default.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "!include ${PROJECT_SOURCE_DIR}/cmake/nsis/FileTypeInstall.nsh")

@@ -41,7 +41,9 @@ echo "== unit and CLI tests under Wine"
 echo "== tagrio-cli.exe against the Linux build"
 cliWin() { "$run" "$windows/src/main/tagrio-cli.exe" "$@"; }
 cliLinux() { QT_QPA_PLATFORM=offscreen "$linux/src/main/tagrio-cli" "$@"; }
-sample="$root/samples/sample.kav"
+# A copy: the window program leaves a lock file beside the list it opens.
+sample="$out/sample.kav"
+cp "$root/samples/sample.kav" "$sample"
 iconv -f SHIFT_JIS -t UTF-8 "$sample" | tr -d '\r' > "$out/utf8.kav"
 today=(--today 2026-12-10)
 
@@ -99,19 +101,30 @@ same "import .xlsx" "$wide/win.kav" "$wide/linux.kav"
 cliWin xlsx a "$sample" -o "$wide/名板.xlsx" "${today[@]}" && [[ -s "$wide/名板.xlsx" ]] &&
     pass "xlsx into a folder outside the ANSI code page" || fail "xlsx into a folder outside the ANSI code page"
 
+# window_of PID: the id of the first window the program shows, waiting for
+# it as long as a slow machine needs; empty when none came.
+window_of() {
+    local window=""
+    for _ in $(seq 1 300); do
+        window="$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n1 || true)"
+        [[ -z "$window" ]] && window="$(xdotool search --onlyvisible --name 'タグリオ|sample' 2>/dev/null | head -n1 || true)"
+        [[ -n "$window" ]] && break
+        kill -0 "$1" 2>/dev/null || break
+        sleep 1
+    done
+    echo "$window"
+}
+
 echo "== tagrio.exe opening the sample"
 shot="$windows/tagrio-under-wine.png"
 "$run" "$windows/src/main/tagrio.exe" "$sample" >/dev/null 2>&1 &
 app=$!
-for _ in $(seq 1 120); do
-    window="$(xdotool search --name 'タグリオ|tagrio|sample' 2>/dev/null | head -n1 || true)"
-    [[ -n "$window" ]] && break
-    sleep 1
-done
-if [[ -n "${window:-}" ]]; then
-    sleep 3 # the grid fills once the window is shown
+window="$(window_of "$app")"
+if [[ -n "$window" ]]; then
+    geometry="$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')"
+    [[ "$geometry" == 1076x600 ]] && pass "tagrio.exe window 1076x600" || fail "tagrio.exe window is $geometry, not 1076x600"
+    sleep 3 # only so that the screenshot shows the filled grid
     import -window root "$shot"
-    echo "Window geometry: $(xdotool getwindowgeometry "$window" | tr '\n' ' ')"
     pass "tagrio.exe shows a window; screenshot $shot"
 else
     fail "tagrio.exe showed no window"
@@ -120,18 +133,52 @@ kill "$app" 2>/dev/null || true
 wineserver -k 2>/dev/null || true
 
 echo "== installer"
+# The installed programs run with nothing of the toolchain on the DLL path,
+# as on a user's machine: a DLL the installer left out fails them here.
+installed() { WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" wine "$@"; }
 installer="$(ls "$windows"/tagrio-*-windows-x64.exe 2>/dev/null | head -n1 || true)"
 if [[ -z "$installer" ]]; then
     fail "no installer in $windows (deps/windows/build.sh)"
 else
-    "$run" "$installer" /S '/D=C:\Tagrio' || fail "silent install"
-    installed="$(winepath -u 'C:\Tagrio\bin\tagrio-cli.exe' 2>/dev/null)"
-    if [[ -f "$installed" ]] && "$run" "$installed" dump "$sample" | cmp -s - "$out/linux-dump-sample.kav.json"; then
+    # From a clean prefix: an earlier run's files, keys or shortcut would
+    # stand in for missing ones.
+    folder="$(winepath -u 'C:\Tagrio' 2>/dev/null)"
+    startMenu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/タグリオ"
+    rm -rf "$folder" "$startMenu"
+    "$run" reg delete 'HKCR\.kav' /f >/dev/null 2>&1
+    "$run" reg delete 'HKCR\Tagrio.RecordFile' /f >/dev/null 2>&1
+    timeout 600 "$run" "$installer" /S '/D=C:\Tagrio' || fail "silent install (a box left open stops it)"
+    if installed "$folder/bin/tagrio-cli.exe" dump "$sample" | cmp -s - "$out/linux-dump-sample.kav.json"; then
         pass "installed tagrio-cli.exe dumps the sample"
     else
-        fail "installed tagrio-cli.exe"
+        fail "installed tagrio-cli.exe dump"
     fi
-    [[ -f "$(dirname "$(dirname "$installed")")/Uninstall.exe" ]] && pass "uninstaller installed" || fail "no uninstaller"
+    # A workbook loads libxlsxwriter, minizip and zlib.
+    installed "$folder/bin/tagrio-cli.exe" xlsx a "$sample" -o "$out/installed.xlsx" "${today[@]}" >"$out/installed.log" 2>&1
+    if cells "$out/installed.xlsx" | cmp -s - "$out/linux-a.cells"; then
+        pass "installed tagrio-cli.exe writes a workbook"
+    else
+        fail "installed tagrio-cli.exe xlsx"; cat "$out/installed.log"
+        cp "$out/installed.xlsx" "$out/linux-a.xlsx" "$windows/" 2>/dev/null
+    fi
+    installed "$folder/bin/tagrio.exe" "$sample" >/dev/null 2>&1 &
+    app=$!
+    [[ -n "$(window_of "$app")" ]] && pass "installed tagrio.exe shows its window" || fail "installed tagrio.exe showed no window"
+    kill "$app" 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+    [[ -f "$startMenu/タグリオ.lnk" ]] &&
+        pass "Start-menu entry タグリオ" || fail "no Start-menu entry タグリオ"
+    "$run" reg query 'HKCR\Tagrio.RecordFile\shell\open\command' 2>/dev/null | grep -q 'C:\\Tagrio\\bin\\tagrio.exe' &&
+        "$run" reg query 'HKCR\.kav' 2>/dev/null | grep -q Tagrio.RecordFile &&
+        pass ".kav files open in tagrio.exe" || fail ".kav file type not registered"
+    if [[ -f "$folder/Uninstall.exe" ]]; then
+        # _?= keeps the uninstaller in place, so that it has finished on return.
+        timeout 600 "$run" "$folder/Uninstall.exe" /S '_?=C:\Tagrio'
+        [[ ! -e "$folder/bin/tagrio.exe" && ! -e "$startMenu/タグリオ.lnk" ]] && ! "$run" reg query 'HKCR\.kav' >/dev/null 2>&1 &&
+            pass "the uninstaller removes the program and the file type" || fail "the uninstaller left the program or the file type"
+    else
+        fail "no uninstaller"
+    fi
 fi
 
 echo
