@@ -80,7 +80,8 @@ for kind in a b-trunk b-branch; do
 done
 
 # The cells: every sheet's XML and the shared strings (docProps hold the time).
-cells() { unzip -p "$1" 'xl/worksheets/*.xml' 'xl/sharedStrings.xml' 2>/dev/null; }
+# (unzip fails when a workbook has no shared strings; what it wrote is compared.)
+cells() { unzip -p "$1" 'xl/worksheets/*.xml' 'xl/sharedStrings.xml' 2>/dev/null || true; }
 for kind in template a b-trunk b-branch; do
     input=("$sample"); [[ "$kind" == template ]] && input=()
     cliWin xlsx "$kind" "${input[@]}" -o "$out/win-$kind.xlsx" "${today[@]}"
@@ -154,13 +155,9 @@ else
         fail "installed tagrio-cli.exe dump"
     fi
     # A workbook loads libxlsxwriter, minizip and zlib.
-    installed "$folder/bin/tagrio-cli.exe" xlsx a "$sample" -o "$out/installed.xlsx" "${today[@]}" >"$out/installed.log" 2>&1
-    if cells "$out/installed.xlsx" | cmp -s - "$out/linux-a.cells"; then
-        pass "installed tagrio-cli.exe writes a workbook"
-    else
-        fail "installed tagrio-cli.exe xlsx"; cat "$out/installed.log"
-        cp "$out/installed.xlsx" "$out/linux-a.xlsx" "$windows/" 2>/dev/null
-    fi
+    installed "$folder/bin/tagrio-cli.exe" xlsx a "$sample" -o "$out/installed.xlsx" "${today[@]}" >/dev/null
+    cells "$out/installed.xlsx" > "$out/installed.cells"
+    same "installed tagrio-cli.exe writes a workbook" "$out/installed.cells" "$out/linux-a.cells"
     installed "$folder/bin/tagrio.exe" "$sample" >/dev/null 2>&1 &
     app=$!
     [[ -n "$(window_of "$app")" ]] && pass "installed tagrio.exe shows its window" || fail "installed tagrio.exe showed no window"

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <stdexcept>
 
 TableLayout TableLayout::plain()
 {
@@ -18,6 +19,8 @@ void TableCollector::put(qint64 row, qint64 column, QString text)
 {
     if (text.isEmpty())
         return;
+    if (row < 0 || column < 0)
+        throw std::out_of_range("TableCollector::put: a negative row or column");
     if (row >= kMaxRowCount)
         throw Failure(QStringLiteral("表の行数が扱える上限の %1 行を超えています。開きませんでした。").arg(kMaxRowCount));
     if (column >= kColumnCount) {

@@ -319,6 +319,8 @@ ImportedTable readSheet(ZipParts& zip, const QString& name, const SheetContext& 
             column = 0;
         } else if (isStart(xml, u"c")) {
             const QString r = attribute(xml.attributes(), u"r");
+            if (row < 1)
+                part.fail(QStringLiteral("セル %1 が行の外にあります").arg(r));
             if (r.isEmpty()) {
                 ++column;
             } else {
