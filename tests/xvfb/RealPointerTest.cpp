@@ -6,7 +6,12 @@
 #include "main/RecordSheetModel.h"
 #include "main/RecordSheetView.h"
 #include "main/MainWindow.h"
+#include "sheet/RecordSheet.h"
+#include "spreadsheet/ui/ImportPreviewDialog.h"
 #include "../StateTimeout.h"
+
+#include <QComboBox>
+#include <QFile>
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -23,6 +28,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -80,6 +86,7 @@ private Q_SLOTS:
     void doubleClickOnTheHeaderRowOpensTheEntryForm();
     void closeQuestionSpeaksJapaneseAndHonoursItsButtons();
     void previewPagesByPointerAndWheel();
+    void aTableIsCheckedBeforeItBecomesTheList();
 
 private:
     QTemporaryDir dir_;
@@ -201,6 +208,57 @@ int main(int argc, char** argv)
     }
     RealPointerTest test;
     return QTest::qExec(&test, argc, argv);
+}
+
+// A table named on the command line goes through the import check: a column
+// left out with the pointer and the keyboard arrives empty; キャンセル keeps the
+// list as it was.
+void RealPointerTest::aTableIsCheckedBeforeItBecomesTheList()
+{
+    const QString table = dir_.filePath(QStringLiteral("一覧.csv"));
+    {
+        QFile file(table);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("No.,(自)NAME-1,(至)NAME-1\r\n1,受電盤,変圧器盤\r\n2,電気室,屋上\r\n").toUtf8());
+    }
+    const auto openAnswering = [&](std::unique_ptr<MainWindow>& window, const QString& answer, bool leaveOutFrom1) {
+        MainWindowStartup start = startup();
+        start.arguments = {table};
+        window = std::make_unique<MainWindow>(start);
+        bool answered = false;
+        onNextModal(this, [&](QWidget* modal) {
+            auto* check = qobject_cast<ImportPreviewDialog*>(modal);
+            QVERIFY(check);
+            if (leaveOutFrom1) {
+                // Table column B holds (自)NAME-1; its last choice is 取り込まない.
+                QComboBox* choice = check->columnChoice(1);
+                clickLaterAt(choice->mapToGlobal(choice->rect().center()));
+                QTRY_VERIFY_WITH_TIMEOUT(choice->view()->isVisible(), kStateTimeoutMs);
+                xdotool({QStringLiteral("key"), QStringLiteral("End"), QStringLiteral("Return")});
+                QTRY_COMPARE_WITH_TIMEOUT(choice->currentText(), QStringLiteral("取り込まない"), kStateTimeoutMs);
+            }
+            for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) {
+                if (plainText(button) == answer)
+                    clickLaterAt(button->mapToGlobal(button->rect().center()));
+            }
+            answered = true;
+        });
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        // The window opens the file named on the command line once it is active.
+        window->activateWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(answered && !QApplication::activeModalWidget(), kStateTimeoutMs);
+    };
+
+    std::unique_ptr<MainWindow> declined;
+    openAnswering(declined, QStringLiteral("キャンセル"), false);
+    QCOMPARE(declined->document().sheet().cell(ColTo1, 1), QString());
+
+    std::unique_ptr<MainWindow> taken;
+    openAnswering(taken, QStringLiteral("OK"), true);
+    QTRY_COMPARE_WITH_TIMEOUT(taken->document().sheet().cell(ColTo1, 2), QStringLiteral("屋上"), kStateTimeoutMs);
+    QCOMPARE(taken->document().sheet().cell(ColFrom1, 1), QString());
+    QCOMPARE(taken->fileName(), dir_.filePath(QStringLiteral("一覧.kav")));
 }
 
 #include "RealPointerTest.moc"
