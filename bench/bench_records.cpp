@@ -61,6 +61,7 @@ int main(int argc, char* argv[])
         // peak rose above the loaded sheet's.
         RecordDocument document;
         document.open(args[1]);
+        document.setRecordingSteps(true); // as the window does
         const long loadedPeakKb = peakKilobytes();
         // Trimmed first, so that freed blocks the heap keeps do not count.
         malloc_trim(0);
