@@ -2,8 +2,6 @@
 // settings file.
 #include "MainWindow.h"
 
-#include "sheet/NativeFiles.h"
-
 #include "RecordSheetView.h"
 #include "entry/EntryForm.h"
 #include "sheet/Failure.h"
