@@ -2,8 +2,6 @@
 
 #include "TableFile.h"
 
-#include "sheet/FileAccess.h"
-
 #include <QFile>
 #include <QFileInfo>
 
@@ -96,10 +94,7 @@ std::optional<QStringList> openConfirmed(RecordDocument& document, const QString
     }
     ImportedTable table = TableFile::read(path);
     if (confirm) {
-        std::optional<CsvTable::TextFormat> format;
-        if (const QByteArray bytes = FileAccess::readAll(path); !TableFile::startsLikeWorkbook(bytes))
-            format = CsvTable::formatOf(bytes, path);
-        const std::optional<TableLayout> layout = confirm(table, format);
+        const std::optional<TableLayout> layout = confirm(table, TableFile::textFormatOf(path));
         if (!layout)
             return std::nullopt;
         table.layout = layout;

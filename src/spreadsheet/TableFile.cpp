@@ -63,6 +63,13 @@ ImportedTable read(const QString& path)
     return table;
 }
 
+std::optional<CsvTable::TextFormat> textFormatOf(const QString& path)
+{
+    if (startsLikeWorkbook(firstBytes(path)))
+        return std::nullopt;
+    return CsvTable::formatOf(FileAccess::readAll(path), path);
+}
+
 QStringList open(const QString& path, RecordSheet& sheet)
 {
     return TableRows::toSheet(read(path), sheet);

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "sheet/CsvTable.h"
 #include "sheet/ImportedTable.h"
 #include "sheet/RecordSheet.h"
 
 #include <QByteArrayView>
 #include <QString>
+
+#include <optional>
 
 // Cable lists as table files, for the window's open and save dialogs and for
 // tagrio-cli: .xlsx workbooks and .csv texts, both ways.
@@ -23,6 +26,10 @@ bool startsLikeWorkbook(QByteArrayView head);
 // binary) workbook, which is refused, and anything else text. Throws Failure
 // with the user's message.
 ImportedTable read(const QString& path);
+
+// How read takes the text of a text table (its encoding and separator); none
+// for a workbook. Throws Failure as read does.
+std::optional<CsvTable::TextFormat> textFormatOf(const QString& path);
 
 // Reads a table file into the sheet (TableRows::toSheet). Returns the notes
 // to show the user. On a Failure the sheet stays as it was.
