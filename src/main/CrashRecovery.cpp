@@ -77,7 +77,7 @@ bool CrashRecovery::offerLeftBehindCopies()
     connect(restore, &QPushButton::clicked, &dialog, [&] {
         const RecoveryFiles::Copy& copy = copies[static_cast<size_t>(list->currentRow())];
         try {
-            window_.document().restoreRecovered(copy.recordPath, copy.originalPath);
+            window_.restoreRecoveryCopy(copy.recordPath, copy.originalPath);
         } catch (const Failure& failure) {
             QMessageBox::warning(&dialog, QStringLiteral("記録の復元"), failure.message());
             return;

@@ -119,6 +119,7 @@ void MainWindow::setFilePaths()
 {
     executablePath_ = startup_.executablePath;
     executableFolder_ = QFileInfo(executablePath_).absolutePath() + u'/';
+    keptSettings_ = FileWrite::KeptFile(settingsPath(), FileWrite::KeptAs::Settings);
 }
 
 QString MainWindow::settingsPath() const

@@ -6,6 +6,7 @@
 #include "print/OutputOptions.h"
 #include "sheet/EraDate.h"
 #include "sheet/FileStamp.h"
+#include "sheet/FileWrite.h"
 #include "sheet/ListLock.h"
 #include "sheet/RecordDocument.h"
 
@@ -84,6 +85,8 @@ public:
     bool mayWriteOver(const QString& target); // false when the user keeps another existing file
     QString ownFilePath() const;              // the list's file as opened or written; empty for a new list
     void holdListFile(const QString& path);   // stamps and locks the file just opened or saved
+    // 復元する: the copy becomes the list (unsaved), which then holds its original file as opened.
+    void restoreRecoveryCopy(const QString& copyPath, const QString& originalPath);
     bool reopenFile();         // 読込: the current file again; false when the load failed
     bool saveSettings();       // false (after the message) when it failed
     bool loadSettings();       // false when there was nothing to read
@@ -148,6 +151,8 @@ private:
     RecordDocument document_;
     FileStamp listStamp_; // the list's file as last read or written here
     ListLock listLock_;
+    FileWrite::KeptFile keptList_;     // the list's own file: no output but a save replaces it
+    FileWrite::KeptFile keptSettings_; // the settings file: only the settings save replaces it
     EraDate today_;
     QString executablePath_;
     QString executableFolder_;

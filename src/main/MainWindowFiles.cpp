@@ -5,7 +5,7 @@
 #include "RecordSheetView.h"
 #include "entry/EntryForm.h"
 #include "sheet/Failure.h"
-#include "sheet/NativeFiles.h"
+#include "sheet/FileWrite.h"
 #include "sheet/RecordFile.h"
 #include "spreadsheet/DocumentFiles.h"
 
@@ -47,7 +47,10 @@ bool MainWindow::saveRecordFile()
     const QString chosen = prompts_.chooseSavePath ? prompts_.chooseSavePath(start) : QString();
     if (chosen.isEmpty())
         return false;
-    if (!mayWriteOver(RecordFile::targetPath(chosen)))
+    // A table is an export: the list keeps its own file, lock and stamp.
+    const bool exported = DocumentFiles::isTablePath(chosen);
+    const QString target = exported ? chosen : RecordFile::targetPath(chosen);
+    if (!mayWriteOver(target))
         return false;
     try {
         DocumentFiles::save(document_, chosen);
@@ -55,8 +58,10 @@ bool MainWindow::saveRecordFile()
         showFailure(failure.message());
         return false;
     }
-    holdListFile(RecordFile::targetPath(chosen));
-    showFileInCaption(); // saved under a new name, the list may be unchanged
+    if (!exported) {
+        holdListFile(target);
+        showFileInCaption(); // saved under a new name, the list may be unchanged
+    }
     return true;
 }
 
@@ -70,25 +75,41 @@ QString MainWindow::ownFilePath() const
 
 bool MainWindow::mayWriteOver(const QString& target)
 {
-    const QFileInfo targetInfo(target);
-    if (!targetInfo.exists())
-        return true;
-    const QString shown = QDir::toNativeSeparators(targetInfo.absoluteFilePath());
-    const QString own = ownFilePath();
+    const QString shown = QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath());
     const auto ask = [this](const QString& question) { return prompts_.askYesNo && prompts_.askYesNo(question); };
     // The list's own file is saved over silently unless another program
     // changed it since; any other existing file is another list.
-    if (!own.isEmpty() && NativeFiles::isSameFile(target, own))
-        return !listStamp_.changedOnDisk(own) || ask(QStringLiteral("%1 は他のプログラムで変更されています。上書きしますか？").arg(shown));
+    switch (FileWrite::stateOf(target, ownFilePath(), listStamp_)) {
+    case FileWrite::TargetState::Absent:
+    case FileWrite::TargetState::OwnFile:
+        return true;
+    case FileWrite::TargetState::OwnFileChanged:
+        return ask(QStringLiteral("%1 は他のプログラムで変更されています。上書きしますか？").arg(shown));
+    case FileWrite::TargetState::OtherFile:
+        break;
+    }
     return ask(QStringLiteral("%1 は既にあります。上書きしますか？").arg(shown));
 }
 
 void MainWindow::holdListFile(const QString& path)
 {
     listStamp_ = FileStamp::of(path);
+    keptList_ = FileWrite::KeptFile(ownFilePath(), FileWrite::KeptAs::OpenList);
+    if (path.isEmpty()) {
+        listLock_.release();
+        return;
+    }
     // Another program editing the same list is reported; this one goes on.
     if (const auto holder = listLock_.take(path); holder && prompts_.showNotice)
         prompts_.showNotice(ListLock::warning(*holder));
+}
+
+void MainWindow::restoreRecoveryCopy(const QString& copyPath, const QString& originalPath)
+{
+    document_.restoreRecovered(copyPath, originalPath);
+    // Locked and stamped as the file is now, like a list just opened: its
+    // first save asks nothing unless another program changes it meanwhile.
+    holdListFile(QFileInfo::exists(originalPath) ? originalPath : QString());
 }
 
 bool MainWindow::openFile(const QString& path)

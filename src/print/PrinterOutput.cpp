@@ -5,14 +5,17 @@
 #include "PainterSurface.h"
 #include "WrittenPdfCheck.h"
 #include "sheet/Failure.h"
+#include "sheet/FileWrite.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageRanges>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QScopeGuard>
+
+#include <optional>
 
 QString PrinterResolution::labelText(int dotsPerInch)
 {
@@ -25,21 +28,6 @@ namespace {
 [[noreturn]] void fail()
 {
     throw Failure(kPrintFailureMessage);
-}
-
-// Print-to-file output that cannot be written is refused before the document
-// begins, so that the user sees the one warning and no engine complaint.
-// Only looks: a preview must never truncate the file.
-bool canWriteOutputFile(const QPrinter& printer)
-{
-    const QString path = printer.outputFileName();
-    if (path.isEmpty())
-        return true;
-    const QFileInfo file(path);
-    if (file.exists())
-        return file.isFile() && file.isWritable();
-    const QFileInfo folder(file.absolutePath());
-    return folder.isDir() && folder.isWritable();
 }
 
 // Qt's PDF and CUPS engines cannot abort a job they have begun: the document
@@ -92,6 +80,47 @@ std::vector<int> pagesToPrint(const QPrinter& printer, int pageCount)
     return pages;
 }
 
+namespace {
+
+// How far a document got. A document begun is always ended, so whatever was
+// drawn before a failure comes out, as on paper.
+enum class Drawn { All, Cancelled, Partly, Nothing };
+
+// Draws the chosen pages as one document. shownFile names the file being
+// written, for the message of a PDF cut short (which throws).
+Drawn drawPages(QPrinter& printer, const PageSource& pages, const std::vector<int>& chosen,
+                const PageProgress& progress, const QString& shownFile)
+{
+    const LayoutFactors factors = LayoutFactors::forResolution(printer.logicalDpiX(), printer.logicalDpiY());
+    const int pagesToDraw = static_cast<int>(chosen.size());
+    printer.setDocName(QString());
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return Drawn::Nothing;
+    try {
+        PainterSurface surface(painter, factors);
+        for (int drawn = 1; drawn <= pagesToDraw; ++drawn) {
+            pages.drawPage(surface, chosen[static_cast<size_t>(drawn - 1)]);
+            if (progress && !progress(drawn, pagesToDraw)) {
+                abandon(printer, painter);
+                return Drawn::Cancelled;
+            }
+            if (drawn < pagesToDraw && !printer.newPage())
+                fail();
+        }
+    } catch (...) {
+        painter.end();
+        // A page that could not be written out is a full disk, not a drawing fault.
+        requireCompletePdf(printer.outputFileName(), shownFile);
+        return Drawn::Partly;
+    }
+    const bool ended = painter.end() && printer.printerState() != QPrinter::Error;
+    requireCompletePdf(printer.outputFileName(), shownFile);
+    return ended ? Drawn::All : Drawn::Partly;
+}
+
+} // namespace
+
 Outcome drawDocument(QPrinter& printer, const PageSource& pages, const PageProgress& progress)
 {
     const LayoutFactors factors = LayoutFactors::forResolution(printer.logicalDpiX(), printer.logicalDpiY());
@@ -102,35 +131,39 @@ Outcome drawDocument(QPrinter& printer, const PageSource& pages, const PageProgr
     const std::vector<int> chosen = pagesToPrint(printer, pages.pageCount());
     if (chosen.empty())
         throw Failure(kNothingToPrintMessage);
-    if (!canWriteOutputFile(printer))
-        fail();
-    const int pagesToDraw = static_cast<int>(chosen.size());
-    printer.setDocName(QString());
-    QPainter painter;
-    if (!painter.begin(&printer))
-        fail();
-    try {
-        PainterSurface surface(painter, factors);
-        for (int drawn = 1; drawn <= pagesToDraw; ++drawn) {
-            pages.drawPage(surface, chosen[static_cast<size_t>(drawn - 1)]);
-            if (progress && !progress(drawn, pagesToDraw)) {
-                abandon(printer, painter);
-                return Outcome::Cancelled;
-            }
-            if (drawn < pagesToDraw && !printer.newPage())
-                fail();
+    const QString fileName = printer.outputFileName();
+    // A file is drawn beside its target and put in place once ended: the
+    // printer writes into the file it is given, which would replace the bytes
+    // of every hard link to it, and a print that fails to begin or is
+    // cancelled keeps the old file.
+    std::optional<FileWrite::Output> output;
+    if (!fileName.isEmpty()) {
+        try {
+            output.emplace(fileName, FileWrite::Contents::Output);
+        } catch (const FileWrite::KeptFileRefusal&) {
+            throw;
+        } catch (const Failure& failure) {
+            throw FileNotBegun(failure.message());
         }
-    } catch (...) {
-        painter.end();
-        // A page that could not be written out is a full disk, not a drawing fault.
-        requireCompletePdf(printer.outputFileName());
-        fail();
+        printer.setOutputFileName(output->partialPath());
     }
-    const bool ended = painter.end() && printer.printerState() != QPrinter::Error;
-    requireCompletePdf(printer.outputFileName());
-    if (!ended)
-        fail();
-    return Outcome::Printed;
+    const auto nameRestored = qScopeGuard([&] {
+        if (output)
+            printer.setOutputFileName(fileName);
+    });
+    const Drawn drawn = drawPages(printer, pages, chosen, progress, fileName);
+    if (output && (drawn == Drawn::All || drawn == Drawn::Partly))
+        output->commit();
+    switch (drawn) {
+    case Drawn::All:
+        return Outcome::Printed;
+    case Drawn::Cancelled:
+        return Outcome::Cancelled;
+    case Drawn::Partly:
+    case Drawn::Nothing:
+        break;
+    }
+    fail();
 }
 
 } // namespace PrinterOutput

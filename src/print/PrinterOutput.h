@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheet/Failure.h"
+
 #include <QString>
 
 #include <functional>
@@ -46,13 +48,23 @@ using PageProgress = std::function<bool(int pagesDrawn, int pagesToDraw)>;
 
 enum class Outcome { Printed, Cancelled };
 
+// A print to a file that could not be begun (a missing or read-only folder, a
+// read-only file): the message names the file and the reason. A print from
+// the window tells the user the print failure message instead.
+class FileNotBegun : public Failure {
+public:
+    using Failure::Failure;
+};
+
 // Begins the document with an empty title, draws the pages of the printer's
 // page range and ends the document, also after a failure, so the pages drawn
 // so far come out. Each page goes to the printer as soon as it is drawn, so
 // memory stays flat however many pages there are. A cancel abandons the job
 // and leaves no output file. Throws Failure: the nothing-to-print message for
-// pages without records, the file's own message when a PDF could not be
-// written out whole (the partial file is removed), else the print failure message.
+// pages without records, FileNotBegun for a file that cannot be written,
+// FileWrite::KeptFileRefusal for a file that must not be replaced, the file's
+// own message when a PDF could not be written out whole, else the print
+// failure message. A file is put in place only when printed whole.
 Outcome drawDocument(QPrinter& printer, const PageSource& pages, const PageProgress& progress = {});
 
 } // namespace PrinterOutput

@@ -24,13 +24,13 @@ bool endsWithEndOfFileMarker(const QString& path)
 
 } // namespace
 
-void requireCompletePdf(const QString& path)
+void requireCompletePdf(const QString& path, const QString& shownPath)
 {
     if (path.isEmpty() || endsWithEndOfFileMarker(path))
         return;
     QFile::remove(path);
     // Qt's PDF writer swallows failed writes: a file cut short ran out of room.
-    throw Failure(FileAccess::cannotCreateMessage(path, FileAccess::systemReason(ENOSPC)));
+    throw Failure(FileAccess::cannotCreateMessage(shownPath, FileAccess::systemReason(ENOSPC)));
 }
 
 } // namespace PrinterOutput

@@ -8,7 +8,8 @@
 namespace PrinterOutput {
 
 // Nothing for an empty path (a printer, not a file). When the file is cut
-// short it is removed and Failure ファイル "%s" を作成できません。%s is thrown.
-void requireCompletePdf(const QString& path);
+// short it is removed and Failure ファイル "%s" を作成できません。%s is
+// thrown, naming shownPath (the file the user asked for).
+void requireCompletePdf(const QString& path, const QString& shownPath);
 
 } // namespace PrinterOutput

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -110,34 +109,6 @@ QByteArray readAll(const QString& path)
     if (file.error() != QFileDevice::NoError)
         throw Failure(cannotOpenMessage(path, systemReason(file, error)));
     return bytes;
-}
-
-void writeAtomically(const QString& path, const QByteArray& bytes)
-{
-    writeAtomically(path, QByteArrayList{bytes});
-}
-
-void writeAtomically(const QString& path, const QByteArrayList& pieces)
-{
-    if (QFileInfo(path).isDir())
-        throw Failure(cannotCreateMessage(path, QStringLiteral("同じ名前のフォルダーがあります。")));
-    QSaveFile file(path);
-    bool done = false;
-    int error = errnoAfter([&] { done = file.open(QIODevice::WriteOnly); });
-    if (!done)
-        throw Failure(cannotCreateMessage(path, systemReason(file, error)));
-    error = errnoAfter([&] {
-        done = std::all_of(pieces.begin(), pieces.end(),
-                           [&](const QByteArray& piece) { return file.write(piece) == piece.size(); });
-    });
-    if (!done) {
-        const QString reason = systemReason(file, error);
-        file.cancelWriting();
-        throw Failure(cannotCreateMessage(path, reason));
-    }
-    error = errnoAfter([&] { done = file.commit(); });
-    if (!done)
-        throw Failure(cannotCreateMessage(path, systemReason(file, error)));
 }
 
 } // namespace FileAccess

@@ -6,7 +6,7 @@
 
 class QFileDevice;
 
-// Whole-file reads and atomic writes with the user's failure messages.
+// Whole-file reads and the user's messages for files that fail.
 namespace FileAccess {
 
 // Larger than any record file of kMaxRowCount rows of real records, small
@@ -14,12 +14,8 @@ namespace FileAccess {
 inline constexpr qint64 kMaxFileSize = qint64(512) * 1024 * 1024;
 
 // Throws Failure "ファイル %s は開けません。 %s " when the file cannot be read.
+// Files are written through FileWrite.
 QByteArray readAll(const QString& path);
-// Writes beside the target and renames over it, so a failed write leaves the
-// old file as it was. Throws Failure ファイル "%s" を作成できません。%s.
-void writeAtomically(const QString& path, const QByteArray& bytes);
-// The same for a file given as pieces written one after the other.
-void writeAtomically(const QString& path, const QByteArrayList& pieces);
 
 QString cannotOpenMessage(const QString& path, const QString& reason);
 // The reason part of a file message. The common causes are told in Japanese,

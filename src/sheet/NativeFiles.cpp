@@ -14,7 +14,12 @@
 #else
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 #endif
+
+#include <filesystem>
+#include <system_error>
 
 namespace NativeFiles {
 
@@ -73,7 +78,31 @@ QString renameOver(const QString& from, const QString& to)
     return lastErrorReason();
 }
 
+QString syncToDisk(const QString& path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    const HANDLE file = ::CreateFileW(reinterpret_cast<const wchar_t*>(native.utf16()), GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return lastErrorReason();
+    const bool flushed = ::FlushFileBuffers(file);
+    const QString reason = flushed ? QString() : lastErrorReason();
+    ::CloseHandle(file);
+    return reason;
+}
+
 #else
+
+QString syncToDisk(const QString& path)
+{
+    const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (file < 0)
+        return FileAccess::systemReason(errno);
+    const int synced = ::fsync(file);
+    const int error = errno;
+    ::close(file);
+    return synced == 0 ? QString() : FileAccess::systemReason(error);
+}
 
 QByteArray narrowPathOf(const QString& existingPath) { return QFile::encodeName(existingPath); }
 
@@ -86,15 +115,25 @@ QString renameOver(const QString& from, const QString& to)
 
 #endif
 
-bool isSameFile(const QString& a, const QString& b)
+namespace {
+
+std::filesystem::path nativePath(const QString& path)
 {
 #ifdef Q_OS_WIN
-    constexpr Qt::CaseSensitivity fileNameCase = Qt::CaseInsensitive;
+    return std::filesystem::path(QDir::toNativeSeparators(path).toStdWString());
 #else
-    constexpr Qt::CaseSensitivity fileNameCase = Qt::CaseSensitive;
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
 #endif
-    const QString first = QFileInfo(a).canonicalFilePath();
-    return !first.isEmpty() && first.compare(QFileInfo(b).canonicalFilePath(), fileNameCase) == 0;
+}
+
+} // namespace
+
+bool isSameFile(const QString& a, const QString& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    std::error_code error;
+    return std::filesystem::equivalent(nativePath(a), nativePath(b), error) && !error;
 }
 
 } // namespace NativeFiles

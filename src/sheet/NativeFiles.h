@@ -18,8 +18,13 @@ QByteArray narrowPathOf(const QString& existingPath);
 // the reason when it fails, empty when it succeeds.
 QString renameOver(const QString& from, const QString& to);
 
-// Whether two paths name one existing file, however they are spelled
-// ("..", links, and on Windows the case of the letters).
+// Whether two paths name one existing file, by the file's identity (device
+// and inode, or volume and file index on Windows): however they are spelled,
+// through symbolic links, hard links or a bind mount.
 bool isSameFile(const QString& a, const QString& b);
+
+// Writes the file's data through to the disk. Returns the reason when it
+// fails, empty when it succeeds.
+QString syncToDisk(const QString& path);
 
 } // namespace NativeFiles

@@ -3,6 +3,7 @@
 #include "CommaText.h"
 #include "Failure.h"
 #include "FileAccess.h"
+#include "FileWrite.h"
 #include "FileLines.h"
 #include "SingleLineText.h"
 #include "TextCodec.h"
@@ -146,7 +147,7 @@ QByteArray serialize(const QString& companyName, const RecordSheet& sheet)
 
 void save(const QString& targetPath, const QString& companyName, const RecordSheet& sheet)
 {
-    FileAccess::writeAtomically(targetPath, encodePieces(companyName, sheet));
+    FileWrite::writeAtomically(targetPath, FileWrite::Contents::RecordFile, encodePieces(companyName, sheet));
 }
 
 } // namespace RecordFile

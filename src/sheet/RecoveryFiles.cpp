@@ -2,6 +2,7 @@
 
 #include "Failure.h"
 #include "FileAccess.h"
+#include "FileWrite.h"
 #include "RecordFile.h"
 #include "RunningProcess.h"
 
@@ -39,7 +40,7 @@ void write(const Copy& copy, const QString& companyName, const RecordSheet& shee
         {QStringLiteral("started"), RunningProcess::startMarkOf(copy.pid)},
         {QStringLiteral("written"), copy.writtenAt.toString(Qt::ISODate)},
     };
-    FileAccess::writeAtomically(copy.infoPath, QJsonDocument(info).toJson());
+    FileWrite::writeAtomically(copy.infoPath, FileWrite::Contents::Output, {QJsonDocument(info).toJson()});
 }
 
 void remove(const Copy& copy)

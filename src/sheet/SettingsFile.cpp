@@ -2,6 +2,7 @@
 
 #include "Failure.h"
 #include "FileAccess.h"
+#include "FileWrite.h"
 #include "TextCodec.h"
 
 #include <QDir>
@@ -54,7 +55,7 @@ QByteArray serialize(const Settings& settings)
 
 void save(const QString& path, const Settings& settings)
 {
-    FileAccess::writeAtomically(path, serialize(settings));
+    FileWrite::writeAtomically(path, FileWrite::Contents::Settings, {serialize(settings)});
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "sheet/CsvTable.h"
 #include "sheet/Failure.h"
 #include "sheet/FileAccess.h"
+#include "sheet/FileWrite.h"
 
 #include <QFile>
 
@@ -100,7 +101,7 @@ void writeXlsx(const QString& path, const RecordSheet& sheet)
 
 void writeCsv(const QString& path, const RecordSheet& sheet)
 {
-    FileAccess::writeAtomically(path, CsvTable::encode(TableRows::forSaving(sheet)));
+    FileWrite::writeAtomically(path, FileWrite::Contents::Output, {CsvTable::encode(TableRows::forSaving(sheet))});
 }
 
 void write(const QString& path, const RecordSheet& sheet)

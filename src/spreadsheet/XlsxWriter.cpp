@@ -3,16 +3,14 @@
 #include "QuietStderr.h"
 #include "sheet/Failure.h"
 #include "sheet/FileAccess.h"
+#include "sheet/FileWrite.h"
 #include "sheet/NativeFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <xlsxwriter.h>
-
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -259,33 +257,6 @@ Closing closeWhileTicking(lxw_workbook* workbook, const std::function<void()>& t
     return closing.get();
 }
 
-// The unique file a workbook is written into, removed unless path is cleared
-// once it has been renamed into place. Its name is plain ASCII: libxlsxwriter
-// opens it through a char* path.
-struct PartialFile {
-    QString path;
-    explicit PartialFile(QString reserved) : path(std::move(reserved)) {}
-    ~PartialFile()
-    {
-        if (!path.isEmpty())
-            QFile::remove(path);
-    }
-    PartialFile(const PartialFile&) = delete;
-    PartialFile& operator=(const PartialFile&) = delete;
-};
-
-// Windows cannot rename a file that a QTemporaryFile still holds open, and it
-// holds it open until destroyed: the name is reserved and the handle let go.
-QString reservePartialFile(const QString& target)
-{
-    QTemporaryFile reserved(QFileInfo(target).absolutePath() + QStringLiteral("/.tagrio-XXXXXX.xlsx"));
-    errno = 0;
-    if (!reserved.open())
-        throw Failure(FileAccess::cannotCreateMessage(target, FileAccess::systemReason(reserved, errno)));
-    reserved.setAutoRemove(false);
-    return reserved.fileName();
-}
-
 } // namespace
 
 // One .xlsx file being written: a unique file beside the target, renamed over
@@ -299,9 +270,9 @@ public:
     XlsxFile(const Workbook& workbook, const QString& path)
         : workbook_(workbook)
         , path_(path)
-        , partial_(reservePartialFile(path))
+        , partial_(path, FileWrite::Contents::Output)
     {
-        const QByteArray narrowPartial = NativeFiles::narrowPathOf(partial_.path);
+        const QByteArray narrowPartial = NativeFiles::narrowPathOf(partial_.partialPath());
         if (narrowPartial.isEmpty())
             throw Failure(FileAccess::cannotCreateMessage(
                 path, QStringLiteral("フォルダー名に使えない文字があります。")));
@@ -361,15 +332,7 @@ public:
         const Closing closed = closeWhileTicking(book_.release(), tick);
         if (closed.error != LXW_NO_ERROR || FileAccess::isOutOfSpace(closed.errorNumber))
             throw Failure(FileAccess::cannotCreateMessage(path_, reasonFor(closed.error, closed.errorNumber)));
-#ifndef Q_OS_WIN
-        // The unique file was made private; the workbook gets the usual permissions.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::chmod(QFile::encodeName(partial_.path).constData(), 0666 & ~mask);
-#endif
-        if (const QString reason = NativeFiles::renameOver(partial_.path, path_); !reason.isEmpty())
-            throw Failure(FileAccess::cannotCreateMessage(path_, reason));
-        partial_.path.clear();
+        partial_.commit();
     }
 
 private:
@@ -412,7 +375,7 @@ private:
 
     const Workbook& workbook_;
     QString path_;
-    PartialFile partial_;
+    FileWrite::Output partial_;
     WorkbookHandle book_;
     std::optional<FormatCache> formats_;
     std::vector<Target> targets_; // the sheets added so far, in order

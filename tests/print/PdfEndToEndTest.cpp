@@ -175,9 +175,11 @@ TEST_F(PdfEndToEnd, PlatesKeepTheirPlaceAtAnyResolution)
 
 TEST_F(PdfEndToEnd, FailuresAndUsageErrors)
 {
-    const ProcessRun failed = run(QStringLiteral(TAGRIO_CLI), {u"pdf"_qs, u"a"_qs, kSample, u"-o"_qs, dir.filePath(u"no/such/folder.pdf"_qs)});
+    // The reason is told, with the file.
+    const QString unwritable = dir.filePath(u"no/such/folder.pdf"_qs);
+    const ProcessRun failed = run(QStringLiteral(TAGRIO_CLI), {u"pdf"_qs, u"a"_qs, kSample, u"-o"_qs, unwritable});
     EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_EQ(failed.err, u"情報不足で印刷出来ませんでした。\n");
+    EXPECT_EQ(failed.err, u"ファイル \""_qs + unwritable + u"\" を作成できません。フォルダーが見つかりません。\n"_qs);
 
     for (const QStringList& args : {QStringList{u"pdf"_qs, u"c"_qs, kSample, u"-o"_qs, dir.filePath(u"x.pdf"_qs)},
                                     QStringList{u"pdf"_qs, u"a"_qs, kSample},

@@ -1,7 +1,6 @@
 #include "CliCommandLine.h"
 
 #include "sheet/Failure.h"
-#include "sheet/NativeFiles.h"
 #include "sheet/SettingsFile.h"
 #include "spreadsheet/DocumentFiles.h"
 
@@ -101,25 +100,12 @@ OutputKind CliCommandLine::outputKind(int index, std::initializer_list<OutputKin
     throw UsageError((command + u" KIND must be "_qs + choices).toStdString());
 }
 
-void refuseOutputOverInput(const QString& input, const QString& output)
-{
-    if (NativeFiles::isSameFile(input, output))
-        throw Failure(u"出力先 %1 は入力ファイルと同じです。入力ファイルはそのままにしました。"_qs.arg(output));
-}
-
 void CliCommandLine::requireOptionsAmong(const QStringList& names) const
 {
     for (auto option = options_.keyBegin(); option != options_.keyEnd(); ++option) {
         if (!names.contains(*option))
             throw UsageError(dashed(*option).toStdString() + " does not apply to " + command.toStdString());
     }
-}
-
-QString CliCommandLine::outputOtherThan(const QString& input) const
-{
-    const QString chosen = output();
-    refuseOutputOverInput(input, chosen);
-    return chosen;
 }
 
 QString CliCommandLine::output() const
@@ -171,11 +157,19 @@ int CliCommandLine::positiveNumber(const QString& name, int fallback) const
     return value;
 }
 
-std::unique_ptr<RecordDocument> CliCommandLine::document(const QString& recordFile) const
+void CliCommandLine::keep(const QString& path, FileWrite::KeptAs role) const
+{
+    kept_.emplace_back(path, role);
+}
+
+std::unique_ptr<RecordDocument> CliCommandLine::document(const QString& recordFile, FileWrite::KeptAs role) const
 {
     const QString settingsFile = has(QStringLiteral("settings"))
         ? option(QStringLiteral("settings"))
         : SettingsFile::pathFor(QCoreApplication::applicationDirPath());
+    keep(settingsFile, FileWrite::KeptAs::Settings);
+    if (!recordFile.isEmpty())
+        keep(recordFile, role);
     // Opened as the window's 開く opens it: a record file, or a cable list kept as .xlsx or .csv.
     auto document = RecordDocument::fromFiles(QString(), settingsFile);
     if (recordFile.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sheet/EraDate.h"
+#include "sheet/FileWrite.h"
 #include "sheet/NameplateTexts.h"
 #include "sheet/RecordDocument.h"
 
@@ -11,16 +12,13 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 // A usage error: the command line cannot be understood (exit status 2).
 class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// Throws Failure when `output` names the existing file `input`, however
-// either is spelled (relative, through links).
-void refuseOutputOverInput(const QString& input, const QString& output);
 
 // What a nameplate output command makes, named on the command line as
 // template | a | b-trunk | b-branch.
@@ -47,9 +45,6 @@ public:
     // option that does not apply is a mistake, never silently ignored.
     void requireOptionsAmong(const QStringList& names) const;
     QString output() const;     // -o OUT, required
-    // -o OUT, refused (Failure) when it is the file `input` under another
-    // spelling: an output never replaces the file it is made from.
-    QString outputOtherThan(const QString& input) const;
     QString noBoxText() const;  // --no-box, default "No."
     TextOrder textOrder() const; // --order, default standard
     EraDate today() const;      // --today YYYY-MM-DD, or the system date
@@ -59,8 +54,13 @@ public:
     // The record document of recordFile (none: empty) under the --settings
     // file or the program's own settings, opened as the window's 開く opens
     // it (a record file or an .xlsx/.csv table; its notes go to stderr);
-    // throws Failure when it cannot be read.
-    std::unique_ptr<RecordDocument> document(const QString& recordFile) const;
+    // throws Failure when it cannot be read. Both files are kept (keep): an
+    // output never replaces the file it is made from nor the settings.
+    std::unique_ptr<RecordDocument> document(const QString& recordFile,
+                                             FileWrite::KeptAs role = FileWrite::KeptAs::Input) const;
+    // Keeps path from being replaced by this command's output, however the
+    // output is spelled, while the command line lives.
+    void keep(const QString& path, FileWrite::KeptAs role = FileWrite::KeptAs::Input) const;
 
 private:
     bool has(const QString& name) const { return options_.contains(name); }
@@ -68,4 +68,5 @@ private:
     int positiveNumber(const QString& name, int fallback) const;
 
     QMap<QString, QString> options_;
+    mutable std::vector<FileWrite::KeptFile> kept_;
 };

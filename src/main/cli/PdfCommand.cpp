@@ -50,7 +50,7 @@ int runPdf(const CliCommandLine& line, QTextStream& out)
     line.requirePositional(calibration ? 1 : 2, calibration ? 1 : 2);
     if (calibration) // a calibration page has no records to choose or order
         line.requireOptionsAmong({u"output"_qs, u"dpi"_qs, u"offset"_qs, u"scale"_qs, u"settings"_qs, u"today"_qs});
-    const QString output = calibration ? line.output() : line.outputOtherThan(line.positional[1]);
+    const QString output = line.output();
     const int dpi = line.dpi();
     if (calibration) {
         const PageAdjustment adjustment = pageAdjustmentOf(line);

@@ -36,7 +36,7 @@ int runSave(const CliCommandLine& line, QTextStream& out)
     line.today();
     // Saving a list over itself is allowed: the save is atomic and the
     // same list comes out.
-    const auto document = line.document(line.positional[0]);
+    const auto document = line.document(line.positional[0], FileWrite::KeptAs::OpenList);
     document->save(line.positional[1]);
     out << RecordFile::targetPath(line.positional[1]) << '\n';
     return 0;

@@ -39,9 +39,9 @@ int runImport(const CliCommandLine& line, QTextStream& out)
 {
     line.requirePositional(1, 1);
     const QString output = line.output();
-    refuseOutputOverInput(line.positional[0], RecordFile::targetPath(output));
     const auto document = line.document(QString());
     const QString input = line.positional[0];
+    line.keep(input);
     const std::optional<TableLayout> layout = chosenLayout(line);
     if (layout && !DocumentFiles::isTableFile(input))
         throw UsageError("--columns and --no-heading apply to tables, and " + input.toStdString() + " is a record file");
@@ -59,7 +59,7 @@ int runImport(const CliCommandLine& line, QTextStream& out)
 int runExport(const CliCommandLine& line, QTextStream& out)
 {
     line.requirePositional(1, 1);
-    const QString output = line.outputOtherThan(line.positional[0]);
+    const QString output = line.output();
     if (!DocumentFiles::isTablePath(output))
         throw UsageError("export writes OUT.xlsx or OUT.csv, not " + output.toStdString());
     const auto document = line.document(line.positional[0]);

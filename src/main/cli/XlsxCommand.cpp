@@ -13,7 +13,7 @@ int runXlsx(const CliCommandLine& line, QTextStream& out)
     const OutputKind kind = line.outputKind(
         0, {OutputKind::Template, OutputKind::TypeA, OutputKind::TypeBTrunk, OutputKind::TypeBBranch});
     const QString recordFile = line.positional.value(1);
-    const QString output = recordFile.isEmpty() ? line.output() : line.outputOtherThan(recordFile);
+    const QString output = line.output();
     if (kind != OutputKind::Template && recordFile.isEmpty())
         throw UsageError("xlsx " + line.positional[0].toStdString() + " needs a record file");
 

@@ -43,6 +43,8 @@ bool PrintJob::setUpAndDraw(QPrinter& printer, const PageSource& pages)
         const auto outcome = PrinterOutput::drawDocument(
             printer, pages, [&progress](int drawn, int) { return progress.pageDrawn(drawn); });
         return outcome == PrinterOutput::Outcome::Printed;
+    } catch (const PrinterOutput::FileNotBegun&) {
+        hooks_.warn(kPrintFailureMessage);
     } catch (const Failure& failure) {
         hooks_.warn(failure.message());
     } catch (...) {
