@@ -50,9 +50,11 @@ bool MainWindow::saveRecordFile()
     // A table is an export: the list keeps its own file, lock and stamp.
     const bool exported = DocumentFiles::isTablePath(chosen);
     const QString target = exported ? chosen : RecordFile::targetPath(chosen);
-    if (!mayWriteOver(target))
-        return false;
     try {
+        // A file that cannot be written is told before any question about it.
+        FileWrite::refuseUnwritable(target, exported ? FileWrite::Contents::Output : FileWrite::Contents::RecordFile);
+        if (!mayWriteOver(target))
+            return false;
         DocumentFiles::save(document_, chosen);
     } catch (const Failure& failure) {
         showFailure(failure.message());

@@ -3,6 +3,7 @@
 #include "entry/EntryForm.h"
 #include "sheet/ListLock.h"
 #include "sheet/RecordFile.h"
+#include "spreadsheet/TableFile.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -13,6 +14,8 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
+
+#include <filesystem>
 
 namespace {
 
@@ -52,6 +55,8 @@ private Q_SLOTS:
     void saveProposesTheCurrentFileName();
     void saveAsksBeforeReplacingAnotherList();
     void saveAsksWhenAnotherProgramChangedTheFile();
+    void everySaveKindAgainstEveryFileAtItsTarget_data();
+    void everySaveKindAgainstEveryFileAtItsTarget();
     void secondWindowIsToldTheListIsLockedUntilTheFirstCloses();
     void openingShowsTheListFromRowOne();
     void firstActivationOpensTheFirstArgument();
@@ -263,6 +268,149 @@ void MainWindowFilesTest::saveAsksWhenAnotherProgramChangedTheFile()
     // Written by this window: the next save asks nothing.
     QVERIFY(w.saveRecordFile());
     QCOMPARE(fx.prompts.questions.size(), 2);
+}
+
+namespace {
+
+// What is at the save's target before the save.
+enum class SaveTarget { Absent, OwnFile, OwnFileChanged, OtherFile, OpenedTable, ReadOnly, Folder, Settings };
+
+} // namespace
+
+void MainWindowFilesTest::everySaveKindAgainstEveryFileAtItsTarget_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QString>("question"); // %1: the target; empty: none
+    QTest::addColumn<QString>("refusal");  // the message instead of a write; empty: written
+    const QString exists = u"%1 は既にあります。上書きしますか？"_qs;
+    const QString changed = u"%1 は他のプログラムで変更されています。上書きしますか？"_qs;
+    const QString readOnly = u"ファイル \"%1\" を作成できません。読み取り専用です。"_qs;
+    const QString folder = u"ファイル \"%1\" を作成できません。同じ名前のフォルダーがあります。"_qs;
+    const QString settings = u"出力先 %1 は設定ファイルです。設定ファイルはそのままにしました。"_qs;
+    struct Row {
+        const char* name;
+        SaveTarget target;
+        QString question;
+        QString refusal;
+    };
+    const Row rows[] = {
+        {"absent", SaveTarget::Absent, {}, {}},
+        {"the list's own file", SaveTarget::OwnFile, {}, {}},
+        {"the list's own file, changed elsewhere", SaveTarget::OwnFileChanged, changed, {}},
+        {"another existing file", SaveTarget::OtherFile, exists, {}},
+        {"the table the list was opened from", SaveTarget::OpenedTable, exists, {}},
+        {"a read-only file", SaveTarget::ReadOnly, {}, readOnly},
+        {"a folder", SaveTarget::Folder, {}, folder},
+        {"the settings file", SaveTarget::Settings, {}, settings},
+    };
+    for (const char* suffix : {".kav", ".xlsx", ".csv"}) {
+        for (const Row& row : rows) {
+            const bool ownFile = row.target == SaveTarget::OwnFile || row.target == SaveTarget::OwnFileChanged;
+            if (ownFile && QLatin1String(suffix) != u".kav")
+                continue; // a table is never the list's own file
+            if (row.target == SaveTarget::OpenedTable && QLatin1String(suffix) == u".kav")
+                continue; // a record file opened is the list's own file
+            QTest::addRow("%s over %s", suffix, row.name)
+                << QString::fromLatin1(suffix) << static_cast<int>(row.target) << row.question << row.refusal;
+        }
+    }
+}
+
+// A save asks before it replaces any existing file other than the list's own
+// (and the own file changed elsewhere), whatever kind it writes; いいえ keeps
+// every byte. A file it must never write is refused without a question. A
+// table is an export: the list keeps its name, lock and stamp.
+void MainWindowFilesTest::everySaveKindAgainstEveryFileAtItsTarget()
+{
+    QFETCH(QString, suffix);
+    QFETCH(int, target);
+    QFETCH(QString, question);
+    QFETCH(QString, refusal);
+    const auto state = static_cast<SaveTarget>(target);
+
+    WindowFixture fx;
+    // The list: a record file, or a table opened (its record file is then named after it).
+    const QString list = state == SaveTarget::OpenedTable ? fx.path(u"site"_qs + suffix) : fx.path(u"list.kav"_qs);
+    if (state == SaveTarget::OpenedTable) {
+        RecordSheet sheet;
+        QString company;
+        RecordFile::load(kSample, company, sheet);
+        TableFile::write(list, sheet);
+    } else {
+        QVERIFY(QFile::copy(kSample, list));
+        QFile::setPermissions(list, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    MainWindow& w = fx.show();
+    QVERIFY(w.openFile(list));
+    const QString listName = w.fileName();
+    const QString listLock = ListLock::lockPathFor(list);
+    QVERIFY(QFile::exists(listLock));
+    fx.makeUnsavedEdit();
+
+    QString chosen = fx.path(u"target"_qs + suffix);
+    const QByteArray before = "another program's bytes";
+    switch (state) {
+    case SaveTarget::Absent:
+        break;
+    case SaveTarget::OwnFile:
+        chosen = list;
+        break;
+    case SaveTarget::OwnFileChanged:
+        chosen = list;
+        writeUtf8(list, u"changed elsewhere"_qs);
+        break;
+    case SaveTarget::OtherFile:
+        writeUtf8(chosen, u"x"_qs);
+        break;
+    case SaveTarget::OpenedTable:
+        chosen = list;
+        break;
+    case SaveTarget::ReadOnly:
+        writeUtf8(chosen, u"x"_qs);
+        QFile::setPermissions(chosen, QFileDevice::ReadOwner);
+        break;
+    case SaveTarget::Folder:
+        QVERIFY(QDir().mkpath(chosen));
+        break;
+    case SaveTarget::Settings: {
+        // The settings file under a name the save writes exactly.
+        writeUtf8(fx.settingsPath(), u"会社\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n"_qs);
+        std::error_code error;
+        std::filesystem::create_hard_link(fx.settingsPath().toStdString(), chosen.toStdString(), error);
+        QVERIFY(!error);
+        break;
+    }
+    }
+    const QByteArray bytesBefore = bytesOf(chosen);
+    const QString shown = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath());
+
+    fx.prompts.saveAnswer = chosen;
+    fx.prompts.answerYes = false;
+    const bool saved = w.saveRecordFile();
+    QCOMPARE(fx.prompts.questions, question.isEmpty() ? QStringList() : QStringList{question.arg(shown)});
+    QCOMPARE(fx.prompts.errors, refusal.isEmpty() ? QStringList() : QStringList{refusal.arg(chosen)});
+    const bool written = question.isEmpty() && refusal.isEmpty();
+    QCOMPARE(saved, written);
+    if (!written)
+        QCOMPARE(bytesOf(chosen), bytesBefore);
+    else
+        QVERIFY(bytesOf(chosen) != bytesBefore);
+
+    if (!question.isEmpty()) { // はい writes it
+        fx.prompts.answerYes = true;
+        QVERIFY(w.saveRecordFile());
+        QVERIFY(bytesOf(chosen) != bytesBefore);
+    }
+    // An export leaves the list as it was: its name, its lock, its unsaved changes.
+    if (suffix != u".kav") {
+        QCOMPARE(w.fileName(), listName);
+        QVERIFY(QFile::exists(listLock));
+        QVERIFY(w.document().isModified());
+        QVERIFY(!QFile::exists(ListLock::lockPathFor(chosen)) || chosen == list);
+    }
+    if (state == SaveTarget::ReadOnly)
+        QFile::setPermissions(chosen, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void MainWindowFilesTest::secondWindowIsToldTheListIsLockedUntilTheFirstCloses()

@@ -162,16 +162,18 @@ void CliCommandLine::keep(const QString& path, FileWrite::KeptAs role) const
     kept_.emplace_back(path, role);
 }
 
+QString CliCommandLine::settingsFile() const
+{
+    return has(QStringLiteral("settings")) ? option(QStringLiteral("settings"))
+                                           : SettingsFile::pathFor(QCoreApplication::applicationDirPath());
+}
+
 std::unique_ptr<RecordDocument> CliCommandLine::document(const QString& recordFile, FileWrite::KeptAs role) const
 {
-    const QString settingsFile = has(QStringLiteral("settings"))
-        ? option(QStringLiteral("settings"))
-        : SettingsFile::pathFor(QCoreApplication::applicationDirPath());
-    keep(settingsFile, FileWrite::KeptAs::Settings);
     if (!recordFile.isEmpty())
         keep(recordFile, role);
     // Opened as the window's 開く opens it: a record file, or a cable list kept as .xlsx or .csv.
-    auto document = RecordDocument::fromFiles(QString(), settingsFile);
+    auto document = RecordDocument::fromFiles(QString(), settingsFile());
     if (recordFile.isEmpty())
         return document;
     const QStringList notes = DocumentFiles::open(*document, recordFile);

@@ -49,13 +49,15 @@ public:
     TextOrder textOrder() const; // --order, default standard
     EraDate today() const;      // --today YYYY-MM-DD, or the system date
     int dpi() const;            // --dpi, default 1200
+    // --settings FILE, or the program's own settings file.
+    QString settingsFile() const;
     // An option's text, or none when it was not given.
     std::optional<QString> value(const QString& name) const;
     // The record document of recordFile (none: empty) under the --settings
     // file or the program's own settings, opened as the window's 開く opens
     // it (a record file or an .xlsx/.csv table; its notes go to stderr);
-    // throws Failure when it cannot be read. Both files are kept (keep): an
-    // output never replaces the file it is made from nor the settings.
+    // throws Failure when it cannot be read. The file is kept (keep): an
+    // output never replaces the file it is made from.
     std::unique_ptr<RecordDocument> document(const QString& recordFile,
                                              FileWrite::KeptAs role = FileWrite::KeptAs::Input) const;
     // Keeps path from being replaced by this command's output, however the

@@ -56,6 +56,8 @@ int runCommand(const CliCommandLine& line, QTextStream& out)
         if (line.command == QLatin1String(command.name))
             taken << QString::fromLatin1(command.options).split(u' ', Qt::SkipEmptyParts);
     }
+    // No command writes the settings, whatever -o says.
+    line.keep(line.settingsFile(), FileWrite::KeptAs::Settings);
     for (const CliCommand& command : kCommands) {
         if (line.command == QLatin1String(command.name)) {
             line.requireOptionsAmong(taken);
