@@ -57,6 +57,7 @@ private Q_SLOTS:
     void saveAsksWhenAnotherProgramChangedTheFile();
     void everySaveKindAgainstEveryFileAtItsTarget_data();
     void everySaveKindAgainstEveryFileAtItsTarget();
+    void aRestoredListIsLockedAndSavedWithoutAQuestion();
     void secondWindowIsToldTheListIsLockedUntilTheFirstCloses();
     void openingShowsTheListFromRowOne();
     void firstActivationOpensTheFirstArgument();
@@ -411,6 +412,31 @@ void MainWindowFilesTest::everySaveKindAgainstEveryFileAtItsTarget()
     }
     if (state == SaveTarget::ReadOnly)
         QFile::setPermissions(chosen, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+void MainWindowFilesTest::aRestoredListIsLockedAndSavedWithoutAQuestion()
+{
+    WindowFixture fx;
+    const QString list = fx.path(u"list.kav"_qs);
+    QVERIFY(QFile::copy(kSample, list));
+    QFile::setPermissions(list, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    RecordSheet changed;
+    QString company;
+    RecordFile::load(kSample, company, changed);
+    changed.setCell(ColPurpose, 1, u"復元された変更"_qs);
+    const QString copy = fx.path(u"copy.kav"_qs);
+    RecordFile::save(copy, company, changed);
+
+    MainWindow& w = fx.show();
+    w.restoreRecoveryCopy(copy, list);
+    QVERIFY(w.document().isModified());
+    QVERIFY(QFile::exists(ListLock::lockPathFor(list)));
+    fx.prompts.saveAnswer = list;
+    QVERIFY(w.saveRecordFile());
+    QVERIFY(fx.prompts.questions.isEmpty());
+    RecordSheet saved;
+    RecordFile::load(list, company, saved);
+    QCOMPARE(saved.cell(ColPurpose, 1), u"復元された変更"_qs);
 }
 
 void MainWindowFilesTest::secondWindowIsToldTheListIsLockedUntilTheFirstCloses()

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -202,6 +203,13 @@ void CrashRecoveryTest::aKilledRunIsRestoredRowForRow()
         QVERIFY2(restored.sheet.row(r) == afterFirstPaste.sheet.row(r), qPrintable(QStringLiteral("row %1").arg(r)));
     QVERIFY(restored == afterFirstPaste);
     QVERIFY(!QFile::exists(copyOf(first)));
+    // The restored list holds its file's lock, as a list just opened does:
+    // a second program is told who edits it.
+    const auto lockedBySecond = [&] {
+        QFile lock(QFileInfo(list).dir().filePath(u".~lock.list.kav#"_qs));
+        return lock.open(QIODevice::ReadOnly) && lock.readLine().trimmed() == QByteArray::number(second);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(lockedBySecond(), kStateTimeoutMs);
     // The original file was never touched.
     RecordDocument onDisk;
     onDisk.open(list);
