@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         break;
     case Content::Kind::QtLock: {
         // The pid is the first line, read as Qt reads it.
-        QByteArray first = bytes.left(bytes.indexOf('\n'));
+        const qsizetype lineEnd = bytes.indexOf('\n');
+        QByteArray first = lineEnd < 0 ? bytes : bytes.left(lineEnd);
         if (first.endsWith('\r'))
             first.chop(1);
         bool ok = false;
