@@ -11,7 +11,7 @@ work="$root/bench/out/fuzz"
 "$root/deps/install.sh"
 CC=clang CXX=clang++ "$root/deps/build.sh" "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGRIO_FUZZ=ON >/dev/null
 # FUZZ_TARGETS="a b" runs only those targets.
-read -r -a targets <<<"${FUZZ_TARGETS:-fuzz_text_decode fuzz_comma_text fuzz_record_load fuzz_settings_load fuzz_paste fuzz_csv_table fuzz_recovery_copy fuzz_xlsx_read}"
+read -r -a targets <<<"${FUZZ_TARGETS:-fuzz_text_decode fuzz_comma_text fuzz_record_load fuzz_settings_load fuzz_paste fuzz_csv_table fuzz_recovery_copy fuzz_xlsx_read fuzz_lock_file}"
 cmake --build "$build" --target "${targets[@]}" >/dev/null
 
 parallel="${FUZZ_JOBS:-$(nproc)}"

@@ -5,6 +5,7 @@
 #include "EntryShortcuts.h"
 #include "EntryFormControls.h"
 #include "sheet/Failure.h"
+#include "ui/MessageBoxes.h"
 #include "ui/ProgramName.h"
 #include "ui/ScreenFonts.h"
 
@@ -12,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace L = EntryFormLayout;
@@ -26,7 +26,7 @@ EntryForm::EntryForm(RecordDocument& document, QWidget* parent)
 
     Controls& c = *controls_;
     c.showMessage = [this](const QString& message) {
-        QMessageBox::critical(this, UiStyle::kProgramName, message);
+        UiStyle::showMessage(this, QMessageBox::Critical, UiStyle::kProgramName, message);
     };
     for (QLineEdit* edit : c.fields)
         edit->installEventFilter(this);

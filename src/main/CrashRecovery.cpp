@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "sheet/Failure.h"
 #include "sheet/RecoveryWriter.h"
+#include "ui/MessageBoxes.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -79,7 +80,7 @@ bool CrashRecovery::offerLeftBehindCopies()
         try {
             window_.restoreRecoveryCopy(copy.recordPath, copy.originalPath);
         } catch (const Failure& failure) {
-            QMessageBox::warning(&dialog, QStringLiteral("記録の復元"), failure.message());
+            UiStyle::showMessage(&dialog, QMessageBox::Warning, QStringLiteral("記録の復元"), failure.message());
             return;
         }
         // This run's own copy takes over from now on.

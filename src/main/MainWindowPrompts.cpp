@@ -2,10 +2,10 @@
 
 #include "spreadsheet/DocumentFiles.h"
 #include "spreadsheet/ui/ImportPreviewDialog.h"
+#include "ui/MessageBoxes.h"
 #include "ui/ProgramName.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPointer>
 
 MainWindowPrompts MainWindowPrompts::dialogs(QWidget* parent)
@@ -13,18 +13,19 @@ MainWindowPrompts MainWindowPrompts::dialogs(QWidget* parent)
     const QPointer<QWidget> owner(parent);
     MainWindowPrompts prompts;
     prompts.showError = [owner](const QString& message) {
-        QMessageBox::critical(owner, UiStyle::kProgramName, message);
+        UiStyle::showMessage(owner, QMessageBox::Critical, UiStyle::kProgramName, message);
     };
     prompts.showNotice = [owner](const QString& message) {
-        QMessageBox::information(owner, UiStyle::kProgramName, message);
+        UiStyle::showMessage(owner, QMessageBox::Information, UiStyle::kProgramName, message);
     };
     prompts.askYesNo = [owner](const QString& question) {
-        return QMessageBox::warning(owner, UiStyle::kProgramName, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        return UiStyle::showMessage(owner, QMessageBox::Warning, UiStyle::kProgramName, question,
+                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                == QMessageBox::Yes;
     };
     prompts.askUnsavedChanges = [owner] {
-        const auto answer = QMessageBox::warning(
-            owner, UiStyle::kProgramName, QStringLiteral("一覧の変更が保存されていません。保存しますか？"),
+        const auto answer = UiStyle::showMessage(
+            owner, QMessageBox::Warning, UiStyle::kProgramName, QStringLiteral("一覧の変更が保存されていません。保存しますか？"),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
         if (answer == QMessageBox::Save)
             return UnsavedChoice::Save;

@@ -2,6 +2,7 @@
 
 #include "EntrySheetNotes.h"
 #include "Failure.h"
+#include "SingleLineText.h"
 #include "TableHeadings.h"
 
 #include <algorithm>
@@ -91,6 +92,18 @@ bool isEntrySheetNote(const QString& cell)
                        [&](const char16_t* note) { return text == QStringView(note); });
 }
 
+// A note names the first few cells whose line breaks became blanks.
+constexpr qsizetype kBrokenCellsNamed = 10;
+
+// cells: "No.3 の 用途", at most kBrokenCellsNamed of count.
+QString lineBreakNote(const QStringList& cells, qsizetype count)
+{
+    QString named = cells.join(QStringLiteral("、"));
+    if (count > cells.size())
+        named += QStringLiteral("、ほか");
+    return QStringLiteral("改行を含むセル %1 か所は、改行を空白にしました（%2）。").arg(count).arg(named);
+}
+
 bool holdsTextBesides(const Record& record, std::initializer_list<int> columns)
 {
     for (int c = 0; c < kColumnCount; ++c) {
@@ -155,13 +168,23 @@ Records take(const ImportedTable& table, const TableLayout& layout)
     const bool numbered = std::find(layout.recordColumnOf.begin(), layout.recordColumnOf.end(), int(ColNumber))
         != layout.recordColumnOf.end();
     bool renumbered = false;
+    // A cell of the list is one line of its record file (and of the recovery
+    // copy): a break inside a table cell (Alt+Enter, a quoted CSV field over
+    // lines) would leave a list that cannot be saved.
+    QStringList brokenCells;
+    qsizetype brokenCount = 0;
     for (size_t r = first; r < table.rows.size(); ++r) {
         Record record;
+        std::vector<int> brokenColumns;
         for (size_t c = 0; c < kColumnCount; ++c) {
             const int target = layout.recordColumnOf[c];
             const QString& cell = table.rows[r][c];
-            if (target != TableLayout::kSkip && !cell.isEmpty() && !isEntrySheetNote(cell))
-                record[static_cast<size_t>(target)] = cell;
+            if (target == TableLayout::kSkip || cell.isEmpty() || isEntrySheetNote(cell))
+                continue;
+            QString line = toSingleLine(cell);
+            if (line != cell && target != ColNumber)
+                brokenColumns.push_back(target);
+            record[static_cast<size_t>(target)] = std::move(line);
         }
         if (!holdsTextBesides(record, {ColNumber}))
             continue;
@@ -169,6 +192,11 @@ Records take(const ImportedTable& table, const TableLayout& layout)
             && !holdsTextBesides(record, {ColNumber, ColConstructionDate, ColConstructor, ColManufactureYear}))
             continue;
         QString number = QString::number(result.rows.size() + 1);
+        std::sort(brokenColumns.begin(), brokenColumns.end());
+        for (const int column : brokenColumns) {
+            if (++brokenCount <= kBrokenCellsNamed)
+                brokenCells << QStringLiteral("No.%1 の %2").arg(number, RecordSheet::headerTexts()[static_cast<size_t>(column)]);
+        }
         renumbered = renumbered || (numbered && record[ColNumber] != number);
         record[ColNumber] = std::move(number);
         result.rows.push_back(std::move(record));
@@ -183,6 +211,8 @@ Records take(const ImportedTable& table, const TableLayout& layout)
         result.notes << QStringLiteral("見出しの行より上の %1 行は読み込みませんでした。").arg(above);
     if (renumbered)
         result.notes << QStringLiteral("ファイルの No. とは違う、1 から %1 までの番号を付けました。").arg(result.rows.size());
+    if (brokenCount > 0)
+        result.notes << lineBreakNote(brokenCells, brokenCount);
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QDateTime>
 #include <QLockFile>
 #include <QString>
@@ -11,22 +12,33 @@
 // second program that opens the same list who is editing it. Built on
 // QLockFile, which records the process and host and removes the file when
 // the lock is released; a lock left by a process that is no longer running
-// on this host is stale and taken over.
+// on this host is stale and taken over. An office suite's lock under the same
+// name is honoured, and so is a lock that cannot be read: it may be anyone's.
 class ListLock {
 public:
     // The program that holds a list's lock.
     struct Holder {
-        QString user; // the lock file's owner; empty where the system does not tell
+        QString user; // empty where the lock and the system do not tell
         QString host;
-        qint64 pid = 0;
-        QDateTime since; // when the lock file was written
+        qint64 pid = 0; // 0 for an office suite's lock
+        QDateTime since; // when the lock was taken; invalid when not known
+        // The lock file's name when it could not be read (a folder, not
+        // readable, too long, not a lock anyone writes): someone may be
+        // editing, who is not known.
+        QString unreadableLock;
     };
 
-    // ".~lock.NAME#" in the list's folder.
+    // ".~lock.NAME#" beside the file the list's path leads to: symbolic links
+    // are followed and the spelling does not matter, so every way of naming
+    // one list meets at one lock. A name too long for that keeps its start
+    // and gets a hash of the whole name, so that it fits in a file name.
     static QString lockPathFor(const QString& listPath);
 
-    // "このファイルは USER が HOST から編集中です"
-    static QString warning(const Holder& holder);
+    // "このファイルは USER が HOST から編集中です（12:34 から）", the date
+    // shown too when the lock is not from today; for an unreadable lock,
+    // that someone may be editing.
+    static QString warning(const Holder& holder) { return warning(holder, QDate::currentDate()); }
+    static QString warning(const Holder& holder, const QDate& today);
 
     ListLock() = default;
     ListLock(const ListLock&) = delete;
@@ -34,9 +46,10 @@ public:
     ~ListLock() = default; // releases
 
     // Releases any lock held and tries to lock listPath. Returns the holder
-    // when another running program has the lock (the list may still be
-    // opened; this one then holds no lock). Returns nothing when the lock was
-    // taken, or when the folder allows no lock file (a read-only share).
+    // when another running program has the lock or a lock file is there that
+    // cannot be read (the list may still be opened; this one then holds no
+    // lock). Returns nothing when the lock was taken, or when the folder
+    // allows no lock file (a read-only share).
     std::optional<Holder> take(const QString& listPath);
 
     // Removes the lock file when this one holds it.

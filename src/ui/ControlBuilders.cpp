@@ -99,6 +99,8 @@ QLabel* label(QWidget* parent, QAnyStringView name, QStringView text, QPoint pos
 {
     auto* textLabel = new QLabel(text.toString(), parent);
     textLabel->setObjectName(name.toString());
+    // Some labels show a text from a file (a record's No.): never as HTML.
+    textLabel->setTextFormat(Qt::PlainText);
     if (font)
         textLabel->setFont(*font);
     if (colour)

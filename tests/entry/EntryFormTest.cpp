@@ -163,6 +163,7 @@ private Q_SLOTS:
     void doubleClickEmptiesADataFieldOrTheNoBox();
     void captionBoxesAreReloadedAtEachOpening();
     void helpToggle();
+    void aRecordNumberFromAFileShowsAsWritten();
     void opensCentredOverTheMainWindow();
     void catalogueStaysUsableWhileTheFormIsOpen_data();
     void catalogueStaysUsableWhileTheFormIsOpen();
@@ -701,6 +702,25 @@ void EntryFormTest::captionBoxesAreReloadedAtEachOpening()
     });
     QCOMPARE(second, f().caption(2));
     QCOMPARE(third, u"用途名"_qs);
+}
+
+void EntryFormTest::aRecordNumberFromAFileShowsAsWritten()
+{
+    const QString html = u"<h1><img src=\"x.png\" width=1200 height=1200></h1>"_qs;
+    setRecord(1, html, u"盤A"_qs);
+    setRecordCount(1);
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    int height = 0;
+    openOnRow(1, [&] {
+        const auto* number = control<QLabel>("recordNumberLabel");
+        shown = number->text();
+        format = number->textFormat();
+        height = number->sizeHint().height();
+    });
+    QCOMPARE(shown, html);
+    QCOMPARE(format, Qt::PlainText);
+    QVERIFY2(height < 100, qPrintable(QString::number(height)));
 }
 
 void EntryFormTest::helpToggle()

@@ -29,6 +29,15 @@ put('fuzz_comma_text', 'tricky.txt', '"a,""b""", c ,\x1f"unclosed\x1f\x00nul'.en
 clip = '\r\n'.join('\t'.join(l.split(',')) for l in text.split('\r\n')[4:10]) + '\r\n'
 put('fuzz_paste', 'rows.txt', b'\x00\x00\x05' + clip.encode('utf-16-le'))
 put('fuzz_paste', 'near-cap.txt', b'\x00\x02\xff' + 'a\tb\nc\rd\r\n'.encode('utf-16-le'))
+locks = {
+    'qt.lock': b'4242\ntagrio\nbuild-pc\n0123456789abcdef0123456789abcdef\nfedcba9876543210fedcba9876543210\n',
+    'qt-crlf-old.lock': b'17\r\nprog\r\nhost-7\r\n',
+    'office.lock': b',yamada,office-pc,10.12.2026 09:05,file:///home/yamada/.config/libreoffice/4;',
+    'office-named.lock': '山田 太郎\\, 設計,yamada,pc\\;1,10.12.2026 09:05,file:///x\\\\y;\n'.encode('utf-8'),
+    'html-host.lock': b'1\nprog\n<h1><font color=red>pc</font></h1><img src=/etc/x.png width=1200>\x1b\xe2\x80\xae\n',
+}
+for name, data in locks.items():
+    put('fuzz_lock_file', name, data)
 PY
 
 # Table files: CSV texts, workbooks (raw, or as parts for fuzz_xlsx_read's

@@ -31,29 +31,47 @@ private Q_SLOTS:
         QCOMPARE(w.windowTitle(), program + u" - other.kav"_qs);
     }
 
-    void messageBoxesAreTitledWithTheProgramsName()
+    // A lock file's host line, a file or user name may look like HTML: every
+    // box shows it as written, never a big red title and a picture off the disk.
+    void messageBoxesAreTitledWithTheProgramsNameAndShowTextsAsWritten()
     {
         WindowFixture fx;
         MainWindow& w = fx.show();
         const MainWindowPrompts dialogs = MainWindowPrompts::dialogs(&w);
-        QStringList titles;
+        const QString html = u"<h1><font color=red>pc</font></h1><img src=\"%1\" width=1200 height=1200>"_qs.arg(
+            QStringLiteral(TAGRIO_SAMPLES "/../docs/main-window.png"));
+        struct Met {
+            QString title;
+            QString text;
+            Qt::TextFormat format;
+            int height;
+        };
+        std::vector<Met> met;
         const auto closeNextBox = [&] {
             QTimer::singleShot(0, this, [&] {
                 if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                    titles << box->windowTitle();
+                    met.push_back({box->windowTitle(), box->text(), box->textFormat(), box->sizeHint().height()});
                     box->reject();
                 }
             });
         };
         closeNextBox();
-        dialogs.showError(u"エラー"_qs);
+        dialogs.showError(html);
         closeNextBox();
-        dialogs.showNotice(u"お知らせ"_qs);
+        dialogs.showNotice(html);
         closeNextBox();
-        dialogs.askYesNo(u"よろしいですか？"_qs);
+        dialogs.askYesNo(html);
         closeNextBox();
         dialogs.askUnsavedChanges();
-        QCOMPARE(titles, QStringList(4, u"タグリオ"_qs));
+        QCOMPARE(met.size(), size_t(4));
+        for (size_t i = 0; i < met.size(); ++i) {
+            QCOMPARE(met[i].title, u"タグリオ"_qs);
+            QCOMPARE(met[i].format, Qt::PlainText);
+            if (i < 3) {
+                QCOMPARE(met[i].text, html);
+                QVERIFY2(met[i].height < 300, qPrintable(QString::number(met[i].height)));
+            }
+        }
     }
 
     void thePopUpMenuShowsTheCopyAndPasteKeys()

@@ -1,6 +1,7 @@
 #include "../TestFiles.h"
 #include "TestSupport.h"
 #include "../DocumentEdits.h"
+#include "sheet/CsvTable.h"
 #include "sheet/Failure.h"
 #include "sheet/RecordDocument.h"
 #include "sheet/RecordFile.h"
@@ -173,6 +174,23 @@ TEST(RecordDocument, AnImportedTableBecomesAnUnsavedListBesideItsSource)
     // The empty list is the baseline: taking the records out again leaves nothing to save.
     list.document.deleteAllRecords();
     EXPECT_FALSE(list.document.isModified());
+}
+
+TEST(RecordDocument, AMultiLineCsvCellImportsAsOneLineAndTheListSavesAndReadsBack)
+{
+    SavedList list;
+    const QString csvPath = list.path(u"一覧.csv"_qs);
+    const QByteArray csv = "No.,(自) NAME-1,用途\r\n1,\"盤A\r\n1階\",電灯\r\n2,盤B,\"動力\n予備\"\r\n";
+    const QStringList notes = list.document.importTable(CsvTable::parse(csv, csvPath), csvPath);
+    EXPECT_EQ(list.document.sheet().cell(ColFrom1, 1), u"盤A 1階"_qs);
+    EXPECT_EQ(list.document.sheet().cell(ColPurpose, 2), u"動力 予備"_qs);
+    EXPECT_TRUE(notes.contains(u"改行を含むセル 2 か所は、改行を空白にしました（No.1 の (自) NAME-1、No.2 の 用途）。"_qs))
+        << notes.join(u'\n').toStdString();
+
+    list.document.save(list.document.fileName());
+    RecordDocument reopened;
+    reopened.open(list.path(u"一覧.kav"_qs));
+    EXPECT_TRUE(reopened.sheet() == list.document.sheet());
 }
 
 TEST(RecordDocument, AnImportThatDoesNotFitLeavesTheDocumentWhole)

@@ -15,6 +15,10 @@
 
 #include <functional>
 
+#ifndef Q_OS_WIN
+#include "../FileFaults.h"
+#endif
+
 namespace {
 
 QString q(const char16_t* text) { return QString::fromUtf16(text); }
@@ -84,7 +88,7 @@ TEST(ListLock, ASecondProgramIsToldWhoEditsTheListUntilTheFirstCloses)
     const QString list = dir.filePath(q(u"一覧.kav"));
     writeFile(list, "甲電設\r\n0\r\n1\r\n");
     const QString lockPath = ListLock::lockPathFor(list);
-    EXPECT_EQ(lockPath, dir.filePath(q(u".~lock.一覧.kav#")));
+    EXPECT_EQ(lockPath, QFileInfo(dir.path()).canonicalFilePath() + q(u"/.~lock.一覧.kav#"));
 
     ListLock first;
     EXPECT_FALSE(first.take(list).has_value());
@@ -100,8 +104,9 @@ TEST(ListLock, ASecondProgramIsToldWhoEditsTheListUntilTheFirstCloses)
     EXPECT_EQ(holder->host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive), 0) << holder->host.toStdString();
     EXPECT_FALSE(holder->user.isEmpty());
     EXPECT_LE(qAbs(holder->since.secsTo(QDateTime::currentDateTime())), 600);
-    EXPECT_EQ(ListLock::warning(*holder),
-              q(u"このファイルは %1 が %2 から編集中です").arg(holder->user, holder->host));
+    EXPECT_EQ(ListLock::warning(*holder, holder->since.date()),
+              q(u"このファイルは %1 が %2 から編集中です（%3 から）")
+                  .arg(holder->user, holder->host, holder->since.toString(u"HH:mm"_qs)));
 
     first.release();
     EXPECT_FALSE(QFile::exists(lockPath));
@@ -130,6 +135,157 @@ TEST(ListLock, ALockOfADeadProcessHereIsIgnoredOneFromAnotherHostIsNot)
     EXPECT_EQ(holder->host, q(u"office-pc-7"));
     EXPECT_FALSE(lock.holds());
     EXPECT_TRUE(QFile::exists(lockPath)) << "another program's lock stays";
+}
+
+// A second program that opens the list finds the lock, whichever way it names the list.
+TEST(ListLock, EveryWayOfNamingTheListMeetsAtOneLock)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(q(u"sub")));
+    const QString list = dir.filePath(q(u"一覧.kav"));
+    writeFile(list, "甲電設\r\n0\r\n1\r\n");
+    QStringList others = {dir.path() + q(u"/sub/../一覧.kav"), dir.path() + q(u"/./一覧.kav")};
+#ifndef Q_OS_WIN
+    // Links to the file and to its folder (a Windows shortcut is no link).
+    ASSERT_TRUE(QFile::link(list, dir.filePath(q(u"link.kav"))));
+    ASSERT_TRUE(QFile::link(dir.path(), dir.filePath(q(u"sub/back"))));
+    others << dir.filePath(q(u"link.kav")) << dir.filePath(q(u"sub/back/一覧.kav"));
+#endif
+
+    ListLock first;
+    ASSERT_FALSE(first.take(list).has_value());
+    for (const QString& other : others) {
+        SCOPED_TRACE(other.toStdString());
+        EXPECT_EQ(ListLock::lockPathFor(other), ListLock::lockPathFor(list));
+        ListLock second;
+        const std::optional<ListLock::Holder> holder = second.take(other);
+        ASSERT_TRUE(holder.has_value());
+        EXPECT_EQ(holder->pid, QCoreApplication::applicationPid());
+        EXPECT_FALSE(second.holds());
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList({q(u".~lock.*")}, QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// Whatever sits where the lock goes and cannot be read may be someone's lock.
+TEST(ListLock, ALockThatCannotBeReadWarnsThatSomeoneMayBeEditing)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const QString& lockPath)> make;
+    };
+    const std::vector<Case> cases = {
+        {"binary junk", [](const QString& p) { writeFile(p, QByteArray::fromHex("00ff10fe0a0a0a")); }},
+        {"empty", [](const QString& p) { writeFile(p, {}); }},
+        {"a folder", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p)); }},
+        {"a Qt lock grown to 1 GB", [](const QString& p) {
+             writeFile(p, "4242\nprog\nother-host\n");
+             QFile file(p);
+             ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.resize(qint64(1) << 30));
+         }},
+#ifndef Q_OS_WIN
+        {"a link to nowhere", [](const QString& p) { ASSERT_TRUE(QFile::link(q(u"/nonexistent/lock"), p)); }},
+#endif
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString list = dir.filePath(q(u"一覧.kav"));
+        writeFile(list, "甲電設\r\n0\r\n1\r\n");
+        const QString lockPath = ListLock::lockPathFor(list);
+        c.make(lockPath);
+
+        ListLock lock;
+        const std::optional<ListLock::Holder> holder = lock.take(list);
+        ASSERT_TRUE(holder.has_value());
+        EXPECT_FALSE(lock.holds());
+        EXPECT_EQ(ListLock::warning(*holder),
+                  q(u"このファイルは他のプログラムで編集中の可能性があります（ロックファイル .~lock.一覧.kav# を読めません）"));
+        const QFileInfo left(lockPath);
+        EXPECT_TRUE(left.exists() || left.isSymLink()) << "another program's lock stays";
+    }
+}
+
+#ifndef Q_OS_WIN
+TEST(ListLock, ALockThisUserMayNotReadWarnsToo)
+{
+    QTemporaryDir dir;
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    const QString list = dir.filePath(q(u"list.kav"));
+    writeFile(list, "甲電設\r\n0\r\n1\r\n");
+    const QString lockPath = ListLock::lockPathFor(list);
+    writeFile(lockPath, "4242\nprog\nother-host\n");
+    ::chmod(QFile::encodeName(lockPath).constData(), 0);
+    const int status = FileFaults::inChild([&] {
+        if (!FileFaults::dropRoot())
+            return 4;
+        ListLock lock;
+        const std::optional<ListLock::Holder> holder = lock.take(list);
+        if (!holder)
+            return 3;
+        return holder->unreadableLock == q(u".~lock.list.kav#") && !lock.holds() ? 0 : 5;
+    });
+    EXPECT_EQ(status, 0);
+}
+#endif
+
+TEST(ListLock, AnOfficeSuitesLockIsHonoured)
+{
+    QTemporaryDir dir;
+    const QString book = dir.filePath(q(u"一覧.xlsx"));
+    writeFile(book, "PK");
+    const QString lockPath = ListLock::lockPathFor(book);
+    const QByteArray office = ",yamada,office-pc,10.12.2026 09:05,file:///home/yamada/.config/libreoffice/4;";
+    writeFile(lockPath, office);
+
+    ListLock lock;
+    const std::optional<ListLock::Holder> holder = lock.take(book);
+    ASSERT_TRUE(holder.has_value());
+    EXPECT_FALSE(lock.holds());
+    EXPECT_EQ(ListLock::warning(*holder, QDate(2026, 12, 10)),
+              q(u"このファイルは yamada が office-pc から編集中です（09:05 から）"));
+    EXPECT_EQ(readFile(lockPath), office) << "the suite's lock stays as it wrote it";
+}
+
+TEST(ListLock, TheWarningSaysWhoFromWhereAndSinceWhenAsFarAsKnown)
+{
+    const QDate today(2026, 12, 10);
+    struct Case {
+        ListLock::Holder holder;
+        const char16_t* warning;
+    };
+    const std::vector<Case> cases = {
+        {{q(u"yamada"), q(u"pc-7"), 0, QDateTime(today, QTime(12, 34))}, u"このファイルは yamada が pc-7 から編集中です（12:34 から）"},
+        {{q(u"yamada"), q(u"pc-7"), 0, QDateTime(today.addDays(-1), QTime(8, 0))},
+         u"このファイルは yamada が pc-7 から編集中です（2026/12/09 08:00 から）"},
+        {{{}, q(u"pc-7"), 12, {}}, u"このファイルは 他のユーザー が pc-7 から編集中です"},
+        {{q(u"yamada"), {}, 12, {}}, u"このファイルは yamada が編集中です"},
+        {{{}, {}, 0, {}, q(u".~lock.a.kav#")}, u"このファイルは他のプログラムで編集中の可能性があります（ロックファイル .~lock.a.kav# を読めません）"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ListLock::warning(c.holder, today), q(c.warning));
+}
+
+TEST(ListLock, ANameTooLongForALockNameGetsAShortStableOne)
+{
+    QTemporaryDir dir;
+    // 250 bytes in UTF-8: with ".~lock." and "#" it would pass the 255 a name may have.
+    const QString name = QString(82, QChar(u'一')) + q(u".kav");
+    const QString list = dir.filePath(name);
+    writeFile(list, "甲電設\r\n0\r\n1\r\n");
+    const QString lockName = QFileInfo(ListLock::lockPathFor(list)).fileName();
+    // Every program, and every later version of this one, must find it under this name.
+    EXPECT_EQ(lockName, q(u".~lock.") + QString(74, QChar(u'一')) + q(u"~bb0bb0f8a9d8ca5e#"));
+    EXPECT_LE((lockName + q(u".rmlock")).toUtf8().size(), 255) << "room for QLockFile's removal lock";
+    const QString twin = dir.filePath(QString(81, QChar(u'一')) + q(u"二.kav"));
+    EXPECT_NE(QFileInfo(ListLock::lockPathFor(twin)).fileName(), lockName);
+
+    ListLock first;
+    EXPECT_FALSE(first.take(list).has_value());
+    EXPECT_TRUE(first.holds());
+    ListLock second;
+    const std::optional<ListLock::Holder> holder = second.take(list);
+    ASSERT_TRUE(holder.has_value());
+    EXPECT_EQ(holder->pid, QCoreApplication::applicationPid());
 }
 
 } // namespace

@@ -130,6 +130,31 @@ TEST(TableRowsTest, AChosenLayoutOverridesTheDetectedOne)
     EXPECT_EQ(recordsOf(sheet), (TableCells{{u"1", u"", u"", u"盤A"}}));
 }
 
+TEST(TableRowsTest, LineBreaksInCellsBecomeBlanksAndANoteNamesTheCells)
+{
+    const ImportedTable table{{RecordSheet::headerTexts(),
+                               recordOf({u"1", u"盤A\r\n1階", u"", u"", u"", u"", u"", u"電灯\n"}),
+                               recordOf({u"", u"\n"}), // nothing but a break: no record
+                               recordOf({u"2\n", u"盤B", u"", u"分電盤\r2階\u2028東"})},
+                              {}, {}};
+    RecordSheet sheet;
+    const QStringList notes = TableRows::toSheet(table, sheet);
+    EXPECT_EQ(recordsOf(sheet), (TableCells{{u"1", u"盤A 1階", u"", u"", u"", u"", u"", u"電灯"},
+                                            {u"2", u"盤B", u"", u"分電盤 2階 東"}}));
+    // The number cell is replaced by the record's number anyway.
+    EXPECT_EQ(notes, QStringList{q(u"改行を含むセル 3 か所は、改行を空白にしました（No.1 の (自) NAME-1、No.1 の 用途、No.2 の (至) NAME-1）。")});
+
+    // Many cells: the first ten are named.
+    std::vector<Record> rows{RecordSheet::headerTexts()};
+    for (int r = 0; r < 12; ++r)
+        rows.push_back(recordOf({u"", u"盤\nA"}));
+    const QStringList manyNotes = TableRows::toSheet(ImportedTable{rows, {}, {}}, sheet);
+    ASSERT_FALSE(manyNotes.isEmpty());
+    const QString& note = manyNotes.back();
+    EXPECT_TRUE(note.startsWith(q(u"改行を含むセル 12 か所は、改行を空白にしました（No.1 の (自) NAME-1、"))) << note.toStdString();
+    EXPECT_TRUE(note.endsWith(q(u"No.10 の (自) NAME-1、ほか）。"))) << note.toStdString();
+}
+
 TEST(TableRowsTest, LongTablesGrowTheSheetUpToTheLimitAndNoFurther)
 {
     ImportedTable fits{std::vector<Record>(kMaxRowCount - 1, recordOf({u"1", u"x"})), {}, {}};

@@ -4,9 +4,9 @@
 #include "LabelStockPanel.h"
 #include "print/AdjustedPages.h"
 #include "print/CalibrationPage.h"
+#include "ui/MessageBoxes.h"
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -86,16 +86,16 @@ void PrintCommands::attachLabelStock(LabelStockPanel* panel, std::function<std::
     adjustments_ = std::move(adjustments);
     if (!confirmOverlong) {
         confirmOverlong = [this](const QString& report) {
-            QMessageBox box(QMessageBox::Warning, QStringLiteral("確認"),
-                            QStringLiteral("枠からはみ出す文字があります。このまま印刷しますか？"),
-                            QMessageBox::Yes | QMessageBox::No, window_);
-            box.setDetailedText(report);
-            box.setDefaultButton(QMessageBox::No);
-            return box.exec() == QMessageBox::Yes;
+            return UiStyle::showMessage(window_, QMessageBox::Warning, QStringLiteral("確認"),
+                                        QStringLiteral("枠からはみ出す文字があります。このまま印刷しますか？"),
+                                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No, report)
+                   == QMessageBox::Yes;
         };
     }
     if (!inform)
-        inform = [this](const QString& message) { QMessageBox::information(window_, QStringLiteral("確認"), message); };
+        inform = [this](const QString& message) {
+            UiStyle::showMessage(window_, QMessageBox::Information, QStringLiteral("確認"), message);
+        };
     if (!printerNames)
         printerNames = [] { return QPrinterInfo::availablePrinterNames(); };
     connect(panel->checkButton, &QPushButton::clicked, this, &PrintCommands::checkFit);

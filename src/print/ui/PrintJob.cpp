@@ -5,8 +5,8 @@
 #include "print/LastPrintDestination.h"
 #include "print/PageSource.h"
 #include "sheet/Failure.h"
+#include "ui/MessageBoxes.h"
 
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -25,7 +25,7 @@ PrintJob::PrintJob(QWidget* parent, PrintJobHooks hooks) : parent_(parent), hook
     }
     if (!hooks_.warn) {
         hooks_.warn = [parent](const QString& message) {
-            QMessageBox::warning(parent, QStringLiteral("警告"), message, QMessageBox::Yes);
+            UiStyle::showMessage(parent, QMessageBox::Warning, QStringLiteral("警告"), message, QMessageBox::Yes);
         };
     }
     if (!hooks_.showResolution)

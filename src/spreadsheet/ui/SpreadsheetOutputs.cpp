@@ -2,6 +2,7 @@
 
 #include "DesktopWorkbookOpener.h"
 #include "sheet/Failure.h"
+#include "ui/MessageBoxes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -81,8 +82,7 @@ SpreadsheetOutputs::SpreadsheetOutputs(QWidget* window, QWidget* banner, QProgre
     , bar_(bar)
     , opener_(opener ? std::move(opener) : std::make_unique<DesktopWorkbookOpener>())
     , messages_([this](QMessageBox::Icon icon, const QString& text) {
-        QMessageBox box(icon, window_ ? window_->windowTitle() : QString(), text, QMessageBox::Ok, window_);
-        box.exec();
+        UiStyle::showMessage(window_, icon, window_ ? window_->windowTitle() : QString(), text);
     })
 {
 }
