@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -47,7 +48,7 @@ void CrashRecovery::showFailure(const QString& message)
         statusLine_->setFont(small);
     }
     statusLine_->setText(QStringLiteral("復元用の控えを書けません（編集はそのまま続けられます）"));
-    statusLine_->setToolTip(message);
+    statusLine_->setToolTip(Qt::convertFromPlainText(message)); // a tooltip shows rich text: the message names files
     statusLine_->show();
 }
 

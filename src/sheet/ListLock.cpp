@@ -1,11 +1,14 @@
 #include "ListLock.h"
 
 #include "LockFileText.h"
+#include "NativeFiles.h"
+#include "RunningProcess.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 
 #ifdef Q_OS_WIN
 // Qt reads owners of NTFS files only while this counter is above zero: the
@@ -99,6 +102,34 @@ ListLock::Holder holderFrom(const Content& content, const QString& lockPath)
     return holder;
 }
 
+// Another name of the same file in the same folder (a hard link) has a lock
+// name of its own: a live lock beside any such name counts too. A lock of a
+// program that ended on this host is left for that name's next opener.
+std::optional<ListLock::Holder> lockOfAnotherName(const QString& listPath, const QString& ownLockPath)
+{
+    if (!QFileInfo(listPath).isFile())
+        return std::nullopt;
+    const QString prefix = QStringLiteral(".~lock.");
+    const QDir folder = QFileInfo(ownLockPath).absoluteDir();
+    const QStringList locks = folder.entryList({prefix + u"*#"_qs}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : locks) {
+        const QString lockPath = folder.filePath(name);
+        if (lockPath == ownLockPath)
+            continue;
+        const QString otherName = folder.filePath(name.sliced(prefix.size()).chopped(1));
+        if (!NativeFiles::isSameFile(otherName, listPath))
+            continue;
+        const std::optional<Content> found = readLockAt(lockPath);
+        if (!found)
+            continue;
+        if (found->kind == Content::Kind::QtLock && found->host == QSysInfo::machineHostName()
+            && !RunningProcess::isRunning(found->pid, {}))
+            continue;
+        return holderFrom(*found, lockPath);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QString ListLock::lockPathFor(const QString& listPath)
@@ -134,6 +165,8 @@ std::optional<ListLock::Holder> ListLock::take(const QString& listPath)
 {
     release();
     const QString path = lockPathFor(listPath);
+    if (const std::optional<Holder> holder = lockOfAnotherName(listPath, path))
+        return holder;
     // A lock that is released while it is looked at is looked at again.
     constexpr int kAttempts = 3;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {

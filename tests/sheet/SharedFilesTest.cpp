@@ -13,6 +13,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 
+#include <filesystem>
 #include <functional>
 
 #ifndef Q_OS_WIN
@@ -164,6 +165,36 @@ TEST(ListLock, EveryWayOfNamingTheListMeetsAtOneLock)
         EXPECT_FALSE(second.holds());
     }
     EXPECT_EQ(QDir(dir.path()).entryList({q(u".~lock.*")}, QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// A hard link is the same list under another name, and so has its own lock
+// name: a live lock beside either name warns whoever opens the other.
+TEST(ListLock, AHardLinkInTheSameFolderMeetsTheListsLock)
+{
+    QTemporaryDir dir;
+    const QString list = dir.filePath(q(u"一覧.kav"));
+    const QString hard = dir.filePath(q(u"別名.kav"));
+    writeFile(list, "甲電設\r\n0\r\n1\r\n");
+    std::error_code error;
+    std::filesystem::create_hard_link(QFile::encodeName(list).toStdString(), QFile::encodeName(hard).toStdString(), error);
+    ASSERT_FALSE(error) << error.message();
+    for (const auto& [held, opened] : {std::pair{list, hard}, std::pair{hard, list}}) {
+        SCOPED_TRACE(opened.toStdString());
+        ListLock first;
+        ASSERT_FALSE(first.take(held).has_value());
+        ListLock second;
+        const std::optional<ListLock::Holder> holder = second.take(opened);
+        ASSERT_TRUE(holder.has_value());
+        EXPECT_EQ(holder->pid, QCoreApplication::applicationPid());
+        EXPECT_FALSE(second.holds());
+    }
+    // A lock of another file beside it is no one's lock on this list.
+    const QString other = dir.filePath(q(u"他.kav"));
+    writeFile(other, "x");
+    ListLock otherLock;
+    ASSERT_FALSE(otherLock.take(other).has_value());
+    ListLock mine;
+    EXPECT_FALSE(mine.take(list).has_value());
 }
 
 // Whatever sits where the lock goes and cannot be read may be someone's lock.
