@@ -11,7 +11,9 @@
 #include "../StateTimeout.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -19,6 +21,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -29,6 +32,7 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 namespace {
 
@@ -57,14 +61,15 @@ void clickLaterAt(QPoint global)
                              QStringLiteral("click"), QStringLiteral("1")});
 }
 
-// Calls act once with the first modal dialog that shows up; polls from a
-// timer so that it also runs inside the dialog's own event loop.
-void onNextModal(QObject* context, std::function<void(QWidget*)> act)
+// Calls act once with the first modal dialog of type Dialog that shows up;
+// polls from a timer so that it also runs inside the dialog's own event loop.
+template <typename Dialog = QWidget>
+void onNextModal(QObject* context, std::type_identity_t<std::function<void(Dialog*)>> act)
 {
     auto* timer = new QTimer(context);
     timer->setInterval(20);
     QObject::connect(timer, &QTimer::timeout, context, [timer, act = std::move(act)] {
-        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+        if (auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget()); modal && modal->isVisible()) {
             timer->stop();
             timer->deleteLater();
             act(modal);
@@ -87,6 +92,7 @@ private Q_SLOTS:
     void closeQuestionSpeaksJapaneseAndHonoursItsButtons();
     void previewPagesByPointerAndWheel();
     void aTableIsCheckedBeforeItBecomesTheList();
+    void savingOverAnExistingTableAsksAndNoKeepsIt();
 
 private:
     QTemporaryDir dir_;
@@ -259,6 +265,101 @@ void RealPointerTest::aTableIsCheckedBeforeItBecomesTheList()
     QTRY_COMPARE_WITH_TIMEOUT(taken->document().sheet().cell(ColTo1, 2), QStringLiteral("屋上"), kStateTimeoutMs);
     QCOMPARE(taken->document().sheet().cell(ColFrom1, 1), QString());
     QCOMPARE(taken->fileName(), dir_.filePath(QStringLiteral("一覧.kav")));
+}
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Clicks a message box's text, which gives the box the keyboard, then presses
+// Enter: the default button answers.
+void pressEnterIn(QMessageBox* box)
+{
+    const QWidget* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    clickAt(text->mapToGlobal(text->rect().center()));
+    QTRY_VERIFY_WITH_TIMEOUT(box->isActiveWindow(), kStateTimeoutMs);
+    xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+}
+
+// Answers the save dialog with a path typed over the proposed name.
+void typeIntoNextSaveDialog(QObject* context, const QString& path)
+{
+    onNextModal<QFileDialog>(context, [path](QFileDialog* dialog) {
+        // Without a window manager a click gives the dialog the keyboard.
+        auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(nameBox);
+        clickAt(nameBox->mapToGlobal(nameBox->rect().center()));
+        QTRY_VERIFY_WITH_TIMEOUT(nameBox->hasFocus(), kStateTimeoutMs);
+        xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
+        xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"), path});
+        xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    });
+}
+
+} // namespace
+
+// 保存 by pointer over a workbook or CSV that is already there asks, with
+// いいえ as the default answer, and Enter keeps the file. Saving a table copy
+// leaves the list locked: a second window opening it is told.
+void RealPointerTest::savingOverAnExistingTableAsksAndNoKeepsIt()
+{
+    const QString list = dir_.filePath(QStringLiteral("savesource.kav"));
+    QVERIFY(QFile::copy(QStringLiteral(TAGRIO_SAMPLES "/sample.kav"), list));
+    QFile::setPermissions(list, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    MainWindowStartup start = startup();
+    start.arguments = {list};
+    MainWindow window(start);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QTRY_COMPARE_WITH_TIMEOUT(window.fileName(), list, kStateTimeoutMs);
+    const QWidget* saveButton = window.controls().saveButton;
+    const QPoint saveAt = saveButton->mapToGlobal(saveButton->rect().center());
+
+    for (const QString& suffix : {QStringLiteral(".xlsx"), QStringLiteral(".csv")}) {
+        const QString other = dir_.filePath(QStringLiteral("other") + suffix);
+        const QByteArray before = "another program's table";
+        {
+            QFile file(other);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(before);
+        }
+        QString question;
+        QString defaultAnswer;
+        typeIntoNextSaveDialog(this, other);
+        onNextModal<QMessageBox>(this, [&](QMessageBox* box) {
+            question = box->text();
+            defaultAnswer = plainText(box->defaultButton());
+            pressEnterIn(box);
+        });
+        clickAt(saveAt);
+        QTRY_VERIFY_WITH_TIMEOUT(!question.isEmpty() && !QApplication::activeModalWidget(), kStateTimeoutMs);
+        QCOMPARE(question, QDir::toNativeSeparators(other) + QStringLiteral(" は既にあります。上書きしますか？"));
+        QCOMPARE(defaultAnswer, QStringLiteral("いいえ(N)"));
+        QCOMPARE(bytesOf(other), before);
+    }
+
+    const QString copy = dir_.filePath(QStringLiteral("copy.csv"));
+    typeIntoNextSaveDialog(this, copy);
+    clickAt(saveAt);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(copy) && !QApplication::activeModalWidget(), kStateTimeoutMs);
+    QCOMPARE(window.fileName(), list);
+
+    QString notice;
+    onNextModal<QMessageBox>(this, [&](QMessageBox* box) {
+        notice = box->text();
+        pressEnterIn(box);
+    });
+    MainWindow second(start);
+    second.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&second));
+    second.activateWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(!notice.isEmpty() && !QApplication::activeModalWidget(), kStateTimeoutMs);
+    QVERIFY2(notice.startsWith(QStringLiteral("このファイルは ")), qPrintable(notice));
 }
 
 #include "RealPointerTest.moc"
