@@ -28,10 +28,11 @@ const auto kCloseCaption = QStringLiteral("閉じる");
 
 } // namespace
 
-QString MainWindow::captionFor(const QString& fileName, bool modified)
+QString MainWindow::captionFor(const QString& fileName, bool modified, bool readOnly)
 {
     const QString list = fileName.isEmpty() ? QStringLiteral("新しい一覧") : QFileInfo(fileName).fileName();
-    return kCaption + QStringLiteral(" - ") + list + (modified ? QStringLiteral(" ●") : QString());
+    return kCaption + QStringLiteral(" - ") + list + (modified ? QStringLiteral(" ●") : QString())
+           + (readOnly ? QStringLiteral("（読み取り専用）") : QString());
 }
 
 MainWindowStartup MainWindowStartup::fromApplication()
@@ -64,7 +65,10 @@ MainWindow::MainWindow(const MainWindowStartup& startup, QWidget* parent)
     setUpWindow();
 }
 
-void MainWindow::showFileInCaption() { setWindowTitle(captionFor(document_.fileName(), document_.isModified())); }
+void MainWindow::showFileInCaption()
+{
+    setWindowTitle(captionFor(document_.fileName(), document_.isModified(), isReadOnly()));
+}
 
 MainWindow::~MainWindow()
 {

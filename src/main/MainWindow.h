@@ -48,14 +48,18 @@ public:
     ~MainWindow() override;
 
     // The window's caption: the program's, then the list's file ("新しい一覧"
-    // before it has one) and a mark while it has unsaved changes.
-    static QString captionFor(const QString& fileName, bool modified);
+    // before it has one), a mark while it has unsaved changes and, last, a
+    // mark for a list opened read-only.
+    static QString captionFor(const QString& fileName, bool modified, bool readOnly = false);
 
     RecordDocument& document() { return document_; }
     const RecordDocument& document() const { return document_; }
     const EraDate& today() const { return today_; }
     const QString& fileName() const { return document_.fileName(); }
     bool commandLineFileOpened() const { return commandLineFileOpened_; }
+    // Opened read-only because another program is editing the list's file:
+    // 保存 proposes another name and never writes that file.
+    bool isReadOnly() const { return !readOnlyFile_.isEmpty(); }
 
     // The entry form a double click opens; its caption boxes are filled
     // from f1..f6 here, so a close never stores stale captions.
@@ -137,6 +141,10 @@ private:
     void showPrintButtonForSize();
     void showPopupMenu(QPoint sheetPoint);
     void setFilePaths();
+    void stampListFile(const QString& path);
+    // Before a load: takes the file's lock, or asks how to open a list another
+    // program holds. False when the user cancelled.
+    bool mayOpenLocked(const QString& path, ListLock& lock, bool& readOnly);
     QString settingsPath() const;
     void showCompanyName();
     // The caption names the list's file and marks unsaved changes.
@@ -151,6 +159,7 @@ private:
     RecordDocument document_;
     FileStamp listStamp_; // the list's file as last read or written here
     ListLock listLock_;
+    QString readOnlyFile_; // the file another program holds, while the list is opened read-only
     FileWrite::KeptFile keptList_;     // the list's own file: no output but a save replaces it
     FileWrite::KeptFile keptSettings_; // the settings file: only the settings save replaces it
     EraDate today_;

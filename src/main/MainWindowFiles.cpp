@@ -2,6 +2,7 @@
 // settings file.
 #include "MainWindow.h"
 
+#include "ReadOnlyList.h"
 #include "RecordSheetView.h"
 #include "entry/EntryForm.h"
 #include "sheet/Failure.h"
@@ -42,14 +43,21 @@ void MainWindow::openRecordFile()
 bool MainWindow::saveRecordFile()
 {
     // The current file's name is proposed: with no overwrite question, a
-    // retyped name with a typo would silently replace another list.
-    const QString start = fileName().isEmpty() ? QString() : QFileInfo(RecordFile::targetPath(fileName())).absoluteFilePath();
+    // retyped name with a typo would silently replace another list. A list
+    // opened read-only proposes a copy beside the file another program holds.
+    const QString start = isReadOnly()       ? ReadOnlyList::proposedSavePath(readOnlyFile_)
+                          : fileName().isEmpty() ? QString()
+                                                 : QFileInfo(RecordFile::targetPath(fileName())).absoluteFilePath();
     const QString chosen = prompts_.chooseSavePath ? prompts_.chooseSavePath(start) : QString();
     if (chosen.isEmpty())
         return false;
     // A table is an export: the list keeps its own file, lock and stamp.
     const bool exported = DocumentFiles::isTablePath(chosen);
     const QString target = exported ? chosen : RecordFile::targetPath(chosen);
+    if (isReadOnly() && ReadOnlyList::writesLockedFile(target, readOnlyFile_)) {
+        showFailure(ReadOnlyList::refusal(target));
+        return false;
+    }
     try {
         // A file that cannot be written is told before any question about it.
         FileWrite::refuseUnwritable(target, exported ? FileWrite::Contents::Output : FileWrite::Contents::RecordFile);
@@ -93,10 +101,16 @@ bool MainWindow::mayWriteOver(const QString& target)
     return ask(QStringLiteral("%1 は既にあります。上書きしますか？").arg(shown));
 }
 
-void MainWindow::holdListFile(const QString& path)
+void MainWindow::stampListFile(const QString& path)
 {
     listStamp_ = FileStamp::of(path);
     keptList_ = FileWrite::KeptFile(ownFilePath(), FileWrite::KeptAs::OpenList);
+}
+
+void MainWindow::holdListFile(const QString& path)
+{
+    stampListFile(path);
+    readOnlyFile_.clear(); // the list now has a file of its own
     if (path.isEmpty()) {
         listLock_.release();
         return;
@@ -114,8 +128,35 @@ void MainWindow::restoreRecoveryCopy(const QString& copyPath, const QString& ori
     holdListFile(QFileInfo::exists(originalPath) ? originalPath : QString());
 }
 
+bool MainWindow::mayOpenLocked(const QString& path, ListLock& lock, bool& readOnly)
+{
+    readOnly = false;
+    // The list's own file loaded again keeps the lock this window holds.
+    if (listLock_.holdsLockFor(path))
+        return true;
+    const std::optional<ListLock::Holder> holder = lock.take(path);
+    if (!holder || !prompts_.askLockedList)
+        return true;
+    switch (prompts_.askLockedList(ListLock::warning(*holder))) {
+    case LockedListChoice::Cancel:
+        return false;
+    case LockedListChoice::ReadOnly:
+        readOnly = true;
+        break;
+    case LockedListChoice::Edit:
+        break;
+    }
+    return true;
+}
+
 bool MainWindow::openFile(const QString& path)
 {
+    // Asked before the load, so that キャンセル leaves the list as it was;
+    // the lock taken here is released again when the load fails.
+    ListLock lock;
+    bool readOnly = false;
+    if (!mayOpenLocked(path, lock, readOnly))
+        return false;
     QStringList notes;
     try {
         const std::optional<QStringList> opened = DocumentFiles::openConfirmed(document_, path, prompts_.confirmImport);
@@ -126,7 +167,11 @@ bool MainWindow::openFile(const QString& path)
         showFailure(failure.message());
         return false;
     }
-    holdListFile(path);
+    stampListFile(path);
+    if (!listLock_.holdsLockFor(path))
+        listLock_ = std::move(lock);
+    readOnlyFile_ = readOnly ? QFileInfo(path).absoluteFilePath() : QString();
+    showFileInCaption();
     if (!notes.isEmpty() && prompts_.showNotice)
         prompts_.showNotice(notes.join(u'\n'));
     // A view left scrolled to rows of the previous list invites editing the wrong record.

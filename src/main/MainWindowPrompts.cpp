@@ -50,5 +50,15 @@ MainWindowPrompts MainWindowPrompts::dialogs(QWidget* parent)
             return std::nullopt;
         return dialog.layout();
     };
+    // Read-only first, as office suites offer it: the safe answer is the one Enter gives.
+    prompts.askLockedList = [owner](const QString& warning) {
+        static constexpr LockedListChoice kChoices[] = {LockedListChoice::ReadOnly, LockedListChoice::Edit,
+                                                        LockedListChoice::Cancel};
+        const int pressed = UiStyle::showChoice(
+            owner, QMessageBox::Warning, UiStyle::kProgramName,
+            warning + QStringLiteral("\n\n読み取り専用で開くと、このファイルには保存されません。"),
+            {QStringLiteral("読み取り専用で開く"), QStringLiteral("編集する"), QStringLiteral("キャンセル")}, 0, 2);
+        return kChoices[pressed];
+    };
     return prompts;
 }

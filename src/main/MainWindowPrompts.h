@@ -10,6 +10,9 @@ class QWidget;
 // What to do with record changes that were never saved, asked at close.
 enum class UnsavedChoice { Save, Discard, Cancel };
 
+// How to open a list that another program is editing.
+enum class LockedListChoice { ReadOnly, Edit, Cancel };
+
 // Every question, message and file choice the main window puts to the user.
 // The window uses dialogs; tests put answers in their place.
 struct MainWindowPrompts {
@@ -26,6 +29,9 @@ struct MainWindowPrompts {
     // A table file about to become the list: its records as they will be
     // taken, and the choice of its columns.
     DocumentFiles::TableConfirmation confirmImport;
+    // A list about to be opened is locked by another program: the warning
+    // names who and since when.
+    std::function<LockedListChoice(const QString& warning)> askLockedList;
 
     static MainWindowPrompts dialogs(QWidget* parent);
 };

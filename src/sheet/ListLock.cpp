@@ -189,6 +189,11 @@ std::optional<ListLock::Holder> ListLock::take(const QString& listPath)
     return std::nullopt;
 }
 
+bool ListLock::holdsLockFor(const QString& listPath) const
+{
+    return holds() && lock_->fileName() == lockPathFor(listPath);
+}
+
 void ListLock::release()
 {
     if (lock_)

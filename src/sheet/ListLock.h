@@ -43,6 +43,10 @@ public:
     ListLock() = default;
     ListLock(const ListLock&) = delete;
     ListLock& operator=(const ListLock&) = delete;
+    // A lock taken before the list was loaded passes to the window once the
+    // load succeeded; the lock it replaces is released.
+    ListLock(ListLock&&) noexcept = default;
+    ListLock& operator=(ListLock&&) noexcept = default;
     ~ListLock() = default; // releases
 
     // Releases any lock held and tries to lock listPath. Returns the holder
@@ -56,6 +60,8 @@ public:
     void release();
 
     bool holds() const { return lock_ && lock_->isLocked(); }
+    // Whether this one holds the lock of listPath, however the list is named.
+    bool holdsLockFor(const QString& listPath) const;
 
 private:
     std::unique_ptr<QLockFile> lock_;

@@ -17,4 +17,10 @@ QMessageBox::StandardButton showMessage(QWidget* parent, QMessageBox::Icon icon,
                                         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
                                         const QString& detailedText = {});
 
+// Shows a message box with buttons of its own captions, left to right; returns
+// the index of the one pressed. Enter presses defaultIndex; Esc and the close
+// box press escapeIndex.
+int showChoice(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+               const QStringList& buttons, int defaultIndex, int escapeIndex);
+
 } // namespace UiStyle

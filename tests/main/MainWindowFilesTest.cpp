@@ -58,7 +58,9 @@ private Q_SLOTS:
     void everySaveKindAgainstEveryFileAtItsTarget_data();
     void everySaveKindAgainstEveryFileAtItsTarget();
     void aRestoredListIsLockedAndSavedWithoutAQuestion();
-    void secondWindowIsToldTheListIsLockedUntilTheFirstCloses();
+    void aLockedListIsOpenedAsTheSecondWindowChooses_data();
+    void aLockedListIsOpenedAsTheSecondWindowChooses();
+    void aReadOnlyListNeverWritesTheLockedFile();
     void openingShowsTheListFromRowOne();
     void firstActivationOpensTheFirstArgument();
     void failedCommandLineOpenIsReportedOnce();
@@ -439,8 +441,21 @@ void MainWindowFilesTest::aRestoredListIsLockedAndSavedWithoutAQuestion()
     QCOMPARE(saved.cell(ColPurpose, 1), u"復元された変更"_qs);
 }
 
-void MainWindowFilesTest::secondWindowIsToldTheListIsLockedUntilTheFirstCloses()
+void MainWindowFilesTest::aLockedListIsOpenedAsTheSecondWindowChooses_data()
 {
+    QTest::addColumn<LockedListChoice>("answer");
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("read-only") << LockedListChoice::ReadOnly << true << true;
+    QTest::newRow("edit") << LockedListChoice::Edit << true << false;
+    QTest::newRow("cancel") << LockedListChoice::Cancel << false << false;
+}
+
+void MainWindowFilesTest::aLockedListIsOpenedAsTheSecondWindowChooses()
+{
+    QFETCH(LockedListChoice, answer);
+    QFETCH(bool, opened);
+    QFETCH(bool, readOnly);
     WindowFixture fx;
     MainWindow& w = fx.show();
     fx.fillRecords(2);
@@ -451,17 +466,81 @@ void MainWindowFilesTest::secondWindowIsToldTheListIsLockedUntilTheFirstCloses()
     QVERIFY(QFile::exists(lockPath));
 
     PromptRecorder secondPrompts;
+    secondPrompts.lockedAnswer = answer;
     {
         MainWindow second(fx.startup());
         second.setPrompts(secondPrompts.prompts());
-        QVERIFY(second.openFile(written));
+        second.document().pasteText(1, u"1\t手元の一覧\r\n"_qs);
+        QCOMPARE(second.openFile(written), opened);
+        QCOMPARE(secondPrompts.lockWarnings.size(), 1);
+        QVERIFY2(secondPrompts.lockWarnings[0].startsWith(u"このファイルは "_qs), qPrintable(secondPrompts.lockWarnings[0]));
+        QVERIFY(secondPrompts.lockWarnings[0].contains(u" から）"_qs)); // since when
+        QVERIFY(secondPrompts.notices.isEmpty());
+        QCOMPARE(second.isReadOnly(), readOnly);
+        QCOMPARE(second.windowTitle().endsWith(u"（読み取り専用）"_qs), readOnly);
+        QCOMPARE(second.fileName(), opened ? written : QString());
+        QCOMPARE(second.document().sheet().cell(ColFrom1, 1), opened ? u"盤1"_qs : u"手元の一覧"_qs);
     }
-    QCOMPARE(secondPrompts.notices.size(), 1);
-    QVERIFY(secondPrompts.notices.first().startsWith(u"このファイルは "_qs));
     QVERIFY(QFile::exists(lockPath)); // the second window never held it
 
     QVERIFY(w.close());
     QVERIFY(!QFile::exists(lockPath));
+}
+
+// Read-only, 保存 proposes a copy beside the locked file and refuses the
+// locked file however it is named; saving under a new name makes the list
+// that file's, editable again.
+void MainWindowFilesTest::aReadOnlyListNeverWritesTheLockedFile()
+{
+    WindowFixture fx;
+    MainWindow& w = fx.show();
+    fx.fillRecords(2);
+    const QString locked = fx.path(u"plan.kav"_qs);
+    fx.prompts.saveAnswer = locked;
+    QVERIFY(w.saveRecordFile());
+    QVERIFY(QFile::copy(locked, fx.path(u"plan のコピー.kav"_qs))); // an earlier copy is kept too
+    const QByteArray lockedBytes = bytesOf(locked);
+    std::error_code error;
+    std::filesystem::create_hard_link(locked.toStdString(), fx.path(u"hard.kav"_qs).toStdString(), error);
+    QVERIFY(!error);
+    QVERIFY(QFile::link(locked, fx.path(u"soft.kav"_qs)));
+
+    PromptRecorder prompts;
+    MainWindow second(fx.startup());
+    second.setPrompts(prompts.prompts());
+    QVERIFY(second.openFile(locked));
+    QVERIFY(second.isReadOnly());
+    second.document().pasteText(1, u"1\t読み取り専用で変更\r\n"_qs);
+
+    const QString spellings[] = {locked, fx.path(u"plan"_qs), fx.path(u"./sub/../plan.kav"_qs),
+                                 fx.path(u"hard.kav"_qs), fx.path(u"soft.kav"_qs)};
+    QVERIFY(QDir(fx.dir.path()).mkdir(u"sub"_qs));
+    for (const QString& spelling : spellings) {
+        prompts.saveAnswer = spelling;
+        QVERIFY2(!second.saveRecordFile(), qPrintable(spelling));
+        QVERIFY(prompts.errors.last().contains(u"読み取り専用で開いています"_qs));
+        QCOMPARE(bytesOf(locked), lockedBytes);
+        QCOMPARE(prompts.saveStarts.last(), fx.path(u"plan のコピー (2).kav"_qs));
+        QVERIFY(prompts.questions.isEmpty());
+    }
+    QVERIFY(second.isReadOnly());
+
+    // An export is not the list's file: the list stays read-only.
+    prompts.saveAnswer = fx.path(u"export.csv"_qs);
+    QVERIFY(second.saveRecordFile());
+    QVERIFY(second.isReadOnly());
+
+    const QString copy = fx.path(u"mine.kav"_qs);
+    prompts.saveAnswer = copy;
+    QVERIFY(second.saveRecordFile());
+    QCOMPARE(bytesOf(locked), lockedBytes);
+    QVERIFY(!second.isReadOnly());
+    QCOMPARE(second.fileName(), copy);
+    QVERIFY(!second.windowTitle().contains(u"読み取り専用"_qs));
+    QVERIFY(QFile::exists(ListLock::lockPathFor(copy)));
+    prompts.saveAnswer = copy;
+    QVERIFY(second.saveRecordFile()); // its own file now, saved over without a question
+    QVERIFY(prompts.questions.isEmpty());
 }
 
 void MainWindowFilesTest::openingShowsTheListFromRowOne()

@@ -33,6 +33,9 @@ struct PromptRecorder {
     // unless declineImport.
     int importsShown = 0;
     bool declineImport = false;
+    // Lock warnings of a list another program holds, answered with lockedAnswer.
+    QStringList lockWarnings;
+    LockedListChoice lockedAnswer = LockedListChoice::ReadOnly;
 
     MainWindowPrompts prompts()
     {
@@ -61,6 +64,10 @@ struct PromptRecorder {
             if (declineImport)
                 return std::nullopt;
             return table.layout.value_or(TableRows::detectLayout(table.rows));
+        };
+        p.askLockedList = [this](const QString& warning) {
+            lockWarnings << warning;
+            return lockedAnswer;
         };
         return p;
     }
