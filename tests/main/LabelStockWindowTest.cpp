@@ -215,6 +215,52 @@ private Q_SLOTS:
         QVERIFY(informed.last().contains(u"No.2"_qs));
     }
 
+    // After a type A print the check still covers what was chosen beside it:
+    // a cable type that fits type A but not type B is found on demand.
+    void fitCheckCoversTheKindsChosenBesideIt()
+    {
+        openWindow(3);
+        fx->editSheet([](RecordSheet& sheet) { sheet.setCell(ColCableType, 2, u"600V CV-T 3×150sq"_qs); });
+        printAnyway = true;
+        printTypeA();
+        QCOMPARE(panel()->plateKind(), PlateKind::TypeA);
+
+        const QString fits = u"%1: すべての文字が枠に収まっています。"_qs;
+        const QString cut = u"%1: 枠からはみ出す文字があります。\nNo.2　ｹｰﾌﾞﾙ種類"_qs;
+        const QString a = u"Ａ種"_qs, trunk = u"Ｂ種（幹線）"_qs, branch = u"Ｂ種（分岐）"_qs;
+        const struct {
+            int choice;
+            QStringList said; // each kind checked, in order, with its finding
+        } cases[] = {
+            {0, {fits.arg(a), cut.arg(trunk), cut.arg(branch)}},
+            {1, {fits.arg(a)}},
+            {2, {cut.arg(trunk)}},
+            {3, {cut.arg(branch)}},
+        };
+        QCOMPARE(panel()->checkKindBox->currentIndex(), 0);
+        for (const auto& c : cases) {
+            panel()->checkKindBox->setCurrentIndex(c.choice);
+            clickCentre(panel()->checkButton);
+            const QStringList findings = informed.last().split(u"\n\n"_qs);
+            QCOMPARE(findings.size(), c.said.size());
+            for (int i = 0; i < findings.size(); ++i)
+                QVERIFY2(findings[i].startsWith(c.said[i]), qPrintable(findings[i]));
+        }
+
+        // Where the plates would start does not change what fits.
+        panel()->checkKindBox->setCurrentIndex(0);
+        typeInto(panel()->startBox, u"20"_qs);
+        clickCentre(panel()->checkButton);
+        QCOMPARE(informed.last().split(u"\n\n"_qs).size(), 3);
+
+        // A record choice that makes no plates is told once, for every kind.
+        clickCentre(panel()->listedRecords);
+        typeInto(panel()->listBox, u"99"_qs);
+        clickCentre(panel()->checkButton);
+        QVERIFY2(informed.last().contains(u"99"_qs) && !informed.last().contains(a), qPrintable(informed.last()));
+        QCOMPARE(dialogs, 1);
+    }
+
     void calibrationKeptPerPrinterAndApplied()
     {
         openWindow(2);

@@ -3,6 +3,7 @@
 #include "StockPositionPicture.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,7 +66,12 @@ LabelStockPanel::LabelStockPanel(QWidget* parent) : QFrame(parent)
     caption(this, u"（1記録あたり）"_qs, {126, 66});
 
     checkButton = placed(new QPushButton(u"はみ出し確認"_qs), this, u"FitCheckButton"_qs, {8, 92, 120, 24});
-    calibrateButton = placed(new QPushButton(u"位置調整…"_qs), this, u"CalibrateButton"_qs, {136, 92, 120, 24});
+    // All three by default: a list is often printed on more than one kind of stock.
+    checkKindBox = placed(new QComboBox, this, u"FitCheckKindBox"_qs, {132, 92, 112, 24});
+    checkKindBox->addItem(u"すべての名板"_qs);
+    for (PlateKind kind : kKinds)
+        checkKindBox->addItem(plateKindName(kind));
+    calibrateButton = placed(new QPushButton(u"位置調整…"_qs), this, u"CalibrateButton"_qs, {256, 92, 120, 24});
 
     connect(startBox, &QSpinBox::valueChanged, this, &LabelStockPanel::choiceChanged);
     connect(copiesBox, &QSpinBox::valueChanged, this, &LabelStockPanel::choiceChanged);
@@ -95,6 +101,14 @@ LabelStockChoice LabelStockPanel::choice() const
     choice.list = listBox->text();
     choice.copies = copiesBox->value();
     return choice;
+}
+
+std::vector<PlateKind> LabelStockPanel::fitCheckKinds() const
+{
+    const int chosen = checkKindBox->currentIndex();
+    if (chosen < 1)
+        return {std::begin(kKinds), std::end(kKinds)};
+    return {kKinds[chosen - 1]};
 }
 
 void LabelStockPanel::showPlateCount(int plates)

@@ -4,6 +4,9 @@
 
 #include <QFrame>
 
+#include <vector>
+
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -20,12 +23,14 @@ class LabelStockPanel : public QFrame {
 public:
     explicit LabelStockPanel(QWidget* parent = nullptr);
 
-    // The kind of plates the picture shows and the fit check and calibration
-    // are for: the type B size chosen, or the output last printed.
+    // The kind of plates the picture shows and the calibration is for: the
+    // type B size chosen, or the output last printed.
     PlateKind plateKind() const { return kind_; }
     void setPlateKind(PlateKind kind);
     // The choice without the sheet's selected rows, which the window adds.
     LabelStockChoice choice() const;
+    // The kinds はみ出し確認 checks: the one chosen beside it, or all three.
+    std::vector<PlateKind> fitCheckKinds() const;
     // How many plates the current choice prints, for the sheet picture.
     void showPlateCount(int plates);
 
@@ -37,6 +42,7 @@ public:
     QLineEdit* listBox = nullptr;
     QSpinBox* copiesBox = nullptr;
     QPushButton* checkButton = nullptr;
+    QComboBox* checkKindBox = nullptr;
     QPushButton* calibrateButton = nullptr;
 
 Q_SIGNALS:

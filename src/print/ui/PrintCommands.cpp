@@ -4,6 +4,7 @@
 #include "LabelStockPanel.h"
 #include "print/AdjustedPages.h"
 #include "print/CalibrationPage.h"
+#include "print/FitCheckReport.h"
 #include "ui/MessageBoxes.h"
 
 #include <QLabel>
@@ -121,19 +122,7 @@ int PrintCommands::plateCountOfChoice() const
     return made ? static_cast<int>(rowsOf(*made, sheet_).size()) * made->copies : 0;
 }
 
-void PrintCommands::checkFit()
-{
-    const PlateKind kind = stockPanel_->plateKind();
-    auto plates = platesFor(options(), sheet_, kind);
-    if (const ChoiceProblem* problem = std::get_if<ChoiceProblem>(&plates)) {
-        inform(problem->message);
-        return;
-    }
-    const std::vector<OverlongText> overlong = std::get<std::unique_ptr<PlatePrint>>(plates)->overlongTexts();
-    inform(overlong.empty() ? QStringLiteral("%1: すべての文字が枠に収まっています。").arg(plateKindName(kind))
-                            : QStringLiteral("%1: 枠からはみ出す文字があります。\n").arg(plateKindName(kind))
-                                  + overlongReport(overlong));
-}
+void PrintCommands::checkFit() { inform(fitCheckReport(options(), sheet_, stockPanel_->fitCheckKinds())); }
 
 void PrintCommands::openCalibration()
 {

@@ -49,7 +49,7 @@ public:
     // when the type B size changes; every print and preview shows its own.
     void showPlateKind(PlateKind kind);
     void printCalibration(PlateKind kind); // テスト印刷
-    void checkFit();                       // はみ出し確認, for the kind the group shows
+    void checkFit();                       // はみ出し確認, for the kinds the group's choice names
     void openCalibration();                // 位置調整…
     // How many plates the panel's choice prints, for its picture.
     int plateCountOfChoice() const;
