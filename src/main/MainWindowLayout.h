@@ -73,7 +73,7 @@ inline constexpr Control kControls[] = {
 
     // Help panel, over the sheet
     {u"helpPanel", u"MainWindow", Kind::Panel, {11, 45, 1054, 480}, {}, 0, UiStyle::kHelpPanel, true},
-    {u"HelpPicture", u"helpPanel", Kind::Picture, {223, 25, 731, 431}},
+    {u"HelpPicture", u"helpPanel", Kind::Picture, {195, 14, 845, 452}},
     {u"HelpTitle", u"helpPanel", Kind::Label, {45, 169, 0, 0}, u"HELP画面", 27, UiStyle::kCream},
     {u"HelpIcon", u"helpPanel", Kind::Picture, {79, 234, 49, 49}},
 

@@ -2,6 +2,7 @@
 
 #include "../LayoutInvariants.h"
 #include "main/MainWindowLayout.h"
+#include "main/MainWindowPictures.h"
 
 #include <QLineEdit>
 #include <QProgressBar>
@@ -56,6 +57,7 @@ private Q_SLOTS:
     void branchSizeSwapsThePrintButtons();
     void clickingTheCompanyCaptionMovesFocusToOpen();
     void pictureSlotsAreFilled();
+    void theHelpPictureShowsEveryTextWhole();
 };
 
 void MainWindowLayoutTest::everyControlSitsWhereTheLayoutPutsIt()
@@ -332,6 +334,24 @@ void MainWindowLayoutTest::pictureSlotsAreFilled()
             for (int x = 0; x < image.width() && !varied; x += 3)
                 varied = image.pixel(x, y) != corner;
         QVERIFY2(varied, name);
+    }
+}
+
+// Each heading and text of the help picture lies inside the picture, clear of
+// the others, and the picture inside the help panel as the window opens.
+void MainWindowLayoutTest::theHelpPictureShowsEveryTextWhole()
+{
+    WindowFixture fx;
+    fx.show();
+    const QWidget* picture = fx.child("HelpPicture");
+    QVERIFY(fx.child("helpPanel")->rect().contains(picture->geometry()));
+    const std::vector<QRect> boxes = MainWindowPictures::helpTextBoxes(picture->size());
+    QCOMPARE(boxes.size(), size_t(2 + 2 * 9)); // two column titles, nine steps of heading and text
+    const QRect inside = picture->rect().adjusted(4, 4, -4, -4);
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        QVERIFY2(inside.contains(boxes[i]), qPrintable(u"box %1"_qs.arg(i)));
+        for (size_t j = i + 1; j < boxes.size(); ++j)
+            QVERIFY2(!boxes[i].intersects(boxes[j]), qPrintable(u"boxes %1 and %2"_qs.arg(i).arg(j)));
     }
 }
 
