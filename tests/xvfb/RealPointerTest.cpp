@@ -6,6 +6,7 @@
 #include "main/RecordSheetModel.h"
 #include "main/RecordSheetView.h"
 #include "main/MainWindow.h"
+#include "sheet/RecordFile.h"
 #include "sheet/RecordSheet.h"
 #include "spreadsheet/ui/ImportPreviewDialog.h"
 #include "../StateTimeout.h"
@@ -93,6 +94,8 @@ private Q_SLOTS:
     void previewPagesByPointerAndWheel();
     void aTableIsCheckedBeforeItBecomesTheList();
     void savingOverAnExistingTableAsksAndNoKeepsIt();
+    void aSecondProgramOpensTheLockedListReadOnlyAndItsSaveKeepsTheFile();
+    void theHelpPanelShowsItsPictureWhole();
 
 private:
     QTemporaryDir dir_;
@@ -285,17 +288,22 @@ void pressEnterIn(QMessageBox* box)
     xdotool({QStringLiteral("key"), QStringLiteral("Return")});
 }
 
-// Answers the save dialog with a path typed over the proposed name.
-void typeIntoNextSaveDialog(QObject* context, const QString& path)
+// Answers the save dialog with a path typed over the proposed name, or with
+// the proposal itself when path is empty; `proposed` learns the proposal.
+void typeIntoNextSaveDialog(QObject* context, const QString& path, QString* proposed = nullptr)
 {
-    onNextModal<QFileDialog>(context, [path](QFileDialog* dialog) {
+    onNextModal<QFileDialog>(context, [path, proposed](QFileDialog* dialog) {
         // Without a window manager a click gives the dialog the keyboard.
         auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         QVERIFY(nameBox);
+        if (proposed)
+            *proposed = nameBox->text();
         clickAt(nameBox->mapToGlobal(nameBox->rect().center()));
         QTRY_VERIFY_WITH_TIMEOUT(nameBox->hasFocus(), kStateTimeoutMs);
-        xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
-        xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"), path});
+        if (!path.isEmpty()) {
+            xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
+            xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"), path});
+        }
         xdotool({QStringLiteral("key"), QStringLiteral("Return")});
     });
 }
@@ -360,6 +368,93 @@ void RealPointerTest::savingOverAnExistingTableAsksAndNoKeepsIt()
     second.activateWindow();
     QTRY_VERIFY_WITH_TIMEOUT(!notice.isEmpty() && !QApplication::activeModalWidget(), kStateTimeoutMs);
     QVERIFY2(notice.startsWith(QStringLiteral("このファイルは ")), qPrintable(notice));
+}
+
+// A second program opens a list the first holds: Enter takes the default,
+// 読み取り専用で開く. Its 保存 proposes a copy; the locked file typed over the
+// proposal is refused and keeps its bytes; the copy becomes its list.
+void RealPointerTest::aSecondProgramOpensTheLockedListReadOnlyAndItsSaveKeepsTheFile()
+{
+    const QString list = dir_.filePath(QStringLiteral("locked.kav"));
+    QVERIFY(QFile::copy(QStringLiteral(TAGRIO_SAMPLES "/sample.kav"), list));
+    QFile::setPermissions(list, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QByteArray lockedBytes = bytesOf(list);
+    MainWindowStartup start = startup();
+    start.arguments = {list};
+    MainWindow first(start);
+    first.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&first));
+    first.activateWindow();
+    QTRY_COMPARE_WITH_TIMEOUT(first.fileName(), list, kStateTimeoutMs);
+
+    QString warning;
+    QStringList answers; // the default first, then left to right
+    onNextModal<QMessageBox>(this, [&](QMessageBox* box) {
+        warning = box->text();
+        answers << plainText(box->defaultButton());
+        for (const QAbstractButton* button : box->buttons())
+            answers << plainText(button);
+        pressEnterIn(box);
+    });
+    MainWindow second(start);
+    second.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&second));
+    second.activateWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(second.isReadOnly() && !QApplication::activeModalWidget(), kStateTimeoutMs);
+    QCOMPARE(answers, (QStringList{QStringLiteral("読み取り専用で開く"), QStringLiteral("読み取り専用で開く"),
+                                   QStringLiteral("編集する"), QStringLiteral("キャンセル")}));
+    QVERIFY2(warning.startsWith(QStringLiteral("このファイルは ")) && warning.contains(QStringLiteral(" から）")),
+             qPrintable(warning));
+    QVERIFY(second.windowTitle().endsWith(QStringLiteral("（読み取り専用）")));
+    QCOMPARE(second.fileName(), list);
+    second.document().pasteText(1, QStringLiteral("1\t読み取り専用での変更\r\n"));
+
+    const QWidget* saveButton = second.controls().saveButton;
+    const QPoint saveAt = saveButton->mapToGlobal(saveButton->rect().center());
+    QString proposed;
+    QString refusal;
+    typeIntoNextSaveDialog(this, list, &proposed);
+    onNextModal<QMessageBox>(this, [&](QMessageBox* box) {
+        refusal = box->text();
+        pressEnterIn(box);
+    });
+    clickAt(saveAt);
+    QTRY_VERIFY_WITH_TIMEOUT(!refusal.isEmpty() && !QApplication::activeModalWidget(), kStateTimeoutMs);
+    QCOMPARE(proposed, QStringLiteral("locked のコピー.kav"));
+    QVERIFY2(refusal.contains(QStringLiteral("読み取り専用で開いています")), qPrintable(refusal));
+    QCOMPARE(bytesOf(list), lockedBytes);
+    QVERIFY(second.isReadOnly());
+
+    const QString copy = dir_.filePath(QStringLiteral("locked のコピー.kav"));
+    typeIntoNextSaveDialog(this, {});
+    clickAt(saveAt);
+    QTRY_VERIFY_WITH_TIMEOUT(!second.isReadOnly() && !QApplication::activeModalWidget(), kStateTimeoutMs);
+    QCOMPARE(second.fileName(), copy);
+    QString company;
+    RecordSheet saved;
+    RecordFile::load(copy, company, saved);
+    QCOMPARE(saved.cell(ColFrom1, 1), QStringLiteral("読み取り専用での変更"));
+    QVERIFY(!second.windowTitle().contains(QStringLiteral("読み取り専用")));
+    QCOMPARE(bytesOf(list), lockedBytes);
+}
+
+// HELP by the pointer shows the help picture whole, as drawn. With
+// TAGRIO_SCREENSHOTS set, the window is written there as help-panel.png.
+void RealPointerTest::theHelpPanelShowsItsPictureWhole()
+{
+    MainWindow window(startup());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QWidget* helpButton = window.controls().helpButton;
+    clickAt(helpButton->mapToGlobal(helpButton->rect().center()));
+    QTRY_VERIFY_WITH_TIMEOUT(window.controls().helpPanel->isVisible(), kStateTimeoutMs);
+
+    const QLabel* picture = window.controls().helpPicture;
+    const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shot.copy(QRect(picture->mapTo(&window, QPoint(0, 0)), picture->size())), drawn);
+    if (const QString folder = qEnvironmentVariable("TAGRIO_SCREENSHOTS"); !folder.isEmpty())
+        QVERIFY(shot.save(QDir(folder).filePath(QStringLiteral("help-panel.png"))));
 }
 
 #include "RealPointerTest.moc"
