@@ -96,6 +96,7 @@ private Q_SLOTS:
     void savingOverAnExistingTableAsksAndNoKeepsIt();
     void aSecondProgramOpensTheLockedListReadOnlyAndItsSaveKeepsTheFile();
     void theHelpPanelShowsItsPictureWhole();
+    void theOutputPanelShowsTheFitCheckChoice();
 
 private:
     QTemporaryDir dir_;
@@ -455,6 +456,32 @@ void RealPointerTest::theHelpPanelShowsItsPictureWhole()
     QCOMPARE(shot.copy(QRect(picture->mapTo(&window, QPoint(0, 0)), picture->size())), drawn);
     if (const QString folder = qEnvironmentVariable("TAGRIO_SCREENSHOTS"); !folder.isEmpty())
         QVERIFY(shot.save(QDir(folder).filePath(QStringLiteral("help-panel.png"))));
+}
+
+// The output panel of a list, opened by the pointer: the fit check's choice
+// stands beside its button, unobstructed, offering all plates first. With
+// TAGRIO_SCREENSHOTS set, the window is written there as output-panel.png.
+void RealPointerTest::theOutputPanelShowsTheFitCheckChoice()
+{
+    MainWindowStartup start = startup();
+    start.arguments = {QStringLiteral(TAGRIO_SAMPLES "/sample.kav")};
+    MainWindow window(start);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(window.commandLineFileOpened(), kStateTimeoutMs);
+    const QWidget* outputButton = window.controls().outputPanelButton;
+    clickAt(outputButton->mapToGlobal(outputButton->rect().center()));
+    QTRY_VERIFY_WITH_TIMEOUT(window.controls().outputPanel->isVisible(), kStateTimeoutMs);
+
+    const auto* choice = window.findChild<QComboBox*>(QStringLiteral("FitCheckKindBox"));
+    const auto* check = window.findChild<QPushButton*>(QStringLiteral("FitCheckButton"));
+    QVERIFY(choice && check);
+    QCOMPARE(choice->visibleRegion(), QRegion(choice->rect()));
+    QCOMPARE(choice->currentText(), QStringLiteral("すべての名板"));
+    QCOMPARE(choice->mapTo(&window, QPoint(0, 0)).y(), check->mapTo(&window, QPoint(0, 0)).y());
+    if (const QString folder = qEnvironmentVariable("TAGRIO_SCREENSHOTS"); !folder.isEmpty())
+        QVERIFY(window.grab().save(QDir(folder).filePath(QStringLiteral("output-panel.png"))));
 }
 
 #include "RealPointerTest.moc"
