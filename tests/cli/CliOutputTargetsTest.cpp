@@ -155,17 +155,20 @@ TEST(CliOutputTargets, EveryOutputAgainstEveryFileAtItsTarget)
                 EXPECT_TRUE(QFileInfo(target).isFile()) << label;
                 EXPECT_NE(readFile(target), otherBytes) << label;
                 // A save through a link to the list writes the list itself.
-                if (!untouched.isEmpty() && !(untouched == input && (output.mayReplaceInput || !hasInput)))
+                if (!untouched.isEmpty() && !(untouched == input && (output.mayReplaceInput || !hasInput))) {
                     EXPECT_EQ(readFile(untouched), untouchedBytes) << label;
+                }
             } else {
                 EXPECT_EQ(run.exitCode, 1) << label << ": " << run.out.toStdString();
                 EXPECT_TRUE(run.err.contains(QFileInfo(target).fileName())) << label << ": " << run.err.toStdString();
-                if (!untouched.isEmpty())
+                if (!untouched.isEmpty()) {
                     EXPECT_EQ(readFile(untouched), untouchedBytes) << label;
+                }
             }
             // The input is read, never written, unless the command saves it over itself.
-            if (hasInput && !(output.mayReplaceInput && expect == Expect::Written))
+            if (hasInput && !(output.mayReplaceInput && expect == Expect::Written)) {
                 EXPECT_EQ(readFile(input), inputBytes) << label;
+            }
             EXPECT_EQ(readFile(settings), kSettings) << label;
             // No partial file is left beside the target, written or refused.
             const QStringList partials = QDir(dir.path()).entryList({u".~tagrio-*"_qs}, QDir::Files | QDir::Hidden);
