@@ -294,9 +294,10 @@ void EntryForm::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     case Qt::Key_Escape:
-        // The form closes by register or by its close box only: a stray
-        // Escape must not throw away what was typed.
+        // As the close box: nothing is registered. An input method that is
+        // composing takes the Escape itself to cancel the composition.
         event->accept();
+        close();
         return;
     default:
         QDialog::keyPressEvent(event);

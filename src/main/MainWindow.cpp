@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -49,6 +51,11 @@ MainWindow::MainWindow(const MainWindowStartup& startup, QWidget* parent)
     UiStyle::setBackground(this, UiStyle::kWindowBackground);
     setCursor(Qt::PointingHandCursor);
     setMinimumHeight(MainWindowRules::minimumClientHeight());
+    // The width is fixed, so there is nothing to maximise into: no maximise
+    // button (a window manager that maximises all the same gets
+    // keepWidthWhenMaximised).
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setAcceptDrops(true);
 
     controls_ = buildMainWindowControls(this);
@@ -158,10 +165,23 @@ void MainWindow::showFailure(const QString& message)
 void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
+    // After the window system has finished maximising: its own geometry
+    // would otherwise replace the one set here.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
+        QMetaObject::invokeMethod(this, &MainWindow::keepWidthWhenMaximised, Qt::QueuedConnection);
     // Open the command-line file once the activation is over, so a failure
     // message does not appear in the middle of it.
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         QMetaObject::invokeMethod(this, &MainWindow::openCommandLineFile, Qt::QueuedConnection);
+}
+
+void MainWindow::keepWidthWhenMaximised()
+{
+    if (!(windowState() & Qt::WindowMaximized) || !screen())
+        return;
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    const QMargins frameMargins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setGeometry(MainWindowRules::heightOnlyMaximised(screen()->availableGeometry(), frameGeometry(), frameMargins));
 }
 
 void MainWindow::openCommandLineFile()

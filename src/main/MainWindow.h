@@ -134,6 +134,8 @@ protected:
 private:
     void setUpWindow();
     void followHeight();
+    // A maximised window takes the screen's height only, at its fixed width.
+    void keepWidthWhenMaximised();
     void connectCommands();
     void connectEditing();
     void connectOutputs();

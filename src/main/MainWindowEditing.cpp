@@ -20,11 +20,13 @@ void MainWindow::connectEditing()
     const MainWindowActions& a = actions_;
     RecordSheetView* grid = controls_.recordGrid;
 
-    // Ctrl+C and Ctrl+V on the sheet copy and paste whole rows, as the
-    // pop-up menu does, which shows the keys beside the commands.
+    // Ctrl+C and Ctrl+V on the sheet copy and paste whole rows and Delete
+    // deletes them, as the pop-up menu does, which shows the keys beside the
+    // commands.
     a.copy->setShortcut(QKeySequence::Copy);
     a.paste->setShortcut(QKeySequence::Paste);
-    for (QAction* action : {a.copy, a.paste}) {
+    a.deleteRows->setShortcut(QKeySequence::Delete);
+    for (QAction* action : {a.copy, a.paste, a.deleteRows}) {
         action->setShortcutContext(Qt::WidgetShortcut);
         action->setShortcutVisibleInContextMenu(true);
         grid->addAction(action);
@@ -32,6 +34,7 @@ void MainWindow::connectEditing()
     // A key sent to the sheet while another control has the focus.
     connect(grid, &RecordSheetView::copyRequested, a.copy, &QAction::trigger);
     connect(grid, &RecordSheetView::pasteRequested, a.paste, &QAction::trigger);
+    connect(grid, &RecordSheetView::deleteRequested, a.deleteRows, &QAction::trigger);
 
     QMenu* menu = controls_.sheetMenu;
     menu->addAction(a.copy);
@@ -53,6 +56,7 @@ void MainWindow::connectEditing()
 
     connect(grid, &RecordSheetView::popupRequested, this, &MainWindow::showPopupMenu);
     connect(grid, &RecordSheetView::sheetDoubleClicked, this, &MainWindow::openEntryForm);
+    connect(grid, &RecordSheetView::entryRequested, this, &MainWindow::openEntryForm);
 }
 
 void MainWindow::showPopupMenu(QPoint sheetPoint)

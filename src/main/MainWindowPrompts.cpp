@@ -1,5 +1,6 @@
 #include "MainWindowPrompts.h"
 
+#include "OpenDialogMemory.h"
 #include "spreadsheet/DocumentFiles.h"
 #include "spreadsheet/ui/ImportPreviewDialog.h"
 #include "ui/MessageBoxes.h"
@@ -31,8 +32,15 @@ MainWindowPrompts MainWindowPrompts::dialogs(QWidget* parent)
             return UnsavedChoice::Save;
         return answer == QMessageBox::Discard ? UnsavedChoice::Discard : UnsavedChoice::Cancel;
     };
-    prompts.chooseOpenPath = [owner](const QString& startFolder) {
-        return QFileDialog::getOpenFileName(owner, QString(), startFolder, DocumentFiles::openFilters());
+    prompts.chooseOpenPath = [owner](const QString& listFolder) {
+        OpenDialogMemory memory;
+        const QString filters = DocumentFiles::openFilters();
+        QString filter = memory.startFilter(filters.split(QStringLiteral(";;")));
+        const QString chosen =
+            QFileDialog::getOpenFileName(owner, QString(), memory.startFolder(listFolder), filters, &filter);
+        if (!chosen.isEmpty())
+            memory.remember(chosen, filter);
+        return chosen;
     };
     // The save dialog replaces an existing file without asking, as users of
     // this tool are used to; the save itself is atomic.

@@ -22,8 +22,10 @@ struct MainWindowPrompts {
     // A warning with Yes and No; true for Yes.
     std::function<bool(const QString& question)> askYesNo;
     std::function<UnsavedChoice()> askUnsavedChanges;
-    // The chosen path, or empty when the user cancelled.
-    std::function<QString(const QString& startFolder)> chooseOpenPath;
+    // The chosen path, or empty when the user cancelled. The dialog starts in
+    // the open list's folder (empty for a new list), else where the user last
+    // opened a file.
+    std::function<QString(const QString& listFolder)> chooseOpenPath;
     // startPath is a folder, or the file whose name the dialog proposes.
     std::function<QString(const QString& startPath)> chooseSavePath;
     // A table file about to become the list: its records as they will be

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
+#include <QRect>
+
+#include <algorithm>
 #include <array>
 
 // The main window's geometry rules as plain arithmetic, so they can be checked
@@ -46,6 +50,18 @@ constexpr ColumnWidths columnWidthsForSheetWidth(int width)
 {
     const int p = (width - 1070) / 11;
     return {p + 40, p + 75, p + 75, p + 75, p + 75, p + 60, p + 150, p + 150, p + 90, p + 150, p + 96};
+}
+
+// Where a maximised window goes instead: its width stays fixed and its
+// height fills the screen's available area; the frame keeps its left edge
+// unless it would then stick out of the area. Returns the client rectangle.
+constexpr QRect heightOnlyMaximised(QRect available, QRect frame, QMargins frameMargins)
+{
+    const int frameWidth = frameMargins.left() + clientWidth() + frameMargins.right();
+    const int rightmost = std::max(available.left(), available.left() + available.width() - frameWidth);
+    const int left = std::clamp(frame.left(), available.left(), rightmost);
+    return {left + frameMargins.left(), available.top() + frameMargins.top(), clientWidth(),
+            available.height() - frameMargins.top() - frameMargins.bottom()};
 }
 
 // Where the pop-up menu opens for a right-button release at sheetPoint (in the

@@ -30,7 +30,7 @@ RecordSheetView::RecordSheetView(QWidget* parent) : QTableView(parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     setShowGrid(true);
     setWordWrap(false);
-    setTextElideMode(Qt::ElideNone); // long texts are cut at the cell edge, not shortened
+    setTextElideMode(Qt::ElideRight); // the delegate draws a cut text with an ellipsis
     setItemDelegate(new SheetCellDelegate(this));
     setCornerButtonEnabled(false);
 
@@ -200,6 +200,18 @@ void RecordSheetView::keyPressEvent(QKeyEvent* event)
     }
     if (event->matches(QKeySequence::Paste)) {
         Q_EMIT pasteRequested();
+        return;
+    }
+    if (event->matches(QKeySequence::Delete)) {
+        Q_EMIT deleteRequested();
+        return;
+    }
+    // The keypad's Enter arrives with the keypad modifier; any other
+    // modifier makes it another key.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (currentIndex().isValid())
+            Q_EMIT entryRequested(RecordSheetModel::sheetRow(currentIndex().row()));
         return;
     }
     QTableView::keyPressEvent(event);

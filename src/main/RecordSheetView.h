@@ -49,10 +49,14 @@ Q_SIGNALS:
     // A left double click: on a record row, the current row of the
     // selection; 0 on the header row; -1 where there is no cell.
     void sheetDoubleClicked(int sheetRow);
-    // Ctrl+C and Ctrl+V sent to the sheet while it has no focus, when its
-    // actions' shortcuts do not apply.
+    // Enter or the keypad's Enter on the current record row, which a list
+    // program's users expect to open the row as a double click does.
+    void entryRequested(int sheetRow);
+    // Ctrl+C, Ctrl+V and Delete sent to the sheet while it has no focus,
+    // when its actions' shortcuts do not apply.
     void copyRequested();
     void pasteRequested();
+    void deleteRequested();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -52,7 +52,19 @@ bool startsLikeRecordFile(const QByteArray& head)
 
 } // namespace
 
-QString openFilters() { return (recordAndTableFilters() << kAllFilesFilter).join(QStringLiteral(";;")); }
+// Every kind 開く reads, built from the types so that a new one joins it.
+QString readableFilter()
+{
+    QStringList patterns{QStringLiteral("*.kav")};
+    for (const TableType& type : tableTypes())
+        patterns << u'*' + type.suffix;
+    return QStringLiteral("読み込めるファイル (%1)").arg(patterns.join(u' '));
+}
+
+QString openFilters()
+{
+    return (QStringList{readableFilter()} + recordAndTableFilters() << kAllFilesFilter).join(QStringLiteral(";;"));
+}
 
 QString saveFilters() { return recordAndTableFilters().join(QStringLiteral(";;")); }
 

@@ -14,8 +14,11 @@
 // in: record files, and cable lists kept as .xlsx or .csv tables.
 namespace DocumentFiles {
 
-// The dialogs' file types, joined with ";;" as the file dialogs take them;
-// record files come first and are the default.
+// The dialogs' file types, joined with ";;" as the file dialogs take them.
+// 開く offers every kind it reads first, as its default, so a workbook just
+// received shows at once; then each kind, then all files. 保存 offers record
+// files first.
+QString readableFilter();
 QString openFilters();
 QString saveFilters();
 

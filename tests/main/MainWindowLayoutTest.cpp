@@ -8,6 +8,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -51,6 +53,7 @@ private Q_SLOTS:
     void stateAfterCreation();
     void resizeKeepsTheWidthAndStretchesTheSheet();
     void aWidthImposedByTheWindowSystemSnapsBack();
+    void maximisingGrowsOnlyTheHeight();
     void panelTogglesDisableTheOtherCommands_data();
     void panelTogglesDisableTheOtherCommands();
     void toggleWithAForeignCaptionDoesNothing();
@@ -230,6 +233,23 @@ void MainWindowLayoutTest::aWidthImposedByTheWindowSystemSnapsBack()
         QTRY_COMPARE(w.windowHandle()->width(), MainWindowRules::clientWidth());
         QCOMPARE(fx.grid()->size(), QSize(MainWindowRules::sheetWidth(), MainWindowRules::sheetHeight(imposed.height())));
     }
+}
+
+void MainWindowLayoutTest::maximisingGrowsOnlyTheHeight()
+{
+    WindowFixture fx;
+    MainWindow& w = fx.show();
+    QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+    // A window system that maximises all the same fills the screen's height.
+    w.showMaximized();
+    QTRY_VERIFY(!w.isMaximized());
+    const QRect available = w.screen()->availableGeometry();
+    const QMargins frame = w.windowHandle()->frameMargins();
+    QTRY_COMPARE(w.height(), available.height() - frame.top() - frame.bottom());
+    QCOMPARE(w.width(), MainWindowRules::clientWidth());
+    QCOMPARE(w.frameGeometry().top(), available.top());
+    QCOMPARE(w.frameGeometry().bottom(), available.bottom());
+    QCOMPARE(fx.grid()->size(), QSize(MainWindowRules::sheetWidth(), MainWindowRules::sheetHeight(w.height())));
 }
 
 void MainWindowLayoutTest::panelTogglesDisableTheOtherCommands_data()

@@ -45,3 +45,28 @@ TEST(MainWindowRules, PopupOpensBelowRightOfThePointerByTheWindowsOffsets)
     EXPECT_EQ(popupScreenPoint({0, 0}, {0, 0}, {11, 45}), QPoint(31, 85));
     EXPECT_EQ(popupScreenPoint({5, 7}, {-200, -10}, {11, 45}), QPoint(-164, 82));
 }
+
+TEST(MainWindowRules, MaximisingGrowsOnlyTheHeight)
+{
+    struct Case {
+        const char* what;
+        QRect available;
+        QRect frame;
+        QMargins margins;
+        QRect client;
+    };
+    const QMargins frameMargins(4, 28, 4, 4);
+    const Case cases[] = {
+        {"1366x768 under a panel", {0, 32, 1366, 736}, {100, 200, 1084, 632}, frameMargins, {104, 60, 1076, 704}},
+        {"past the right edge moves left", {0, 0, 1366, 768}, {1000, 0, 1084, 632}, frameMargins, {286, 28, 1076, 736}},
+        {"left of the area moves right", {1366, 0, 1400, 1000}, {0, 0, 1084, 632}, frameMargins, {1370, 28, 1076, 968}},
+        {"a screen narrower than the window: its left edge", {0, 0, 1024, 768}, {300, 0, 1084, 632}, frameMargins,
+         {4, 28, 1076, 736}},
+        {"no frame", {0, 0, 1400, 1000}, {50, 50, 1076, 600}, {}, {50, 0, 1076, 1000}},
+    };
+    for (const Case& c : cases) {
+        const QRect client = heightOnlyMaximised(c.available, c.frame, c.margins);
+        EXPECT_EQ(client, c.client) << c.what << ": " << client.x() << "," << client.y() << " " << client.width()
+                                    << "x" << client.height();
+    }
+}

@@ -1,4 +1,5 @@
 #include "WindowTestSupport.h"
+#include "../StateTimeout.h"
 
 #include "entry/EntryForm.h"
 
@@ -7,7 +8,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 
 #include <functional>
 
@@ -51,10 +54,12 @@ private Q_SLOTS:
     void rangeDeleteDoesNotAsk();
     void deleteFromTheHeaderRowDoesNothing();
     void deleteAllEmptiesTheRecordRows();
-    void doubleClickOpensTheEntryFormOnTheReleasedRow();
+    void deleteKeyDeletesTheSelectedRowsAsTheMenuDoes();
+    void doubleClickOrEnterOpensTheEntryFormOnTheCurrentRow();
     void doubleClickOffTheCellsDoesNothing();
     void doubleClickOnTheHeaderRowOpensTheEntryFormOnRowZero();
     void registerRefreshesTheGrid();
+    void aCutCellShowsItsWholeTextInATooltip();
     void hundredThousandRowsNeedNoPerRowWork();
     void namedActionsRunTheirOperations();
 };
@@ -349,29 +354,65 @@ void RecordSheetTest::deleteAllEmptiesTheRecordRows()
     QVERIFY(w.document().isModified());
 }
 
-void RecordSheetTest::doubleClickOpensTheEntryFormOnTheReleasedRow()
+void RecordSheetTest::deleteKeyDeletesTheSelectedRowsAsTheMenuDoes()
 {
-    WindowFixture fx;
-    MainWindow& w = fx.show();
-    fx.fillRecords(5);
-    fx.child<QLineEdit>("companyNameEdit")->setText(u"双葉電気"_qs);
-    EntryForm form2(w.document());
-    w.setEntryForm(&form2);
+    const std::function<void(WindowFixture&)> deleteCommands[] = {
+        [](WindowFixture& fx) { fx.child<QAction>("deleteRowsAction")->trigger(); },
+        [](WindowFixture& fx) { QTest::keyClick(fx.grid(), Qt::Key_Delete); },
+    };
+    QList<RecordSheet> results;
+    QList<QStringList> questions;
+    for (const auto& deleteRows : deleteCommands) {
+        WindowFixture fx;
+        MainWindow& w = fx.show();
+        fx.fillRecords(8);
+        // One row asks first; "no" keeps it.
+        fx.clickCell(1, 2);
+        deleteRows(fx);
+        QCOMPARE(w.document().sheet().cell(ColFrom1, 2), u"盤2"_qs);
+        fx.clickCell(1, 3);
+        fx.clickCell(1, 5, Qt::ShiftModifier);
+        deleteRows(fx);
+        results << w.document().sheet();
+        questions << fx.prompts.questions;
+    }
+    QCOMPARE(results[0].cell(ColFrom1, 3), u"盤6"_qs);
+    QCOMPARE(results[0].recordCount, 5);
+    QCOMPARE(questions[0].size(), 1);
+    QVERIFY(results[1] == results[0]);
+    QCOMPARE(questions[1], questions[0]);
+}
 
-    QWidget* shownModal = nullptr;
-    QStringList fields;
-    QTimer::singleShot(0, &form2, [&] {
-        shownModal = QApplication::activeModalWidget();
-        fields << form2.findChild<QLabel*>(u"recordNumberLabel"_qs)->text();
-        for (const char* name : {"from1Field", "constructionDateField", "constructorField", "manufactureYearField"})
-            fields << form2.findChild<QLineEdit*>(QLatin1String(name))->text();
-        form2.reject();
-    });
-    fx.clickCell(1, 8);
-    QTest::mouseDClick(fx.viewport(), Qt::LeftButton, {}, fx.cellCentre(1, 8));
+void RecordSheetTest::doubleClickOrEnterOpensTheEntryFormOnTheCurrentRow()
+{
+    const std::function<void(WindowFixture&)> openers[] = {
+        [](WindowFixture& fx) { QTest::mouseDClick(fx.viewport(), Qt::LeftButton, {}, fx.cellCentre(1, 8)); },
+        [](WindowFixture& fx) { QTest::keyClick(fx.grid(), Qt::Key_Return); },
+        [](WindowFixture& fx) { QTest::keyClick(fx.grid(), Qt::Key_Enter, Qt::KeypadModifier); },
+    };
+    for (const auto& open : openers) {
+        WindowFixture fx;
+        MainWindow& w = fx.show();
+        fx.fillRecords(5);
+        fx.child<QLineEdit>("companyNameEdit")->setText(u"双葉電気"_qs);
+        EntryForm form2(w.document());
+        w.setEntryForm(&form2);
 
-    QCOMPARE(shownModal, &form2);
-    QCOMPARE(fields, (QStringList{u"6"_qs, QString(), u"令和5年4月1日"_qs, u"双葉電気"_qs, u"令和5年"_qs}));
+        QWidget* shownModal = nullptr;
+        QStringList fields;
+        QTimer::singleShot(0, &form2, [&] {
+            shownModal = QApplication::activeModalWidget();
+            fields << form2.findChild<QLabel*>(u"recordNumberLabel"_qs)->text();
+            for (const char* name : {"from1Field", "constructionDateField", "constructorField", "manufactureYearField"})
+                fields << form2.findChild<QLineEdit*>(QLatin1String(name))->text();
+            form2.reject();
+        });
+        fx.clickCell(1, 8);
+        open(fx);
+
+        QCOMPARE(shownModal, &form2);
+        QCOMPARE(fields, (QStringList{u"6"_qs, QString(), u"令和5年4月1日"_qs, u"双葉電気"_qs, u"令和5年"_qs}));
+    }
 }
 
 void RecordSheetTest::doubleClickOnTheHeaderRowOpensTheEntryFormOnRowZero()
@@ -419,6 +460,34 @@ void RecordSheetTest::doubleClickOffTheCellsDoesNothing()
     QTest::mouseDClick(fx.viewport(), Qt::LeftButton, {}, belowRows);
     QTest::qWait(20);
     QVERIFY(!modalSeen);
+}
+
+void RecordSheetTest::aCutCellShowsItsWholeTextInATooltip()
+{
+    WindowFixture fx;
+    fx.show();
+    const QString cut = u"1F電灯分電盤 L-1 <b>東</b>"_qs;
+    fx.editSheet([&](RecordSheet& s) {
+        s.setCell(ColNumber, 1, u"1"_qs);
+        s.setCell(ColTo1, 1, cut);
+        s.setCell(ColTo2, 1, u"盤"_qs);
+        s.recordCount = 1;
+    });
+    // The window system sends a tooltip request to the viewport under the pointer.
+    const auto tooltipAt = [&](int column) {
+        QToolTip::hideText();
+        QTest::qWaitFor([] { return !QToolTip::isVisible(); }, kStateTimeoutMs);
+        const QPoint at = fx.cellCentre(column, 1);
+        QHelpEvent help(QEvent::ToolTip, at, fx.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(fx.viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    const QString tip = tooltipAt(ColTo1);
+    QTextDocument shown;
+    shown.setHtml(tip);
+    QCOMPARE(shown.toPlainText(), cut);
+    QCOMPARE(tooltipAt(ColTo2), QString()); // a text that fits needs none
+    QCOMPARE(tooltipAt(ColFrom1), QString());
 }
 
 void RecordSheetTest::registerRefreshesTheGrid()

@@ -63,6 +63,17 @@ private Q_SLOTS:
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
     }
+
+    void aCutTextEndsInAnEllipsis()
+    {
+        const QString text = u"1F電灯分電盤 L-1"_qs;
+        const int whole = metrics.horizontalAdvance(text) + SheetCellDelegate::kTextMargin;
+        // A text that fits to the pixel is drawn as it is.
+        QCOMPARE(SheetCellDelegate::shownText(metrics, text, whole), text);
+        const QString cut = SheetCellDelegate::shownText(metrics, text, whole - 1);
+        QVERIFY2(cut.endsWith(u'…') && text.startsWith(cut.chopped(1)), qPrintable(cut));
+        QVERIFY(metrics.horizontalAdvance(cut) <= whole - 1 - SheetCellDelegate::kTextMargin);
+    }
 };
 
 QTEST_MAIN(SheetCellTextTest)

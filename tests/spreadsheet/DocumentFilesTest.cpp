@@ -82,9 +82,16 @@ TEST(DocumentFilesTest, TheSelectedTypeAddsItsExtension)
     for (const Case& c : cases)
         EXPECT_EQ(DocumentFiles::withFilterSuffix(c.path, c.filter), c.expected) << c.path.toStdString();
 
-    // Every type the save dialog offers is one the open dialog reads back.
-    for (const QString& filter : DocumentFiles::saveFilters().split(q(u";;")))
-        EXPECT_TRUE(DocumentFiles::openFilters().contains(filter)) << filter.toStdString();
+    // Every type the save dialog offers is one the open dialog reads back,
+    // and its default type shows them all.
+    const QStringList openTypes = DocumentFiles::openFilters().split(q(u";;"));
+    EXPECT_EQ(openTypes.front(), q(u"読み込めるファイル (*.kav *.xlsx *.csv)"));
+    EXPECT_EQ(openTypes.back(), q(u"すべてのファイル (*)"));
+    for (const QString& filter : DocumentFiles::saveFilters().split(q(u";;"))) {
+        EXPECT_TRUE(openTypes.contains(filter)) << filter.toStdString();
+        const QString pattern = filter.section(u'(', 1).chopped(1);
+        EXPECT_TRUE(openTypes.front().contains(pattern)) << pattern.toStdString();
+    }
 }
 
 TEST(DocumentFilesTest, SavedTablesOpenAsTheSameSheetAndLeaveTheDocumentAlone)

@@ -9,7 +9,7 @@
 #include "sheet/RecordFile.h"
 #include "sheet/RecordSheet.h"
 #include "spreadsheet/ui/ImportPreviewDialog.h"
-#include "../StateTimeout.h"
+#include "RealInput.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -34,57 +34,6 @@
 #include <functional>
 #include <memory>
 #include <type_traits>
-
-namespace {
-
-// Runs xdotool and waits for it; the pointer events it sends arrive through
-// the X server, so the caller processes events afterwards.
-void xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    QVERIFY2(process.waitForFinished(kStateTimeoutMs), "xdotool did not finish");
-    QCOMPARE(process.exitCode(), 0);
-}
-
-void clickAt(QPoint global, int clicks = 1)
-{
-    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
-             QString::number(global.y()), QStringLiteral("click"), QStringLiteral("--repeat"),
-             QString::number(clicks), QStringLiteral("--delay"), QStringLiteral("60"), QStringLiteral("1")});
-}
-
-// Clicking inside a modal dialog must not block the dialog's own event loop.
-void clickLaterAt(QPoint global)
-{
-    QProcess::startDetached(QStringLiteral("xdotool"),
-                            {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
-                             QStringLiteral("click"), QStringLiteral("1")});
-}
-
-// Calls act once with the first modal dialog of type Dialog that shows up;
-// polls from a timer so that it also runs inside the dialog's own event loop.
-template <typename Dialog = QWidget>
-void onNextModal(QObject* context, std::type_identity_t<std::function<void(Dialog*)>> act)
-{
-    auto* timer = new QTimer(context);
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, context, [timer, act = std::move(act)] {
-        if (auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget()); modal && modal->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
-        }
-    });
-    timer->start();
-}
-
-QString plainText(const QAbstractButton* button)
-{
-    return button->text().remove(QLatin1Char('&'));
-}
-
-} // namespace
 
 class RealPointerTest : public QObject {
     Q_OBJECT
@@ -179,7 +128,6 @@ void RealPointerTest::previewPagesByPointerAndWheel()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.runOutputPanelToggle());
 
-    const auto centreOf = [](const QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); };
     QStringList seen;
     bool closed = false;
     onNextModal(this, [&](QWidget* modal) {

@@ -1,6 +1,7 @@
 #include "CalibrationDialog.h"
 
 #include "print/PrinterAdjustments.h"
+#include "ui/NumberBoxes.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -14,7 +15,7 @@ namespace {
 
 QDoubleSpinBox* tenthsBox(QWidget* parent, const QString& name, double low, double high, const QString& suffix)
 {
-    auto* box = new QDoubleSpinBox(parent);
+    auto* box = new UiStyle::DecimalNumberBox(parent);
     box->setObjectName(name);
     box->setDecimals(1);
     box->setSingleStep(0.1);

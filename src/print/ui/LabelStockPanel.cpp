@@ -1,6 +1,7 @@
 #include "LabelStockPanel.h"
 
 #include "StockPositionPicture.h"
+#include "ui/NumberBoxes.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -39,7 +40,7 @@ LabelStockPanel::LabelStockPanel(QWidget* parent) : QFrame(parent)
     setFrameShape(QFrame::StyledPanel);
 
     caption(this, u"開始位置"_qs, {190, 10});
-    startBox = placed(new QSpinBox, this, u"StartPositionBox"_qs, {240, 6, 50, 22});
+    startBox = placed(new UiStyle::NumberBox, this, u"StartPositionBox"_qs, {240, 6, 50, 22});
     // Any position of the largest sheet: the kind a print is for is known only
     // when it runs, and a start past its sheet is refused then, not clamped.
     int largestSheet = 1;
@@ -61,7 +62,7 @@ LabelStockPanel::LabelStockPanel(QWidget* parent) : QFrame(parent)
         records->addButton(button);
 
     caption(this, u"部数"_qs, {8, 66});
-    copiesBox = placed(new QSpinBox, this, u"CopiesBox"_qs, {70, 62, 50, 22});
+    copiesBox = placed(new UiStyle::NumberBox, this, u"CopiesBox"_qs, {70, 62, 50, 22});
     copiesBox->setRange(1, PlateSelection::kMaxCopies);
     caption(this, u"（1記録あたり）"_qs, {126, 66});
 

@@ -1,6 +1,7 @@
 #include "PreviewDialog.h"
 
 #include "PagePreview.h"
+#include "ui/NumberBoxes.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -31,7 +32,7 @@ QPushButton* addButton(QHBoxLayout* bar, const QString& text, const QString& obj
 } // namespace
 
 PreviewDialog::PreviewDialog(const PageSource& pages, std::function<void()> print, QWidget* parent)
-    : QDialog(parent), preview_(new PagePreview(pages)), pageBox_(new QSpinBox), pageCountLabel_(new QLabel),
+    : QDialog(parent), preview_(new PagePreview(pages)), pageBox_(new UiStyle::NumberBox), pageCountLabel_(new QLabel),
       zoomBox_(new QComboBox), print_(std::move(print))
 {
     setWindowTitle(QStringLiteral("印刷プレビュー"));
