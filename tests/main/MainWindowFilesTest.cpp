@@ -1,4 +1,5 @@
 #include "WindowTestSupport.h"
+#include "../NativePath.h"
 
 #include "entry/EntryForm.h"
 #include "sheet/ListLock.h"
@@ -380,7 +381,7 @@ void MainWindowFilesTest::everySaveKindAgainstEveryFileAtItsTarget()
         // The settings file under a name the save writes exactly.
         writeUtf8(fx.settingsPath(), u"会社\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n"_qs);
         std::error_code error;
-        std::filesystem::create_hard_link(fx.settingsPath().toStdString(), chosen.toStdString(), error);
+        std::filesystem::create_hard_link(nativePath(fx.settingsPath()), nativePath(chosen), error);
         QVERIFY(!error);
         break;
     }
@@ -501,7 +502,7 @@ void MainWindowFilesTest::aReadOnlyListNeverWritesTheLockedFile()
     QVERIFY(QFile::copy(locked, fx.path(u"plan のコピー.kav"_qs))); // an earlier copy is kept too
     const QByteArray lockedBytes = bytesOf(locked);
     std::error_code error;
-    std::filesystem::create_hard_link(locked.toStdString(), fx.path(u"hard.kav"_qs).toStdString(), error);
+    std::filesystem::create_hard_link(nativePath(locked), nativePath(fx.path(u"hard.kav"_qs)), error);
     QVERIFY(!error);
     QVERIFY(QFile::link(locked, fx.path(u"soft.kav"_qs)));
 

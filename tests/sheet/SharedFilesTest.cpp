@@ -1,3 +1,4 @@
+#include "../NativePath.h"
 #include "../TestFiles.h"
 #include "EndedProcess.h"
 #include "TestSupport.h"
@@ -176,7 +177,7 @@ TEST(ListLock, AHardLinkInTheSameFolderMeetsTheListsLock)
     const QString hard = dir.filePath(q(u"別名.kav"));
     writeFile(list, "甲電設\r\n0\r\n1\r\n");
     std::error_code error;
-    std::filesystem::create_hard_link(QFile::encodeName(list).toStdString(), QFile::encodeName(hard).toStdString(), error);
+    std::filesystem::create_hard_link(nativePath(list), nativePath(hard), error);
     ASSERT_FALSE(error) << error.message();
     for (const auto& [held, opened] : {std::pair{list, hard}, std::pair{hard, list}}) {
         SCOPED_TRACE(opened.toStdString());
