@@ -88,30 +88,6 @@ QString cannotCreateMessage(const QString& path, const QString& reason)
     return QStringLiteral("ファイル \"%1\" を作成できません。%2").arg(path, reason);
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    const QFileInfo info(path);
-    // Devices and pipes may never end or block; only plain files are read.
-    if (info.exists() && !info.isFile())
-        throw Failure(cannotOpenMessage(path, QStringLiteral("通常のファイルではありません。")));
-    if (info.size() > kMaxFileSize)
-        throw Failure(cannotOpenMessage(path, QStringLiteral("ファイルが大きすぎます。")));
-    bool opened = false;
-    int error = errnoAfter([&] { opened = file.open(QIODevice::ReadOnly); });
-    if (!opened) {
-        // A missing file in a folder that is there is not a missing folder.
-        if (error == ENOENT && info.absoluteDir().exists())
-            throw Failure(cannotOpenMessage(path, QStringLiteral("ファイルが見つかりません。")));
-        throw Failure(cannotOpenMessage(path, systemReason(file, error)));
-    }
-    QByteArray bytes;
-    error = errnoAfter([&] { bytes = file.readAll(); });
-    if (file.error() != QFileDevice::NoError)
-        throw Failure(cannotOpenMessage(path, systemReason(file, error)));
-    return bytes;
-}
-
 void writeAtomically(const QString& path, const QByteArray& bytes)
 {
     writeAtomically(path, QByteArrayList{bytes});

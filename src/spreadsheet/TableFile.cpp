@@ -7,23 +7,14 @@
 #include "sheet/CsvTable.h"
 #include "sheet/Failure.h"
 #include "sheet/FileAccess.h"
-
-#include <QFile>
+#include "sheet/FileReading.h"
 
 #include <algorithm>
-#include <cerrno>
 
 namespace TableFile {
 namespace {
 
-QByteArray firstBytes(const QString& path)
-{
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(FileAccess::cannotOpenMessage(path, FileAccess::systemReason(file, errno)));
-    return file.read(8);
-}
+QByteArray firstBytes(const QString& path) { return FileReading::readHead(path, 8); }
 
 bool isZip(QByteArrayView head) { return head.startsWith("PK\x03\x04") || head.startsWith("PK\x05\x06"); }
 
@@ -44,7 +35,7 @@ ImportedTable readText(const QString& path, QByteArrayView head)
             path, QStringLiteral("パスワードで保護されたブックか、古い形式（.xls）のブックです。"
                                  "パスワードを外して Excel ブック（.xlsx）として保存し直してから開いてください。")));
     }
-    return CsvTable::parse(FileAccess::readAll(path), path);
+    return CsvTable::parse(FileReading::readAll(path), path);
 }
 
 } // namespace
@@ -67,7 +58,7 @@ std::optional<CsvTable::TextFormat> textFormatOf(const QString& path)
 {
     if (startsLikeWorkbook(firstBytes(path)))
         return std::nullopt;
-    return CsvTable::formatOf(FileAccess::readAll(path), path);
+    return CsvTable::formatOf(FileReading::readAll(path), path);
 }
 
 QStringList open(const QString& path, RecordSheet& sheet)

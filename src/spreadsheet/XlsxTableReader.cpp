@@ -10,7 +10,11 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <array>
+#include <limits>
 #include <map>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -29,21 +33,39 @@ struct Parts {
     bool dates1904 = false;
 };
 
-// A part's XML, with the damaged-file message for anything unreadable.
+// A part's XML, read as it is inflated, with the damaged-file message for
+// anything unreadable. An empty part counts as none.
 class PartXml {
 public:
-    PartXml(ZipParts& zip, const QString& name)
-        : zip_(zip), name_(name), bytes_(zip.read(name).value_or(QByteArray())), xml_(bytes_)
+    PartXml(ZipParts& zip, const QString& name) : zip_(zip), name_(name), part_(zip.open(name))
     {
+        if (exists())
+            xml_.setDevice(part_.get());
     }
-    bool exists() const { return !bytes_.isEmpty(); }
+    bool exists() const { return part_ && part_->declaredSize() > 0; }
     QXmlStreamReader& xml() { return xml_; }
-    // Call after reading: throws when the XML was broken.
+    // Call after reading: throws when the part's data or its XML was broken.
     void check() const
     {
+        if (!exists())
+            return;
+        if (part_->failed())
+            throw Failure(zip_.damagedMessage(name_));
         // The XML reader's own message is English and says nothing a user can act on.
-        if (exists() && xml_.hasError())
+        if (xml_.hasError())
             throw Failure(zip_.damagedMessage(QStringLiteral("%1 の %2 行目").arg(name_).arg(xml_.lineNumber())));
+    }
+    // Reading stopped before the end: the rest is inflated all the same, so
+    // that its checksum is checked, but not parsed.
+    void checkRest()
+    {
+        if (!exists())
+            return;
+        if (!xml_.hasError()) {
+            QByteArray piece(qsizetype(1) << 16, Qt::Uninitialized);
+            while (part_->read(piece.data(), piece.size()) > 0) {}
+        }
+        check();
     }
     [[noreturn]] void fail(const QString& detail) const
     {
@@ -53,7 +75,7 @@ public:
 private:
     ZipParts& zip_;
     QString name_;
-    QByteArray bytes_;
+    std::unique_ptr<ZipParts::Part> part_;
     QXmlStreamReader xml_;
 };
 
@@ -180,21 +202,6 @@ QString readStringItem(QXmlStreamReader& xml)
     return XlsxCellText::unescape(std::move(text));
 }
 
-std::vector<QString> readSharedStrings(ZipParts& zip, const QString& part)
-{
-    std::vector<QString> strings;
-    if (part.isEmpty())
-        return strings;
-    PartXml shared(zip, part);
-    while (!shared.xml().atEnd()) {
-        shared.xml().readNext();
-        if (isStart(shared.xml(), u"si"))
-            strings.push_back(readStringItem(shared.xml()));
-    }
-    shared.check();
-    return strings;
-}
-
 // For each cell format (the s attribute of a cell), whether it shows a date.
 std::vector<bool> readDateStyles(ZipParts& zip, const QString& part)
 {
@@ -204,17 +211,26 @@ std::vector<bool> readDateStyles(ZipParts& zip, const QString& part)
     PartXml styles(zip, part);
     QXmlStreamReader& xml = styles.xml();
     std::map<int, QString> formatCodes;
+    // Each number format is judged once, however many cell formats use it.
+    std::map<int, bool> isDateFormat;
     bool inCellFormats = false;
     while (!xml.atEnd()) {
         xml.readNext();
         if (isStart(xml, u"numFmt")) {
-            formatCodes[attribute(xml.attributes(), u"numFmtId").toInt()] = attribute(xml.attributes(), u"formatCode");
+            const int id = attribute(xml.attributes(), u"numFmtId").toInt();
+            formatCodes[id] = attribute(xml.attributes(), u"formatCode");
+            isDateFormat.erase(id);
         } else if (xml.name() == u"cellXfs") {
             inCellFormats = xml.tokenType() == QXmlStreamReader::StartElement;
         } else if (inCellFormats && isStart(xml, u"xf")) {
             const int id = attribute(xml.attributes(), u"numFmtId").toInt();
-            const auto code = formatCodes.find(id);
-            isDate.push_back(XlsxCellText::isDateFormat(id, code == formatCodes.end() ? QString() : code->second));
+            auto known = isDateFormat.find(id);
+            if (known == isDateFormat.end()) {
+                const auto code = formatCodes.find(id);
+                known = isDateFormat.emplace(id, XlsxCellText::isDateFormat(id, code == formatCodes.end() ? QString() : code->second))
+                            .first;
+            }
+            isDate.push_back(known->second);
         }
     }
     styles.check();
@@ -222,59 +238,24 @@ std::vector<bool> readDateStyles(ZipParts& zip, const QString& part)
 }
 
 struct SheetContext {
-    std::vector<QString> sharedStrings;
     std::vector<bool> dateStyles;
     bool dates1904 = false;
 };
 
-// One <c> element, read to its end: the text it shows. formulaWithoutValue
-// tells a formula the file holds no computed value for (files written by
-// scripts), which reads as empty.
-QString readCellText(QXmlStreamReader& xml, const SheetContext& context, PartXml& part, bool& formulaWithoutValue)
-{
-    bool hasFormula = false;
-    const QXmlStreamAttributes attributes = xml.attributes();
-    const QString type = attribute(attributes, u"t");
-    const int style = attribute(attributes, u"s").toInt();
-    QString value;
+// What one <c> element holds: its text, or the index of the shared string
+// that is its text (looked up once the sheet has been read).
+struct CellValue {
+    QString text;
+    std::optional<quint32> sharedString;
     bool hasValue = false;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (isStart(xml, u"v")) {
-            value = xml.readElementText();
-            hasValue = true;
-        } else if (isStart(xml, u"is")) {
-            value = readStringItem(xml);
-            hasValue = true;
-        } else if (isStart(xml, u"f")) {
-            hasFormula = true;
-            xml.skipCurrentElement(); // the formula itself; its last value is in <v>
-        } else if (xml.tokenType() == QXmlStreamReader::EndElement && xml.name() == u"c") {
-            break;
-        }
-    }
-    // Scripts write an empty <v/> for a formula they cannot compute; only a
-    // text result (t="str") may really be empty.
-    formulaWithoutValue = hasFormula && (!hasValue || (value.isEmpty() && type != u"str"));
-    if (!hasValue)
-        return {};
-    if (type == u"s") {
-        bool ok = false;
-        const qsizetype index = value.toLongLong(&ok);
-        if (!ok || index < 0 || index >= static_cast<qsizetype>(context.sharedStrings.size()))
-            part.fail(QStringLiteral("共有文字列 %1 がありません").arg(value));
-        return context.sharedStrings[static_cast<size_t>(index)];
-    }
-    if (type == u"inlineStr" || type == u"e")
-        return value;
-    if (type == u"str")
-        return XlsxCellText::unescape(std::move(value));
-    if (type == u"b")
-        return value.trimmed() == u"1" || value.trimmed() == u"true" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-    if (type == u"d") {
-        const QDate date = QDate::fromString(value.left(10), Qt::ISODate);
-        return date.isValid() ? XlsxCellText::eraDate(date) : value;
-    }
+    // A formula the file holds no computed value for (files written by
+    // scripts), which reads as empty.
+    bool formulaWithoutValue = false;
+};
+
+// The text of a number cell as it is shown: dates as era dates.
+QString numberText(const QString& value, int style, const SheetContext& context)
+{
     bool ok = false;
     const double number = value.toDouble(&ok);
     if (!ok)
@@ -288,6 +269,55 @@ QString readCellText(QXmlStreamReader& xml, const SheetContext& context, PartXml
     return XlsxCellText::number(number);
 }
 
+// One <c> element, read to its end.
+CellValue readCell(QXmlStreamReader& xml, const SheetContext& context, PartXml& part)
+{
+    bool hasFormula = false;
+    const QXmlStreamAttributes attributes = xml.attributes();
+    const QString type = attribute(attributes, u"t");
+    CellValue cell;
+    QString& value = cell.text;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (isStart(xml, u"v")) {
+            value = xml.readElementText();
+            cell.hasValue = true;
+        } else if (isStart(xml, u"is")) {
+            value = readStringItem(xml);
+            cell.hasValue = true;
+        } else if (isStart(xml, u"f")) {
+            hasFormula = true;
+            xml.skipCurrentElement(); // the formula itself; its last value is in <v>
+        } else if (xml.tokenType() == QXmlStreamReader::EndElement && xml.name() == u"c") {
+            break;
+        }
+    }
+    // Scripts write an empty <v/> for a formula they cannot compute; only a
+    // text result (t="str") may really be empty.
+    cell.formulaWithoutValue = hasFormula && (!cell.hasValue || (value.isEmpty() && type != u"str"));
+    if (!cell.hasValue)
+        return cell;
+    if (type == u"s") {
+        bool ok = false;
+        const qulonglong index = value.toULongLong(&ok);
+        if (!ok || index > std::numeric_limits<quint32>::max())
+            part.fail(QStringLiteral("共有文字列 %1 がありません").arg(value));
+        cell.sharedString = static_cast<quint32>(index);
+        value.clear();
+    } else if (type == u"str") {
+        value = XlsxCellText::unescape(std::move(value));
+    } else if (type == u"b") {
+        value = value.trimmed() == u"1" || value.trimmed() == u"true" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    } else if (type == u"d") {
+        const QDate date = QDate::fromString(value.left(10), Qt::ISODate);
+        if (date.isValid())
+            value = XlsxCellText::eraDate(date);
+    } else if (type != u"inlineStr" && type != u"e") {
+        value = numberText(value, attribute(attributes, u"s").toInt(), context);
+    }
+    return cell;
+}
+
 CellAddress parseAddress(const QString& a1, PartXml& part)
 {
     try {
@@ -297,17 +327,42 @@ CellAddress parseAddress(const QString& a1, PartXml& part)
     }
 }
 
-ImportedTable readSheet(ZipParts& zip, const QString& name, const SheetContext& context)
+// A kept cell whose text is a shared string, 0-based.
+struct SharedStringCell {
+    qint32 row;
+    qint32 column;
+    quint32 index;
+};
+
+// What the sheet part holds for the table: the cells read so far, the kept
+// cells still waiting for their shared strings, the merged areas over
+// columns A to K, and the formula cells without a value.
+struct SheetCells {
+    TableCollector collector;
+    std::vector<SharedStringCell> sharedStringCells;
+    std::vector<CellRange> merges;
+    qint64 formulasWithoutValue = 0;
+    QStringList formulaCellsNamed;
+};
+
+// A stand-in text for a cell past column K that holds something: the
+// collector counts such rows, never keeps their texts.
+const QString& droppedCellMark()
 {
+    static const QString mark = QStringLiteral("…");
+    return mark;
+}
+
+void readSheetCells(ZipParts& zip, const QString& name, const SheetContext& context, SheetCells& cells)
+{
+    constexpr qsizetype kCellsNamed = 10;
     PartXml part(zip, name);
     if (!part.exists())
         part.fail(QStringLiteral("ワークシートの部品がありません"));
     QXmlStreamReader& xml = part.xml();
-    TableCollector collector;
-    std::vector<CellRange> merges;
     qint64 row = 0;     // 1-based, as the file counts
     qint64 column = 0;
-    QStringList formulasWithoutValue;
+    qint64 rowWithDroppedCell = 0; // the last row already counted for a cell past K
     while (!xml.atEnd()) {
         xml.readNext();
         if (isStart(xml, u"row")) {
@@ -329,41 +384,108 @@ ImportedTable readSheet(ZipParts& zip, const QString& name, const SheetContext& 
                     part.fail(QStringLiteral("セル %1 が行 %2 の外にあります").arg(r).arg(row));
                 column = address.column;
             }
-            bool formulaWithoutValue = false;
-            collector.put(row - 1, column - 1, readCellText(xml, context, part, formulaWithoutValue));
-            if (formulaWithoutValue && column <= kColumnCount)
-                formulasWithoutValue << CellAddress{static_cast<int>(row), static_cast<int>(column)}.toA1();
+            if (column > kColumnCount && row == rowWithDroppedCell) {
+                xml.skipCurrentElement(); // this row is already counted; the cell is not read
+                continue;
+            }
+            CellValue cell = readCell(xml, context, part);
+            if (column > kColumnCount) {
+                // Past K a shared string counts as something without being looked up.
+                if (!cell.text.isEmpty() || cell.sharedString) {
+                    cells.collector.put(row - 1, column - 1, droppedCellMark());
+                    rowWithDroppedCell = row;
+                }
+                continue;
+            }
+            if (cell.formulaWithoutValue && cells.formulasWithoutValue++ < kCellsNamed)
+                cells.formulaCellsNamed << CellAddress{static_cast<int>(row), static_cast<int>(column)}.toA1();
+            // A row past the table's limit is refused by the collector, which
+            // only a text can tell it: a shared string there stands for one.
+            if (cell.sharedString && row <= kMaxRowCount)
+                cells.sharedStringCells.push_back({static_cast<qint32>(row - 1), static_cast<qint32>(column - 1), *cell.sharedString});
+            else
+                cells.collector.put(row - 1, column - 1, cell.sharedString ? droppedCellMark() : std::move(cell.text));
         } else if (isStart(xml, u"mergeCell")) {
+            const QString ref = attribute(xml.attributes(), u"ref");
             try {
-                merges.push_back(CellRange::parse(attribute(xml.attributes(), u"ref")));
+                const CellRange merge = CellRange::parse(ref);
+                // Areas right of K or below the table's limit clear nothing read.
+                if (merge.first.column <= kColumnCount && merge.first.row <= kMaxRowCount && !merge.isSingleCell())
+                    cells.merges.push_back(merge);
             } catch (const std::invalid_argument&) {
-                part.fail(QStringLiteral("結合範囲 %1 が読めません").arg(attribute(xml.attributes(), u"ref")));
+                part.fail(QStringLiteral("結合範囲 %1 が読めません").arg(ref));
             }
         }
     }
     part.check();
+}
 
-    ImportedTable table = collector.finish();
-    // Only a merged area's top-left cell shows its value.
+// The texts of the shared strings that kept cells name, each put in its
+// cell. Only the items up to the last one named are read: a part of
+// millions of strings that no kept cell uses costs no memory.
+void fillSharedStrings(ZipParts& zip, const QString& name, SheetCells& cells)
+{
+    if (cells.sharedStringCells.empty())
+        return;
+    std::vector<quint32> wanted;
+    wanted.reserve(cells.sharedStringCells.size());
+    for (const SharedStringCell& cell : cells.sharedStringCells)
+        wanted.push_back(cell.index);
+    std::sort(wanted.begin(), wanted.end());
+    wanted.erase(std::unique(wanted.begin(), wanted.end()), wanted.end());
+
+    std::vector<QString> texts(wanted.size());
+    size_t found = 0; // items of wanted read so far
+    if (!name.isEmpty()) {
+        PartXml shared(zip, name);
+        QXmlStreamReader& xml = shared.xml();
+        quint64 index = 0;
+        while (found < wanted.size() && !xml.atEnd()) {
+            xml.readNext();
+            if (!isStart(xml, u"si"))
+                continue;
+            if (index == wanted[found])
+                texts[found++] = readStringItem(xml);
+            else
+                xml.skipCurrentElement();
+            ++index;
+        }
+        shared.checkRest();
+    }
+    if (found < wanted.size())
+        throw Failure(zip.damagedMessage(QStringLiteral("共有文字列 %1 がありません").arg(wanted[found])));
+    for (const SharedStringCell& cell : cells.sharedStringCells) {
+        const size_t at = static_cast<size_t>(std::lower_bound(wanted.begin(), wanted.end(), cell.index) - wanted.begin());
+        cells.collector.put(cell.row, cell.column, texts[at]);
+    }
+    cells.sharedStringCells = {};
+}
+
+// Only a merged area's top-left cell shows its value. Each column's covered
+// rows are joined into runs first, so that the work grows with the areas and
+// the rows, never with their product.
+void clearMergedCells(std::vector<Record>& rows, const std::vector<CellRange>& merges)
+{
+    const qint64 rowCount = static_cast<qint64>(rows.size());
+    std::array<std::vector<std::pair<qint64, qint64>>, kColumnCount> covered; // 1-based rows, both ends in
     for (const CellRange& merge : merges) {
-        for (int r = merge.first.row; r <= merge.last.row && r <= static_cast<int>(table.rows.size()); ++r) {
-            for (int c = merge.first.column; c <= merge.last.column && c <= kColumnCount; ++c) {
-                if (r != merge.first.row || c != merge.first.column)
-                    table.rows[static_cast<size_t>(r - 1)][static_cast<size_t>(c - 1)].clear();
-            }
+        for (int c = merge.first.column; c <= std::min(merge.last.column, kColumnCount); ++c) {
+            const qint64 first = c == merge.first.column ? merge.first.row + 1 : merge.first.row;
+            const qint64 last = std::min<qint64>(merge.last.row, rowCount);
+            if (first <= last)
+                covered[static_cast<size_t>(c - 1)].emplace_back(first, last);
         }
     }
-    TableRows::dropEmptyRowsAtEnd(table.rows);
-    if (!formulasWithoutValue.isEmpty()) {
-        constexpr qsizetype kCellsNamed = 10;
-        QString cells = formulasWithoutValue.mid(0, kCellsNamed).join(QStringLiteral("、"));
-        if (formulasWithoutValue.size() > kCellsNamed)
-            cells += QStringLiteral(" ほか");
-        table.notes << QStringLiteral("計算済みの値がない式のセルは空のまま読みました（%1 個: %2）。")
-                           .arg(formulasWithoutValue.size())
-                           .arg(cells);
+    for (size_t c = 0; c < covered.size(); ++c) {
+        std::vector<std::pair<qint64, qint64>>& runs = covered[c];
+        std::sort(runs.begin(), runs.end());
+        qint64 clearedTo = 0; // rows up to here are cleared in this column
+        for (const auto& [first, last] : runs) {
+            for (qint64 r = std::max(first, clearedTo + 1); r <= last; ++r)
+                rows[static_cast<size_t>(r - 1)][c].clear();
+            clearedTo = std::max(clearedTo, last);
+        }
     }
-    return table;
 }
 
 } // namespace
@@ -373,10 +495,23 @@ ImportedTable read(const QString& path)
     ZipParts zip(path);
     const Parts parts = findParts(zip);
     SheetContext context;
-    context.sharedStrings = readSharedStrings(zip, parts.sharedStrings);
     context.dateStyles = readDateStyles(zip, parts.styles);
     context.dates1904 = parts.dates1904;
-    ImportedTable table = readSheet(zip, parts.sheet, context);
+    SheetCells cells;
+    readSheetCells(zip, parts.sheet, context, cells);
+    fillSharedStrings(zip, parts.sharedStrings, cells);
+
+    ImportedTable table = cells.collector.finish();
+    clearMergedCells(table.rows, cells.merges);
+    TableRows::dropEmptyRowsAtEnd(table.rows);
+    if (cells.formulasWithoutValue > 0) {
+        QString named = cells.formulaCellsNamed.join(QStringLiteral("、"));
+        if (cells.formulasWithoutValue > cells.formulaCellsNamed.size())
+            named += QStringLiteral(" ほか");
+        table.notes << QStringLiteral("計算済みの値がない式のセルは空のまま読みました（%1 個: %2）。")
+                           .arg(cells.formulasWithoutValue)
+                           .arg(named);
+    }
     if (parts.sheetCount > 1)
         table.notes.prepend(QStringLiteral("%1 枚のシートのうち「%2」を読みました。").arg(parts.sheetCount).arg(parts.sheetName));
     return table;
