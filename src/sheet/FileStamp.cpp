@@ -32,7 +32,8 @@ FileStamp FileStamp::of(const QString& path)
 {
     const QFileInfo info(path);
     FileStamp stamp;
-    if (!info.isFile())
+    // A file too large to read was never opened as a list: nothing to hash.
+    if (!info.isFile() || info.size() > FileReading::kMaxFileSize)
         return stamp;
     stamp.hash_ = contentHash(path);
     if (stamp.hash_.isEmpty())

@@ -3,6 +3,7 @@
 #include "CellAddress.h"
 #include "TemplateSheet.h"
 #include "XlsxCellText.h"
+#include "XmlPartFilter.h"
 #include "ZipParts.h"
 #include "sheet/Failure.h"
 
@@ -33,17 +34,22 @@ struct Parts {
     bool dates1904 = false;
 };
 
-// A part's XML, read as it is inflated, with the damaged-file message for
-// anything unreadable. An empty part counts as none.
+// A part's XML, read as it is inflated through the XML part filter, with
+// the damaged-file message for anything unreadable. An empty part counts as
+// none.
 class PartXml {
 public:
     PartXml(ZipParts& zip, const QString& name) : zip_(zip), name_(name), part_(zip.open(name))
     {
-        if (exists())
-            xml_.setDevice(part_.get());
+        if (!exists())
+            return;
+        filter_ = std::make_unique<XmlPartFilter>(*part_);
+        xml_.setDevice(filter_.get());
     }
     bool exists() const { return part_ && part_->declaredSize() > 0; }
     QXmlStreamReader& xml() { return xml_; }
+    // Only present when exists().
+    XmlPartFilter& filter() { return *filter_; }
     // Call after reading: throws when the part's data or its XML was broken.
     void check() const
     {
@@ -51,6 +57,9 @@ public:
             return;
         if (part_->failed())
             throw Failure(zip_.damagedMessage(name_));
+        if (filter_->tokenTooLong()) {
+            fail(QStringLiteral("%1 MB を超える文字やタグの並びがあります").arg(XmlPartFilter::kMaxTokenSize / (1024 * 1024)));
+        }
         // The XML reader's own message is English and says nothing a user can act on.
         if (xml_.hasError())
             throw Failure(zip_.damagedMessage(QStringLiteral("%1 の %2 行目").arg(name_).arg(xml_.lineNumber())));
@@ -59,9 +68,7 @@ public:
     // that its checksum is checked, but not parsed.
     void checkRest()
     {
-        if (!exists())
-            return;
-        if (!xml_.hasError()) {
+        if (exists() && !xml_.hasError()) {
             QByteArray piece(qsizetype(1) << 16, Qt::Uninitialized);
             while (part_->read(piece.data(), piece.size()) > 0) {}
         }
@@ -76,6 +83,7 @@ private:
     ZipParts& zip_;
     QString name_;
     std::unique_ptr<ZipParts::Part> part_;
+    std::unique_ptr<XmlPartFilter> filter_;
     QXmlStreamReader xml_;
 };
 
@@ -438,17 +446,27 @@ void fillSharedStrings(ZipParts& zip, const QString& name, SheetCells& cells)
     size_t found = 0; // items of wanted read so far
     if (!name.isEmpty()) {
         PartXml shared(zip, name);
+        if (shared.exists())
+            shared.filter().keepOnlyItems("si", wanted);
         QXmlStreamReader& xml = shared.xml();
-        quint64 index = 0;
+        quint64 index = 0; // of the next item, when every item is passed on
+        int depth = 0;
         while (found < wanted.size() && !xml.atEnd()) {
             xml.readNext();
-            if (!isStart(xml, u"si"))
+            if (xml.isEndElement())
+                --depth;
+            if (!xml.isStartElement())
                 continue;
-            if (index == wanted[found])
+            if (depth != 1 || xml.name() != u"si") {
+                ++depth;
+                continue;
+            }
+            // Items are the root's children; the filter hands on only the wanted ones.
+            const quint64 item = shared.filter().passesEveryItem() ? index++ : wanted[found];
+            if (item == wanted[found])
                 texts[found++] = readStringItem(xml);
             else
                 xml.skipCurrentElement();
-            ++index;
         }
         shared.checkRest();
     }
@@ -461,28 +479,28 @@ void fillSharedStrings(ZipParts& zip, const QString& name, SheetCells& cells)
     cells.sharedStringCells = {};
 }
 
-// Only a merged area's top-left cell shows its value. Each column's covered
-// rows are joined into runs first, so that the work grows with the areas and
-// the rows, never with their product.
+// Only a merged area's top-left cell shows its value. Column by column, the
+// rows the areas cover are sorted into runs first, so that the work grows
+// with the areas and the rows, never with their product.
 void clearMergedCells(std::vector<Record>& rows, const std::vector<CellRange>& merges)
 {
     const qint64 rowCount = static_cast<qint64>(rows.size());
-    std::array<std::vector<std::pair<qint64, qint64>>, kColumnCount> covered; // 1-based rows, both ends in
-    for (const CellRange& merge : merges) {
-        for (int c = merge.first.column; c <= std::min(merge.last.column, kColumnCount); ++c) {
-            const qint64 first = c == merge.first.column ? merge.first.row + 1 : merge.first.row;
+    std::vector<std::pair<qint64, qint64>> runs; // 1-based rows, both ends in
+    for (int column = 1; column <= kColumnCount; ++column) {
+        runs.clear();
+        for (const CellRange& merge : merges) {
+            if (column < merge.first.column || column > merge.last.column)
+                continue;
+            const qint64 first = column == merge.first.column ? merge.first.row + 1 : merge.first.row;
             const qint64 last = std::min<qint64>(merge.last.row, rowCount);
             if (first <= last)
-                covered[static_cast<size_t>(c - 1)].emplace_back(first, last);
+                runs.emplace_back(first, last);
         }
-    }
-    for (size_t c = 0; c < covered.size(); ++c) {
-        std::vector<std::pair<qint64, qint64>>& runs = covered[c];
         std::sort(runs.begin(), runs.end());
         qint64 clearedTo = 0; // rows up to here are cleared in this column
         for (const auto& [first, last] : runs) {
             for (qint64 r = std::max(first, clearedTo + 1); r <= last; ++r)
-                rows[static_cast<size_t>(r - 1)][c].clear();
+                rows[static_cast<size_t>(r - 1)][static_cast<size_t>(column - 1)].clear();
             clearedTo = std::max(clearedTo, last);
         }
     }
