@@ -53,8 +53,6 @@ void remove(const Copy& copy)
 
 std::vector<Copy> leftBehind(const QString& folder)
 {
-    // A description is a few hundred bytes; a larger file is none of ours.
-    constexpr qint64 kMaxDescriptionSize = 64 * 1024;
     std::vector<Copy> copies;
     const QStringList infos = QDir(folder).entryList({QStringLiteral("tagrio-*.json")}, QDir::Files);
     for (const QString& name : infos) {
