@@ -69,7 +69,10 @@ void checkIsText(const DecodedText& decoded, const QString& path)
     const QString& text = decoded.text;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t u = text[i].unicode();
-        if (u == 0xFFFD && decoded.replacementMarksBadBytes) {
+        // The Shift_JIS converter stands SUB (U+001A) for a byte it cannot read.
+        const bool unreadable = (u == 0xFFFD && decoded.replacementMarksBadBytes)
+            || (u == 0x1A && decoded.encoding == TextCodec::Encoding::ShiftJis);
+        if (unreadable) {
             const qsizetype line = lineAt(text, i);
             const QString reason = decoded.encoding == TextCodec::Encoding::ShiftJis
                 ? QStringLiteral("%1 行目に Shift_JIS でも UTF-8 でもないバイトがあります。").arg(line)
