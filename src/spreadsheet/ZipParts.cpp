@@ -90,6 +90,17 @@ std::unique_ptr<ZipParts::Part> ZipParts::open(const QString& name)
         throw Failure(FileAccess::cannotOpenMessage(
             path_, QStringLiteral("中の %1 が大きすぎます（展開すると %2 MB を超えます）。").arg(name).arg(kMaxPartSize / (1024 * 1024))));
     }
+    // The packed size counts no more than the whole file: a part cannot
+    // claim more room than there is to lower its ratio.
+    const qint64 packed = std::min<qint64>(static_cast<qint64>(std::min<quint64>(info.compressed_size, quint64(kMaxPartSize))),
+                                           file_->size());
+    const auto inflated = static_cast<qint64>(info.uncompressed_size);
+    if (inflated > kFreelyInflatedSize && inflated > kMaxInflationRatio * std::max<qint64>(packed, 1)) {
+        throw Failure(FileAccess::cannotOpenMessage(
+            path_, QStringLiteral("中の %1 は展開すると元の %2 倍を超えます（壊れているか、細工されたファイルです）。")
+                       .arg(name)
+                       .arg(kMaxInflationRatio)));
+    }
     if (unzOpenCurrentFile(zip_.get()) != UNZ_OK)
         throw Failure(damagedMessage(name));
     return std::make_unique<Part>(zip_.get(), static_cast<qint64>(info.uncompressed_size));

@@ -21,6 +21,12 @@ class ZipParts {
 public:
     // No part of a real cable list comes near this; a zip bomb stops here.
     static constexpr qint64 kMaxPartSize = qint64(200) * 1024 * 1024;
+    // Workbook XML packs some 5 to 50 times smaller; a part that inflates
+    // far beyond that is a bomb, refused before it is read. Small parts may
+    // pack as they like. So no part costs more work than a fixed multiple of
+    // the file's own size.
+    static constexpr qint64 kMaxInflationRatio = 250;
+    static constexpr qint64 kFreelyInflatedSize = qint64(10) * 1024 * 1024;
 
     // A part read as it is inflated, a piece at a time: a large part is never
     // held whole. Reading ends early, with failed() true, when the part's
@@ -55,7 +61,8 @@ public:
     // The part to read, or none when the container has no such part. Part
     // names are matched without regard to case, as the format asks. One part
     // is open at a time, and none may outlive this object. Throws Failure for
-    // a part that is damaged or declared larger than kMaxPartSize.
+    // a part that is damaged, declared larger than kMaxPartSize, or larger
+    // than kFreelyInflatedSize and kMaxInflationRatio times what it packs to.
     std::unique_ptr<Part> open(const QString& name);
 
     // The whole part's bytes (open, read to its end). Throws Failure as open

@@ -247,7 +247,7 @@ std::vector<Input> inputs()
         workbook("1,000,000 empty shared strings",
                  [](const QString& p) { HostileWorkbooks::sharedStringBomb(p, 1000000); }, recordRead),
         workbook("20 MB of blanks in the sheet", [](const QString& p) { HostileWorkbooks::blankPadding(p, 20); },
-                 cannotOpen(u"表の形式が壊れています。（xl/worksheets/sheet1.xml: 16 MB を超える文字やタグの並びがあります）")),
+                 cannotOpen(u"中の xl/worksheets/sheet1.xml は展開すると元の 250 倍を超えます（壊れているか、細工されたファイルです）。")),
     };
 }
 
