@@ -30,9 +30,12 @@ QString notARegularFile() { return QStringLiteral("通常のファイルでは�
 // reports through the file's error text only).
 QString openFailureReason(const QString& path, int error, const QString& systemText)
 {
-    // A missing file in a folder that is there is not a missing folder.
-    if ((error == ENOENT || error == 0) && !QFileInfo::exists(path) && QFileInfo(path).absoluteDir().exists())
-        return QStringLiteral("ファイルが見つかりません。");
+    // What is missing, told alike on every system (Windows sets no errno): a
+    // missing file in a folder that is there is not a missing folder.
+    if ((error == ENOENT || error == 0) && !QFileInfo::exists(path)) {
+        return QFileInfo(path).absoluteDir().exists() ? QStringLiteral("ファイルが見つかりません。")
+                                                      : QStringLiteral("フォルダーが見つかりません。");
+    }
     return FileAccess::systemReason(error, systemText);
 }
 
