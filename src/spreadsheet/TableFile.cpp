@@ -47,7 +47,16 @@ ImportedTable read(const QString& path)
     const QByteArray head = firstBytes(path);
     if (head.isEmpty())
         throw Failure(FileAccess::cannotOpenMessage(path, QStringLiteral("空のファイルです。")));
-    ImportedTable table = isZip(head) ? XlsxTableReader::read(path) : readText(path, head);
+    ImportedTable table;
+    try {
+        table = isZip(head) ? XlsxTableReader::read(path) : readText(path, head);
+    } catch (const Failure& failure) {
+        // The readers name the file; a table too long for the sheet is
+        // refused where no file is known.
+        if (failure.message().startsWith(FileAccess::cannotOpenMessage(path, QString()).trimmed()))
+            throw;
+        throw Failure(FileAccess::cannotOpenMessage(path, failure.message()));
+    }
     // An empty list taken from a file that held something would pass for the list itself.
     if (std::all_of(table.rows.begin(), table.rows.end(), isEmptyRecord))
         throw Failure(FileAccess::cannotOpenMessage(path, QStringLiteral("表にセルがひとつもありません。")));

@@ -515,6 +515,7 @@ TEST(TableFileTest, BadFilesAreRefusedWithAMessageAndLeaveTheSheetAsItWas)
             ADD_FAILURE() << "opened";
         } catch (const Failure& failure) {
             EXPECT_TRUE(failure.message().contains(q(c.messagePart))) << failure.what();
+            EXPECT_TRUE(failure.message().startsWith(q(u"ファイル ") + path + q(u" は開けません。 "))) << failure.what();
         }
         EXPECT_EQ(sheet, before);
     }
