@@ -11,7 +11,6 @@
 #include "DialogScript.h"
 #include "ReliabilitySupport.h"
 #include "print/ui/PagePreview.h"
-#include "sheet/FileAccess.h"
 #include "sheet/FileReading.h"
 
 #include <QComboBox>
