@@ -18,7 +18,7 @@ if command -v ccache >/dev/null; then
 fi
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
 cmake --build "$build" --target tagrio tagrio-cli bench_records bench_sheet_view bench_first_paint bench_process \
-  bench_print bench_spreadsheet bench_preview -- -j"$(nproc)" >/dev/null
+  bench_print bench_spreadsheet bench_preview bench_reads -- -j"$(nproc)" >/dev/null
 
 bin="$build/bench"
 cli="$build/src/main/tagrio-cli"
@@ -29,6 +29,13 @@ for records in 1000 10000; do
 done
 "$bin/bench_records" generate 99999 100000 "$data/rows-100000.kav"
 "$cli" export "$data/records-10000.kav" -o "$data/records-10000.xlsx" >/dev/null
+# Hostile inputs, made once: small on disk, huge inflated.
+for kind in merges strings blanks wide; do
+  [[ -f $data/hostile-$kind.xlsx ]] || "$bin/bench_reads" workbook "$kind" "$data/hostile-$kind.xlsx" >/dev/null
+done
+mkdir -p "$data/recovery"
+cp "$data/records-1000.kav" "$data/recovery/tagrio-2147483646.kav"
+truncate -s 1G "$data/recovery/tagrio-2147483646.json" # sparse: no disk used
 
 # name | command printing "time_ms=T peak_kb=K" | time target (ms) | peak target (MB); empty: none
 rows=(
@@ -43,6 +50,11 @@ rows=(
   "PDF type A, 10,000: longest pause without repaint|$bin/bench_print a $data/records-10000.kav $data/pause.pdf|100|"
   "xlsx type A, 10,000: longest pause without repaint|$bin/bench_spreadsheet a $data/records-10000.kav $data/pause.xlsx|100|"
   "import 10,000-record .xlsx|$bin/bench_process $cli import $data/records-10000.xlsx -o $data/imported.kav|1000|150"
+  "read 15 KB .xlsx: 200,000 merged areas|$bin/bench_reads read $data/hostile-merges.xlsx|1000|150"
+  "read 290 KB .xlsx: 40 M empty shared strings|$bin/bench_reads read $data/hostile-strings.xlsx|3000|100"
+  "read 190 KB .xlsx: 190 MB of blanks|$bin/bench_reads read $data/hostile-blanks.xlsx|1000|100"
+  "read 8.7 MB .xlsx: 99,999 rows x 50 columns|$bin/bench_reads read $data/hostile-wide.xlsx|8000|250"
+  "recovery listing: 1 GB description|$bin/bench_reads recovery $data/recovery|100|50"
   "preview 100,000: first page; memory over before|env QT_QPA_PLATFORM=offscreen $bin/bench_preview $data/rows-100000.kav open|1000|50"
   "preview 100,000: close; memory kept over before|env QT_QPA_PLATFORM=offscreen $bin/bench_preview $data/rows-100000.kav close||20"
 )

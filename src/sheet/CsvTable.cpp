@@ -14,42 +14,76 @@
 namespace CsvTable {
 namespace {
 
-// The text, and the name of its encoding when encoding is given.
-QString decodeText(const QByteArray& bytes, const QString& path, QString* encoding = nullptr)
+struct DecodedText {
+    QString text;
+    TextCodec::Encoding encoding;
+    // Whether a U+FFFD in the text stands for bytes the encoding could not
+    // read; in valid UTF-8 without a mark it is a character typed as such.
+    bool replacementMarksBadBytes = true;
+};
+
+// A byte-order mark names the encoding; without one, valid UTF-8 is UTF-8
+// and anything else Shift_JIS.
+DecodedText decodeText(const QByteArray& bytes)
 {
-    const QString notText = FileAccess::cannotOpenMessage(path, QStringLiteral("表のテキスト（CSV）ではありません。"));
-    const auto named = [&](QString text, const char16_t* name) {
-        if (encoding)
-            *encoding = QString::fromUtf16(name);
-        return text;
-    };
-    switch (TextCodec::detectEncoding(bytes)) { // a byte-order mark names the encoding
-    case TextCodec::Encoding::Utf8:
-        return named(TextCodec::decode(bytes), u"UTF-8");
-    case TextCodec::Encoding::Utf16LE:
-    case TextCodec::Encoding::Utf16BE:
-        return named(TextCodec::decode(bytes), u"UTF-16");
-    case TextCodec::Encoding::ShiftJis:
-        break;
-    }
-    if (bytes.contains('\0'))
-        throw Failure(notText);
+    const TextCodec::Encoding marked = TextCodec::detectEncoding(bytes);
+    if (marked != TextCodec::Encoding::ShiftJis)
+        return {TextCodec::decode(bytes), marked};
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    return utf8.hasError() ? named(TextCodec::fromShiftJis(bytes), u"Shift_JIS") : named(std::move(text), u"UTF-8");
+    if (utf8.hasError())
+        return {TextCodec::fromShiftJis(bytes), TextCodec::Encoding::ShiftJis};
+    return {std::move(text), TextCodec::Encoding::Utf8, false};
 }
 
-// Control characters other than tab and line breaks, and the marks a decoder
-// leaves for undecodable bytes, never stand in a table someone typed.
-bool looksLikeText(QStringView text)
+QString encodingName(TextCodec::Encoding encoding)
 {
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        const bool control = (u < 0x20 && u != u'\t' && u != u'\r' && u != u'\n') || u == 0x7F;
-        if (control || u == 0xFFFD)
-            return false;
+    switch (encoding) {
+    case TextCodec::Encoding::ShiftJis:
+        return QStringLiteral("Shift_JIS");
+    case TextCodec::Encoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case TextCodec::Encoding::Utf16LE:
+    case TextCodec::Encoding::Utf16BE:
+        break;
     }
-    return true;
+    return QStringLiteral("UTF-16");
+}
+
+// The line (from 1) that holds the character at position.
+qsizetype lineAt(QStringView text, qsizetype position)
+{
+    qsizetype line = 1;
+    for (qsizetype i = 0; i < position; ++i) {
+        if (text[i] == u'\n' || (text[i] == u'\r' && !(i + 1 < text.size() && text[i + 1] == u'\n')))
+            ++line;
+    }
+    return line;
+}
+
+// Control characters other than tab and line breaks never stand in a table
+// someone typed, and bytes the encoding cannot read make no text: either
+// refuses the file, naming the first line that holds one.
+void checkIsText(const DecodedText& decoded, const QString& path)
+{
+    const QString& text = decoded.text;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        // The Shift_JIS converter stands SUB (U+001A) for a byte it cannot read.
+        const bool unreadable = (u == 0xFFFD && decoded.replacementMarksBadBytes)
+            || (u == 0x1A && decoded.encoding == TextCodec::Encoding::ShiftJis);
+        if (unreadable) {
+            const qsizetype line = lineAt(text, i);
+            const QString reason = decoded.encoding == TextCodec::Encoding::ShiftJis
+                ? QStringLiteral("%1 行目に Shift_JIS でも UTF-8 でもないバイトがあります。").arg(line)
+                : QStringLiteral("%1 行目に %2 でないバイトがあります。").arg(line).arg(encodingName(decoded.encoding));
+            throw Failure(FileAccess::cannotOpenMessage(path, reason));
+        }
+        if ((u < 0x20 && u != u'\t' && u != u'\r' && u != u'\n') || u == 0x7F) {
+            throw Failure(FileAccess::cannotOpenMessage(
+                path, QStringLiteral("表のテキスト（CSV）ではありません。%1 行目に文字でないバイトがあります。").arg(lineAt(text, i))));
+        }
+    }
 }
 
 // The separator of the first lines (quotes respected): of comma, semicolon
@@ -110,6 +144,9 @@ QString withoutFormulaGuard(QString cell)
     return cell;
 }
 
+// A spreadsheet application may split at any of the separators parse
+// knows (and the user may pick any of them when opening the file), so a
+// cell holding one is quoted whichever the file uses.
 bool needsQuotes(const QString& cell)
 {
     if (cell.isEmpty())
@@ -117,7 +154,7 @@ bool needsQuotes(const QString& cell)
     if (needsFormulaGuard(cell))
         return true;
     for (const QChar c : cell) {
-        if (c == u',' || c == u'"' || c == u'\r' || c == u'\n')
+        if (QStringView(u",;\t\"\r\n").contains(c))
             return true;
     }
     return cell.front().isSpace() || cell.back().isSpace();
@@ -127,9 +164,9 @@ bool needsQuotes(const QString& cell)
 
 ImportedTable parse(const QByteArray& bytes, const QString& path)
 {
-    const QString text = decodeText(bytes, path);
-    if (!looksLikeText(text))
-        throw Failure(FileAccess::cannotOpenMessage(path, QStringLiteral("表のテキスト（CSV）ではありません。")));
+    const DecodedText decoded = decodeText(bytes);
+    checkIsText(decoded, path);
+    const QString& text = decoded.text;
     const QChar separator = detectSeparator(text);
 
     TableCollector collector;
@@ -177,9 +214,9 @@ ImportedTable parse(const QByteArray& bytes, const QString& path)
 
 TextFormat formatOf(const QByteArray& bytes, const QString& path)
 {
-    TextFormat format;
-    format.separator = detectSeparator(decodeText(bytes, path, &format.encoding));
-    return format;
+    const DecodedText decoded = decodeText(bytes);
+    checkIsText(decoded, path);
+    return {encodingName(decoded.encoding), detectSeparator(decoded.text)};
 }
 
 QByteArray encode(const std::vector<Record>& rows)

@@ -14,8 +14,8 @@ namespace CsvTable {
 // decides; without one, valid UTF-8 is UTF-8 and anything else Shift_JIS.
 // Separator: comma, semicolon or tab, whichever splits the first lines alike
 // (quotes respected); a comma when none does. A cell written by encode behind
-// an apostrophe reads as the text it stood for. Throws Failure (naming path)
-// for bytes that are no text.
+// an apostrophe reads as the text it stood for. Throws Failure (naming path
+// and the first line at fault) for bytes that are no text.
 ImportedTable parse(const QByteArray& bytes, const QString& path);
 
 // How parse reads the bytes: the encoding's name ("UTF-8", "UTF-16",
@@ -27,8 +27,9 @@ struct TextFormat {
 TextFormat formatOf(const QByteArray& bytes, const QString& path);
 
 // UTF-8 with a byte-order mark, CR LF after every row, commas between cells;
-// a cell is quoted when it holds a comma, a quote or a line break, or starts
-// or ends with a blank that a reader might trim. A cell a spreadsheet would
+// a cell is quoted when it holds a comma, a semicolon, a tab, a quote or a
+// line break (so that a reader splitting at any of them keeps it whole), or
+// starts or ends with a blank that a reader might trim. A cell a spreadsheet would
 // run as a formula (starting with = + - @ tab or CR) is written quoted behind
 // an apostrophe, as is one starting with an apostrophe; parse drops that
 // apostrophe again, so the texts read back as they were.

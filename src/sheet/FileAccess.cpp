@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -39,16 +38,6 @@ const KnownCause kKnownCauses[] = {
 };
 
 QString systemText(int errorNumber) { return QString::fromLocal8Bit(std::strerror(errorNumber)); }
-
-// Sets errno to 0, runs the call and returns errno as it stood right after,
-// so a code left over from an earlier call is never taken for its cause.
-template <typename Call>
-int errnoAfter(Call&& call)
-{
-    errno = 0;
-    call();
-    return errno;
-}
 
 } // namespace
 
@@ -85,30 +74,6 @@ QString cannotOpenMessage(const QString& path, const QString& reason)
 QString cannotCreateMessage(const QString& path, const QString& reason)
 {
     return QStringLiteral("ファイル \"%1\" を作成できません。%2").arg(path, reason);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    const QFileInfo info(path);
-    // Devices and pipes may never end or block; only plain files are read.
-    if (info.exists() && !info.isFile())
-        throw Failure(cannotOpenMessage(path, QStringLiteral("通常のファイルではありません。")));
-    if (info.size() > kMaxFileSize)
-        throw Failure(cannotOpenMessage(path, QStringLiteral("ファイルが大きすぎます。")));
-    bool opened = false;
-    int error = errnoAfter([&] { opened = file.open(QIODevice::ReadOnly); });
-    if (!opened) {
-        // A missing file in a folder that is there is not a missing folder.
-        if (error == ENOENT && info.absoluteDir().exists())
-            throw Failure(cannotOpenMessage(path, QStringLiteral("ファイルが見つかりません。")));
-        throw Failure(cannotOpenMessage(path, systemReason(file, error)));
-    }
-    QByteArray bytes;
-    error = errnoAfter([&] { bytes = file.readAll(); });
-    if (file.error() != QFileDevice::NoError)
-        throw Failure(cannotOpenMessage(path, systemReason(file, error)));
-    return bytes;
 }
 
 } // namespace FileAccess

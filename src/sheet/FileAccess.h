@@ -6,16 +6,9 @@
 
 class QFileDevice;
 
-// Whole-file reads and the user's messages for files that fail.
+// The user's messages for files that fail (reads: FileReading.h; writes:
+// FileWrite.h).
 namespace FileAccess {
-
-// Larger than any record file of kMaxRowCount rows of real records, small
-// enough to read and decode in memory.
-inline constexpr qint64 kMaxFileSize = qint64(512) * 1024 * 1024;
-
-// Throws Failure "ファイル %s は開けません。 %s " when the file cannot be read.
-// Files are written through FileWrite.
-QByteArray readAll(const QString& path);
 
 QString cannotOpenMessage(const QString& path, const QString& reason);
 // The reason part of a file message. The common causes are told in Japanese,

@@ -1,18 +1,28 @@
 #include "FileStamp.h"
 
+#include "Failure.h"
+#include "FileReading.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
+#include <memory>
+
 namespace {
 
+// Empty when the file cannot be read or is no regular file.
 QByteArray contentHash(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    std::unique_ptr<QFile> file;
+    try {
+        file = FileReading::open(path);
+    } catch (const Failure&) {
         return {};
+    }
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
+    if (!hash.addData(file.get()))
+        return {};
     return hash.result();
 }
 
@@ -22,7 +32,8 @@ FileStamp FileStamp::of(const QString& path)
 {
     const QFileInfo info(path);
     FileStamp stamp;
-    if (!info.isFile())
+    // A file too large to read was never opened as a list: nothing to hash.
+    if (!info.isFile() || info.size() > FileReading::kMaxFileSize)
         return stamp;
     stamp.hash_ = contentHash(path);
     if (stamp.hash_.isEmpty())

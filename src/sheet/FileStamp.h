@@ -11,8 +11,9 @@ class FileStamp {
 public:
     FileStamp() = default; // no file: a list never opened or saved
 
-    // The file as it is now; a file that cannot be read gives a stamp that
-    // exists() is false for.
+    // The file as it is now; a file that cannot be read (no regular file, or
+    // larger than any list that can be opened) gives a stamp that exists()
+    // is false for.
     static FileStamp of(const QString& path);
 
     bool exists() const { return exists_; }

@@ -5,6 +5,7 @@
 #include "FileAccess.h"
 #include "FileWrite.h"
 #include "FileLines.h"
+#include "FileReading.h"
 #include "SingleLineText.h"
 #include "TextCodec.h"
 
@@ -15,27 +16,46 @@
 namespace RecordFile {
 namespace {
 
+// A fault in one line of the file, counted from 0; load names the file and
+// the line, loadFromBytes gives the fault's own words.
+class LineFault : public Failure {
+public:
+    LineFault(qsizetype line, QString message) : Failure(std::move(message)), line_(line) {}
+    qsizetype line() const { return line_; }
+
+private:
+    qsizetype line_;
+};
+
+// A file that ends before a line it must have.
+class MissingLine : public LineFault {
+public:
+    using LineFault::LineFault;
+};
+
+// A line quoted in a message: a message box never has to show a whole
+// megabyte of junk.
+QString quoted(QStringView text)
+{
+    constexpr qsizetype kShown = 40;
+    return text.size() <= kShown ? text.toString() : text.left(kShown).toString() + u'…';
+}
+
 // A decimal integer as the file's header lines hold it: leading blanks, an
 // optional sign, digits, within 32 bits.
-int parseInteger(QStringView text)
+int parseInteger(QStringView text, qsizetype line)
 {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok, 10);
     if (!ok || text.isEmpty() || text.back().isSpace())
-        throw Failure(QStringLiteral("'%1' は整数ではありません").arg(text));
+        throw LineFault(line, QStringLiteral("'%1' は整数ではありません").arg(quoted(text)));
     return value;
 }
-
-// A file that ends before a line it must have; load names the file instead.
-class MissingLine : public Failure {
-public:
-    using Failure::Failure;
-};
 
 QStringView lineAt(FileLines::Reader& reader, const FileLines& lines, qsizetype index)
 {
     if (index >= lines.count())
-        throw MissingLine(QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(index));
+        throw MissingLine(index, QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(index));
     return reader.line(index);
 }
 
@@ -51,13 +71,17 @@ void clearSingleBlankCells(Record& row)
 
 void load(const QString& path, QString& companyName, RecordSheet& sheet)
 {
-    const QByteArray bytes = FileAccess::readAll(path);
+    const QByteArray bytes = FileReading::readAll(path);
     if (bytes.isEmpty())
         throw Failure(FileAccess::cannotOpenMessage(path, QStringLiteral("空のファイルです。")));
     try {
         loadFromBytes(bytes, companyName, sheet);
-    } catch (const MissingLine&) {
-        throw Failure(FileAccess::cannotOpenMessage(path, QStringLiteral("行が足りません。")));
+    } catch (const MissingLine& missing) {
+        throw Failure(FileAccess::cannotOpenMessage(
+            path, QStringLiteral("行が足りません。%1 行目がありません。").arg(missing.line() + 1)));
+    } catch (const LineFault& fault) {
+        throw Failure(FileAccess::cannotOpenMessage(
+            path, QStringLiteral("%1 行目: %2。").arg(fault.line() + 1).arg(fault.message())));
     }
 }
 
@@ -77,12 +101,12 @@ void loadFromBytes(const QByteArray& bytes, QString& companyName, RecordSheet& s
     FileLines::Reader reader(lines);
 
     companyName = lineAt(reader, lines, 0).toString();
-    sheet.recordCount = parseInteger(lineAt(reader, lines, 1));
+    sheet.recordCount = parseInteger(lineAt(reader, lines, 1), 1);
     const QString rowCountLine = lineAt(reader, lines, 2).toString();
-    const int rowCount = std::max(parseInteger(rowCountLine), 1);
+    const int rowCount = std::max(parseInteger(rowCountLine, 2), 1);
     if (rowCount > kMaxRowCount) {
-        throw Failure(QStringLiteral("行数 '%1' は扱える上限の %2 行を超えています")
-                          .arg(rowCountLine.trimmed()).arg(kMaxRowCount));
+        throw LineFault(2, QStringLiteral("行数 '%1' は扱える上限の %2 行を超えています")
+                               .arg(rowCountLine.trimmed()).arg(kMaxRowCount));
     }
 
     sheet.setRowCount(rowCount);

@@ -12,12 +12,12 @@ namespace RecordFile {
 // Replaces companyName, sheet.recordCount, the row count and every cell from
 // the file at path. Throws Failure with the user's message; what was already
 // taken from the file before the failing line stays taken.
-// An empty file or one that ends too early fails with the file's name and
-// the reason ("ファイル %s は開けません。 %s").
+// Every failure names the file and the reason ("ファイル %s は開けません。 %s "),
+// a fault in a line with the line's number (from 1).
 void load(const QString& path, QString& companyName, RecordSheet& sheet);
 // load for a recovery copy: any fault is reported as a damaged copy.
 void loadRecoveryCopy(const QString& path, QString& companyName, RecordSheet& sheet);
-// The same from bytes already read.
+// The same from bytes already read; a fault gives its own words only.
 void loadFromBytes(const QByteArray& bytes, QString& companyName, RecordSheet& sheet);
 
 // The path a save writes to: ".kav" is appended unless the name already ends

@@ -3,11 +3,13 @@
 #include "Failure.h"
 #include "FileAccess.h"
 #include "FileWrite.h"
+#include "FileReading.h"
 #include "RecordFile.h"
 #include "RunningProcess.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
@@ -55,13 +57,17 @@ std::vector<Copy> leftBehind(const QString& folder)
     std::vector<Copy> copies;
     const QStringList infos = QDir(folder).entryList({QStringLiteral("tagrio-*.json")}, QDir::Files);
     for (const QString& name : infos) {
-        QFile file(QDir(folder).filePath(name));
-        if (!file.open(QIODevice::ReadOnly))
+        const QString infoPath = QDir(folder).filePath(name);
+        QByteArray description;
+        try {
+            description = FileReading::readAll(infoPath, kMaxDescriptionSize);
+        } catch (const Failure&) {
             continue;
-        const QJsonObject info = QJsonDocument::fromJson(file.readAll()).object();
+        }
+        const QJsonObject info = QJsonDocument::fromJson(description).object();
         const qint64 pid = info.value(QStringLiteral("pid")).toInteger();
         Copy copy = copyFor(folder, pid);
-        if (copy.infoPath != file.fileName() || !QFile::exists(copy.recordPath)
+        if (copy.infoPath != infoPath || !QFile::exists(copy.recordPath)
             || RunningProcess::isRunning(pid, info.value(QStringLiteral("started")).toString()))
             continue;
         copy.originalPath = info.value(QStringLiteral("original")).toString();

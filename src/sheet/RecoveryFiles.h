@@ -30,7 +30,12 @@ Copy copyFor(const QString& folder, qint64 pid);
 void write(const Copy& copy, const QString& companyName, const RecordSheet& sheet);
 void remove(const Copy& copy);
 
-// The copies in folder whose writing process is no longer running, oldest first.
+// A description is a few hundred bytes; a larger file is none of ours and
+// is never read past this.
+inline constexpr qint64 kMaxDescriptionSize = 64 * 1024;
+
+// The copies in folder whose writing process is no longer running, oldest
+// first. Descriptions that cannot be read or are too large are skipped.
 std::vector<Copy> leftBehind(const QString& folder);
 
 } // namespace RecoveryFiles

@@ -3,6 +3,7 @@
 #include "Failure.h"
 #include "FileAccess.h"
 #include "FileWrite.h"
+#include "FileReading.h"
 #include "TextCodec.h"
 
 #include <QDir>
@@ -29,9 +30,11 @@ namespace SettingsFile {
 
 bool load(const QString& path, Settings& settings)
 {
+    // Seven short lines; anything far larger is no settings file of ours.
+    constexpr qint64 kMaxSettingsSize = 64 * 1024;
     QByteArray bytes;
     try {
-        bytes = FileAccess::readAll(path);
+        bytes = FileReading::readAll(path, kMaxSettingsSize);
     } catch (const Failure&) {
         return false;
     }

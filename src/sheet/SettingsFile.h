@@ -19,7 +19,8 @@ namespace SettingsFile {
 inline constexpr auto kFileName = "kiroku.ggs";
 
 // Takes the lines present in order over settings and stops at the first missing
-// one. Returns false when the file is missing or unreadable (nothing taken).
+// one. Returns false when the file is missing, unreadable or far larger than
+// any settings file (nothing taken).
 bool load(const QString& path, Settings& settings);
 void loadFromBytes(const QByteArray& bytes, Settings& settings);
 QByteArray serialize(const Settings& settings);

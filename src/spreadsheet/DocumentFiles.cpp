@@ -1,8 +1,9 @@
 #include "DocumentFiles.h"
 
 #include "TableFile.h"
+#include "sheet/Failure.h"
+#include "sheet/FileReading.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <array>
@@ -79,10 +80,12 @@ QString withFilterSuffix(const QString& path, const QString& selectedFilter)
 
 bool isTableFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray head;
+    try {
+        head = FileReading::readHead(path, 4096);
+    } catch (const Failure&) {
         return false; // the record file's load reports why it cannot be read
-    const QByteArray head = file.read(4096);
+    }
     if (TableFile::startsLikeWorkbook(head))
         return true;
     if (startsLikeRecordFile(head))

@@ -7,24 +7,15 @@
 #include "sheet/CsvTable.h"
 #include "sheet/Failure.h"
 #include "sheet/FileAccess.h"
+#include "sheet/FileReading.h"
 #include "sheet/FileWrite.h"
 
-#include <QFile>
-
 #include <algorithm>
-#include <cerrno>
 
 namespace TableFile {
 namespace {
 
-QByteArray firstBytes(const QString& path)
-{
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(FileAccess::cannotOpenMessage(path, FileAccess::systemReason(file, errno)));
-    return file.read(8);
-}
+QByteArray firstBytes(const QString& path) { return FileReading::readHead(path, 8); }
 
 bool isZip(QByteArrayView head) { return head.startsWith("PK\x03\x04") || head.startsWith("PK\x05\x06"); }
 
@@ -45,7 +36,7 @@ ImportedTable readText(const QString& path, QByteArrayView head)
             path, QStringLiteral("パスワードで保護されたブックか、古い形式（.xls）のブックです。"
                                  "パスワードを外して Excel ブック（.xlsx）として保存し直してから開いてください。")));
     }
-    return CsvTable::parse(FileAccess::readAll(path), path);
+    return CsvTable::parse(FileReading::readAll(path), path);
 }
 
 } // namespace
@@ -57,7 +48,16 @@ ImportedTable read(const QString& path)
     const QByteArray head = firstBytes(path);
     if (head.isEmpty())
         throw Failure(FileAccess::cannotOpenMessage(path, QStringLiteral("空のファイルです。")));
-    ImportedTable table = isZip(head) ? XlsxTableReader::read(path) : readText(path, head);
+    ImportedTable table;
+    try {
+        table = isZip(head) ? XlsxTableReader::read(path) : readText(path, head);
+    } catch (const Failure& failure) {
+        // The readers name the file; a table too long for the sheet is
+        // refused where no file is known.
+        if (failure.message().startsWith(FileAccess::cannotOpenMessage(path, QString()).trimmed()))
+            throw;
+        throw Failure(FileAccess::cannotOpenMessage(path, failure.message()));
+    }
     // An empty list taken from a file that held something would pass for the list itself.
     if (std::all_of(table.rows.begin(), table.rows.end(), isEmptyRecord))
         throw Failure(FileAccess::cannotOpenMessage(path, QStringLiteral("表にセルがひとつもありません。")));
@@ -68,7 +68,7 @@ std::optional<CsvTable::TextFormat> textFormatOf(const QString& path)
 {
     if (startsLikeWorkbook(firstBytes(path)))
         return std::nullopt;
-    return CsvTable::formatOf(FileAccess::readAll(path), path);
+    return CsvTable::formatOf(FileReading::readAll(path), path);
 }
 
 QStringList open(const QString& path, RecordSheet& sheet)

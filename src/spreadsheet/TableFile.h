@@ -24,7 +24,7 @@ bool startsLikeWorkbook(QByteArrayView head);
 // Reads a table file; its contents decide the kind, whatever its name says:
 // a zip container is a workbook, an OLE compound file an encrypted (or old
 // binary) workbook, which is refused, and anything else text. Throws Failure
-// with the user's message.
+// with the user's message, which names the file.
 ImportedTable read(const QString& path);
 
 // How read takes the text of a text table (its encoding and separator); none

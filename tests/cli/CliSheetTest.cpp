@@ -163,7 +163,7 @@ TEST(CliSheet, BadRecordFileReportsTheLoadMessage)
     f.close();
     const CliRun run = CliRun::of({u"dump"_qs, path});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, u"'seven' は整数ではありません\n");
+    EXPECT_EQ(run.err, u"ファイル %1 は開けません。 2 行目: 'seven' は整数ではありません。 \n"_qs.arg(path));
 }
 
 } // namespace

@@ -88,4 +88,9 @@ info = json.dumps({'original': '/home/user/list.kav', 'pid': 2147483646, 'starte
 put('fuzz_recovery_copy', 'copy.bin', info + b'\x1e' + kav)
 put('fuzz_recovery_copy', 'short.bin', info + b'\x1e' + '会社\r\n1\r\n9\r\n'.encode('cp932'))
 put('fuzz_recovery_copy', 'empty-record.bin', b'{"pid": 2147483646}\x1e')
+# A third piece chooses: blanks padding the description to just over or
+# within the largest read (bits 0-6), a folder for the record file (bit 7).
+put('fuzz_recovery_copy', 'padded-over.bin', info + b'\x1e' + kav + b'\x1e\x7f')
+put('fuzz_recovery_copy', 'padded-within.bin', info + b'\x1e' + kav + b'\x1e\x40')
+put('fuzz_recovery_copy', 'record-folder.bin', info + b'\x1e\x1e\x80')
 PY

@@ -119,7 +119,7 @@ void MainWindowFilesTest::loadFailuresAreShownAndLeaveTheListAsItWas_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("missing file") << QString() << u"ファイル %1 は開けません。"_qs;
-    QTest::newRow("row count not a number") << u"甲社\r\n3\r\nabc\r\n"_qs << u"'abc' は整数ではありません"_qs;
+    QTest::newRow("row count not a number") << u"甲社\r\n3\r\nabc\r\n"_qs << u"ファイル %1 は開けません。 3 行目: 'abc' は整数ではありません。"_qs;
     QTest::newRow("file too short") << u"乙社\r\n1\r\n4\r\n"_qs + headerLine() + u"\r\n1,受電盤\r\n"_qs
                                     << u"ファイル %1 は開けません。 行が足りません。"_qs;
 }

@@ -11,7 +11,7 @@
 #include "DialogScript.h"
 #include "ReliabilitySupport.h"
 #include "print/ui/PagePreview.h"
-#include "sheet/FileAccess.h"
+#include "sheet/FileReading.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -435,7 +435,7 @@ void OutputFailuresTest::cancelInAnyDialogChangesNothing()
     const WindowState before = win.state();
     const QString labels = win.label("resolutionXLabel") + win.label("resolutionYLabel");
     const QStringList folderBefore = QDir(win.fx.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const QByteArray recordFileBefore = FileAccess::readAll(win.recordPath);
+    const QByteArray recordFileBefore = FileReading::readAll(win.recordPath);
 
     std::deque<DialogScript::Answer> scripted;
     for (const QString& answer : answers) {
@@ -461,7 +461,7 @@ void OutputFailuresTest::cancelInAnyDialogChangesNothing()
     QCOMPARE(win.label("resolutionXLabel") + win.label("resolutionYLabel"), labels);
     // Nothing written: no settings file, no new file, the record file as it was.
     QCOMPARE(QDir(win.fx.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), folderBefore);
-    QCOMPARE(FileAccess::readAll(win.recordPath), recordFileBefore);
+    QCOMPARE(FileReading::readAll(win.recordPath), recordFileBefore);
 }
 
 // A record file may claim 2147483647 records on a sheet of 100 rows: every

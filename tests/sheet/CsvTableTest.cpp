@@ -90,33 +90,52 @@ TEST(CsvTableTest, CellsPastColumnKAreDroppedWithANote)
     EXPECT_TRUE(table.notes[0].contains(q(u"2 行"))) << table.notes[0].toStdString();
 }
 
-TEST(CsvTableTest, RefusesBytesThatAreNoText)
+TEST(CsvTableTest, RefusesBytesThatAreNoTextNamingTheFileAndTheLine)
 {
-    const std::vector<QByteArray> garbage = {
-        QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16),
-        QByteArray("1,a\r\n2,\x01\x02\x03\r\n"),
+    const QString notText = q(u"ファイル list.csv は開けません。 表のテキスト（CSV）ではありません。%1 行目に文字でないバイトがあります。 ");
+    const QString notShiftJis = q(u"ファイル list.csv は開けません。 %1 行目に Shift_JIS でも UTF-8 でもないバイトがあります。 ");
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QString message;
     };
-    for (const QByteArray& bytes : garbage) {
-        try {
-            CsvTable::parse(bytes, q(u"list.csv"));
-            ADD_FAILURE() << "no failure for " << bytes.toHex().toStdString();
-        } catch (const Failure& failure) {
-            EXPECT_TRUE(failure.message().contains(q(u"CSV"))) << failure.what();
-            EXPECT_TRUE(failure.message().contains(q(u"list.csv"))) << failure.what();
+    const Case cases[] = {
+        {"a picture", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), notText.arg(2)},
+        {"control bytes in UTF-8", "1,a\r\n2,\x01\x02\x03\r\n", notText.arg(2)},
+        {"NUL after lone CR and LF line ends", QByteArray("a\rb\nc,\0", 7), notText.arg(3)},
+        {"a Shift_JIS byte pair no character has",
+         TextCodec::toShiftJis(u"番号,自\r\n1,盤A\r\n\"2\r\n3\",") + "\x85\x40\r\n", notShiftJis.arg(4)},
+        {"a byte Shift_JIS never uses", TextCodec::toShiftJis(u"番号,自\r\n") + "1,\x80\r\n", notShiftJis.arg(2)},
+        {"invalid UTF-8 after its byte-order mark", "\xEF\xBB\xBFNo.\r\n1,\xC3\x28\r\n",
+         q(u"ファイル list.csv は開けません。 2 行目に UTF-8 でないバイトがあります。 ")},
+    };
+    for (const Case& c : cases) {
+        for (const bool formatOnly : {false, true}) {
+            try {
+                if (formatOnly)
+                    CsvTable::formatOf(c.bytes, q(u"list.csv"));
+                else
+                    CsvTable::parse(c.bytes, q(u"list.csv"));
+                ADD_FAILURE() << c.name << ": no failure";
+            } catch (const Failure& failure) {
+                EXPECT_EQ(failure.message(), c.message) << c.name;
+            }
         }
     }
+    // A U+FFFD typed as such in UTF-8 is a character like any other.
+    EXPECT_EQ(CsvTable::parse(q(u"1,\uFFFD\r\n").toUtf8(), q(u"list.csv")).rows.at(0)[1], q(u"\uFFFD"));
 }
 
 TEST(CsvTableTest, EncodesUtf8WithMarkCrLfAndQuotesWhereNeeded)
 {
     const std::vector<Record> rows = {
-        {q(u"1"), q(u"a,b"), q(u"say \"hi\""), q(u"two\nlines"), q(u" lead"), q(u"電灯")},
+        {q(u"1"), q(u"a,b"), q(u"say \"hi\""), q(u"two\nlines"), q(u" lead"), q(u"電灯"), q(u"a;=1+1"), q(u"a\t=1+1"), q(u"cr\rx")},
         // Formula starts go behind an apostrophe, and so does an apostrophe.
         {q(u"=1+1"), q(u"+1"), q(u"-"), q(u"@SUM(A1)"), q(u"\tx"), q(u"\rx"), q(u"'a"), q(u"''=b"), q(u"a=b"), q(u"a-")},
     };
     const QByteArray bytes = CsvTable::encode(rows);
     EXPECT_EQ(bytes, QByteArray("\xEF\xBB\xBF")
-                         + (q(u"1,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\" lead\",電灯,,,,,\r\n"
+                         + (q(u"1,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\" lead\",電灯,\"a;=1+1\",\"a\t=1+1\",\"cr\rx\",,\r\n"
                               u"\"'=1+1\",\"'+1\",\"'-\",\"'@SUM(A1)\",\"'\tx\",\"'\rx\",\"''a\",\"'''=b\",a=b,a-,\r\n"))
                                .toUtf8());
     EXPECT_EQ(CsvTable::parse(bytes, q(u"list.csv")).rows, rows);

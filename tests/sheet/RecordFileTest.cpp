@@ -184,6 +184,39 @@ TEST(RecordFile, HeaderLineFailuresLeaveTheStatedState)
     }
 }
 
+TEST(RecordFile, LoadFailuresNameTheFileAndTheLine)
+{
+    struct Case {
+        QByteArray bytes;
+        QString reason;
+    };
+    const Case cases[] = {
+        {fileOf({u"社"_qs, u"seven"_qs, u"100"_qs}), u"2 行目: 'seven' は整数ではありません。"_qs},
+        {fileOf({u"社"_qs, u"1"_qs, u"100001"_qs}), u"3 行目: 行数 '100001' は扱える上限の 100000 行を超えています。"_qs},
+        {fileOf({u"社"_qs, u"1"_qs, u"5"_qs, u"No."_qs, u"1,a"_qs}), u"行が足りません。6 行目がありません。"_qs},
+        {fileOf({u"社"_qs}), u"行が足りません。2 行目がありません。"_qs},
+        // A line of junk is quoted by its start only.
+        {fileOf({u"社"_qs, QString(100000, u'x'), u"100"_qs}),
+         u"2 行目: '"_qs + QString(40, u'x') + u"…' は整数ではありません。"_qs},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"list.kav"_qs);
+    for (const Case& c : cases) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        QString company;
+        RecordSheet sheet;
+        try {
+            RecordFile::load(path, company, sheet);
+            ADD_FAILURE() << "loaded: " << c.reason.toStdString();
+        } catch (const Failure& f) {
+            EXPECT_EQ(f.message(), u"ファイル %1 は開けません。 %2 "_qs.arg(path, c.reason));
+        }
+    }
+}
+
 TEST(RecordFile, RowCountBelowOneCountsAsOne)
 {
     for (const char16_t* count : {u"0", u"-5"}) {

@@ -322,7 +322,8 @@ TEST(TableFileTest, AUsersWorkbookIsReadFromItsActiveSheetByItsHeadings)
 TEST(TableFileTest, AnExportedCsvRunsNoFormulaInLibreOfficeAndReadsBackTheSame)
 {
     const std::vector<QString> texts = {q(u"=HYPERLINK(\"http://example.com\",\"x\")"), q(u"=cmd|' /C calc'!A0"), q(u"+1+2"),
-                                        q(u"-3+4"), q(u"@SUM(1,2)"), q(u"'=1+1")};
+                                        q(u"-3+4"), q(u"@SUM(1,2)"), q(u"'=1+1"), q(u"a;=1+1"), q(u"a\t=1+1"),
+                                        q(u"a,=1+1")};
     RecordSheet sheet;
     for (size_t i = 0; i < texts.size(); ++i) {
         sheet.editRow(int(i) + 1) = Record{QString::number(i + 1), texts[i], q(u"盤")};
@@ -336,15 +337,23 @@ TEST(TableFileTest, AnExportedCsvRunsNoFormulaInLibreOfficeAndReadsBackTheSame)
     EXPECT_TRUE(TableFile::open(csv, readBack).isEmpty());
     EXPECT_EQ(readBack, sheet);
 
-    const QString converted = convertWithLibreOffice(dir, csv, {q(u"--infilter=CSV:44,34,76,1")});
-    ZipParts zip(converted);
-    const std::optional<QByteArray> sheetXml = zip.read(q(u"xl/worksheets/sheet1.xml"));
-    ASSERT_TRUE(sheetXml.has_value());
-    EXPECT_FALSE(sheetXml->contains("<f>") || sheetXml->contains("<f ")) << sheetXml->toStdString();
-    const ImportedTable shown = TableFile::read(converted);
-    ASSERT_EQ(shown.rows.size(), texts.size() + 1);
-    for (size_t i = 0; i < texts.size(); ++i)
-        EXPECT_TRUE(shown.rows[i + 1][ColFrom1].endsWith(texts[i])) << shown.rows[i + 1][ColFrom1].toStdString();
+    // The file's commas, and semicolons or tabs besides, as a user may tick
+    // them in LibreOffice's text import.
+    for (const char16_t* separators : {u"44", u"44/59", u"44/9"}) {
+        SCOPED_TRACE(QString::fromUtf16(separators).toStdString());
+        const QString converted = convertWithLibreOffice(
+            dir, csv, {u"--infilter=CSV:"_qs + QString::fromUtf16(separators) + u",34,76,1"_qs});
+        ZipParts zip(converted);
+        const std::optional<QByteArray> sheetXml = zip.read(q(u"xl/worksheets/sheet1.xml"));
+        ASSERT_TRUE(sheetXml.has_value());
+        EXPECT_FALSE(sheetXml->contains("<f>") || sheetXml->contains("<f ")) << sheetXml->toStdString();
+        const ImportedTable shown = TableFile::read(converted);
+        ASSERT_EQ(shown.rows.size(), texts.size() + 1);
+        for (size_t i = 0; i < texts.size(); ++i) {
+            EXPECT_TRUE(shown.rows[i + 1][ColFrom1].endsWith(texts[i])) << shown.rows[i + 1][ColFrom1].toStdString();
+            EXPECT_EQ(shown.rows[i + 1][ColFrom2], q(u"盤"));
+        }
+    }
 }
 
 RecordSheet sampleSheet()
@@ -506,6 +515,7 @@ TEST(TableFileTest, BadFilesAreRefusedWithAMessageAndLeaveTheSheetAsItWas)
             ADD_FAILURE() << "opened";
         } catch (const Failure& failure) {
             EXPECT_TRUE(failure.message().contains(q(c.messagePart))) << failure.what();
+            EXPECT_TRUE(failure.message().startsWith(q(u"ファイル ") + path + q(u" は開けません。 "))) << failure.what();
         }
         EXPECT_EQ(sheet, before);
     }
