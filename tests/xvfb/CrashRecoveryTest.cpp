@@ -5,6 +5,7 @@
 #include "sheet/RecordDocument.h"
 #include "sheet/RecordFile.h"
 #include "../StateTimeout.h"
+#include "ProgramWindows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,30 +19,6 @@
 namespace {
 
 const QString kSample = QStringLiteral(TAGRIO_SAMPLES "/sample.kav");
-
-QString xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    if (!process.waitForFinished(kStateTimeoutMs) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-// The top-left corner of the first visible window titled `title`: without a
-// window manager it is the corner of the client area.
-QPoint windowCorner(const QString& title)
-{
-    const QString id = xdotool({u"search"_qs, u"--sync"_qs, u"--onlyvisible"_qs, u"--name"_qs, title}).section(u'\n', 0, 0);
-    QPoint corner(-1, -1);
-    for (const QString& line : xdotool({u"getwindowgeometry"_qs, u"--shell"_qs, id}).split(u'\n')) {
-        if (line.startsWith(u"X="))
-            corner.setX(line.mid(2).toInt());
-        if (line.startsWith(u"Y="))
-            corner.setY(line.mid(2).toInt());
-    }
-    return corner;
-}
 
 void clickAt(QPoint global)
 {
