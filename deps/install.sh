@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs every Debian package of deps/debian-packages.txt that is not yet installed.
+# Installs every Debian package of deps/debian-packages.txt (or of the list
+# given) that is not yet installed.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-mapfile -t wanted < <(grep -v -e '^#' -e '^[[:space:]]*$' "$here/debian-packages.txt")
+list="${1:-$here/debian-packages.txt}"
+mapfile -t wanted < <(grep -v -e '^#' -e '^[[:space:]]*$' "$list")
 missing=()
 for pkg in "${wanted[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
